@@ -93,6 +93,11 @@ private:
 
 typedef DWORD (*SF_THREAD_PROC)(void* pParam);
 
+// Called first on every thread CSFThread starts (the crash handler installs its
+// alternate signal stack there). NULL removes it.
+typedef void (*SF_THREAD_START_HOOK)();
+void SetThreadStartHook(SF_THREAD_START_HOOK hook);
+
 struct SFThreadRecord;
 
 class CSFThread
@@ -126,9 +131,12 @@ public:
     static int GetModuleDir(void* module, char* buffer, std::size_t size);
     static void MemSet(void* dst, int value, std::size_t size);
     static void MemCopy(void* dst, const void* src, std::size_t size);
+    // Bounded vsnprintf: the length written, or -1 when the text was cut to fit (the
+    // buffer still holds the cut, terminated text) or size is 0 (nothing written).
     static int Format(char* buffer, std::size_t size, const char* format, ...)
         __attribute__((format(printf, 3, 4)));
-    static int StrCopy(char* dst, std::size_t size, const char* src);  // bounded, terminated
+    // Bounded copy, always terminated when size > 0: 1 when all of src fit, else 0.
+    static int StrCopy(char* dst, std::size_t size, const char* src);
     static std::size_t StrLength(const char* text);
     static int StrCompare(const char* a, const char* b);  // -1, 0, 1
     static void Sleep(DWORD dwMilliseconds);

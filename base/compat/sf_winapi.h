@@ -45,6 +45,9 @@ intptr_t ShellOpen(const std::string& pathOrUrlUtf8);
 // Test seam: replaces the handler (an empty function restores the default, which
 // spawns xdg-open detached).
 void SetShellOpenHandler(std::function<intptr_t(const std::string&)> handler);
+// How the default handler reads a text: an address when it holds a scheme ("://"), or
+// starts with "mailto:" or "www."; anything else is a local file.
+bool IsShellUrl(const std::string& text);
 
 // UTF-8 <-> wide text. Never fails as a whole: invalid UTF-8 becomes U+FFFD, a wchar_t
 // that is no Unicode scalar value becomes EF BF BD; a non-BMP character is one wchar_t.
