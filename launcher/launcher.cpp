@@ -1,0 +1,635 @@
+#include "launcher.h"
+
+#include "sf_resource.h"
+#include "sf_winapi.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <langinfo.h>
+#include <pwd.h>
+#include <spawn.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+extern char** environ;
+
+namespace launcher {
+
+const char kFolderName[] = "Tessaly";
+const char kLockName[] = "Tessaly";
+const char kProgramName[] = "Tessaly";
+const char kArchiveName[] = "Vesperon.7z";
+const wchar_t kArchiveResourceType[] = L"ZIP";
+
+namespace {
+
+constexpr int kErrorResourceNotFound = 1814;
+constexpr int kErrorInvalidData = 13;
+
+bool IsDirectory(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// mkdir -p; folders it creates get the given mode.
+bool MakePath(const std::string& path, mode_t mode)
+{
+    if (path.empty() || path[0] != '/')
+        return false;
+    std::size_t pos = 1;
+    for (;;) {
+        const std::size_t slash = path.find('/', pos);
+        const std::string part = path.substr(0, slash);
+        if (!part.empty() && part.back() != '/' && mkdir(part.c_str(), mode) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            break;
+        pos = slash + 1;
+    }
+    return IsDirectory(path);
+}
+
+std::string Getenv(const char* name)
+{
+    const char* v = std::getenv(name);
+    return v ? std::string(v) : std::string();
+}
+
+// The decoder reads item names into the locale's multibyte form; without a UTF-8
+// locale every non-ASCII name is lost.
+void EnsureUtf8Locale()
+{
+    const char* codeset = nl_langinfo(CODESET);
+    if (codeset && std::strcmp(codeset, "UTF-8") == 0)
+        return;
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8"))
+        std::setlocale(LC_CTYPE, "");
+}
+
+// Splits a relative item name into its parts ("." and empty parts dropped). False
+// for an absolute name, a ".." part, or a name with no part at all.
+bool SafeRelativeParts(const char* name, std::vector<std::string>* parts)
+{
+    parts->clear();
+    if (!name || name[0] == '/')
+        return false;
+    const std::string s(name);
+    std::size_t pos = 0;
+    while (pos <= s.size()) {
+        std::size_t slash = s.find('/', pos);
+        if (slash == std::string::npos)
+            slash = s.size();
+        const std::string part = s.substr(pos, slash - pos);
+        if (part == "..")
+            return false;
+        if (!part.empty() && part != ".")
+            parts->push_back(part);
+        pos = slash + 1;
+    }
+    return !parts->empty();
+}
+
+// A symbolic link stored at itemParts that points to target stays inside the folder.
+bool LinkStaysInside(const std::vector<std::string>& itemParts, const char* target)
+{
+    if (!target || !*target || target[0] == '/')
+        return false;
+    long depth = static_cast<long>(itemParts.size()) - 1;  // folders above the link
+    const std::string s(target);
+    std::size_t pos = 0;
+    while (pos <= s.size()) {
+        std::size_t slash = s.find('/', pos);
+        if (slash == std::string::npos)
+            slash = s.size();
+        const std::string part = s.substr(pos, slash - pos);
+        if (part == "..") {
+            if (--depth < 0)
+                return false;
+        } else if (!part.empty() && part != ".") {
+            ++depth;
+        }
+        pos = slash + 1;
+    }
+    return true;
+}
+
+std::string Join(const std::vector<std::string>& parts)
+{
+    std::string out;
+    for (const std::string& p : parts) {
+        if (!out.empty())
+            out += '/';
+        out += p;
+    }
+    return out;
+}
+
+bool Contains(const std::string& text, const char* what)
+{
+    return text.find(what) != std::string::npos;
+}
+
+bool IsTruncated7z(int fd);
+
+// The decoder reports errors as text; map them onto the result codes. fd is the
+// archive, looked at when the decoder's text does not tell a cut-off archive.
+int MapReadError(struct archive* a, int fd, bool opening, std::string* detail)
+{
+    const char* msg = archive_error_string(a);
+    *detail = msg ? msg : "";
+    if (archive_errno(a) == ENOMEM)
+        return kErrMem;
+    if (Contains(*detail, "CRC"))
+        return kErrCrc;
+    if (Contains(*detail, "codec") || Contains(*detail, "nsupported") || Contains(*detail, "not supported"))
+        return kErrUnsupported;
+    if (Contains(*detail, "runcated") || Contains(*detail, "remature end") || IsTruncated7z(fd))
+        return kErrInputEof;
+    if (opening && Contains(*detail, "Unrecognized archive format"))
+        return kErrNoArchive;
+    return kErrData;
+}
+
+void PrintDetail(const std::string& detail)
+{
+    if (!detail.empty())
+        PrintError(detail.c_str());
+}
+
+// The decoder does not always say why it failed: a short text for each code then.
+std::string FallbackDetail(int code)
+{
+    switch (code) {
+    case kErrInputEof:
+        return "unexpected end of archive";
+    case kErrNoArchive:
+        return "not a 7z archive";
+    default:
+        return "damaged archive";
+    }
+}
+
+// True when the archive open on fd has a 7z signature but ends before the header
+// its start record points to.
+bool IsTruncated7z(int fd)
+{
+    unsigned char start[32];
+    struct stat st;
+    if (pread(fd, start, sizeof start, 0) != static_cast<ssize_t>(sizeof start) || fstat(fd, &st) != 0)
+        return false;
+    static const unsigned char signature[6] = {'7', 'z', 0xBC, 0xAF, 0x27, 0x1C};
+    if (std::memcmp(start, signature, sizeof signature) != 0)
+        return false;
+    auto u64 = [&start](int at) {
+        unsigned long long v = 0;
+        for (int i = 7; i >= 0; --i)
+            v = (v << 8) | start[at + i];
+        return v;
+    };
+    const unsigned long long offset = u64(12);
+    const unsigned long long size = u64(20);
+    const unsigned long long have = static_cast<unsigned long long>(st.st_size) - sizeof start;
+    return offset > have || size > have - offset;
+}
+
+// Restores the working directory when it goes out of scope.
+class WorkingDirectoryGuard
+{
+public:
+    WorkingDirectoryGuard() : m_fd(open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+    ~WorkingDirectoryGuard()
+    {
+        if (m_fd >= 0) {
+            if (fchdir(m_fd) != 0) {
+                // Nothing better to do: the launcher never relies on its own working directory.
+            }
+            close(m_fd);
+        }
+    }
+    WorkingDirectoryGuard(const WorkingDirectoryGuard&) = delete;
+    WorkingDirectoryGuard& operator=(const WorkingDirectoryGuard&) = delete;
+
+private:
+    int m_fd;
+};
+
+// Unpacks the archive open on fd into the current working directory.
+int UnpackInto(int fd, bool keepFolders)
+{
+    struct archive* in = archive_read_new();
+    if (!in)
+        return kErrMem;
+    archive_read_support_format_7zip(in);
+    std::string detail;
+    if (archive_read_open_fd(in, fd, 1 << 20) != ARCHIVE_OK) {
+        const int code = MapReadError(in, fd, true, &detail);
+        archive_read_free(in);
+        if (code != kErrMem && code != kErrCrc && code != kErrUnsupported)
+            PrintDetail(detail.empty() ? FallbackDetail(code) : detail);
+        return code;
+    }
+    struct archive* out = archive_write_disk_new();
+    if (!out) {
+        archive_read_free(in);
+        return kErrMem;
+    }
+    // Names are relative to the folder being filled: nothing may climb out of it, be
+    // absolute, or be written through a symbolic link. No owner or permission flags:
+    // the modes stored with the items are restored under the umask.
+    archive_write_disk_set_options(out, ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS |
+                                            ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS);
+
+    int res = kOk;
+    std::vector<std::string> parts;
+    for (;;) {
+        struct archive_entry* entry = nullptr;
+        const int r = archive_read_next_header(in, &entry);
+        if (r == ARCHIVE_EOF)
+            break;
+        if (r < ARCHIVE_WARN) {
+            res = MapReadError(in, fd, false, &detail);
+            if (res != kErrMem && res != kErrCrc && res != kErrUnsupported)
+                PrintDetail(detail.empty() ? FallbackDetail(res) : detail);
+            break;
+        }
+        const char* name = archive_entry_pathname_utf8(entry);
+        if (!SafeRelativeParts(name, &parts)) {
+            PrintError((std::string("unsafe item name in archive: ") + (name ? name : "(not valid text)")).c_str());
+            res = kErrArchive;
+            break;
+        }
+        const mode_t type = archive_entry_filetype(entry);
+        const bool isFolder = type == AE_IFDIR;
+        if (!keepFolders) {
+            if (isFolder)
+                continue;
+            parts.erase(parts.begin(), parts.end() - 1);
+        }
+        // Links are judged where they land.
+        if (type == AE_IFLNK && !LinkStaysInside(parts, archive_entry_symlink_utf8(entry))) {
+            PrintError((std::string("unsafe link in archive: ") + name).c_str());
+            res = kErrArchive;
+            break;
+        }
+        if (const char* hard = archive_entry_hardlink_utf8(entry)) {
+            std::vector<std::string> hardParts;
+            if (!SafeRelativeParts(hard, &hardParts)) {
+                PrintError((std::string("unsafe link in archive: ") + name).c_str());
+                res = kErrArchive;
+                break;
+            }
+            archive_entry_set_hardlink_utf8(entry, Join(hardParts).c_str());
+        }
+        const std::string outName = Join(parts);
+        archive_entry_set_pathname_utf8(entry, outName.c_str());
+
+        // Missing parent folders are created before the item is written.
+        if (archive_write_header(out, entry) < ARCHIVE_WARN) {
+            if (isFolder)
+                continue;  // a folder that cannot be made is passed over
+            PrintError("can not open output file");
+            PrintDetail(archive_error_string(out) ? archive_error_string(out) : "");
+            res = kErrFail;
+            break;
+        }
+        if (!isFolder && archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0) {
+            const void* buf = nullptr;
+            size_t size = 0;
+            la_int64_t offset = 0;
+            for (;;) {
+                const int rd = archive_read_data_block(in, &buf, &size, &offset);
+                if (rd == ARCHIVE_EOF)
+                    break;
+                if (rd < ARCHIVE_OK) {
+                    res = MapReadError(in, fd, false, &detail);
+                    if (res != kErrMem && res != kErrCrc && res != kErrUnsupported)
+                        PrintDetail(detail.empty() ? FallbackDetail(res) : detail);
+                    break;
+                }
+                if (archive_write_data_block(out, buf, size, offset) < ARCHIVE_OK) {
+                    PrintError("can not write output file");
+                    res = kErrFail;
+                    break;
+                }
+            }
+            if (res != kOk) {
+                // Drop the partly written file.
+                archive_write_finish_entry(out);
+                unlink(outName.c_str());
+                break;
+            }
+        }
+        if (archive_write_finish_entry(out) < ARCHIVE_WARN && !isFolder) {
+            PrintError("can not close output file");
+            res = kErrFail;
+            break;
+        }
+    }
+    archive_write_close(out);  // sets the folders' stored modes
+    archive_write_free(out);
+    archive_read_free(in);
+    return res;
+}
+
+// Removes everything inside the open folder, never following a link.
+void RemoveContentsAt(int dirFd)
+{
+    DIR* dir = fdopendir(dirFd);
+    if (!dir) {
+        close(dirFd);
+        return;
+    }
+    std::vector<std::string> names;
+    while (const struct dirent* e = readdir(dir)) {
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
+            continue;
+        names.emplace_back(e->d_name);
+    }
+    for (const std::string& name : names) {
+        struct stat st;
+        if (fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISDIR(st.st_mode)) {
+            const int sub = openat(dirFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (sub >= 0)
+                RemoveContentsAt(sub);
+            unlinkat(dirFd, name.c_str(), AT_REMOVEDIR);
+        } else {
+            unlinkat(dirFd, name.c_str(), 0);
+        }
+    }
+    closedir(dir);
+}
+
+} // namespace
+
+void PrintError(const char* text)
+{
+    sfwin::OutputDebugStringA("\nERROR:");
+    sfwin::OutputDebugStringA(text);
+}
+
+int GetModuleFolder(std::string* out)
+{
+    std::vector<char> buf(256);
+    for (;;) {
+        const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
+        if (n < 0)
+            return errno ? errno : kErrFail;
+        if (static_cast<std::size_t>(n) < buf.size()) {
+            const std::string path(buf.data(), static_cast<std::size_t>(n));
+            const std::size_t slash = path.rfind('/');
+            if (slash == std::string::npos || slash == 0)
+                return kErrFail;
+            *out = path.substr(0, slash);
+            return 0;
+        }
+        buf.resize(buf.size() * 2);
+    }
+}
+
+std::string AppDataFolder()
+{
+    std::vector<std::string> candidates;
+    const std::string xdg = Getenv("XDG_DATA_HOME");
+    if (!xdg.empty() && xdg[0] == '/')
+        candidates.push_back(xdg);
+    const std::string home = Getenv("HOME");
+    if (!home.empty() && home[0] == '/')
+        candidates.push_back(home + "/.local/share");
+    if (const struct passwd* pw = getpwuid(getuid())) {
+        if (pw->pw_dir && pw->pw_dir[0] == '/')
+            candidates.push_back(std::string(pw->pw_dir) + "/.local/share");
+    }
+    for (const std::string& c : candidates) {
+        if (MakePath(c, 0700))
+            return c;
+    }
+    return "/tmp";
+}
+
+std::string LockFilePath()
+{
+    const std::string runtime = Getenv("XDG_RUNTIME_DIR");
+    if (!runtime.empty() && runtime[0] == '/')
+        return runtime + "/" + kLockName;
+    // /tmp is shared by every user: keep one lock per user there.
+    return std::string("/tmp/") + kLockName + "-" + std::to_string(getuid());
+}
+
+int AcquireSingleInstance(const std::string& lockFile, int* fd)
+{
+    *fd = -1;
+    const int f = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (f < 0)
+        return 0;
+    int r;
+    do {
+        r = flock(f, LOCK_EX | LOCK_NB);
+    } while (r != 0 && errno == EINTR);
+    if (r != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        close(f);
+        return held ? kErrorAlreadyExists : 0;
+    }
+    *fd = f;
+    return 0;
+}
+
+int WriteResourceToFile(const std::string& name, const std::string& folder)
+{
+    const std::string path = folder + "/" + name;
+    const SFResource* res = SF_FindResource(static_cast<WORD>(kArchiveResourceId), kArchiveResourceType);
+    if (!res) {
+        PrintError("find resource failed!");
+        return kErrorResourceNotFound;
+    }
+    const std::size_t size = SF_SizeofResource(res);
+    if (size == 0) {
+        PrintError("resource is empty!");
+        return kErrorInvalidData;
+    }
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) {
+        PrintError("can not create file");
+        return kErrFail;
+    }
+    const unsigned char* p = res->begin;
+    std::size_t left = size;
+    while (left > 0) {
+        const ssize_t n = write(fd, p, left < (std::size_t(1) << 30) ? left : (std::size_t(1) << 30));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (n == 0)
+            break;
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    const bool closed = close(fd) == 0;
+    if (left != 0 || !closed) {
+        PrintError("can not open write file");
+        return kErrWrite;
+    }
+    return 0;
+}
+
+int Extract7zArchive(const std::string& archiveName, const std::string& folder, bool keepFolders)
+{
+    EnsureUtf8Locale();
+    const std::string archivePath = folder + "/" + archiveName;
+    std::string module;
+    if (GetModuleFolder(&module) != 0) {
+        PrintError("can not get module path!");
+        return kErrProgress;
+    }
+    int res;
+    const int fd = open(archivePath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        PrintError("can not open input file");
+        return kErrRead;
+    }
+    {
+        WorkingDirectoryGuard back;
+        if (chdir(folder.c_str()) != 0) {
+            PrintError("can not open output file");
+            res = kErrFail;
+        } else {
+            res = UnpackInto(fd, keepFolders);
+        }
+    }
+    close(fd);
+
+    switch (res) {
+    case kOk:
+        std::printf("Everything is Ok\n");
+        break;
+    case kErrUnsupported:
+        PrintError("decoder doesn't support this archive");
+        break;
+    case kErrMem:
+        PrintError("can not allocate memory");
+        break;
+    case kErrCrc:
+        PrintError("CRC error");
+        break;
+    default:
+        std::printf("\nERROR #%d\n", res);
+        break;
+    }
+    std::fflush(stdout);
+    return res;
+}
+
+int RemoveDirectoryTree(const std::string& folder)
+{
+    struct stat st;
+    if (lstat(folder.c_str(), &st) != 0)
+        return 0;
+    if (S_ISLNK(st.st_mode)) {
+        // A link in place of the folder goes; what it points to stays.
+        unlink(folder.c_str());
+        return 1;
+    }
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    RemoveContentsAt(fd);
+    rmdir(folder.c_str());
+    return 1;
+}
+
+pid_t LaunchApplication(const std::string& folder, const std::string& program, const std::string& parameters)
+{
+    std::string file = folder + "/" + program;
+    std::string arg = parameters;
+    char* argv[] = {&file[0], &arg[0], nullptr};
+    std::fflush(stdout);
+    std::fflush(stderr);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, file.c_str(), nullptr, nullptr, argv, environ) != 0) {
+        PrintError("ShellExecute failed!");
+        return -1;
+    }
+    PrintError("ShellExecute succeed!");
+    return pid;
+}
+
+void WaitForProcess(pid_t pid)
+{
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+}
+
+int LauncherMain(const Places& places)
+{
+    PrintError("start 7zUnzip main!");
+    const std::string base = places.appDataFolder.empty() ? AppDataFolder() : places.appDataFolder;
+    const std::string target = base + "/" + kFolderName;
+
+    // Held until the launcher returns, i.e. until the program has ended.
+    int lockFd = -1;
+    if (AcquireSingleInstance(places.lockFile.empty() ? LockFilePath() : places.lockFile, &lockFd) ==
+        kErrorAlreadyExists) {
+        PrintError("app running!");
+        return 0;
+    }
+    struct LockHolder
+    {
+        int fd;
+        ~LockHolder()
+        {
+            if (fd >= 0)
+                close(fd);
+        }
+    } holder{lockFd};
+
+    std::string module = places.moduleFolder;
+    if (module.empty() && GetModuleFolder(&module) != 0) {
+        PrintError("can not get module path!");
+        return 0;
+    }
+    std::printf("7zDecode start --- %s\n", module.c_str());
+    std::fflush(stdout);
+
+    // Every start unpacks a fresh copy. Unlike on some systems, the files of a program
+    // started from this folder by other means can be deleted while it runs: only a
+    // program started by a launcher is protected, by the lock above.
+    if (mkdir(target.c_str(), 0755) != 0 && errno == EEXIST) {
+        if (RemoveDirectoryTree(target) != 0)
+            mkdir(target.c_str(), 0755);
+        else
+            PrintError("Remove directory failed!");
+    }
+    if (WriteResourceToFile(kArchiveName, target) != 0) {
+        PrintError("load zip resource failed!");
+        return 0;
+    }
+    if (Extract7zArchive(kArchiveName, target, true) == 0) {
+        PrintError("Extract7zZip succeed!");
+        const pid_t pid = LaunchApplication(target, kProgramName, module);
+        if (pid > 0)
+            WaitForProcess(pid);
+    }
+    PrintError("exit main!");
+    std::fflush(stdout);
+    return 1;
+}
+
+} // namespace launcher

@@ -1,0 +1,225 @@
+// Helpers shared by the launcher tests: temporary folders, files, archives made with
+// the 7zz packer or libarchive's writer, and running code in a child
+// process with its standard output and error captured.
+#pragma once
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace lt {
+
+namespace fs = std::filesystem;
+
+class TempDir
+{
+public:
+    TempDir()
+    {
+        std::string tmpl = (fs::temp_directory_path() / "launcher_test_XXXXXX").string();
+        if (mkdtemp(&tmpl[0]))
+            m_path = tmpl;
+    }
+    ~TempDir()
+    {
+        if (!m_path.empty()) {
+            std::error_code ec;
+            fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+            fs::remove_all(m_path, ec);  // never follows links
+        }
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return m_path; }
+    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+inline void WriteFile(const std::string& path, const std::string& data, mode_t mode = 0644)
+{
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f << data;
+    f.close();
+    chmod(path.c_str(), mode);
+}
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+inline bool Exists(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+// Incompressible-looking but reproducible text of the given size.
+inline std::string Noise(std::size_t size, unsigned seed)
+{
+    std::string s(size, '\0');
+    unsigned x = seed * 2654435761u + 1;
+    for (auto& c : s) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>('a' + x % 26);
+    }
+    return s;
+}
+
+// Runs argv (looked up in PATH) in cwd with output discarded; returns its exit code.
+inline int RunCommand(const std::vector<std::string>& args, const std::string& cwd)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(cwd.c_str()) != 0)
+            _exit(126);
+        const int devnull = open("/dev/null", O_WRONLY);
+        dup2(devnull, 1);
+        std::vector<char*> argv;
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        setenv("LC_ALL", "C.UTF-8", 1);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Packs the named items of stage (relative names) with LZMA2 and the x86 branch
+// filter, the way the carried archive is made.
+inline void Make7z(const std::string& stage, const std::string& archive, const std::vector<std::string>& names)
+{
+    std::vector<std::string> args = {"7zz", "a", "-t7z", "-m0=lzma2", "-mf=BCJ", "-bd", archive, "--"};
+    args.insert(args.end(), names.begin(), names.end());
+    ASSERT_EQ(RunCommand(args, stage), 0) << "7zz could not make " << archive;
+}
+
+struct CraftedEntry
+{
+    std::string name;
+    std::string data;        // file contents
+    std::string linkTarget;  // non-empty: a symbolic link
+};
+
+// A 7z archive written item by item, with names 7zz itself would not store.
+inline void WriteCrafted7z(const std::string& path, const std::vector<CraftedEntry>& entries)
+{
+    struct archive* a = archive_write_new();
+    ASSERT_EQ(archive_write_set_format_7zip(a), ARCHIVE_OK);
+    ASSERT_EQ(archive_write_open_filename(a, path.c_str()), ARCHIVE_OK);
+    for (const CraftedEntry& e : entries) {
+        struct archive_entry* en = archive_entry_new();
+        archive_entry_set_pathname(en, e.name.c_str());
+        archive_entry_set_mtime(en, 946684800, 0);
+        if (!e.linkTarget.empty()) {
+            archive_entry_set_filetype(en, AE_IFLNK);
+            archive_entry_set_perm(en, 0777);
+            archive_entry_set_symlink(en, e.linkTarget.c_str());
+        } else {
+            archive_entry_set_filetype(en, AE_IFREG);
+            archive_entry_set_perm(en, 0644);
+            archive_entry_set_size(en, static_cast<la_int64_t>(e.data.size()));
+        }
+        ASSERT_EQ(archive_write_header(a, en), ARCHIVE_OK) << archive_error_string(a);
+        if (!e.data.empty()) {
+            ASSERT_EQ(archive_write_data(a, e.data.data(), e.data.size()), static_cast<la_ssize_t>(e.data.size()));
+        }
+        archive_entry_free(en);
+    }
+    ASSERT_EQ(archive_write_close(a), ARCHIVE_OK);
+    archive_write_free(a);
+}
+
+struct ChildRun
+{
+    pid_t pid = -1;
+    std::string outFile, errFile;
+    bool exited = false;  // ended normally (not through a signal)
+    int code = -1;
+    std::string out, err;
+};
+
+// Starts fn in a child process whose standard output and error go to files in dir.
+inline ChildRun StartChild(const std::function<int()>& fn, const std::string& dir)
+{
+    static int counter = 0;
+    ChildRun run;
+    const int n = ++counter;
+    run.outFile = dir + "/child" + std::to_string(n) + ".out";
+    run.errFile = dir + "/child" + std::to_string(n) + ".err";
+    std::fflush(stdout);
+    std::fflush(stderr);
+    run.pid = fork();
+    if (run.pid == 0) {
+        const int o = open(run.outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int e = open(run.errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(o, 1);
+        dup2(e, 2);
+        const int code = fn();
+        std::fflush(stdout);
+        std::fflush(stderr);
+        _exit(code);
+    }
+    return run;
+}
+
+inline void FinishChild(ChildRun* run)
+{
+    int status = 0;
+    while (waitpid(run->pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    run->exited = WIFEXITED(status);
+    run->code = run->exited ? WEXITSTATUS(status) : -1;
+    run->out = ReadFile(run->outFile);
+    run->err = ReadFile(run->errFile);
+}
+
+inline ChildRun RunChild(const std::function<int()>& fn, const std::string& dir)
+{
+    ChildRun run = StartChild(fn, dir);
+    FinishChild(&run);
+    return run;
+}
+
+// Waits (generously) until the file exists.
+inline bool WaitForFile(const std::string& path, int seconds = 60)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!Exists(path)) {
+        if (std::chrono::steady_clock::now() > until)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+} // namespace lt

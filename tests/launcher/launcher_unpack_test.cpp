@@ -1,0 +1,357 @@
+// Unpacking the carried archive, writing it out, and clearing the old folder.
+#include "launcher.h"
+#include "launcher_test_support.h"
+#include "sf_resource.h"
+#include "sf_winapi.h"
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <map>
+
+using namespace lt;
+
+namespace {
+
+// The files of a small program folder: a program, nested skin pictures, a manual with
+// a Chinese name, and data large enough to span several decoder blocks.
+const std::map<std::string, std::string>& PayloadFiles()
+{
+    static const std::map<std::string, std::string> files = {
+        {"Tessaly", "#!/bin/sh\nexit 0\n"},
+        {"config.xml", "<Setting><Language value=\"0\"/></Setting>\n"},
+        {"Tessaly.xml", Noise(300000, 1)},
+        {"Skin/Main/bk.png", Noise(5000, 2)},
+        {"Skin/Main/Buttons/ok.png", Noise(700, 3)},
+        {"\xE6\x93\x8D\xE4\xBD\x9C\xE6\x89\x8B\xE5\x86\x8C.pdf", "%PDF-1.4 manual\n"},
+    };
+    return files;
+}
+
+class launcherUnpack : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(tmp.path().empty());
+        stage = tmp / "stage";
+        target = tmp / "target";
+        fs::create_directories(target);
+        for (const auto& [name, data] : PayloadFiles())
+            WriteFile(stage + "/" + name, data, name == "Tessaly" ? 0755 : 0644);
+        archive = tmp / "payload.7z";
+        Make7z(stage, archive, {"Tessaly", "config.xml", "Tessaly.xml", "Skin",
+                                "\xE6\x93\x8D\xE4\xBD\x9C\xE6\x89\x8B\xE5\x86\x8C.pdf"});
+    }
+
+    // Puts the given archive bytes into the target folder and unpacks them there in a
+    // child process (a crash shows as an abnormal end).
+    ChildRun Unpack(const std::string& bytes)
+    {
+        WriteFile(target + "/" + launcher::kArchiveName, bytes);
+        const std::string folder = target;
+        return RunChild([folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, true); },
+                        tmp.path());
+    }
+
+    // Every file under the target (but the archive) is one of the payload's files with
+    // its exact contents: no stray or partly written file.
+    void ExpectOnlyIntactPayloadFiles()
+    {
+        for (const auto& e : fs::recursive_directory_iterator(target)) {
+            if (!e.is_regular_file())
+                continue;
+            const std::string rel = fs::relative(e.path(), target).string();
+            if (rel == launcher::kArchiveName)
+                continue;
+            const auto it = PayloadFiles().find(rel);
+            ASSERT_NE(it, PayloadFiles().end()) << "unexpected file " << rel;
+            EXPECT_EQ(ReadFile(e.path().string()), it->second) << rel;
+        }
+    }
+
+    TempDir tmp;
+    std::string stage, target, archive;
+};
+
+TEST_F(launcherUnpack, UnpacksEveryItemWithFoldersNamesAndModesOverwritingOldFiles)
+{
+    // Old files in the way are replaced, a read-only one included.
+    WriteFile(target + "/config.xml", "<Setting><Language value=\"1\"/></Setting>\n", 0444);
+    WriteFile(target + "/Skin/Main/bk.png", "old picture");
+
+    const ChildRun run = Unpack(ReadFile(archive));
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("Everything is Ok\n"), std::string::npos);
+    EXPECT_EQ(run.err, "");
+
+    for (const auto& [name, data] : PayloadFiles())
+        EXPECT_EQ(ReadFile(target + "/" + name), data) << name;
+    struct stat st;
+    ASSERT_EQ(stat((target + "/Tessaly").c_str(), &st), 0);
+    EXPECT_TRUE(st.st_mode & S_IXUSR) << "the program must stay executable";
+    ASSERT_EQ(stat((target + "/Tessaly.xml").c_str(), &st), 0);
+    EXPECT_FALSE(st.st_mode & S_IXUSR);
+    EXPECT_TRUE(fs::is_directory(target + "/Skin/Main/Buttons"));
+    EXPECT_TRUE(Exists(target + "/" + launcher::kArchiveName)) << "the archive stays in the folder";
+}
+
+TEST_F(launcherUnpack, KeepFoldersOffPutsEveryFileAtTheTop)
+{
+    WriteFile(target + "/" + launcher::kArchiveName, ReadFile(archive));
+    const std::string folder = target;
+    const ChildRun run =
+        RunChild([folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.path());
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(ReadFile(target + "/ok.png"), PayloadFiles().at("Skin/Main/Buttons/ok.png"));
+    EXPECT_FALSE(Exists(target + "/Skin"));
+
+    // A link that stays inside where it was packed would point out of the folder once
+    // moved to the top.
+    const std::string crafted = tmp / "crafted.7z";
+    WriteCrafted7z(crafted, {{"Skin/a.png", "picture", ""}, {"Skin/Main/alias.png", "", "../a.png"}});
+    fs::remove_all(target);
+    fs::create_directories(target);
+    WriteFile(target + "/" + launcher::kArchiveName, ReadFile(crafted));
+    const ChildRun flat =
+        RunChild([folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.path());
+    EXPECT_EQ(flat.code, launcher::kErrArchive);
+    EXPECT_FALSE(Exists(target + "/alias.png"));
+}
+
+TEST_F(launcherUnpack, DamagedArchivesFailCleanlyWithAnErrorLine)
+{
+    const std::string good = ReadFile(archive);
+    ASSERT_GT(good.size(), 4096u);
+    std::string flipped = good;
+    flipped[good.size() / 3] = static_cast<char>(flipped[good.size() / 3] ^ 0x55);
+    std::string flippedEarly = good;
+    flippedEarly[40] = static_cast<char>(flippedEarly[40] ^ 0x01);
+
+    struct Case
+    {
+        const char* what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"a byte flipped in the packed data", flipped},
+        {"a byte flipped in the first packed block", flippedEarly},
+        {"cut in half", good.substr(0, good.size() / 2)},
+        {"only the signature header", good.substr(0, 32)},
+        {"not an archive at all", "just some text, nothing packed\n"},
+        {"an empty file", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(target);
+        fs::create_directories(target);
+        const ChildRun run = Unpack(c.bytes);
+        ASSERT_TRUE(run.exited) << "the launcher must not crash";
+        EXPECT_NE(run.code, 0);
+        EXPECT_EQ(run.out.find("Everything is Ok"), std::string::npos);
+        const bool errorLine = run.err.find("\nERROR:") != std::string::npos;
+        const bool errorCode = run.out.find("\nERROR #" + std::to_string(run.code) + "\n") != std::string::npos;
+        EXPECT_TRUE(errorLine || errorCode) << "stdout: " << run.out << "\nstderr: " << run.err;
+        EXPECT_TRUE(errorLine) << "a clear diagnostic line is expected; stderr: " << run.err;
+        ExpectOnlyIntactPayloadFiles();
+    }
+}
+
+TEST_F(launcherUnpack, ResultCodesFollowTheDecoderNumbering)
+{
+    const ChildRun notArchive = Unpack("just some text, nothing packed\n");
+    EXPECT_EQ(notArchive.code, launcher::kErrNoArchive);
+    EXPECT_NE(notArchive.out.find("\nERROR #17\n"), std::string::npos);
+
+    fs::remove(target + "/" + launcher::kArchiveName);
+    const std::string folder = target;
+    const ChildRun missing =
+        RunChild([folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, true); }, tmp.path());
+    EXPECT_EQ(missing.code, launcher::kErrRead);
+    EXPECT_NE(missing.err.find("\nERROR:can not open input file"), std::string::npos);
+
+    const std::string good = ReadFile(archive);
+    const ChildRun truncated = Unpack(good.substr(0, good.size() - 10));
+    EXPECT_EQ(truncated.code, launcher::kErrInputEof);
+    EXPECT_NE(truncated.out.find("\nERROR #6\n"), std::string::npos);
+}
+
+TEST_F(launcherUnpack, UnsafeItemsAreRefusedAndNothingOutsideIsTouched)
+{
+    const std::string outside = tmp / "outside";
+    fs::create_directories(outside);
+    WriteFile(outside + "/victim", "keep me");
+    struct Case
+    {
+        const char* what;
+        std::vector<CraftedEntry> entries;
+    };
+    const Case cases[] = {
+        {"a parent-folder name", {{"ok.txt", "fine", ""}, {"../escaped", "bad", ""}}},
+        {"a parent part deeper down", {{"Skin/../../escaped", "bad", ""}}},
+        {"an absolute name", {{outside + "/victim", "overwritten", ""}}},
+        {"a link to an absolute place", {{"evil", "", outside}, {"evil/victim", "overwritten", ""}}},
+        {"a link climbing out", {{"Skin/evil", "", "../../outside"}, {"Skin/evil/victim", "overwritten", ""}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(target);
+        fs::create_directories(target);
+        const std::string crafted = tmp / "crafted.7z";
+        WriteCrafted7z(crafted, c.entries);
+        const ChildRun run = Unpack(ReadFile(crafted));
+        ASSERT_TRUE(run.exited);
+        EXPECT_NE(run.code, 0);
+        EXPECT_NE(run.err.find("\nERROR:"), std::string::npos) << run.err;
+        EXPECT_EQ(ReadFile(outside + "/victim"), "keep me");
+        EXPECT_FALSE(Exists(tmp / "escaped"));
+        std::vector<std::string> outsideNames;
+        for (const auto& e : fs::directory_iterator(outside))
+            outsideNames.push_back(e.path().filename().string());
+        EXPECT_EQ(outsideNames, std::vector<std::string>{"victim"});
+        for (const auto& e : fs::recursive_directory_iterator(target))
+            EXPECT_FALSE(e.is_symlink()) << "an outward link was left: " << e.path();
+    }
+}
+
+TEST_F(launcherUnpack, LinksThatStayInsideAreKept)
+{
+    const std::string crafted = tmp / "crafted.7z";
+    WriteCrafted7z(crafted, {{"Skin/a.png", "picture", ""}, {"Skin/Main/alias.png", "", "../a.png"}});
+    const ChildRun run = Unpack(ReadFile(crafted));
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(ReadFile(target + "/Skin/Main/alias.png"), "picture");
+    EXPECT_TRUE(fs::is_symlink(target + "/Skin/Main/alias.png"));
+}
+
+// --- clearing the old folder ---------------------------------------------------------
+
+TEST(launcherRemoveTree, RemovesEverythingButNeverFollowsLinks)
+{
+    TempDir tmp;
+    const std::string outside = tmp / "outside";
+    WriteFile(outside + "/keep.txt", "outside file");
+    WriteFile(outside + "/sub/deep.txt", "outside deep");
+
+    const std::string folder = tmp / "Tessaly";
+    // Hidden names and many entries: every one must be examined, whatever order the
+    // folder lists them in.
+    for (int i = 0; i < 20; ++i)
+        WriteFile(folder + "/file" + std::to_string(i), "x");
+    WriteFile(folder + "/.hidden", "x");
+    WriteFile(folder + "/Skin/Main/.a", "x");
+    WriteFile(folder + "/Skin/Main/b.png", "x", 0444);
+    fs::create_directories(folder + "/empty/deeper");
+    fs::create_symlink(outside + "/keep.txt", folder + "/link_to_file");
+    fs::create_directory_symlink(outside, folder + "/link_to_dir");
+    fs::create_directory_symlink(outside, folder + "/Skin/link_to_dir");
+    fs::create_symlink(folder + "/nowhere", folder + "/dangling");
+
+    EXPECT_EQ(launcher::RemoveDirectoryTree(folder), 1);
+    EXPECT_FALSE(Exists(folder));
+    EXPECT_EQ(ReadFile(outside + "/keep.txt"), "outside file");
+    EXPECT_EQ(ReadFile(outside + "/sub/deep.txt"), "outside deep");
+}
+
+TEST(launcherRemoveTree, AFolderThatIsALinkLosesOnlyTheLink)
+{
+    TempDir tmp;
+    WriteFile(tmp / "elsewhere/data.txt", "precious");
+    fs::create_directory_symlink(tmp / "elsewhere", tmp / "Tessaly");
+    EXPECT_EQ(launcher::RemoveDirectoryTree(tmp / "Tessaly"), 1);
+    EXPECT_FALSE(Exists(tmp / "Tessaly"));
+    EXPECT_EQ(ReadFile(tmp / "elsewhere/data.txt"), "precious");
+}
+
+TEST(launcherRemoveTree, ReportsZeroWhenTheFolderCannotBeOpened)
+{
+    TempDir tmp;
+    EXPECT_EQ(launcher::RemoveDirectoryTree(tmp / "missing"), 0);
+    WriteFile(tmp / "plain", "a file, not a folder");
+    EXPECT_EQ(launcher::RemoveDirectoryTree(tmp / "plain"), 0);
+    EXPECT_EQ(ReadFile(tmp / "plain"), "a file, not a folder");
+}
+
+// --- the resource and writing it out -------------------------------------------------
+
+class launcherResource : public ::testing::Test
+{
+protected:
+    void TearDown() override { SF_SetResourceTable(nullptr, 0); }
+    TempDir tmp;
+};
+
+TEST_F(launcherResource, LookupMatchesIdAndTypeExactly)
+{
+    static const unsigned char zip[] = {'7', 'z', 0xBC, 0xAF};
+    static const unsigned char other[] = {1, 2};
+    const SFResource table[] = {
+        {L"BIN", 102, other, other + sizeof other},
+        {L"ZIP", 101, other, other + sizeof other},
+        {L"ZIP", 102, zip, zip + sizeof zip},
+    };
+    SF_SetResourceTable(table, 3);
+    const SFResource* r = SF_FindResource(102, L"ZIP");
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->begin, zip);
+    EXPECT_EQ(SF_SizeofResource(r), sizeof zip);
+    EXPECT_EQ(SF_FindResource(103, L"ZIP"), nullptr);
+    EXPECT_EQ(SF_FindResource(102, L"zip"), nullptr);
+    EXPECT_EQ(SF_FindResource(102, nullptr), nullptr);
+    EXPECT_EQ(SF_SizeofResource(nullptr), 0u);
+}
+
+TEST_F(launcherResource, WritesTheWholeResourceAndReportsEachFailure)
+{
+    std::vector<std::string> lines;
+    sfwin::SetDebugOutputSink([&lines](const char* t) { lines.emplace_back(t); });
+    const std::string bytes = Noise(100000, 7);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    SFResource table[] = {{launcher::kArchiveResourceType, launcher::kArchiveResourceId, p, p + bytes.size()}};
+
+    SF_SetResourceTable(table, 1);
+    WriteFile(tmp / "Vesperon.7z", std::string(200000, 'o'));  // a longer old file is cut
+    EXPECT_EQ(launcher::WriteResourceToFile("Vesperon.7z", tmp.path()), 0);
+    EXPECT_EQ(ReadFile(tmp / "Vesperon.7z"), bytes);
+    EXPECT_TRUE(lines.empty());
+
+    EXPECT_EQ(launcher::WriteResourceToFile("Vesperon.7z", tmp / "no such folder"), 11);
+    EXPECT_EQ(lines, (std::vector<std::string>{"\nERROR:", "can not create file"}));
+
+    lines.clear();
+    table[0].end = table[0].begin;
+    EXPECT_NE(launcher::WriteResourceToFile("Vesperon.7z", tmp.path()), 0);
+    EXPECT_EQ(lines, (std::vector<std::string>{"\nERROR:", "resource is empty!"}));
+
+    lines.clear();
+    SF_SetResourceTable(nullptr, 0);
+    EXPECT_NE(launcher::WriteResourceToFile("Vesperon.7z", tmp.path()), 0);
+    EXPECT_EQ(lines, (std::vector<std::string>{"\nERROR:", "find resource failed!"}));
+    sfwin::SetDebugOutputSink(nullptr);
+}
+
+TEST_F(launcherResource, AShortWriteIsAnError)
+{
+    const std::string bytes = Noise(64 * 1024, 9);
+    const std::string folder = tmp.path();
+    // A file-size limit lets only part of the resource reach the disk.
+    const ChildRun run = RunChild(
+        [&bytes, folder] {
+            const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+            static SFResource table[1];
+            table[0] = {L"ZIP", 102, p, p + bytes.size()};
+            SF_SetResourceTable(table, 1);
+            std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit lim = {4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &lim);
+            return launcher::WriteResourceToFile("Vesperon.7z", folder);
+        },
+        tmp.path());
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.code, 9);
+    EXPECT_EQ(run.err, "\nERROR:can not open write file");
+}
+
+} // namespace
