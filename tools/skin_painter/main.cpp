@@ -1,0 +1,90 @@
+// skin_painter: draws every skin picture into a folder.
+//
+//   skin_painter --out DIR [--list-file FILE]   write all pictures into DIR; FILE gets one name a line
+//   skin_painter --list                         print name, size and user of every picture
+#include "skin_catalog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr, "usage: skin_painter --out DIR [--list-file FILE] | --list\n");
+    return 2;
+}
+
+bool writeAll(const QString& outDir)
+{
+    const QDir dir(outDir);
+    for (const SkinPicture& pic : skinCatalog()) {
+        const QString path = dir.filePath(pic.name);
+        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+            std::fprintf(stderr, "skin_painter: cannot create folder for %s\n", qPrintable(path));
+            return false;
+        }
+        if (!renderSkinPicture(pic).save(path, "PNG")) {
+            std::fprintf(stderr, "skin_painter: cannot write %s\n", qPrintable(path));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeList(const QString& listFile)
+{
+    QFile f(listFile);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    QTextStream out(&f);
+    for (const SkinPicture& pic : skinCatalog())
+        out << pic.name << '\n';
+    out.flush();
+    return f.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Text in the pictures needs the font database, hence a GUI application, but no screen.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+
+    QString outDir, listFile;
+    bool list = false;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--out") && i + 1 < args.size())
+            outDir = args[++i];
+        else if (args[i] == QLatin1String("--list-file") && i + 1 < args.size())
+            listFile = args[++i];
+        else if (args[i] == QLatin1String("--list"))
+            list = true;
+        else
+            return usage();
+    }
+
+    if (list) {
+        for (const SkinPicture& pic : skinCatalog())
+            std::printf("%s\t%dx%d\t%s\n", qPrintable(pic.name), pic.size.width(), pic.size.height(),
+                        qPrintable(pic.usedBy));
+        return 0;
+    }
+    if (outDir.isEmpty())
+        return usage();
+    if (!writeAll(outDir))
+        return 1;
+    if (!listFile.isEmpty() && !writeList(listFile)) {
+        std::fprintf(stderr, "skin_painter: cannot write %s\n", qPrintable(listFile));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+// The table of skin pictures: name, size, who loads it, and how it is drawn.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+struct SkinPicture
+{
+    QString name;                            // file name under "Skin/", case as the code spells it
+    QSize size;                              // pixel size of the file
+    QString usedBy;                          // the control or record that loads it
+    std::function<void(QImage&)> paint;      // draws onto a transparent image of `size`
+};
+
+// Every picture the program loads, in a stable order.
+const std::vector<SkinPicture>& skinCatalog();
+
+// A transparent ARGB image of the picture's size with the picture drawn on it.
+QImage renderSkinPicture(const SkinPicture& picture);
