@@ -1,0 +1,100 @@
+// Entry layer of the extended controls: their factories and destroy entries, and the file
+// chooser entry.
+//
+// A factory returns NULL until its control exists; a control plugs in by including its
+// header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
+#include "SFEntry.h"
+
+// ---- Factories --------------------------------------------------------------------------
+
+CSFListCtrl* SF_CreateListCtrl(ISFListCtrlEvent* /*pEvent*/)
+{
+    return nullptr;
+}
+
+CSFTreeCtrl* SF_CreateTreeCtrl(ISFTreeCtrlEvent* /*pEvent*/)
+{
+    return nullptr;
+}
+
+CSFDateTimeCtrl* SF_CreateDateTimeCtrl(ISFDateTimeCtrlEvent* /*pEvent*/, int /*mode*/)
+{
+    return nullptr;
+}
+
+CSFScrollArea* SF_CreateScrollArea(ISFScrollAreaEvent* /*pEvent*/)
+{
+    return nullptr;
+}
+
+CSFNumSpiner* SF_CreateNumSpiner(ISFNumSpinerEvent* /*pEvent*/)
+{
+    return nullptr;
+}
+
+CSFImagePanel* SF_CreateImagePanel(ISFImagePanelEvent* /*pEvent*/)
+{
+    return nullptr;
+}
+
+CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* /*pEvent*/)
+{
+    return nullptr;
+}
+
+CSFPlayProgressPanel* SF_CreatePlayProgressPanel(IPlayProgressEvent* /*pEvent*/)
+{
+    return nullptr;
+}
+
+CSFVerticalScene* SF_CreateVerticalScene(ISFVerticalSceneEvent* /*pEvent*/)
+{
+    return nullptr;
+}
+
+CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE /*mode*/, ISFVideoWindowEvent* /*pEvent*/, int /*maxRows*/,
+                                     int /*maxCols*/)
+{
+    return nullptr;
+}
+
+CSFVideoInFocus* SF_CreateVideoInFocus()
+{
+    return nullptr;
+}
+
+CSFHorizontalScene* SF_CreateHorizontalScene()
+{
+    return nullptr;
+}
+
+CSFSimulationScene* SF_CreateSimulationScene()
+{
+    return nullptr;
+}
+
+// ---- Destroy entries: all extended controls are children, released by their parent -----
+
+void SF_DestroyListCtrl(CSFListCtrl* /*p*/) {}
+void SF_DestroyTreeCtrl(CSFTreeCtrl* /*p*/) {}
+void SF_DestroyDateTimeCtrl(CSFDateTimeCtrl* /*p*/) {}
+void SF_DestroyScrollArea(CSFScrollArea* /*p*/) {}
+void SF_DestroyNumSpiner(CSFNumSpiner* /*p*/) {}
+void SF_DestroyImagePanel(CSFImagePanel* /*p*/) {}
+void SF_DestroyPictureEx(CSFPictureEx* /*p*/) {}
+void SF_DestroyPlayProgressPanel(CSFPlayProgressPanel* /*p*/) {}
+void SF_DestroyVerticalScene(CSFVerticalScene* /*p*/) {}
+void SF_DestroyVideoWindow(CSFVideoWindow* /*p*/) {}
+void SF_DestroyVideoInFocus(CSFVideoInFocus* /*p*/) {}
+void SF_DestroyHorizontalScene(CSFHorizontalScene* /*p*/) {}
+void SF_DestroySimulationScene(CSFSimulationScene* /*p*/) {}
+
+// ---- File chooser -----------------------------------------------------------------------
+
+int SF_ShowFileDialog(void* /*folderRecord*/, wchar_t* /*filePath*/, int /*unused1*/, int /*unused2*/,
+                      int /*unused3*/, int /*openFile*/, int /*unused4*/, int /*unused5*/, int /*unused6*/,
+                      const wchar_t* /*filter*/, QWidget* /*parent*/)
+{
+    // Nothing chosen until the file dialog exists.
+    return 0;
+}
