@@ -6,6 +6,15 @@
 // header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
 #include "SFEntry.h"
 
+#include "SFQTButton.h"
+#include "SFQTDialog.h"
+#include "SFQTMainWindow.h"
+#include "SFQTStatic.h"
+#include "SFQTComboBox.h"
+#include "SFQTEditCtrl.h"
+#include "SFQTCheckBox.h"
+#include "SFQTMenu.h"
+#include "SFQTView.h"
 #include "SFSkinString.h"
 
 #include <QApplication>
@@ -87,59 +96,59 @@ int SF_GetScreenRect(QRect* out)
 
 // ---- Factories of the core controls -----------------------------------------------------
 
-CSFDialog* SF_CreateDialog(ISFDialogEvent* /*pEvent*/, QWidget* /*parent*/, int /*flags*/)
+CSFDialog* SF_CreateDialog(ISFDialogEvent* pEvent, QWidget* parent, int flags)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTDialog>(pEvent, parent, flags);
 }
 
-CSFDialog* SF_CreateMainWindow(ISFDialogEvent* /*pEvent*/, QWidget* /*parent*/)
+CSFDialog* SF_CreateMainWindow(ISFDialogEvent* pEvent, QWidget* parent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTMainWindow>(pEvent, parent);
 }
 
-CSFButton* SF_CreateButton(ISFButtonEvent* /*pEvent*/)
+CSFButton* SF_CreateButton(ISFButtonEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTButton>(pEvent);
 }
 
-CSFCheckBox* SF_CreateCheckBox(ISFCheckBoxEvent* /*pEvent*/)
+CSFCheckBox* SF_CreateCheckBox(ISFCheckBoxEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTCheckBox>(pEvent);
 }
 
-CSFRadioBox* SF_CreateRadioBox(ISFRadioBoxEvent* /*pEvent*/)
+CSFRadioBox* SF_CreateRadioBox(ISFRadioBoxEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTRadioBox>(pEvent);
 }
 
-CSFEditCtrl* SF_CreateEditCtrl(ISFEditCtrlEvent* /*pEvent*/)
+CSFEditCtrl* SF_CreateEditCtrl(ISFEditCtrlEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTEditCtrl>(pEvent);
 }
 
-CSFComboBox* SF_CreateComboBox(ISFComboBoxEvent* /*pEvent*/)
+CSFComboBox* SF_CreateComboBox(ISFComboBoxEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTComboBox>(pEvent);
 }
 
-CSFListBox* SF_CreateListBox(ISFListBoxEvent* /*pEvent*/)
+CSFListBox* SF_CreateListBox(ISFListBoxEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTListBox>(pEvent);
 }
 
-CSFGroupBox* SF_CreateGroupBox(ISFGroupBoxEvent* /*pEvent*/)
+CSFGroupBox* SF_CreateGroupBox(ISFGroupBoxEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTGroupBox>(pEvent);
 }
 
-CSFStatic* SF_CreateStatic(ISFStaticEvent* /*pEvent*/)
+CSFStatic* SF_CreateStatic(ISFStaticEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTStatic>(pEvent);
 }
 
-CSFPictureCtrl* SF_CreatePictureCtrl(ISFPictureCtrlEvent* /*pEvent*/)
+CSFPictureCtrl* SF_CreatePictureCtrl(ISFPictureCtrlEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTPictureCtrl>(pEvent);
 }
 
 CSFSliderCtrl* SF_CreateSliderCtrl(ISFSliderCtrlEvent* /*pEvent*/)
@@ -162,14 +171,14 @@ CSFChildWnd* SF_CreateChildWnd(ISFChildWndEvent* /*pEvent*/)
     return nullptr;
 }
 
-CSFView* SF_CreateView(ISFViewEvent* /*pEvent*/)
+CSFView* SF_CreateView(ISFViewEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTView>(pEvent);
 }
 
-CSFMenu* SF_CreateMenu(ISFMenuEvent* /*pEvent*/)
+CSFMenu* SF_CreateMenu(ISFMenuEvent* pEvent)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTMenu>(pEvent);
 }
 
 // ---- Facades without an implementation --------------------------------------------------

@@ -1,0 +1,203 @@
+#include "AboutDlgEventImp.h"
+
+#include "FrameDialogStyle.h"
+#include "MainFrameEventImp.h"
+#include "lang_table.h"
+#include "sf_soft_base.h"
+
+#include <QWidget>
+
+#include <boost/make_shared.hpp>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kStyleVisible = 0x10000000;
+constexpr DWORD kStyleVisibleChild = 0x50000000;
+constexpr DWORD kStyleText = 0x10010000;
+
+constexpr COLORREF kLinkNormal = 0x000000;
+constexpr COLORREF kLinkPressed = 0xFFFFFF;
+constexpr COLORREF kLinkHover = 0xFF0000; // 0x00BBGGRR: blue
+
+// The whole text of a button, however long: the read-out is retried with a larger buffer
+// while it comes back full.
+std::wstring ButtonText(CSFButton* button)
+{
+    std::vector<wchar_t> buffer(128, L'\0');
+    for (;;)
+    {
+        std::fill(buffer.begin(), buffer.end(), L'\0');
+        const int size = static_cast<int>(buffer.size());
+        const int length = button->GetWindowTextW(buffer.data(), size);
+        if (length < size - 1 || buffer.size() >= (1u << 20))
+            break;
+        buffer.resize(buffer.size() * 4);
+    }
+    buffer.back() = L'\0';
+    return std::wstring(buffer.data());
+}
+
+} // namespace
+
+SF_BEGIN_MSGMAP(CAboutDlgEventImp)
+    SF_ON_COMMAND(CAboutDlgEventImp::kIdLink, OnLinkClicked)
+SF_END_MSGMAP()
+
+CAboutDlgEventImp::CAboutDlgEventImp(const boost::shared_ptr<CMainFrameEventImp>& frame)
+    : m_pDlg(nullptr),
+      m_pFrame(frame),
+      m_pPicture(nullptr),
+      m_pVersion(nullptr),
+      m_pCopyright(nullptr),
+      m_pLink(nullptr),
+      m_pClose(nullptr)
+{
+}
+
+CAboutDlgEventImp::~CAboutDlgEventImp()
+{
+    // The frame's window may have taken the dialog with it already: the dialog clears
+    // the window pointer of its sink when it goes.
+    if (m_pDlg && GetUIWnd())
+        SF_DestroyDialog(m_pDlg);
+    m_pDlg = nullptr;
+}
+
+int CAboutDlgEventImp::Create()
+{
+    DialogStyle style;
+    SetFrameDialogStyle(style);
+
+    QWidget* parent = nullptr;
+    if (boost::shared_ptr<CMainFrameEventImp> frame = m_pFrame.lock())
+    {
+        if (CSFDialog* frameDlg = frame->GetFrameDlg())
+            parent = static_cast<QWidget*>(frameDlg->GetUIWnd());
+    }
+
+    m_pDlg = SF_CreateDialog(this, parent, 0);
+    if (!m_pDlg)
+        return -1;
+    m_pDlg->SetSkin(&style);
+    m_pDlg->Create(L"AboutDlg", nullptr);
+    m_pDlg->SetWindowTextW(GetLangText(L"About"));
+    m_pDlg->MoveWindow(0, 0, 358, 250);
+    m_pDlg->CenterWindow(nullptr);
+    m_pDlg->SetDrawBackGround(1);
+    m_pDlg->ShowWindow(0);
+    return 0;
+}
+
+BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
+{
+    if (!bCreate)
+        return TRUE;
+    void* parent = GetUIWnd();
+
+    m_pPicture = SF_CreatePictureCtrl(nullptr);
+    if (m_pPicture)
+    {
+        m_pPicture->SetImage(L"AboutPic.png");
+        m_pPicture->Create(L"", kStyleVisibleChild, RECT{0, 27, 358, 105}, parent, 0);
+    }
+
+    m_pVersion = SF_CreateStatic(nullptr);
+    if (m_pVersion)
+    {
+        m_pVersion->Create(GetLangText(L"ProductVer"), kStyleText, RECT{20, 115, 350, 135}, parent, 0);
+        m_pVersion->SetTextAlignFlag(0);
+    }
+
+    m_pCopyright = SF_CreateStatic(nullptr);
+    if (m_pCopyright)
+        m_pCopyright->Create(GetLangText(L"CopyrightString"), kStyleText, RECT{20, 140, 350, 160}, parent, 0);
+
+    ImageButtonStyle style;
+    style[0] = L"close-normal.png";
+    style[1] = L"close-hover.png";
+    style[2] = L"close-pressed.png";
+    style[3] = L"close-disabled.png";
+    m_pClose = SF_CreateButton(this);
+    if (m_pClose)
+    {
+        m_pClose->Create(L"", kStyleVisible, RECT{329, 5, 353, 29}, parent, kIdClose);
+        m_pClose->SetSkin(&style);
+        m_pClose->SetToolTipText(GetLangText(L"Close"));
+    }
+
+    // The link: its text on the monitor strip, left-aligned and vertically centred.
+    style[0] = L"bg_monitor.png";
+    style[1] = L"bg_monitor.png";
+    style[2] = L"bg_monitor.png";
+    m_pLink = SF_CreateButton(this);
+    if (m_pLink)
+    {
+        m_pLink->SetTextAlign(0x24);
+        m_pLink->SetSkin(&style);
+        m_pLink->Create(GetLangText(L"WebSite"), kStyleText, RECT{20, 165, 350, 185}, parent, kIdLink);
+        m_pLink->SetTextColor(kLinkNormal);
+    }
+    return TRUE;
+}
+
+void CAboutDlgEventImp::RefreshText()
+{
+    if (m_pDlg)
+        m_pDlg->SetWindowTextW(GetLangText(L"About"));
+    if (m_pVersion)
+        m_pVersion->SetStaticText(GetLangText(L"ProductVer"));
+    if (m_pCopyright)
+        m_pCopyright->SetStaticText(GetLangText(L"CopyrightString"));
+}
+
+void CAboutDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
+{
+    if (m_pDlg && (key == VK_ESCAPE || key == VK_RETURN))
+        m_pDlg->MFCCancel();
+}
+
+void CAboutDlgEventImp::BTN_OnLButtonDown(int id, UINT /*flags*/, POINT /*pt*/)
+{
+    if (id == static_cast<int>(kIdLink) && m_pLink)
+        m_pLink->SetTextColor(kLinkPressed);
+}
+
+void CAboutDlgEventImp::BTN_OnLButtonUp(int id, UINT /*flags*/, POINT /*pt*/)
+{
+    if (id == static_cast<int>(kIdLink) && m_pLink)
+        m_pLink->SetTextColor(kLinkNormal);
+}
+
+void CAboutDlgEventImp::BTN_OnMouseMove(int id, UINT /*flags*/, POINT /*pt*/)
+{
+    if (id == static_cast<int>(kIdLink) && m_pLink)
+        m_pLink->SetTextColor(kLinkHover);
+}
+
+void CAboutDlgEventImp::BTN_OnMouseLeave(int id, UINT /*flags*/, LPARAM /*lParam*/)
+{
+    if (id == static_cast<int>(kIdLink) && m_pLink)
+        m_pLink->SetTextColor(kLinkNormal);
+}
+
+void CAboutDlgEventImp::OnLinkClicked()
+{
+    if (!m_pLink)
+        return;
+    const std::wstring address = ButtonText(m_pLink);
+    if (address.empty())
+        return;
+    SF_SOFT_BASE::CSFStreamConvert conv(address.c_str(), CP_UTF8);
+    SF_SOFT_BASE::CSFSystem::ShellOpen(conv.GetMultiByte());
+}
+
+boost::shared_ptr<CAboutDlgEventImp> CreateAboutDlg(const boost::shared_ptr<CMainFrameEventImp>& frame)
+{
+    boost::shared_ptr<CAboutDlgEventImp> about = boost::make_shared<CAboutDlgEventImp>(frame);
+    about->Create();
+    return about;
+}

@@ -1,0 +1,193 @@
+// Program start-up, the event loop and tear-down.
+#include "AppStartup.h"
+
+#include "SFEntry.h"
+#include "SFSkinString.h"
+#include "config_manager.h"
+#include "crash_handler.h"
+#include "lang_table.h"
+#include "sf_soft_base.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QIcon>
+#include <QPointer>
+#include <QRect>
+#include <QTimer>
+#include <QWidget>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+// Resident set size of this process in KiB, 0 when unknown.
+long ResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0;
+    // Files under /proc report no size: read until the end instead of asking atEnd().
+    for (const QByteArray& line : status.readAll().split('\n'))
+    {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+class CFirstPaintProbe : public QObject
+{
+public:
+    CFirstPaintProbe(QWidget* window, bool bClose) : QObject(window), m_pWindow(window), m_bClose(bClose) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_pWindow && event->type() == QEvent::Paint && !m_bSeen)
+        {
+            m_bSeen = true;
+            // Queued: runs once this paint has been drawn and flushed.
+            QTimer::singleShot(0, this, [this] { Report(); });
+        }
+        return false;
+    }
+
+private:
+    void Report()
+    {
+        timespec now;
+        clock_gettime(CLOCK_REALTIME, &now);
+        const QRect g = m_pWindow ? m_pWindow->geometry() : QRect();
+        std::printf("first-paint-ns %lld\nrss-kb %ld\nwindow %d %d %d %d\n",
+                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, ResidentKiB(),
+                    g.x(), g.y(), g.width(), g.height());
+        std::fflush(stdout);
+        if (m_bClose && m_pWindow)
+            m_pWindow->close();
+        else
+            QCoreApplication::exit(0);  // ends the loop without closing (and saving) anything
+    }
+
+    QPointer<QWidget> m_pWindow;
+    bool m_bClose;
+    bool m_bSeen = false;
+};
+
+// A program cannot place its own windows on Wayland: where an X server is reachable too,
+// ask for the X11 platform first and keep Wayland as the fallback.
+void PreferX11Platform(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
+} // namespace
+
+bool InstallFirstPaintProbe(QWidget* window, const char* mode)
+{
+    if (!window || !mode)
+        return false;
+    const bool bQuit = std::strcmp(mode, "quit") == 0;
+    const bool bClose = std::strcmp(mode, "close") == 0;
+    if (!bQuit && !bClose)
+        return false;
+    window->installEventFilter(new CFirstPaintProbe(window, bClose));
+    return true;
+}
+
+void StartApplication(QApplication* app, CAppSession& session)
+{
+    SF_Initialize();
+    SF_InitApplication(app);
+    session.strAppDir = SF_GetAppDirPath();
+    // The working directory is the application folder as the framework reports it.
+    QDir::setCurrent(WideToQString(session.strAppDir));
+    VesperonBase::InstallCrashHandler(1);
+    // 8-bit text handed to Qt is read as UTF-8 already; numbers are read and written the
+    // C way whatever the user's locale says.
+    std::setlocale(LC_NUMERIC, "C");
+
+    SF_LoadStyleSheet(session.strAppDir + L"/Style.css");
+    SF_SetSkinPath(session.strAppDir + L"/Skin/");
+    {
+        const std::wstring iconPath = session.strAppDir + L"/Skin/ip2.png";
+        SF_SOFT_BASE::CSFStreamConvert utf8(iconPath.c_str(), 65001);
+        if (app)
+            app->setWindowIcon(QIcon(Utf8ToQString(utf8.GetMultiByte())));
+    }
+    LoadQtTranslator();
+
+    CConfigManager& config = CConfigManager::GetInstance();
+    config.SetPersistent(new CConfigXMLPersistImp(""));
+    config.LoadConfig();
+
+    session.pMainFrame = CreateMainFrame();
+
+    using namespace VesperonBase;
+    boost::shared_ptr<CSFMessageLoopManager> manager = CSFMessageLoopManager::GetInstance();
+    session.pGuiLoop = CreateMessageLoop(SF_LOOP_QT);
+    if (session.pGuiLoop)
+    {
+        session.pGuiLoop->SetThreadId(sfwin::GetCurrentThreadId());
+        manager->RegisterMessageLoop(session.pGuiLoop, ML_MAIN);
+    }
+    for (int id : kWorkerLoopIds)
+    {
+        CSFThreadEx_QtPtr thread = CSFThreadEx_Qt::Create(SF_LOOP_DEFAULT, 0);
+        if (!thread)
+            continue;
+        thread->Start();
+        CSFMessageLoopPtr loop = thread->GetMessageLoop();
+        manager->RegisterMessageLoop(loop, id);
+        session.workers.push_back(thread);
+        session.workerLoops.push_back(loop);
+    }
+}
+
+void FinishApplication(CAppSession& session, bool bStopWorkers)
+{
+    VesperonBase::CSFMessageLoopManager::GetInstance()->Clear();
+    if (bStopWorkers)
+    {
+        for (const VesperonBase::CSFMessageLoopPtr& loop : session.workerLoops)
+        {
+            if (loop)
+                loop->QuitAndWait();
+        }
+    }
+    session.workerLoops.clear();
+    session.workers.clear();
+    session.pGuiLoop.reset();
+    session.pMainFrame.reset();
+}
+
+int AppMain(int argc, char** argv)
+{
+    PreferX11Platform(argc, argv);
+    {
+        QApplication app(argc, argv);
+        CAppSession session;
+        StartApplication(&app, session);
+        if (session.pMainFrame)
+        {
+            const QByteArray probe = qgetenv("TESSALY_FIRST_PAINT_PROBE");
+            if (!probe.isEmpty())
+                InstallFirstPaintProbe(static_cast<QWidget*>(session.pMainFrame->GetUIWnd()),
+                                       probe.constData());
+        }
+        app.exec();  // its result is not used
+        FinishApplication(session);
+    }
+    return 0;
+}

@@ -1,0 +1,48 @@
+// Program start-up and tear-down, kept apart from main() so that tests can run them on an
+// application object of their own.
+#pragma once
+
+#include "MainFrameEventImp.h"
+
+#include "message_loop.h"
+#include "thread_ex.h"
+
+#include <string>
+#include <vector>
+
+class QApplication;
+class QWidget;
+
+// Module ids of the five worker loops, in the order they are made.
+constexpr int kWorkerLoopIds[5] = {2, 3, 5, 6, 7};
+
+// What lives for the whole run.
+struct CAppSession
+{
+    std::wstring strAppDir;
+    CMainFrameEventImpPtr pMainFrame;
+    VesperonBase::CSFMessageLoopPtr pGuiLoop;
+    std::vector<VesperonBase::CSFThreadEx_QtPtr> workers;
+    std::vector<VesperonBase::CSFMessageLoopPtr> workerLoops;
+};
+
+// Everything between the application object and its event loop, in this order: framework
+// start (the application folder becomes the working directory), crash handler, style sheet
+// and skin folder, window icon, Qt translator, settings from "config.xml", the main frame
+// (shown), the GUI loop registered as 1 and five worker loops as 2, 3, 5, 6, 7.
+void StartApplication(QApplication* app, CAppSession& session);
+
+// Drops every registered loop and releases what the session holds, so that nothing of it
+// outlives the application object. Worker threads are left running (they end with the
+// process) unless bStopWorkers is set.
+void FinishApplication(CAppSession& session, bool bStopWorkers = false);
+
+// The program: start-up, Qt's event loop, tear-down. Always returns 0.
+int AppMain(int argc, char** argv);
+
+// Start-up probe for measurements. With mode "quit" or "close", once the window has painted
+// its first frame, prints "first-paint-ns <CLOCK_REALTIME ns>", "rss-kb <resident KiB>" and
+// "window <x> <y> <width> <height>" on standard output, then quits the event loop ("quit") or
+// closes the window the way the desktop's close would ("close"). Any other mode installs
+// nothing; returns whether it did. main() installs it when TESSALY_FIRST_PAINT_PROBE is set.
+bool InstallFirstPaintProbe(QWidget* window, const char* mode);

@@ -1,0 +1,747 @@
+#include "MainPageEventImp.h"
+
+#include "SFEntry.h"
+#include "config_manager.h"
+#include "lang_table.h"
+
+#include <boost/make_shared.hpp>
+
+#include <climits>
+#include <cstring>
+#include <cwchar>
+
+namespace {
+
+constexpr DWORD kStyleStatic = 0x10010000;
+constexpr DWORD kStyleCheck = 0x10000000;
+constexpr DWORD kStyleCombo = 0x50010000;
+constexpr DWORD kStyleEdit = 0x10810000;
+constexpr DWORD kStyleButton = 0x10010000;
+constexpr DWORD kStylePicture = 0x50000000;
+constexpr DWORD kStyleView = 0x50000000;
+constexpr UINT kNoId = static_cast<UINT>(-1);
+
+constexpr UINT kAlignLeft = 0x24;   // left, vertically centred, single line
+constexpr UINT kAlignCentre = 0x25;
+constexpr UINT kAlignRight = 0x26;
+
+// Result slot columns and rows.
+constexpr int kSlotX[3] = {10, 330, 650};
+constexpr int kSlotY[2] = {162, 312};
+
+const wchar_t* const kResolutionKeys[kRecorderResolutionCount] = {
+    L"12MP(8Mbps_fixed lens cameras)",
+    L"12MP(8Mbps_fisheye/vari-focal cameras)",
+    L"8MP(8Mbps)",
+    L"6MP(8Mbps)",
+    L"5MP(4Mbps)",
+    L"4MP(4Mbps)",
+    L"3MP(4Mbps)",
+    L"2MP(4Mbps)",
+    L"1.3MP(2Mbps)",
+    L"1MP(2Mbps)",
+};
+const wchar_t* const kFrameRateKeys[kRecorderFrameRateCount] = {L"30fps", L"25fps", L"20fps",
+                                                                 L"15fps", L"10fps", L"5fps"};
+const wchar_t* const kHddKeys[6] = {L"1", L"2", L"4", L"8", L"16", L"24"};
+const wchar_t* const kCaptionKeys[kNvrDetailCount] = {L"Model\uFF1A", L"QZ Model\uFF1A", L"Max Channel\uFF1A",
+                                                      L"Max Hdd\uFF1A", L"BandWidth\uFF1A"};
+
+// The translation of key, copied at once (the table's buffers are reused).
+std::wstring Lang(const wchar_t* key)
+{
+    const wchar_t* text = GetLangText(key);
+    return std::wstring(text ? text : key);
+}
+
+RECT Rect(int left, int top, int right, int bottom)
+{
+    RECT rc;
+    rc.left = left;
+    rc.top = top;
+    rc.right = right;
+    rc.bottom = bottom;
+    return rc;
+}
+
+void FillComboSkin(ImageComboBoxStyle& skin, const wchar_t* picture, int width)
+{
+    const std::wstring w = std::to_wstring(width);
+    skin[0] = picture;
+    skin[1] = L"0,0," + w + L",27";
+    skin[2] = L"0,0," + w + L",27";
+    skin[3] = L"0,84," + w + L",28";
+    skin[4] = L"0,28," + w + L",28";
+    skin[5] = L"0,28," + w + L",27";
+    skin[6] = L"0,0," + w + L",27";
+    skin[7] = L"0,28," + w + L",27";
+}
+
+void FillButtonSkin(ImageButtonStyle& skin, const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed,
+                    const wchar_t* disabled)
+{
+    skin[0] = normal;
+    skin[1] = hover;
+    skin[2] = pressed;
+    skin[3] = disabled;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// Message map
+// ---------------------------------------------------------------------------------------
+
+SF_BEGIN_MSGMAP(CMainPageEventImp)
+    SF_ON_COMMAND(149, OnSearch)
+    SF_ON_COMMAND(157, OnPrevPage)
+    SF_ON_COMMAND(158, OnNextPage)
+SF_END_MSGMAP()
+
+// ---------------------------------------------------------------------------------------
+// Life
+// ---------------------------------------------------------------------------------------
+
+CMainPageEventImp::CMainPageEventImp(const boost::weak_ptr<CMainFrameEventImp>& owner)
+    : m_owner(owner), m_pView(nullptr), nPageCount(0), nCurPage(0), nPageItems(0)
+{
+    std::memset(&m_capability, 0, sizeof(m_capability));
+    std::memset(&m_models, 0, sizeof(m_models));
+}
+
+CMainPageEventImp::~CMainPageEventImp()
+{
+    // The window calls back into this sink while it goes, so it must not outlive the page.
+    if (QWidget* view = m_viewWidget.data())
+        delete view;
+    m_pView = nullptr;
+    m_ctl = CMainPageControls();
+}
+
+boost::shared_ptr<CMainPageEventImp> CreateMainPage(const boost::shared_ptr<CMainFrameEventImp>& frame,
+                                                     void* parentUI)
+{
+    boost::shared_ptr<CMainPageEventImp> page =
+        boost::make_shared<CMainPageEventImp>(boost::weak_ptr<CMainFrameEventImp>(frame));
+    page->Create(parentUI);
+    return page;
+}
+
+int CMainPageEventImp::Create(void* parentUI)
+{
+    if (m_pView)
+        return 1;
+    m_pView = SF_CreateView(this);
+    if (!m_pView)
+        return 0;
+    m_viewWidget = static_cast<QWidget*>(m_pUIWnd);
+    const RECT rc = Rect(100, 0, 1000, 62);
+    m_pView->Create(L"Filter", L"Filter", kStyleView, rc, parentUI, kIdView);
+    m_pView->SetBGClr(0xFFFFFF);
+    return 1;
+}
+
+void CMainPageEventImp::SetData(const NVRCapabilityTable& capability, const NVRModelTable& models)
+{
+    std::memmove(&m_capability, &capability, sizeof(m_capability));
+    std::memmove(&m_models, &models, sizeof(m_models));
+}
+
+void CMainPageEventImp::OnDestroy()
+{
+    // The controls go with the window.
+    m_ctl = CMainPageControls();
+    m_pView = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// Building the controls
+// ---------------------------------------------------------------------------------------
+
+CSFStatic* CMainPageEventImp::MakeStatic(const std::wstring& text, const RECT& rc, UINT align)
+{
+    CSFStatic* pStatic = SF_CreateStatic(nullptr);
+    if (!pStatic)
+        return nullptr;
+    pStatic->Create(text.c_str(), kStyleStatic, rc, ParentUI(), kNoId);
+    pStatic->SetTextAlignFlag(align);
+    return pStatic;
+}
+
+void CMainPageEventImp::FillResolutionItems()
+{
+    if (!m_ctl.pResolutionCombo)
+        return;
+    for (const wchar_t* key : kResolutionKeys)
+        m_ctl.pResolutionCombo->AddString(Lang(key).c_str());
+}
+
+void CMainPageEventImp::FillHddItems()
+{
+    if (!m_ctl.pHddCombo)
+        return;
+    for (const wchar_t* key : kHddKeys)
+        m_ctl.pHddCombo->AddString(Lang(key).c_str());
+}
+
+int CMainPageEventImp::OnCreate()
+{
+    void* parent = ParentUI();
+    CMainPageControls& c = m_ctl;
+
+    ImageCheckBox checkSkin;
+    for (int i = 0; i < 3; ++i)
+    {
+        checkSkin[i] = L"Select_Check.png";
+        checkSkin[i + 3] = L"Select_unCheck.png";
+    }
+    ImageComboBoxStyle smallCombo;
+    FillComboSkin(smallCombo, L"ComboBox_Min.png", 80);
+    ImageComboBoxStyle wideCombo;
+    FillComboSkin(wideCombo, L"ComboBox_Mag.png", 320);
+
+    // #1 .. #9: the recorder parameters.
+    c.pNvrParamLabel = MakeStatic(Lang(L"NVR Parameter\uFF1A"), Rect(10, 10, 130, 52), kAlignLeft);
+    if (c.pNvrParamLabel)
+    {
+        c.pNvrParamLabel->SetTextSize(14);
+        c.pNvrParamLabel->SetTextBold(1);
+    }
+
+    c.pHddCheck = SF_CreateCheckBox(this);
+    if (c.pHddCheck)
+    {
+        c.pHddCheck->Create("", kStyleCheck, Rect(214, 23, 230, 39), parent, kIdHddCheck);
+        c.pHddCheck->SetSkin(&checkSkin);
+        c.pHddCheck->SetCheck(0);
+    }
+
+    c.pHddBaysLabel = MakeStatic(Lang(L"HDD Bays"), Rect(240, 10, 300, 52), kAlignRight);
+
+    c.pHddCombo = SF_CreateComboBox(this);
+    if (c.pHddCombo)
+    {
+        c.pHddCombo->Create(kStyleCombo, Rect(305, 20, 385, 44), parent, kIdHddCombo);
+        c.pHddCombo->SetSkin(&smallCombo);
+        FillHddItems();
+        c.pHddCombo->SetCurSel(0);
+        c.pHddCombo->EnableWindow(0);
+    }
+
+    c.pInputCheck = SF_CreateCheckBox(this);
+    if (c.pInputCheck)
+    {
+        c.pInputCheck->Create("", kStyleCheck, Rect(415, 23, 431, 39), parent, kIdInputCheck);
+        c.pInputCheck->SetSkin(&checkSkin);
+        c.pInputCheck->SetCheck(0);
+    }
+
+    c.pInputChannelLabel = MakeStatic(Lang(L"Input Channel"), Rect(441, 10, 521, 52), kAlignRight);
+
+    c.pInputEdit = SF_CreateEditCtrl(this);
+    if (c.pInputEdit)
+    {
+        c.pInputEdit->Create(kStyleEdit, Rect(526, 20, 586, 44), parent, kIdInputEdit, false);
+        c.pInputEdit->SetSkin(L"bg_edit.png");
+        c.pInputEdit->SetWindowTextW(L"");
+        c.pInputEdit->InputNumberOnly();
+        c.pInputEdit->SetWindowTextW(L"1");
+        c.pInputEdit->EnableWindow(0);
+    }
+
+    c.pFrameRateLabel = MakeStatic(Lang(L"Frame Rate"), Rect(596, 10, 676, 52), kAlignRight);
+
+    c.pFrameRateCombo = SF_CreateComboBox(this);
+    if (c.pFrameRateCombo)
+    {
+        c.pFrameRateCombo->Create(kStyleCombo, Rect(681, 20, 761, 44), parent, kIdFrameRate);
+        c.pFrameRateCombo->SetSkin(&smallCombo);
+        for (const wchar_t* key : kFrameRateKeys)
+            c.pFrameRateCombo->AddString(Lang(key).c_str());
+        c.pFrameRateCombo->SetCurSel(0);
+    }
+
+    // #10 .. #15: the decoding load and the search.
+    c.pDecodePerfLabel = MakeStatic(Lang(L"Decoding Performance\uFF1A"), Rect(10, 57, 190, 99), kAlignLeft);
+    if (c.pDecodePerfLabel)
+    {
+        c.pDecodePerfLabel->SetTextSize(14);
+        c.pDecodePerfLabel->SetTextBold(1);
+    }
+
+    c.pDecodeChannelLabel = MakeStatic(Lang(L"Decoding Channel"), Rect(190, 57, 300, 99), kAlignRight);
+
+    c.pDecodeEdit = SF_CreateEditCtrl(this);
+    if (c.pDecodeEdit)
+    {
+        c.pDecodeEdit->Create(kStyleEdit, Rect(305, 67, 385, 91), parent, kIdDecodeEdit, false);
+        c.pDecodeEdit->SetSkin(L"bg_edit.png");
+        c.pDecodeEdit->SetWindowTextW(L"16");
+        c.pDecodeEdit->InputNumberOnly();
+    }
+
+    c.pResolutionLabel = MakeStatic(Lang(L"Resolution"), Rect(461, 57, 521, 99), kAlignRight);
+
+    c.pResolutionCombo = SF_CreateComboBox(this);
+    if (c.pResolutionCombo)
+    {
+        c.pResolutionCombo->Create(kStyleCombo, Rect(526, 67, 846, 91), parent, kIdResolution);
+        c.pResolutionCombo->SetSkin(&wideCombo);
+        FillResolutionItems();
+        c.pResolutionCombo->SetCurSel(0);
+    }
+
+    c.pSearchButton = SF_CreateButton(this);
+    if (c.pSearchButton)
+    {
+        ImageButtonStyle skin;
+        FillButtonSkin(skin, L"search_nor1.png", L"search_hover1.png", L"search_press1.png", L"search_dis1.png");
+        c.pSearchButton->Create(Lang(L"Search").c_str(), kStyleButton, Rect(866, 62, 976, 92), parent, kIdSearch);
+        c.pSearchButton->SetSkin(&skin);
+        c.pSearchButton->SetTextColor(0xFFFFFF);
+    }
+
+    // #16 .. #25: the rule and the counter bar.
+    c.pBorder = SF_CreatePictureCtrl(this);
+    if (c.pBorder)
+    {
+        c.pBorder->Create(L"", kStylePicture, Rect(10, 101, 990, 102), parent, kNoId);
+        c.pBorder->SetImage(L"border.png");
+    }
+
+    c.pCounterBar = MakeStatic(L"", Rect(10, 102, 990, 132), kAlignLeft);
+    if (c.pCounterBar)
+    {
+        c.pCounterBar->SetTextBold(1);
+        c.pCounterBar->SetTextColor(0);
+        c.pCounterBar->SetBgColor(0xF3F3F3, 1);
+    }
+    c.pTotalOfLabel = MakeStatic(Lang(L"A total of"), Rect(30, 102, 90, 132), kAlignLeft);
+    c.pTotalCount = MakeStatic(Lang(L"0"), Rect(90, 102, 120, 132), kAlignCentre);
+    if (c.pTotalCount)
+        c.pTotalCount->SetTextColor(255);
+    c.pDevicesFoundLabel = MakeStatic(Lang(L"devices found"), Rect(120, 102, 180, 132), kAlignLeft);
+    c.pCurPageLabel = MakeStatic(Lang(L"0"), Rect(780, 102, 800, 132), kAlignCentre);
+    if (c.pCurPageLabel)
+        c.pCurPageLabel->SetTextColor(255);
+    c.pSlashLabel = MakeStatic(Lang(L"/"), Rect(800, 102, 820, 132), kAlignCentre);
+    c.pPageCountLabel = MakeStatic(Lang(L"0"), Rect(820, 102, 840, 132), kAlignCentre);
+
+    ImageButtonStyle pageSkin;
+    FillButtonSkin(pageSkin, L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
+    c.pPrevButton = SF_CreateButton(this);
+    if (c.pPrevButton)
+    {
+        c.pPrevButton->Create(Lang(L"<").c_str(), kStyleButton, Rect(840, 102, 890, 132), parent, kIdPrevPage);
+        c.pPrevButton->SetToolTipText(Lang(L"Previous Page").c_str());
+        c.pPrevButton->SetSkin(&pageSkin);
+    }
+    c.pNextButton = SF_CreateButton(this);
+    if (c.pNextButton)
+    {
+        c.pNextButton->Create(Lang(L">").c_str(), kStyleButton, Rect(890, 102, 940, 132), parent, kIdNextPage);
+        c.pNextButton->SetToolTipText(Lang(L"Next Page").c_str());
+        c.pNextButton->SetSkin(&pageSkin);
+    }
+
+    // #26 .. #43: the six result slots.
+    ImageRadioBox placeholder;
+    for (int f = 0; f < ImageRadioBox::Count(); ++f)
+        placeholder[f] = L"na.png";
+    for (int i = 0; i < kNvrResultsPerPage; ++i)
+    {
+        const int x = kSlotX[i % 3];
+        const int y = kSlotY[i / 3];
+        c.pResult[i] = SF_CreateRadioBox(this);
+        if (c.pResult[i])
+        {
+            c.pResult[i]->Create(L"", kStyleButton, Rect(x, y, x + 220, y + 100), parent, kIdFirstResult + i);
+            c.pResult[i]->SetSkin(&placeholder);
+            c.pResult[i]->SetCheck(1);
+            if (i > 0)
+                c.pResult[i]->ShowWindow(0);
+        }
+        c.pResultName[i] = MakeStatic(L"", Rect(x + 5, y + 115, x + 135, y + 139), kAlignRight);
+        if (c.pResultName[i])
+        {
+            c.pResultName[i]->SetTextSize(15);
+            if (i > 0)
+                c.pResultName[i]->ShowWindow(0);
+        }
+        c.pResultCapacity[i] = MakeStatic(L"", Rect(x + 135, y + 115, x + 235, y + 139), kAlignLeft);
+        if (c.pResultCapacity[i])
+        {
+            c.pResultCapacity[i]->SetTextSize(12);
+            if (i > 0)
+                c.pResultCapacity[i]->ShowWindow(0);
+        }
+    }
+
+    // #44 .. #57: the figures of the selected model.
+    c.pSpecHeader = MakeStatic(L"", Rect(0, 461, 998, 491), kAlignLeft);
+    if (c.pSpecHeader)
+    {
+        c.pSpecHeader->SetTextBold(1);
+        c.pSpecHeader->SetTextColor(0);
+        c.pSpecHeader->SetBgColor(0xCAC2B9, 1);
+    }
+    c.pSpecPicture = SF_CreatePictureCtrl(this);
+    if (c.pSpecPicture)
+    {
+        c.pSpecPicture->Create(L"", kStylePicture, Rect(0, 461, 100, 491), parent, kNoId);
+        c.pSpecPicture->SetImage(L"Spec.png");
+    }
+    c.pSpecLabel = MakeStatic(Lang(L"    Spec"), Rect(0, 461, 60, 491), kAlignLeft);
+    if (c.pSpecLabel)
+    {
+        c.pSpecLabel->SetTextColor(0xFFFFFF);
+        c.pSpecLabel->SetBgColor(0xFA8A12, 1);
+    }
+    c.pDetailPanel = MakeStatic(L"", Rect(0, 0, 0, 0), kAlignLeft);
+    if (c.pDetailPanel)
+    {
+        c.pDetailPanel->SetTextBold(1);
+        c.pDetailPanel->SetTextColor(0);
+        c.pDetailPanel->SetBgColor(0xEFECE9, 1);
+    }
+    for (int n = 0; n < kNvrDetailCount; ++n)
+        c.pDetailCaption[n] = MakeStatic(Lang(kCaptionKeys[n]), Rect(0, 0, 0, 0), kAlignLeft);
+    for (int n = 0; n < kNvrDetailCount; ++n)
+        c.pDetailValue[n] = MakeStatic(L"", Rect(0, 0, 0, 0), kAlignLeft);
+
+    // A size that arrived before the controls existed is applied now.
+    if (QWidget* view = m_viewWidget.data())
+        LayoutFigures(view->width(), view->height());
+    return 1;
+}
+
+// ---------------------------------------------------------------------------------------
+// Size and input rules
+// ---------------------------------------------------------------------------------------
+
+void CMainPageEventImp::OnSize(UINT /*type*/, int cx, int cy)
+{
+    LayoutFigures(cx, cy);
+}
+
+void CMainPageEventImp::LayoutFigures(int cx, int cy)
+{
+    if (m_ctl.pDetailPanel)
+    {
+        RECT panel = Rect(0, cy - 152, cx, cy);
+        m_ctl.pDetailPanel->MoveWindow(&panel);
+    }
+    RECT caption = Rect(10, cy - 147, 130, cy - 123);
+    RECT value = Rect(130, cy - 147, 250, cy - 123);
+    for (int n = 0; n < kNvrDetailCount; ++n)
+    {
+        if (m_ctl.pDetailCaption[n])
+            m_ctl.pDetailCaption[n]->MoveWindow(&caption);
+        if (m_ctl.pDetailValue[n])
+            m_ctl.pDetailValue[n]->MoveWindow(&value);
+        caption.top += 24;
+        caption.bottom += 24;
+        value.top += 24;
+        value.bottom += 24;
+    }
+}
+
+void CMainPageEventImp::EDIT_OnTextChange(UINT id, wchar_t* text)
+{
+    CSFEditCtrl* pEdit = nullptr;
+    if (id == kIdDecodeEdit)
+        pEdit = m_ctl.pDecodeEdit;
+    else if (id == kIdInputEdit)
+        pEdit = m_ctl.pInputEdit;
+    else
+        return;
+
+    int b = SF_WToI(text);
+    if (b > 256)
+        b = 1;
+    if (b == 0 || !pEdit)
+        return;
+    const std::wstring formatted = NvrFormatInt(b);
+    // Writing the same text again would only report it again.
+    if (!text || formatted != text)
+        pEdit->SetWindowTextW(formatted.c_str());
+}
+
+void CMainPageEventImp::Check_OnCheckStateChanged(int check, int id, POINT /*pt*/)
+{
+    if (id == static_cast<int>(kIdHddCheck))
+    {
+        if (!m_ctl.pHddCombo)
+            return;
+        if (check == 0)
+        {
+            m_ctl.pHddCombo->SetCurSel(0);
+            m_ctl.pHddCombo->EnableWindow(0);
+        }
+        else
+        {
+            m_ctl.pHddCombo->EnableWindow(1);
+        }
+    }
+    else if (id == static_cast<int>(kIdInputCheck))
+    {
+        if (!m_ctl.pInputEdit)
+            return;
+        if (check == 0)
+        {
+            m_ctl.pInputEdit->EnableWindow(0);
+            m_ctl.pInputEdit->SetWindowTextW(L"1");
+        }
+        else
+        {
+            m_ctl.pInputEdit->EnableWindow(1);
+        }
+    }
+}
+
+void CMainPageEventImp::SetLabel(CSFStatic* pStatic, const std::wstring& text)
+{
+    if (pStatic)
+        pStatic->SetStaticText(text.c_str());
+}
+
+void CMainPageEventImp::RefreshText()
+{
+    CConfigManager& config = CConfigManager::GetInstance();
+    config.SetLangId(config.GetLangId() == 0 ? 1 : 0);
+
+    CMainPageControls& c = m_ctl;
+    SetLabel(c.pResolutionLabel, Lang(L"Resolution"));
+    if (c.pResolutionCombo)
+    {
+        const int sel = c.pResolutionCombo->GetCurSel();
+        c.pResolutionCombo->ResetContent();
+        FillResolutionItems();
+        c.pResolutionCombo->SetCurSel(sel);
+    }
+    SetLabel(c.pFrameRateLabel, Lang(L"Frame Rate"));
+    if (c.pSearchButton)
+        c.pSearchButton->SetToolTipText(Lang(L"Search NVR").c_str());
+    SetLabel(c.pDecodePerfLabel, Lang(L"Decoding Performance\uFF1A"));
+    SetLabel(c.pNvrParamLabel, Lang(L"NVR Parameter\uFF1A"));
+    SetLabel(c.pInputChannelLabel, Lang(L"Input Channel"));
+    SetLabel(c.pDecodeChannelLabel, Lang(L"Decoding Channel"));
+    SetLabel(c.pTotalOfLabel, Lang(L"A total of"));
+    SetLabel(c.pDevicesFoundLabel, Lang(L"devices found"));
+    for (int n = 0; n < kNvrDetailCount; ++n)
+        SetLabel(c.pDetailCaption[n], Lang(kCaptionKeys[n]));
+    if (c.pHddCombo)
+    {
+        c.pHddCombo->ResetContent();
+        FillHddItems();
+        c.pHddCombo->SetCurSel(0);
+    }
+    SetLabel(c.pHddBaysLabel, Lang(L"HDD Bays"));
+    SetLabel(c.pSpecLabel, Lang(L"     Spec"));
+    if (c.pSearchButton)
+        c.pSearchButton->SetWindowTextW(Lang(L"Search").c_str());
+}
+
+// ---------------------------------------------------------------------------------------
+// Search, pages and figures
+// ---------------------------------------------------------------------------------------
+
+bool CMainPageEventImp::IsChecked(CSFCheckBox* pBox) const
+{
+    if (!pBox)
+        return false;
+    int state = 0;
+    pBox->GetCheck(&state); // the state comes back through the argument
+    return state == 1;
+}
+
+void CMainPageEventImp::OnSearch()
+{
+    CMainPageControls& c = m_ctl;
+    if (c.pSearchButton)
+        c.pSearchButton->EnableWindow(0);
+
+    NvrSearchQuery query;
+    query.nResolution = c.pResolutionCombo ? c.pResolutionCombo->GetCurSel() : 0;
+    query.nFrameRate = c.pFrameRateCombo ? c.pFrameRateCombo->GetCurSel() : 0;
+
+    wchar_t text[128] = L"";
+    if (c.pDecodeEdit)
+        c.pDecodeEdit->GetWindowTextW(text, 128);
+    query.nDecodeChannels = SF_WToI(text);
+    if (query.nDecodeChannels == 0)
+    {
+        if (c.pDecodeEdit)
+            c.pDecodeEdit->SetWindowTextW(L"1");
+        query.nDecodeChannels = 1;
+    }
+
+    // Item texts come from the language table, which caps them below 1024 characters.
+    wchar_t item[1024] = L"";
+    if (c.pHddCombo)
+    {
+        const int sel = c.pHddCombo->GetCurSel();
+        if (sel >= 0 && sel < c.pHddCombo->GetCount())
+            c.pHddCombo->GetLBText(sel, item);
+    }
+    item[1023] = 0;
+    query.nHddBays = SF_WToI(item);
+
+    text[0] = 0;
+    if (c.pInputEdit)
+        c.pInputEdit->GetWindowTextW(text, 128);
+    query.nInputChannels = SF_WToI(text);
+    if (query.nInputChannels == 0)
+    {
+        if (c.pInputEdit)
+            c.pInputEdit->SetWindowTextW(L"1");
+        query.nInputChannels = 1;
+    }
+
+    query.bHddFilter = IsChecked(c.pHddCheck);
+    query.bChannelFilter = IsChecked(c.pInputCheck);
+
+    SearchRecorders(m_capability, m_models, query, vecSearchResult);
+
+    ShowFirstPage();
+    if (m_ctl.pSearchButton)
+        m_ctl.pSearchButton->EnableWindow(1);
+}
+
+void CMainPageEventImp::ShowFirstPage()
+{
+    const std::size_t count = vecSearchResult.size();
+    nCurPage = count > 0 ? 1 : 0;
+    nPageCount = NvrPageCount(count);
+    SetLabel(m_ctl.pTotalCount, NvrFormatInt(count > static_cast<std::size_t>(INT_MAX) ? INT_MAX
+                                                                                       : static_cast<int>(count)));
+    SetLabel(m_ctl.pPageCountLabel, NvrFormatInt(nPageCount));
+    SetLabel(m_ctl.pCurPageLabel, NvrFormatInt(nCurPage));
+    ShowPage();
+}
+
+void CMainPageEventImp::ShowPage()
+{
+    CMainPageControls& c = m_ctl;
+    if (c.pResult[0])
+    {
+        ImageRadioBox placeholder;
+        for (int f = 0; f < 6; ++f)
+            placeholder[f] = L"na.png";
+        c.pResult[0]->SetSkin(&placeholder);
+        c.pResult[0]->Invalidate(1);
+        c.pResult[0]->ShowWindow(1);
+    }
+    for (int i = 1; i < kNvrResultsPerPage; ++i)
+        if (c.pResult[i])
+            c.pResult[i]->ShowWindow(0);
+    for (int i = 0; i < kNvrResultsPerPage; ++i)
+    {
+        if (c.pResultName[i])
+            c.pResultName[i]->ShowWindow(0);
+        if (c.pResultCapacity[i])
+            c.pResultCapacity[i]->ShowWindow(0);
+    }
+    ClearDetails();
+
+    const std::size_t count = vecSearchResult.size();
+    if (count == 0 || nCurPage == 0)
+    {
+        nPageItems = 0;
+        return;
+    }
+    nPageItems = NvrItemsOnPage(count, nCurPage);
+
+    for (int i = 0; i < nPageItems; ++i)
+    {
+        const NVRSearchResult& result =
+            vecSearchResult[static_cast<std::size_t>(nCurPage - 1) * kNvrResultsPerPage + i];
+        const NVRSpecItem& model = result.item;
+        if (c.pResult[i])
+        {
+            ImageRadioBox skin;
+            const std::wstring framed = NvrWideText(model.FramePictureName);
+            const std::wstring plain = NvrWideText(model.PictureName);
+            for (int f = 0; f < 3; ++f)
+            {
+                skin[f] = framed;
+                skin[f + 3] = plain;
+            }
+            c.pResult[i]->SetSkin(&skin);
+            c.pResult[i]->SetCheck(i == 0 ? 1 : 0);
+            c.pResult[i]->ShowWindow(1);
+        }
+        if (c.pResultName[i])
+        {
+            c.pResultName[i]->SetStaticText(NvrWideText(model.Model).c_str());
+            c.pResultName[i]->ShowWindow(1);
+        }
+        if (c.pResultCapacity[i])
+        {
+            c.pResultCapacity[i]->SetStaticText(NvrCapacityText(model).c_str());
+            c.pResultCapacity[i]->ShowWindow(1);
+        }
+        if (i == 0)
+            ShowDetails(model);
+    }
+}
+
+void CMainPageEventImp::ShowDetails(const NVRSpecItem& item)
+{
+    std::wstring details[kNvrDetailCount];
+    NvrFormatDetails(item, details);
+    for (int n = 0; n < kNvrDetailCount; ++n)
+        SetLabel(m_ctl.pDetailValue[n], details[n]);
+}
+
+void CMainPageEventImp::ClearDetails()
+{
+    for (int n = 0; n < kNvrDetailCount; ++n)
+        SetLabel(m_ctl.pDetailValue[n], std::wstring());
+}
+
+void CMainPageEventImp::RADIO_OnClicked(int check, int id, POINT /*pt*/)
+{
+    const int i = id - static_cast<int>(kIdFirstResult);
+    if (i < 0 || i >= kNvrResultsPerPage)
+        return;
+    if (check != 0)
+    {
+        for (int j = 0; j < kNvrResultsPerPage; ++j)
+            if (m_ctl.pResult[j])
+                m_ctl.pResult[j]->SetCheck(j == i ? 1 : 0);
+        const std::size_t count = vecSearchResult.size();
+        if (count > 0 && nCurPage > 0)
+        {
+            const std::size_t index = static_cast<std::size_t>(nCurPage - 1) * kNvrResultsPerPage + i;
+            if (index < count)
+                ShowDetails(vecSearchResult[index].item);
+        }
+    }
+    else
+    {
+        if (m_ctl.pResult[i])
+            m_ctl.pResult[i]->SetCheck(0);
+        ClearDetails();
+    }
+}
+
+void CMainPageEventImp::OnPrevPage()
+{
+    if (nCurPage <= 1)
+        return;
+    --nCurPage;
+    SetLabel(m_ctl.pCurPageLabel, NvrFormatInt(nCurPage));
+    ClearDetails();
+    ShowPage();
+}
+
+void CMainPageEventImp::OnNextPage()
+{
+    if (nCurPage >= nPageCount)
+        return;
+    ++nCurPage;
+    SetLabel(m_ctl.pCurPageLabel, NvrFormatInt(nCurPage));
+    ClearDetails();
+    ShowPage();
+}

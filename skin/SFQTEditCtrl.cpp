@@ -1,0 +1,187 @@
+#include "SFQTEditCtrl.h"
+
+#include "SFSkinString.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QFocusEvent>
+#include <QPalette>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+#include <string>
+
+CSFQTEditCtrl::CSFQTEditCtrl(ISFEditCtrlEvent* pEvent)
+    : QLineEdit(nullptr)
+    , CSFEditCtrl(pEvent)
+    , m_nEnterSuppress(0)
+    , m_pValidator(nullptr)
+{
+    setAutoFillBackground(true);
+    setFrame(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+
+    connect(this, &QLineEdit::textChanged, this, &CSFQTEditCtrl::OnTextChange);
+    connect(this, &QLineEdit::returnPressed, this, &CSFQTEditCtrl::OnKeyPressed);
+}
+
+CSFQTEditCtrl::~CSFQTEditCtrl() = default;
+
+int CSFQTEditCtrl::Create(DWORD style, const RECT& rc, void* parentUI, UINT id, bool password)
+{
+    setParent(static_cast<QWidget*>(parentUI));
+    setGeometry(QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1)));
+    m_nID = id;
+    setVisible((style & WS_VISIBLE) != 0);
+    if (password)
+        setEchoMode(QLineEdit::Password);
+    return 1;
+}
+
+void CSFQTEditCtrl::SetCursor()
+{
+}
+
+int CSFQTEditCtrl::SetSkin(const wchar_t* picture)
+{
+    const QPixmap pixmap(SkinFilePath(picture));
+    const QBrush brush = pixmap.isNull() ? QBrush() : QBrush(pixmap);
+    QPalette pal = palette();
+    pal.setBrush(QPalette::All, QPalette::Base, brush);
+    setPalette(pal);
+    return 1;
+}
+
+void CSFQTEditCtrl::ShowWindow(int show)
+{
+    setVisible(show != 0);
+}
+
+void CSFQTEditCtrl::MoveWindow(RECT* rc)
+{
+    if (!rc)
+        return;
+    setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
+}
+
+void CSFQTEditCtrl::MoveWindow(int x, int y, int w, int h)
+{
+    setGeometry(x, y, w, h);
+}
+
+int CSFQTEditCtrl::GetWindowTextW(wchar_t* buf, int size) const
+{
+    const std::wstring wide = QStringToWide(text());
+    const int length = static_cast<int>(wide.size());
+    if (buf && size > 0)
+    {
+        const int n = std::min(length, size - 1);
+        std::copy(wide.begin(), wide.begin() + n, buf);
+        buf[n] = L'\0';
+    }
+    return length;
+}
+
+void CSFQTEditCtrl::SetWindowTextW(const wchar_t* text)
+{
+    setText(WideToQString(text));
+}
+
+void CSFQTEditCtrl::EnableWindow(int enable)
+{
+    setEnabled(enable != 0);
+}
+
+void CSFQTEditCtrl::SetReadOnly(int readOnly)
+{
+    setEnabled(true);
+    setReadOnly(readOnly != 0);
+}
+
+void CSFQTEditCtrl::GetEditCtrolPos(RECT& rc)
+{
+    const QRect g = geometry();
+    rc.left = g.left();
+    rc.top = g.top();
+    rc.right = g.right();
+    rc.bottom = g.bottom();
+}
+
+void CSFQTEditCtrl::SetRegExp()
+{
+    SetPatternValidator(QStringLiteral("[A-Za-z0-9]+$"));
+}
+
+void CSFQTEditCtrl::InputNumberOnly()
+{
+    SetPatternValidator(QStringLiteral("^[1-9]\\d+$"));
+}
+
+void CSFQTEditCtrl::SetPatternValidator(const QString& pattern)
+{
+    QValidator* previous = m_pValidator;
+    m_pValidator = new QRegularExpressionValidator(QRegularExpression(pattern), this);
+    setValidator(m_pValidator);
+    delete previous;
+}
+
+void CSFQTEditCtrl::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (m_nEnterSuppress > 0)
+        return;
+    // Focus taken by the field's own context menu is no confirmation.
+    if (event->reason() == Qt::PopupFocusReason)
+    {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (popup && popup->parentWidget() == this)
+            return;
+    }
+    if (!hasAcceptableInput())
+        return;
+    editingFinishe();
+    OnEditingFinished();
+}
+
+void CSFQTEditCtrl::OnTextChange(const QString& text)
+{
+    if (!m_pEvent)
+        return;
+    std::wstring wide = QStringToWide(text);
+    m_pEvent->EDIT_OnTextChange(m_nID, &wide[0]);
+}
+
+void CSFQTEditCtrl::OnKeyPressed()
+{
+    // Only acceptable input gets here: the toolkit reports Return for nothing else.
+    ++m_nEnterSuppress;
+    if (m_pEvent)
+    {
+        std::wstring wide = QStringToWide(text());
+        m_pEvent->EDIT_OnEnterPressed(m_nID, &wide[0]);
+    }
+    clearFocus();
+    --m_nEnterSuppress;
+    OnEditingFinished();
+}
+
+void CSFQTEditCtrl::editingFinishe()
+{
+    if (m_nEnterSuppress > 0 || !m_pEvent)
+        return;
+    std::wstring wide = QStringToWide(text());
+    m_pEvent->EDIT_OnEnterPressed(m_nID, &wide[0]);
+}
+
+void CSFQTEditCtrl::OnEditingFinished()
+{
+    if (!m_pEvent)
+        return;
+    std::wstring wide = QStringToWide(text());
+    m_pEvent->EDIT_OnEditingFinished(m_nID, &wide[0]);
+}

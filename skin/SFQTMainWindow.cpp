@@ -1,0 +1,412 @@
+#include "SFQTMainWindow.h"
+
+#include "SFSkinString.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPropertyAnimation>
+#include <QResizeEvent>
+#include <QScreen>
+
+namespace {
+
+constexpr Qt::WindowFlags kMainWindowFlags =
+    Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
+
+// Point in a size animation at which it counts as finished.
+constexpr int kAnimationEndMs = 250;
+
+} // namespace
+
+CSFQTMainWindow::CSFQTMainWindow(ISFDialogEvent* pEvent, QWidget* parent)
+    : QMainWindow(parent),
+      CSFQTSkinFrame(pEvent, this, 0),
+      m_pAnimation(nullptr),
+      m_bMaximized(false)
+{
+    if (Sink())
+        Sink()->m_pUIWnd = static_cast<void*>(static_cast<QWidget*>(this));
+    m_normalGeometry = geometry();
+    setAcceptDrops(true);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowFlags(kMainWindowFlags);
+
+    connect(this, &CSFQTMainWindow::sgnClose, this, &QWidget::close, Qt::QueuedConnection);
+    connect(this, &CSFQTMainWindow::sgnMaximized, this, &QWidget::showMaximized, Qt::QueuedConnection);
+    connect(this, &CSFQTMainWindow::sgnMinimized, this, &QWidget::showMinimized, Qt::QueuedConnection);
+    connect(this, &CSFQTMainWindow::sgnNormal, this, &QWidget::showNormal, Qt::QueuedConnection);
+}
+
+CSFQTMainWindow::~CSFQTMainWindow()
+{
+    KillAllTimers();
+    m_skin.framePicture = QPixmap();
+    m_skin.backgroundPicture = QPixmap();
+    delete m_pTitleLabel;
+    m_pTitleLabel = nullptr;
+    if (Sink())
+    {
+        // Closing without Cancel (a window-manager close) would otherwise leave it dangling.
+        Sink()->m_pUIWnd = nullptr;
+        Sink()->Dlg_Destroy();
+    }
+}
+
+// ---- CSFDialog ---------------------------------------------------------------------------
+
+int CSFQTMainWindow::DoModalDlg()
+{
+    return -1;
+}
+
+int CSFQTMainWindow::Create(const wchar_t* title, void* parent)
+{
+    if (parent)
+        setParent(static_cast<QWidget*>(parent));
+    SetTitleText(WideToQString(title));
+    if (Sink())
+        Sink()->Dlg_OnInitDialog(true);
+    return TRUE;
+}
+
+void CSFQTMainWindow::MFCOK()
+{
+    DoOK();
+}
+
+void CSFQTMainWindow::MFCCancel()
+{
+    DoCancel();
+}
+
+void CSFQTMainWindow::DoOK()
+{
+    if (Sink())
+        Sink()->Dlg_OnOK();
+}
+
+void CSFQTMainWindow::DoCancel()
+{
+    if (Sink())
+    {
+        Sink()->m_pUIWnd = nullptr;
+        Sink()->Dlg_OnCancel();
+    }
+    Q_EMIT sgnClose();
+}
+
+void CSFQTMainWindow::CenterWindow(void** /*unused*/)
+{
+    QScreen* s = screen();
+    const QRect work = s ? s->availableGeometry() : QRect();
+    QRect area = work;
+    if (QWidget* parent = parentWidget())
+    {
+        area = parent->rect();
+        if (isWindow())
+            area.moveTopLeft(parent->mapToGlobal(QPoint(0, 0)));
+    }
+    m_ptCenter = CenteredPosition(PlacementSize(m_skin, size(), work), area);
+    move(m_ptCenter);
+}
+
+void CSFQTMainWindow::SetSkin(DialogStyle* style)
+{
+    if (style)
+        ReadSkin(*style);
+}
+
+void CSFQTMainWindow::SendDlgMessage(UINT msg, UINT /*wParam*/, LONG /*lParam*/)
+{
+    if (msg == WM_CLOSE)
+        DoCancel();
+}
+
+int CSFQTMainWindow::IsDlgZoomed()
+{
+    return m_bMaximized ? TRUE : FALSE;
+}
+
+int CSFQTMainWindow::ModifyDlgStyleEx(DWORD /*remove*/, DWORD /*add*/, UINT /*flags*/)
+{
+    return TRUE;
+}
+
+void CSFQTMainWindow::SetWindowTextW(const wchar_t* text)
+{
+    SetTitleText(WideToQString(text));
+    update();
+}
+
+void CSFQTMainWindow::SetDlgIcon(const wchar_t* name)
+{
+    const QIcon icon(SkinFilePath(name));
+    setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
+}
+
+void CSFQTMainWindow::MacShowMaximize(bool on)
+{
+    if (!m_bMaximized)
+    {
+        if (!on)
+            return; // never maximised: nothing to restore
+        if (m_pAnimation)
+        {
+            m_pAnimation->setCurrentTime(kAnimationEndMs);
+            return;
+        }
+        m_normalGeometry = geometry();
+        if (PlacementRefused())
+        {
+            showMaximized();
+            m_bMaximized = true;
+            return;
+        }
+        QScreen* s = QGuiApplication::primaryScreen();
+        const QRect a = s ? s->availableGeometry() : QRect();
+        RECT rc = {a.left(), a.top(), a.right(), a.bottom()};
+        MoveWindow(&rc);
+        m_bMaximized = true;
+        return;
+    }
+    if (m_pAnimation)
+    {
+        m_pAnimation->setCurrentTime(kAnimationEndMs);
+        return;
+    }
+    if (PlacementRefused())
+        showNormal();
+    else
+        MoveWindow(m_normalGeometry.x(), m_normalGeometry.y(), m_normalGeometry.width(), m_normalGeometry.height());
+    m_bMaximized = false;
+}
+
+bool CSFQTMainWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/)
+{
+    if (msg == WM_WTSSESSION_CHANGE)
+    {
+        if (Sink())
+        {
+            if (wParam == WTS_SESSION_LOCK)
+                Sink()->OnMsgScreenLock(1);
+            else if (wParam == WTS_SESSION_UNLOCK)
+                Sink()->OnMsgScreenLock(0);
+        }
+        qDebug("WM_WTSSESSION_CHANGE return ");
+    }
+    return false;
+}
+
+void CSFQTMainWindow::SetTitleText(const QString& text)
+{
+    PlaceTitleLabel(text, 0, 8, QColor(Qt::black));
+    setWindowTitle(text);
+}
+
+// ---- Slots -------------------------------------------------------------------------------
+
+void CSFQTMainWindow::OnSwitchSize()
+{
+}
+
+void CSFQTMainWindow::OnAniShowMaxFinished()
+{
+    delete m_pAnimation;
+    m_pAnimation = nullptr;
+    showMaximized();
+}
+
+void CSFQTMainWindow::OnAniShowNorFinished()
+{
+    delete m_pAnimation;
+    m_pAnimation = nullptr;
+    showNormal();
+}
+
+// ---- Qt ----------------------------------------------------------------------------------
+
+void CSFQTMainWindow::paintEvent(QPaintEvent* e)
+{
+    if (m_windowPixmap.isNull())
+    {
+        QMainWindow::paintEvent(e);
+        return;
+    }
+    QPainter painter(this);
+    PaintFrame(painter, nullptr);
+}
+
+void CSFQTMainWindow::resizeEvent(QResizeEvent* e)
+{
+    if (!FollowResize(e->size(), e->oldSize()))
+        return;
+    int w = e->size().width();
+    int h = e->size().height();
+    const QPixmap& sheet = m_skin.framePicture;
+    if (sheet.width() >= w && sheet.height() >= h)
+        m_windowPixmap = sheet.copy(0, 0, w, h);
+    else
+        m_windowPixmap = ComposeFrame(m_skin, w, h);
+    if (m_pTitleLabel)
+        SetTitleText(m_pTitleLabel->text());
+    UpdateRoundMask();
+    if (Sink())
+        Sink()->OnDlgSize(0, w, h);
+}
+
+void CSFQTMainWindow::mousePressEvent(QMouseEvent* e)
+{
+    FramePress(e, m_bMaximized);
+    QMainWindow::mousePressEvent(e);
+}
+
+void CSFQTMainWindow::mouseMoveEvent(QMouseEvent* e)
+{
+    if (e->buttons() == Qt::LeftButton)
+        FrameMove(e, true, m_bMaximized);
+    if (Sink())
+        Sink()->OnDlgMouseHover();
+}
+
+void CSFQTMainWindow::mouseReleaseEvent(QMouseEvent* e)
+{
+    switch (FrameRelease(e))
+    {
+    case ActClose:
+        Q_EMIT sgnClose();
+        break;
+    case ActMaximize:
+        Q_EMIT sgnMaximized();
+        break;
+    case ActMinimize:
+        Q_EMIT sgnMinimized();
+        break;
+    case ActNormal:
+        Q_EMIT sgnNormal();
+        break;
+    case ActNone:
+        break;
+    }
+}
+
+void CSFQTMainWindow::keyPressEvent(QKeyEvent* e)
+{
+    if (Sink())
+        Sink()->OnDlgKeyDown(ModifierCode(e->modifiers()), MainWindowKeyCode(e->key()));
+}
+
+void CSFQTMainWindow::keyReleaseEvent(QKeyEvent* e)
+{
+    if (Sink())
+        Sink()->OnDlgKeyUp(ModifierCode(e->modifiers()), MainWindowKeyCode(e->key()));
+}
+
+void CSFQTMainWindow::customEvent(QEvent* e)
+{
+    const QPointer<QMainWindow> alive(this);
+    const int command = DispatchFrameEvent(e);
+    if (!alive)
+        return;
+    if (command == 1)
+        DoOK();
+    else if (command == 2)
+        DoCancel();
+}
+
+void CSFQTMainWindow::closeEvent(QCloseEvent* e)
+{
+    qDebug("CSFQTMainWindow::closeEvent!");
+    if (Sink() && Sink()->Dlg_Close() == 1)
+    {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    QuitIfLastWindow();
+}
+
+void CSFQTMainWindow::QuitIfLastWindow()
+{
+    // A window hidden before it is closed does not end the event loop by itself.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows)
+    {
+        if (w == this || !w->isWindow() || !w->isVisible() || w->parentWidget() ||
+            !w->testAttribute(Qt::WA_QuitOnClose))
+            continue;
+        const Qt::WindowType type = w->windowType();
+        if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::SplashScreen || type == Qt::Desktop)
+            continue;
+        return;
+    }
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void CSFQTMainWindow::timerEvent(QTimerEvent* e)
+{
+    if (Sink())
+        Sink()->OnDlgTimer(TimerUserId(e->timerId()));
+    QMainWindow::timerEvent(e);
+}
+
+void CSFQTMainWindow::focusInEvent(QFocusEvent* e)
+{
+    if (Sink())
+        Sink()->OnDlgNcActivate(1);
+    QMainWindow::focusInEvent(e);
+}
+
+void CSFQTMainWindow::focusOutEvent(QFocusEvent* e)
+{
+    if (Sink())
+        Sink()->OnDlgNcActivate(0);
+    QMainWindow::focusOutEvent(e);
+}
+
+void CSFQTMainWindow::enterEvent(QEnterEvent* e)
+{
+    if (Sink())
+        Sink()->OnDlgMouseHover();
+    QMainWindow::enterEvent(e);
+}
+
+void CSFQTMainWindow::leaveEvent(QEvent* e)
+{
+    if (Sink())
+        Sink()->OnDlgMouseLeave();
+    QMainWindow::leaveEvent(e);
+}
+
+void CSFQTMainWindow::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (Sink())
+        Sink()->OnDlgShowWindow(1, 0);
+}
+
+void CSFQTMainWindow::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData() && e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void CSFQTMainWindow::dropEvent(QDropEvent* e)
+{
+    const QString path = FirstDroppedFile(e);
+    if (path.isEmpty())
+        return;
+    if (Sink())
+        Sink()->OnDlgFileDrop(QStringToWide(path).c_str());
+    QMainWindow::dropEvent(e);
+}

@@ -1,0 +1,772 @@
+#include "SFQTSkinFrame.h"
+
+#include "SFMsgMap.h"
+#include "SFSkinString.h"
+
+#include <QDropEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace {
+
+// Virtual-key codes the windows report.
+constexpr UINT kVkShift = 16;
+constexpr UINT kVkControl = 17;
+constexpr UINT kVkAlt = 0x12;
+constexpr UINT kVkSpace = 32;
+constexpr UINT kVkLeft = 37;
+constexpr UINT kVkRight = 39;
+constexpr UINT kVkF4 = 115;
+
+// SetDlgWindowPos flags.
+constexpr UINT kKeepSize = 1;
+constexpr UINT kKeepPosition = 2;
+
+// Width and height of a piece as used for placing: a piece without area takes no room.
+int PieceW(const QRect& r)
+{
+    return r.width() > 0 && r.height() > 0 ? r.width() : 0;
+}
+int PieceH(const QRect& r)
+{
+    return r.width() > 0 && r.height() > 0 ? r.height() : 0;
+}
+
+bool HasArea(const QRect& r)
+{
+    return r.width() > 0 && r.height() > 0;
+}
+
+void DrawPiece(QPainter& p, const QPixmap& sheet, const QRect& piece, int x, int y)
+{
+    // An empty source rectangle would make the painter copy the whole sheet.
+    if (HasArea(piece))
+        p.drawPixmap(QPoint(x, y), sheet, piece);
+}
+
+QRect PrimaryWorkArea()
+{
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
+
+} // namespace
+
+// ---- DialogSkinData ----------------------------------------------------------------------
+
+DialogSkinData::DialogSkinData(int fill)
+    : requestedW(fill), requestedH(fill), baseW(fill), baseH(fill), radiusW(fill), radiusH(fill)
+{
+    if (fill == 0)
+    {
+        for (QRect& r : rects)
+            r = QRect(QPoint(0, 0), QPoint(0, 0));
+    }
+}
+
+bool CSFQTSkinFrame::PlacementRefused()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// ---- Construction ------------------------------------------------------------------------
+
+CSFQTSkinFrame::CSFQTSkinFrame(ISFDialogEvent* pEvent, QWidget* host, int fill)
+    : CSFDialog(pEvent),
+      m_pHost(host),
+      m_skin(fill),
+      m_pTitleLabel(nullptr),
+      m_bDragging(false),
+      m_bNcLBtnDown(true),
+      m_nHotState(StateNormal),
+      m_nHotButton(BtnNone),
+      m_bMaskSet(false)
+{
+}
+
+CSFQTSkinFrame::~CSFQTSkinFrame() = default;
+
+// ---- Shared facade operations ------------------------------------------------------------
+
+int CSFQTSkinFrame::CreateDlg(void* /*parent*/)
+{
+    return TRUE;
+}
+
+void CSFQTSkinFrame::ShowWindow(int show)
+{
+    m_pHost->setWindowModality(Qt::NonModal);
+    if (show)
+        m_pHost->show();
+    else
+        m_pHost->hide();
+}
+
+void CSFQTSkinFrame::MoveWindow(RECT* rc)
+{
+    if (!rc)
+        return;
+    MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
+}
+
+void CSFQTSkinFrame::MoveWindow(int x, int y, int w, int h)
+{
+    m_pHost->setGeometry(x, y, w, h);
+    m_skin.requestedW = w;
+    m_skin.requestedH = h;
+}
+
+void CSFQTSkinFrame::Screen2Client(POINT* pt)
+{
+    if (!pt)
+        return;
+    const QPoint p = m_pHost->mapFromGlobal(QPoint(pt->x, pt->y));
+    pt->x = p.x();
+    pt->y = p.y();
+}
+
+void CSFQTSkinFrame::Screen2Client(RECT* rc)
+{
+    if (!rc)
+        return;
+    const QPoint tl = m_pHost->mapFromGlobal(QPoint(rc->left, rc->top));
+    const QPoint br = m_pHost->mapFromGlobal(QPoint(rc->right, rc->bottom));
+    rc->left = tl.x();
+    rc->top = tl.y();
+    rc->right = br.x();
+    rc->bottom = br.y();
+}
+
+void CSFQTSkinFrame::GetDlgClientRect(RECT* rc)
+{
+    if (!rc)
+        return;
+    rc->left = 0;
+    rc->top = 0;
+    rc->right = m_pHost->width() - 1;
+    rc->bottom = m_pHost->height() - 1;
+}
+
+void CSFQTSkinFrame::GetDlgWindowRect(RECT* rc)
+{
+    if (!rc)
+        return;
+    const QPoint tl = m_pHost->mapToGlobal(QPoint(0, 0));
+    const QPoint br = m_pHost->mapToGlobal(QPoint(m_pHost->width() - 1, m_pHost->height() - 1));
+    rc->left = tl.x();
+    rc->top = tl.y();
+    rc->right = br.x();
+    rc->bottom = br.y();
+}
+
+void CSFQTSkinFrame::SetDrawBackGround(int /*draw*/)
+{
+}
+
+int CSFQTSkinFrame::DlgIsWindow()
+{
+    return m_pHost->isWindow() ? TRUE : FALSE;
+}
+
+int CSFQTSkinFrame::SetDlgWindowPos(void* /*after*/, int x, int y, int cx, int cy, UINT flags)
+{
+    const QRect g = m_pHost->geometry();
+    if (flags & kKeepPosition)
+    {
+        x = g.x();
+        y = g.y();
+    }
+    if (flags & kKeepSize)
+    {
+        cx = g.width();
+        cy = g.height();
+    }
+    m_pHost->setGeometry(x, y, cx, cy);
+    m_pHost->update();
+    return TRUE;
+}
+
+void CSFQTSkinFrame::SetDlgIcon(UINT /*resourceId*/)
+{
+}
+
+int CSFQTSkinFrame::IsDlgVisible()
+{
+    return m_pHost->isVisible() ? TRUE : FALSE;
+}
+
+void CSFQTSkinFrame::EnableNcLBtnDown(int enable)
+{
+    m_bNcLBtnDown = enable != 0;
+}
+
+UINT CSFQTSkinFrame::SetDlgTimer(UINT id, UINT ms)
+{
+    const auto it = m_timers.find(id);
+    if (it != m_timers.end())
+        return static_cast<UINT>(it->second);
+    const int qtId = m_pHost->startTimer(static_cast<int>(ms));
+    if (qtId == 0)
+        return 0;
+    m_timers[id] = qtId;
+    return static_cast<UINT>(qtId);
+}
+
+int CSFQTSkinFrame::KillDlgTimer(UINT id)
+{
+    const auto it = m_timers.find(id);
+    if (it == m_timers.end())
+        return FALSE;
+    m_pHost->killTimer(it->second);
+    m_timers.erase(it);
+    return TRUE;
+}
+
+void CSFQTSkinFrame::SetSizeRoundCorner(const wchar_t* pair)
+{
+    const std::pair<int, int> r = ParseIntPairW(pair ? std::wstring(pair) : std::wstring());
+    m_skin.radiusW = r.first;
+    m_skin.radiusH = r.second;
+}
+
+void CSFQTSkinFrame::MacShowFullScreen(bool on)
+{
+    if (on)
+        m_pHost->showFullScreen();
+    else
+        m_pHost->showNormal();
+}
+
+void CSFQTSkinFrame::MacShowMinimize(bool on)
+{
+    if (on)
+        m_pHost->showMinimized();
+    else
+        m_pHost->showNormal();
+}
+
+// ---- Skin --------------------------------------------------------------------------------
+
+QPixmap CSFQTSkinFrame::LoadSkinPixmap(const std::wstring& name)
+{
+    QPixmap pm;
+    if (name.empty())
+        return pm;
+    if (!pm.load(SkinFilePath(name), "PNG"))
+        return QPixmap();
+    return pm;
+}
+
+void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
+{
+    const bool fixedSize = !style[57].empty();
+    if (fixedSize)
+    {
+        const std::pair<int, int> size = ParseIntPairW(style[57]);
+        m_skin.requestedW = size.first;
+        m_skin.requestedH = size.second;
+        SetDlgWindowPos(nullptr, 0, 0, size.first, size.second, kKeepPosition);
+        CenterWindow(nullptr);
+    }
+
+    const std::pair<int, int> radii = ParseIntPairW(style[56]);
+    m_skin.radiusW = radii.first;
+    m_skin.radiusH = radii.second;
+    m_skin.backgroundColor = HexStringToQColor(style[3]);
+
+    m_skin.backgroundPicture = LoadSkinPixmap(style[1]);
+    m_skin.framePicture = LoadSkinPixmap(style[0]);
+
+    if (fixedSize)
+    {
+        m_skin.baseW = m_skin.requestedW;
+        m_skin.baseH = m_skin.requestedH;
+    }
+    else
+    {
+        m_skin.baseW = m_skin.framePicture.width();
+        m_skin.baseH = m_skin.framePicture.height();
+    }
+
+    // Border pieces in composition order; the right edge is written lower part first.
+    static const int kPieceFields[12] = {4, 6, 8, 10, 12, 14, 26, 24, 22, 16, 18, 20};
+    for (int i = 0; i < 12; ++i)
+        m_skin.rects[DialogSkinData::TopLeft + i] = StringToRect(style[kPieceFields[i]]);
+    for (int i = 0; i < 12; ++i)
+        m_skin.rects[DialogSkinData::FirstCell + i] = StringToRect(style[28 + i]);
+    for (int i = 0; i < 4; ++i)
+        m_skin.rects[DialogSkinData::FirstButton + i] = StringToRect(style[41 + i]);
+    m_skin.rects[DialogSkinData::Caption] = StringToRect(style[54]);
+}
+
+// ---- Composition and mask ----------------------------------------------------------------
+
+QPixmap CSFQTSkinFrame::ComposeFrame(const DialogSkinData& skin, int w, int h)
+{
+    if (w <= 0 || h <= 0)
+        return QPixmap();
+    QPixmap pm(w, h);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+
+    if (!skin.backgroundPicture.isNull())
+        p.drawPixmap(QRect(0, 0, w, h), skin.backgroundPicture);
+    else
+        p.fillRect(QRect(0, 0, w, h), skin.backgroundColor);
+
+    const QPixmap& sheet = skin.framePicture;
+    if (sheet.isNull())
+        return pm;
+    const QRect* r = skin.rects;
+    const QRect& tl = r[DialogSkinData::TopLeft];
+    const QRect& top = r[DialogSkinData::Top];
+    const QRect& tr = r[DialogSkinData::TopRight];
+    const QRect& lu = r[DialogSkinData::LeftUpper];
+    const QRect& lm = r[DialogSkinData::LeftMiddle];
+    const QRect& ll = r[DialogSkinData::LeftLower];
+    const QRect& ru = r[DialogSkinData::RightUpper];
+    const QRect& rm = r[DialogSkinData::RightMiddle];
+    const QRect& rl = r[DialogSkinData::RightLower];
+    const QRect& bl = r[DialogSkinData::BottomLeft];
+    const QRect& bottom = r[DialogSkinData::Bottom];
+    const QRect& br = r[DialogSkinData::BottomRight];
+
+    // Top row.
+    DrawPiece(p, sheet, tl, 0, 0);
+    if (HasArea(top))
+    {
+        for (int x = PieceW(tl); x < w - PieceW(tr); x += top.width())
+            DrawPiece(p, sheet, top, x, 0);
+    }
+    DrawPiece(p, sheet, tr, w - PieceW(tr), 0);
+
+    // Left edge.
+    DrawPiece(p, sheet, lu, 0, PieceH(tl));
+    if (HasArea(lm))
+    {
+        for (int y = PieceH(tl) + PieceH(lu); y < h - PieceH(ll) - PieceH(bl); y += lm.height())
+            DrawPiece(p, sheet, lm, 0, y);
+    }
+    DrawPiece(p, sheet, ll, 0, h - PieceH(bl) - PieceH(ll));
+
+    // Right edge.
+    DrawPiece(p, sheet, ru, w - PieceW(ru), PieceH(tl));
+    if (HasArea(rm))
+    {
+        for (int y = PieceH(tl) + PieceH(ru); y < h - PieceH(rl) - PieceH(bl); y += rm.height())
+            DrawPiece(p, sheet, rm, w - PieceW(rm), y);
+    }
+    DrawPiece(p, sheet, rl, w - PieceW(rl), h - PieceH(bl) - PieceH(rl));
+
+    // Bottom row.
+    DrawPiece(p, sheet, bl, 0, h - PieceH(bl));
+    if (HasArea(bottom))
+    {
+        for (int x = PieceW(bl); x < w - PieceW(br); x += bottom.width())
+            DrawPiece(p, sheet, bottom, x, h - bottom.height());
+    }
+    DrawPiece(p, sheet, br, w - PieceW(br), h - PieceH(br));
+    return pm;
+}
+
+QBitmap CSFQTSkinFrame::RoundMask(int w, int h, int rx, int ry)
+{
+    QBitmap bm(std::max(w, 0), std::max(h, 0));
+    if (bm.isNull())
+        return bm;
+    bm.clear();
+    rx = std::max(rx, 0);
+    ry = std::max(ry, 0);
+
+    QPainterPath path;
+    path.moveTo(rx, 0);
+    path.arcTo(0, 0, 2 * rx, 2 * ry, 90, 90);
+    path.lineTo(0, h - ry);
+    path.arcTo(0, h - 2 * ry, 2 * rx, 2 * ry, 180, 90);
+    path.lineTo(w - rx, h);
+    path.arcTo(w - 2 * rx, h - 2 * ry, 2 * rx, 2 * ry, 270, 90);
+    path.lineTo(w, ry);
+    path.arcTo(w - 2 * rx, 0, 2 * rx, 2 * ry, 0, 90);
+    path.lineTo(rx, 0);
+
+    QPainter p(&bm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::color1);
+    p.setBrush(Qt::color1);
+    p.drawPath(path);
+    return bm;
+}
+
+void CSFQTSkinFrame::UpdateRoundMask()
+{
+    const int rx = std::max(m_skin.radiusW, 0);
+    const int ry = std::max(m_skin.radiusH, 0);
+    if (rx == 0 && ry == 0)
+    {
+        // Square corners show the whole window, which is what no mask shows too.
+        if (m_bMaskSet)
+        {
+            m_pHost->clearMask();
+            m_bMaskSet = false;
+        }
+        return;
+    }
+    m_pHost->setMask(RoundMask(m_pHost->width(), m_pHost->height(), rx, ry));
+    m_bMaskSet = true;
+}
+
+bool CSFQTSkinFrame::FollowResize(const QSize& size, const QSize& oldSize)
+{
+    if (m_skin.framePicture.isNull())
+        return false;
+    const int w = size.width();
+    // The first resize comes from no size at all: the title buttons stay where the skin put them.
+    const int dw = oldSize.width() >= 0 ? w - oldSize.width() : 0;
+
+    QRect& caption = m_skin.rects[DialogSkinData::Caption];
+    caption = QRect(0, 0, w, caption.height());
+
+    for (int b = BtnClose; b <= BtnExtra; ++b)
+    {
+        QRect& r = m_skin.ButtonRect(b);
+        if (!r.isValid())
+            continue;
+        r.translate(r.left() < 0 ? w : dw, 0);
+    }
+    return true;
+}
+
+// ---- Title label -------------------------------------------------------------------------
+
+void CSFQTSkinFrame::PlaceTitleLabel(const QString& text, int align, int y, const QColor& color)
+{
+    if (!m_pTitleLabel)
+    {
+        m_pTitleLabel = new QLabel(text, m_pHost);
+        // Set on the label itself so that an application style sheet cannot recolour it.
+        m_pTitleLabel->setStyleSheet(
+            QStringLiteral("QLabel { color: %1; background: transparent; }").arg(color.name(QColor::HexArgb)));
+        m_pTitleLabel->show();
+    }
+    m_pTitleLabel->setText(text);
+    const QFontMetrics fm = m_pHost->fontMetrics();
+    const int tw = fm.horizontalAdvance(text);
+    const int th = fm.height();
+    int x = 15;
+    if (align == 1)
+        x = (m_pHost->width() - 1 - tw) / 2;
+    else if (align == 2)
+        x = m_pHost->width() - 1 - tw;
+    m_pTitleLabel->setGeometry(x, y, tw + 2, th + 2);
+}
+
+// ---- Painting and title buttons ----------------------------------------------------------
+
+int CSFQTSkinFrame::HitTest(const QPoint& pt) const
+{
+    for (int b = BtnClose; b <= BtnExtra; ++b)
+    {
+        if (m_skin.ButtonRect(b).contains(pt))
+            return b;
+    }
+    return BtnNone;
+}
+
+void CSFQTSkinFrame::PaintFrame(QPainter& painter, const QPixmap (*pictures)[3]) const
+{
+    painter.drawPixmap(m_pHost->rect(), m_windowPixmap);
+    for (int b = BtnClose; b <= BtnExtra; ++b)
+    {
+        const QRect& r = m_skin.ButtonRect(b);
+        const int state = b == m_nHotButton ? m_nHotState : StateNormal;
+        if (pictures && !pictures[b - 1][0].isNull())
+        {
+            // A missing picture of a state falls back to the normal one.
+            const QPixmap& pic = pictures[b - 1][state].isNull() ? pictures[b - 1][0] : pictures[b - 1][state];
+            if (HasArea(r))
+                painter.drawPixmap(r, pic);
+            continue;
+        }
+        if (!r.isValid())
+            continue;
+        const QRect& cell = m_skin.Cell(b, state);
+        if (!m_skin.framePicture.isNull() && HasArea(cell))
+            painter.drawPixmap(r, m_skin.framePicture, cell);
+    }
+}
+
+void CSFQTSkinFrame::RepaintButton(int button)
+{
+    if (button >= BtnClose && button <= BtnExtra && m_skin.ButtonRect(button).isValid())
+        m_pHost->update(m_skin.ButtonRect(button));
+}
+
+void CSFQTSkinFrame::ClearHot(bool repaint)
+{
+    if (repaint)
+        RepaintButton(m_nHotButton);
+    m_nHotButton = BtnNone;
+    m_nHotState = StateNormal;
+}
+
+// ---- Mouse -------------------------------------------------------------------------------
+
+void CSFQTSkinFrame::FramePress(QMouseEvent* e, bool maximised)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = e->position().toPoint();
+    if (m_skin.rects[DialogSkinData::Caption].contains(pos) && !maximised)
+    {
+        m_bDragging = true;
+        m_dragOffset = e->globalPosition().toPoint() - m_pHost->pos();
+    }
+    const int hit = HitTest(pos);
+    if (hit != BtnNone)
+    {
+        if (m_nHotButton != hit)
+            RepaintButton(m_nHotButton);
+        m_nHotButton = hit;
+        m_nHotState = StatePressed;
+        m_bDragging = false;
+        RepaintButton(hit);
+    }
+    else
+    {
+        ClearHot(true);
+    }
+    // Where the window may not place itself, the compositor moves it instead.
+    if (m_bDragging && PlacementRefused() && m_pHost->windowHandle() && m_pHost->windowHandle()->startSystemMove())
+        m_bDragging = false;
+}
+
+void CSFQTSkinFrame::FrameMove(QMouseEvent* e, bool held, bool maximised)
+{
+    if (held && m_bDragging && !maximised)
+    {
+        QPoint p = e->globalPosition().toPoint() - m_dragOffset;
+        const QRect work = PrimaryWorkArea();
+        if (!work.isNull() && p.y() < work.top())
+            p.setY(work.top());
+        m_pHost->move(p);
+    }
+    const int hit = HitTest(e->position().toPoint());
+    if (hit != BtnNone)
+    {
+        if (m_nHotButton != hit)
+            RepaintButton(m_nHotButton);
+        m_nHotButton = hit;
+        m_nHotState = StateHover;
+        RepaintButton(hit);
+    }
+    else
+    {
+        ClearHot(true);
+    }
+}
+
+CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return ActNone;
+    if (m_bDragging)
+    {
+        QPoint p = e->globalPosition().toPoint() - m_dragOffset;
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen)
+        {
+            // Work-area rules as the frame always had them (inclusive right and bottom).
+            const QRect s = screen->geometry();
+            const QRect a = screen->availableGeometry();
+            const int w = m_pHost->width();
+            bool moved = false;
+            if (p.y() < a.top())
+                p.setY(a.top());
+            if (a.bottom() < s.bottom() && a.top() + p.y() > a.bottom())
+            {
+                p.setY(a.bottom() - a.top());
+                moved = true;
+            }
+            if (a.left() > s.left() && p.x() + w - a.top() < a.left())
+            {
+                p.setX(a.left() + a.top() - w);
+                moved = true;
+            }
+            if (a.right() < s.right() && a.top() + p.x() > a.right())
+            {
+                p.setX(a.right() - a.top());
+                moved = true;
+            }
+            if (moved)
+                m_pHost->move(p);
+        }
+        m_bDragging = false;
+    }
+
+    const int hit = HitTest(e->position().toPoint());
+    if (hit == BtnNone)
+    {
+        ClearHot(true);
+        return ActNone;
+    }
+    if (m_nHotButton != hit)
+        RepaintButton(m_nHotButton);
+    m_nHotButton = hit;
+    m_nHotState = StateHover;
+    RepaintButton(hit);
+
+    const Qt::WindowStates st = m_pHost->windowState();
+    const bool plain = !(st & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    const bool maximised = (st & Qt::WindowMaximized) != 0;
+    switch (hit)
+    {
+    case BtnClose:
+        return ActClose;
+    case BtnMaximize:
+        if (plain)
+            return ActMaximize;
+        return maximised ? ActNormal : ActNone;
+    case BtnMinimize:
+        if (plain)
+        {
+            m_pHost->setWindowState(Qt::WindowMinimized);
+            return ActMinimize;
+        }
+        return maximised ? ActNormal : ActNone;
+    default:
+        return ActNone;
+    }
+}
+
+// ---- Timers, keys, centring, events ------------------------------------------------------
+
+UINT CSFQTSkinFrame::TimerUserId(int qtId) const
+{
+    for (const auto& entry : m_timers)
+    {
+        if (entry.second == qtId)
+            return entry.first;
+    }
+    return 0;
+}
+
+void CSFQTSkinFrame::KillAllTimers()
+{
+    for (const auto& entry : m_timers)
+        m_pHost->killTimer(entry.second);
+    m_timers.clear();
+}
+
+UINT CSFQTSkinFrame::ModifierCode(Qt::KeyboardModifiers mods)
+{
+    UINT code = 0;
+    if (mods & Qt::ControlModifier)
+        code = kVkControl;
+    else if (mods & Qt::ShiftModifier)
+        code = kVkShift;
+    if (mods & Qt::AltModifier)
+        code |= kVkAlt;
+    return code;
+}
+
+UINT CSFQTSkinFrame::DialogKeyCode(int qtKey)
+{
+    switch (qtKey)
+    {
+    case Qt::Key_Return:
+        return VK_RETURN;
+    case Qt::Key_F1:
+        return VK_F1;
+    case Qt::Key_Right:
+        return kVkRight;
+    case Qt::Key_Left:
+        return kVkLeft;
+    case Qt::Key_Space:
+        return kVkSpace;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    default:
+        return 0;
+    }
+}
+
+UINT CSFQTSkinFrame::MainWindowKeyCode(int qtKey)
+{
+    switch (qtKey)
+    {
+    case Qt::Key_F4:
+        return kVkF4;
+    case Qt::Key_F1:
+        return VK_F1;
+    case Qt::Key_Right:
+        return kVkRight;
+    case Qt::Key_Left:
+        return kVkLeft;
+    case Qt::Key_Space:
+        return kVkSpace;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    default:
+        return static_cast<UINT>(qtKey);
+    }
+}
+
+QSize CSFQTSkinFrame::PlacementSize(const DialogSkinData& skin, const QSize& current, const QRect& workArea)
+{
+    int w = skin.requestedW;
+    int h = skin.requestedH;
+    if (w <= 0 || h <= 0)
+    {
+        // Nothing requested yet: the window is placed with the size it has.
+        w = current.width();
+        h = current.height();
+    }
+    if (w > workArea.width())
+        w = std::max(workArea.width(), skin.baseW);
+    if (h > workArea.height())
+        h = std::max(workArea.height(), skin.baseH);
+    return QSize(w, h);
+}
+
+QPoint CSFQTSkinFrame::CenteredPosition(const QSize& size, const QRect& area)
+{
+    if (size.width() <= area.width() && size.height() <= area.height())
+        return QPoint(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+    return area.topLeft();
+}
+
+int CSFQTSkinFrame::DispatchFrameEvent(QEvent* e)
+{
+    if (!m_pEvent || !e || e->type() != CSFCustomEvent::EventType())
+        return 0;
+    SF_DispatchCustomEvent(m_pEvent, e);
+    const CSFCustomEvent* ce = static_cast<const CSFCustomEvent*>(e);
+    if (static_cast<UINT>(ce->nMsg) == WM_COMMAND && ce->nCode == 0)
+    {
+        if (ce->lParam == 1)
+            return 1;
+        if (ce->lParam == 2)
+            return 2;
+    }
+    return 0;
+}
+
+QString CSFQTSkinFrame::FirstDroppedFile(const QDropEvent* e)
+{
+    const QMimeData* data = e ? e->mimeData() : nullptr;
+    if (!data || !data->hasUrls())
+        return QString();
+    const QList<QUrl> urls = data->urls();
+    return urls.isEmpty() ? QString() : urls.first().toLocalFile();
+}

@@ -1,0 +1,488 @@
+#include "SFQTStatic.h"
+
+#include "SFSkinString.h"
+
+#include <QFontMetrics>
+#include <QListWidgetItem>
+#include <QPainter>
+#include <QPoint>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// Drawing flags of the static (toolkit values).
+constexpr int kFlagLeft = Qt::AlignLeft;           // 0x1
+constexpr int kFlagRight = Qt::AlignRight;         // 0x2
+constexpr int kFlagHCenter = Qt::AlignHCenter;     // 0x4
+constexpr int kFlagVCenter = Qt::AlignVCenter;     // 0x80
+constexpr int kFlagSingleLine = Qt::TextSingleLine; // 0x100
+constexpr int kFlagDontClip = Qt::TextDontClip;    // 0x200
+constexpr int kFlagWordWrap = Qt::TextWordWrap;    // 0x1000
+constexpr int kFlagWrapAnywhere = Qt::TextWrapAnywhere; // 0x2000
+constexpr int kInitialFlags = kFlagLeft | kFlagVCenter | kFlagSingleLine; // 385
+
+// The widget rectangle of a Create rectangle: right and bottom lie one past the area.
+QRect CreateRect(const RECT& rc)
+{
+    return QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1));
+}
+
+RECT InclusiveRect(const QRect& r)
+{
+    return RECT{r.left(), r.top(), r.right(), r.bottom()};
+}
+
+} // namespace
+
+// =========================================================================================
+// Static text
+// =========================================================================================
+
+CSFQTStatic::CSFQTStatic(ISFStaticEvent* pEvent)
+    : QLabel(nullptr),
+      CSFStatic(pEvent),
+      m_nBold(0),
+      m_textColor(Qt::black), // an unset colour paints black
+      m_bgColor(Qt::white),
+      m_nFlags(kInitialFlags),
+      m_nPixelSize(12),
+      m_nFillBg(0),
+      m_nTextOffset(0),
+      m_nWordWrap(0),
+      m_nWrapAnywhere(0),
+      m_nTooltipEnable(1)
+{
+}
+
+CSFQTStatic::~CSFQTStatic() = default;
+
+int CSFQTStatic::Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT id)
+{
+    setParent(static_cast<QWidget*>(parentUI));
+    setText(WideToQString(text));
+    Grow(CreateRect(rc), PaintFont());
+    m_nID = id;
+    setVisible((style & WS_VISIBLE) != 0);
+    return 1;
+}
+
+void CSFQTStatic::SetCursor()
+{
+}
+
+int CSFQTStatic::SetSkin()
+{
+    return 1;
+}
+
+void CSFQTStatic::ShowWindow(int show)
+{
+    setVisible(show != 0);
+}
+
+void CSFQTStatic::MoveWindow(RECT* rc)
+{
+    if (!rc)
+        return;
+    setGeometry(CreateRect(*rc));
+}
+
+void CSFQTStatic::MoveWindow(int x, int y, int w, int h)
+{
+    setGeometry(x, y, w, h);
+}
+
+int CSFQTStatic::GetStaticText(wchar_t* buf, int size) const
+{
+    if (!buf || size <= 0)
+        return 0;
+    const std::wstring wide = QStringToWide(text());
+    const std::size_t n = std::min<std::size_t>(wide.size(), static_cast<std::size_t>(size - 1));
+    std::copy_n(wide.data(), n, buf);
+    buf[n] = L'\0';
+    return 0;
+}
+
+void CSFQTStatic::SetStaticText(const wchar_t* text)
+{
+    setText(WideToQString(text));
+    Grow(geometry(), font());
+}
+
+void CSFQTStatic::SetTextAlignFlag(UINT dtFlags)
+{
+    int flags = kFlagLeft;
+    if (dtFlags & DT_RIGHT)
+        flags = kFlagRight;
+    else if (dtFlags & DT_CENTER)
+        flags = kFlagHCenter;
+    if (dtFlags & DT_VCENTER)
+        flags |= kFlagVCenter;
+    if (dtFlags & DT_WORDBREAK)
+    {
+        flags &= ~kFlagSingleLine;
+        flags |= kFlagWordWrap | kFlagDontClip;
+    }
+    if (dtFlags & DT_SINGLELINE)
+    {
+        flags &= ~kFlagWordWrap;
+        flags |= kFlagSingleLine;
+    }
+    m_nFlags = flags;
+    update();
+}
+
+UINT CSFQTStatic::GetTextAlignFlag()
+{
+    return static_cast<UINT>(m_nFlags);
+}
+
+void CSFQTStatic::SetTextColor(UINT colorref)
+{
+    m_textColor = ColorRefToQColor(colorref);
+    update();
+}
+
+void CSFQTStatic::SetTextBold(int bold)
+{
+    m_nBold = bold;
+    update();
+}
+
+void CSFQTStatic::GetTextSize(int& w, int& h)
+{
+    w = width();
+    h = height();
+}
+
+void CSFQTStatic::SetBgColor(UINT colorref, int fill)
+{
+    m_bgColor = ColorRefToQColor(colorref);
+    m_nFillBg = fill;
+    update();
+}
+
+void CSFQTStatic::SetTextSize(int px)
+{
+    if (px > 0)
+        m_nPixelSize = px;
+    setStyleSheet(QStringLiteral("QLabel {font-size:%1px;}").arg(px));
+}
+
+void CSFQTStatic::GetStaticCtrolPos(RECT& rc)
+{
+    rc = InclusiveRect(geometry());
+}
+
+void CSFQTStatic::SetTextOffset(int x)
+{
+    m_nTextOffset = x;
+    update();
+}
+
+void CSFQTStatic::SetWordWrap(int on)
+{
+    m_nWordWrap = on;
+    if (on)
+        m_nFlags |= kFlagWordWrap;
+    else
+        m_nFlags &= ~kFlagWordWrap;
+    setWordWrap(on != 0);
+}
+
+int CSFQTStatic::GetWordWrap()
+{
+    return m_nWordWrap;
+}
+
+void CSFQTStatic::SetWrapAnywhere(int on)
+{
+    m_nWrapAnywhere = on;
+    if (on)
+        m_nFlags |= kFlagWrapAnywhere;
+    else
+        m_nFlags &= ~kFlagWrapAnywhere;
+}
+
+int CSFQTStatic::GetWrapAnywher()
+{
+    return m_nWrapAnywhere;
+}
+
+void CSFQTStatic::SetTooltipEnable(int enable)
+{
+    m_nTooltipEnable = enable;
+}
+
+void CSFQTStatic::SetToolTipText(const wchar_t* text)
+{
+    setToolTip(WideToQString(text));
+}
+
+RECT CSFQTStatic::GetGeometry()
+{
+    return InclusiveRect(geometry());
+}
+
+QFont CSFQTStatic::PaintFont() const
+{
+    QFont f = font();
+    f.setWeight(m_nBold ? QFont::Bold : QFont::Normal);
+    f.setPixelSize(m_nPixelSize);
+    return f;
+}
+
+void CSFQTStatic::Grow(const QRect& start, const QFont& font)
+{
+    const QRect text = QFontMetrics(font).boundingRect(start, m_nFlags, this->text());
+    setGeometry(start.left(), start.top(), std::max(text.width(), start.width()),
+                std::max(text.height(), start.height()));
+}
+
+void CSFQTStatic::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    if (m_nFillBg)
+        painter.fillRect(rect(), m_bgColor);
+    const QFont f = PaintFont();
+    setFont(f);
+    painter.setFont(f);
+    painter.setPen(m_textColor);
+    QRect r = rect();
+    r.setLeft(m_nTextOffset);
+    painter.drawText(r, m_nFlags, text());
+}
+
+// =========================================================================================
+// Picture
+// =========================================================================================
+
+CSFQTPictureCtrl::CSFQTPictureCtrl(ISFPictureCtrlEvent* pEvent) : QLabel(nullptr), CSFPictureCtrl(pEvent)
+{
+}
+
+CSFQTPictureCtrl::~CSFQTPictureCtrl() = default;
+
+int CSFQTPictureCtrl::Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT id)
+{
+    setParent(static_cast<QWidget*>(parentUI));
+    setGeometry(CreateRect(rc));
+    setText(WideToQString(text));
+    setAlignment(Qt::AlignCenter);
+    m_nID = id;
+    setVisible((style & WS_VISIBLE) != 0);
+    return 1;
+}
+
+void CSFQTPictureCtrl::SetCursor()
+{
+}
+
+int CSFQTPictureCtrl::SetSkin()
+{
+    return 1;
+}
+
+void CSFQTPictureCtrl::ShowWindow(int show)
+{
+    setVisible(show != 0);
+}
+
+void CSFQTPictureCtrl::MoveWindow(RECT* rc)
+{
+    if (!rc)
+        return;
+    setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
+}
+
+void CSFQTPictureCtrl::MoveWindow(int x, int y, int w, int h)
+{
+    setGeometry(x, y, w, h);
+}
+
+void CSFQTPictureCtrl::SetImage(const wchar_t* name)
+{
+    m_picture = QPixmap(SkinFilePath(name));
+    update();
+}
+
+void CSFQTPictureCtrl::SetDrawPicture(int /*draw*/)
+{
+}
+
+void* CSFQTPictureCtrl::GetHWnd()
+{
+    return static_cast<void*>(static_cast<QWidget*>(this));
+}
+
+void CSFQTPictureCtrl::SetWindowTextW(const wchar_t* text)
+{
+    setText(WideToQString(text));
+    update();
+}
+
+void CSFQTPictureCtrl::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    if (!m_picture.isNull())
+        painter.drawPixmap(rect(), m_picture);
+    painter.drawText(rect(), Qt::AlignCenter, text());
+}
+
+// =========================================================================================
+// List box
+// =========================================================================================
+
+CSFQTListBox::CSFQTListBox(ISFListBoxEvent* pEvent) : QListWidget(nullptr), CSFListBox(pEvent)
+{
+}
+
+CSFQTListBox::~CSFQTListBox() = default;
+
+int CSFQTListBox::Create(DWORD style, const RECT& rc, void* parentUI, UINT /*id*/)
+{
+    setParent(static_cast<QWidget*>(parentUI));
+    setGeometry(CreateRect(rc));
+    setVisible((style & WS_VISIBLE) != 0);
+    return 1;
+}
+
+void CSFQTListBox::SetCursor()
+{
+}
+
+int CSFQTListBox::SetSkin()
+{
+    return 0;
+}
+
+void CSFQTListBox::ShowWindow(int show)
+{
+    setVisible(show != 0);
+}
+
+void CSFQTListBox::MoveWindow(RECT* rc)
+{
+    if (!rc)
+        return;
+    MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
+}
+
+void CSFQTListBox::MoveWindow(int x, int y, int w, int h)
+{
+    setGeometry(x, y, w, h);
+}
+
+int CSFQTListBox::GetCount()
+{
+    return count();
+}
+
+int CSFQTListBox::GetText(int index, wchar_t* buf)
+{
+    if (!buf || index < 0 || index >= count())
+        return -1;
+    const std::wstring wide = QStringToWide(item(index)->text());
+    std::copy(wide.begin(), wide.end(), buf);
+    return static_cast<int>(wide.size());
+}
+
+int CSFQTListBox::GetCurSel()
+{
+    return currentRow();
+}
+
+int CSFQTListBox::SetCurSel(int index)
+{
+    if (index < 0 || index >= count())
+        return -1;
+    setCurrentRow(index);
+    return currentRow();
+}
+
+int CSFQTListBox::AddString(const wchar_t* text)
+{
+    addItem(WideToQString(text));
+    return count() - 1;
+}
+
+int CSFQTListBox::DeleteString(UINT index)
+{
+    if (index < static_cast<UINT>(count()))
+        delete takeItem(static_cast<int>(index));
+    return count();
+}
+
+void CSFQTListBox::mousePressEvent(QMouseEvent* /*event*/)
+{
+    if (m_pEvent)
+        m_pEvent->LISTBOX_OnLButtonDown();
+}
+
+void CSFQTListBox::mouseReleaseEvent(QMouseEvent* /*event*/)
+{
+    if (m_pEvent)
+        m_pEvent->LISTBOX_OnLButtonUp();
+}
+
+void CSFQTListBox::mouseMoveEvent(QMouseEvent* /*event*/)
+{
+    if (m_pEvent)
+        m_pEvent->LISTBOX_OnMouseMove();
+}
+
+// =========================================================================================
+// Group box
+// =========================================================================================
+
+CSFQTGroupBox::CSFQTGroupBox(ISFGroupBoxEvent* pEvent) : QGroupBox(nullptr), CSFGroupBox(pEvent)
+{
+}
+
+CSFQTGroupBox::~CSFQTGroupBox() = default;
+
+int CSFQTGroupBox::Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT /*id*/)
+{
+    setParent(static_cast<QWidget*>(parentUI));
+    setGeometry(CreateRect(rc));
+    setTitle(WideToQString(text));
+    setVisible((style & WS_VISIBLE) != 0);
+    return 1;
+}
+
+void CSFQTGroupBox::SetCursor()
+{
+}
+
+int CSFQTGroupBox::SetSkin()
+{
+    return 0;
+}
+
+void CSFQTGroupBox::ShowWindow(int /*show*/)
+{
+}
+
+void CSFQTGroupBox::MoveWindow(RECT* rc)
+{
+    if (!rc)
+        return;
+    setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
+}
+
+void CSFQTGroupBox::MoveWindow(int x, int y, int w, int h)
+{
+    setGeometry(x, y, w, h);
+}
+
+void CSFQTGroupBox::SetWindowTextW(const wchar_t* text)
+{
+    setTitle(WideToQString(text));
+}
+
+int CSFQTGroupBox::GetWindowTextW(wchar_t* /*buf*/, int /*size*/)
+{
+    return -1;
+}

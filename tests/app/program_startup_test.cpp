@@ -1,0 +1,145 @@
+// The Tessaly program itself, started as a process over a private copy of its folder on a
+// 1920 x 1080 offscreen screen: it comes up centred, and the desktop's close ends it with
+// status 0 after writing "config.xml".
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace {
+
+QString BinFile(const char* name)
+{
+    return QString::fromUtf8(TESSALY_BIN_DIR) + QLatin1Char('/') + QString::fromUtf8(name);
+}
+
+struct ProgramRun
+{
+    bool finished = false;
+    int exitCode = -1;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    QString out;
+    QString err;
+};
+
+class TessalyProgram : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!QFile::exists(BinFile("Tessaly")))
+            GTEST_SKIP() << "the program is not built";
+        ASSERT_TRUE(m_dir.isValid());
+        for (const char* name : {"Tessaly", "Tessaly.xml", "NVRSpec.xml", "Lang_0.xml", "Lang_1.xml", "Style.css"})
+            ASSERT_TRUE(QFile::copy(BinFile(name), Path(name))) << name;
+        ASSERT_TRUE(QFile::link(BinFile("Skin"), Path("Skin")));
+        QFile screens(Path("screens.json"));
+        ASSERT_TRUE(screens.open(QIODevice::WriteOnly));
+        screens.write(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                          "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    }
+
+    QString Path(const char* name) const { return m_dir.path() + QLatin1Char('/') + QString::fromUtf8(name); }
+
+    ProgramRun Start(const QStringList& args, const char* probe = "close")
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + Path("screens.json"));
+        env.insert(QStringLiteral("TESSALY_FIRST_PAINT_PROBE"), QString::fromUtf8(probe));
+        env.remove(QStringLiteral("DISPLAY"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(QDir::tempPath());  // the program moves to its own folder
+        p.start(Path("Tessaly"), args);
+        ProgramRun r;
+        if (!p.waitForStarted(30000))
+            return r;
+        r.finished = p.waitForFinished(60000);
+        if (!r.finished)
+        {
+            p.kill();
+            p.waitForFinished(5000);
+        }
+        r.exitCode = p.exitCode();
+        r.status = p.exitStatus();
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    QByteArray Config() const
+    {
+        QFile f(Path("config.xml"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(TessalyProgram, ComesUpCentredAndTheDesktopCloseEndsItWithZeroAndSettings)
+{
+    const ProgramRun r = Start({});
+    ASSERT_TRUE(r.finished) << "still running after the close\n" << r.err.toStdString();
+    EXPECT_EQ(QProcess::NormalExit, r.status);
+    EXPECT_EQ(0, r.exitCode) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QLatin1String("first-paint-ns "))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QRegularExpression(QStringLiteral("rss-kb [1-9][0-9]*\n")))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QLatin1String("window 460 190 1000 700"))) << r.out.toStdString();
+    // Nothing outlives the application object noisily.
+    for (const char* warning : {"Timers cannot", "QObject::", "QThread: Destroyed", "QWidget:"})
+        EXPECT_FALSE(r.err.contains(QLatin1String(warning))) << r.err.toStdString();
+
+    const QByteArray saved = Config();
+    EXPECT_TRUE(saved.contains("<Lang value=\"0\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />"))
+        << saved.toStdString();
+}
+
+TEST_F(TessalyProgram, ArgumentsChangeNothingAndTheSavedLanguageStays)
+{
+    QFile f(Path("config.xml"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<Setting>\n    <UIConfig>\n        <Lang value=\"1\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+            "    </UIConfig>\n</Setting>\n");
+    f.close();
+    const ProgramRun r = Start({QStringLiteral("foo"), QStringLiteral("--bar")});
+    ASSERT_TRUE(r.finished) << r.err.toStdString();
+    EXPECT_EQ(0, r.exitCode) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QLatin1String("window 460 190 1000 700"))) << r.out.toStdString();
+    EXPECT_TRUE(Config().contains("<Lang value=\"1\"")) << Config().toStdString();
+}
+
+TEST_F(TessalyProgram, QuittingWithoutACloseWritesNoSettings)
+{
+    const ProgramRun r = Start({}, "quit");
+    ASSERT_TRUE(r.finished) << r.err.toStdString();
+    EXPECT_EQ(0, r.exitCode) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("config.xml")));
+}
+
+} // namespace
+
+namespace {
+
+// The manuals F1 opens ship beside the program as PDFs; the Chinese one carries a CJK face,
+// so its text is not drawn as empty boxes.
+TEST(ShippedManual, BothLanguagesArePdfsAndTheChineseOneEmbedsACjkFace)
+{
+    for (const char* name : {"Operation Manual.pdf", "操作手册.pdf"})
+    {
+        QFile f(BinFile(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = f.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF-")) << name;
+        EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2) << name << ": one page or none";
+    }
+    QFile zh(BinFile("操作手册.pdf"));
+    ASSERT_TRUE(zh.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(zh.readAll().contains("/BaseFont /NotoSansCJK"));
+}
+
+} // namespace

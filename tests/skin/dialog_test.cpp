@@ -1,0 +1,487 @@
+// The skinned dialog: frame composition from the skin pieces, title buttons, caption drag,
+// modal runs and their results, timers, keys, drops, centring and the round mask.
+#include "SFQTDialog.h"
+#include "skin_frame_fixture.h"
+
+#include <QBitmap>
+#include <QLabel>
+#include <QMimeData>
+#include <QPointer>
+#include <QRegion>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+
+using namespace skinframe;
+
+namespace {
+
+class SkinDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dlg = SF_CreateDialog(&sink, nullptr, 0);
+        ASSERT_NE(dlg, nullptr);
+        qt = dynamic_cast<CSFQTDialog*>(dlg);
+        ASSERT_NE(qt, nullptr);
+        w = static_cast<QWidget*>(dlg->GetUIWnd());
+        ASSERT_EQ(w, static_cast<QWidget*>(qt));
+    }
+    void TearDown() override { SF_DestroyDialog(dlg); }
+
+    void ShowSkinned(int width = 358, int height = 250)
+    {
+        dlg->SetSkin(&skin.style);
+        dlg->MoveWindow(100, 100, width, height);
+        dlg->ShowWindow(1);
+        Drain();
+    }
+    QPoint ButtonCentre(int button) const { return qt->SkinData().ButtonRect(button).center(); }
+
+    TestSkin skin;
+    RecordingSink sink;
+    CSFDialog* dlg = nullptr;
+    CSFQTDialog* qt = nullptr;
+    QWidget* w = nullptr;
+};
+
+TEST_F(SkinDialogTest, ComposesPiecesAroundTheStretchedBackground)
+{
+    EXPECT_EQ(static_cast<int>(w->windowFlags()), 0x2803);
+    ShowSkinned();
+    ASSERT_FALSE(sink.sizes.empty());
+    EXPECT_EQ(sink.sizes.back(), (std::vector<int>{0, 358, 250}));
+
+    // 358 x 250: top copies every 4 px from x 10, the right corner covering the last one;
+    // left middle copies from y 67 while below 250 - 20 - 8.
+    const struct
+    {
+        int x, y;
+        QColor want;
+    } cases[] = {
+        {0, 0, kTL},       {9, 26, kTL},      {10, 0, kTop},     {347, 26, kTop},   {348, 0, kTR},
+        {357, 26, kTR},    {1, 27, kLU},      {2, 66, kLU},      {1, 67, kLM},      {1, 221, kLM},
+        {1, 222, kLL},     {1, 241, kLL},     {356, 27, kRU},    {355, 100, kRM},   {357, 230, kRL},
+        {0, 242, kBL},     {10, 249, kBottom}, {347, 242, kBottom}, {348, 249, kBR}, {357, 249, kBR},
+        {100, 100, kBackground}, {3, 100, kBackground}, {354, 100, kBackground},
+        {329, 11, kCellN}, // title button 1, 40 px from the right edge
+    };
+    const QImage img = w->grab().toImage();
+    ASSERT_EQ(img.size(), QSize(358, 250));
+    for (const auto& c : cases)
+        EXPECT_EQ(Name(img.pixelColor(c.x, c.y)), Name(c.want)) << "at " << c.x << "," << c.y;
+}
+
+TEST_F(SkinDialogTest, PiecesWithoutAreaAreSkippedAndDoNotHang)
+{
+    skin.style[6] = L"";              // top edge: the null rectangle
+    skin.style[12] = L"0,70,0,20";    // left middle: no width
+    skin.style[18] = L"30,132,4,-3";  // bottom edge: negative height
+    skin.style[24] = L"145,70,3,0";   // right middle: no height
+    skin.style[16] = L"";             // bottom-left corner
+    ShowSkinned(300, 200);
+    ASSERT_FALSE(sink.sizes.empty());
+    EXPECT_EQ(sink.sizes.back(), (std::vector<int>{0, 300, 200}));
+    const QImage img = w->grab().toImage();
+    EXPECT_EQ(Name(img.pixelColor(0, 0)), Name(kTL));
+    EXPECT_EQ(Name(img.pixelColor(100, 0)), Name(kBackground));
+    EXPECT_EQ(Name(img.pixelColor(1, 100)), Name(kBackground));
+    EXPECT_EQ(Name(img.pixelColor(100, 199)), Name(kBackground));
+    EXPECT_EQ(Name(img.pixelColor(297, 100)), Name(kBackground));
+    EXPECT_EQ(Name(img.pixelColor(1, 199)), Name(kLL)); // no bottom-left corner below it
+    EXPECT_EQ(Name(img.pixelColor(5, 199)), Name(kBackground));
+    EXPECT_EQ(Name(img.pixelColor(299, 199)), Name(kBR));
+}
+
+TEST_F(SkinDialogTest, WithoutAFramePictureResizeDoesNothing)
+{
+    skin.style[0] = L"Missing.png";
+    ShowSkinned();
+    EXPECT_TRUE(sink.sizes.empty());
+    EXPECT_FALSE(qt->SkinData().ButtonRect(1).left() >= 0); // not moved from the right edge
+}
+
+TEST_F(SkinDialogTest, TitleButtonFollowsTheRightEdgeAndShowsItsStates)
+{
+    ShowSkinned(300, 200);
+    EXPECT_EQ(qt->SkinData().ButtonRect(1), QRect(260, 5, 23, 14));
+    dlg->MoveWindow(100, 100, 400, 200);
+    Drain();
+    EXPECT_EQ(qt->SkinData().ButtonRect(1), QRect(360, 5, 23, 14));
+    EXPECT_EQ(qt->SkinData().rects[DialogSkinData::Caption], QRect(0, 0, 400, 27));
+
+    const QPoint c = ButtonCentre(1);
+    EXPECT_EQ(Name(PixelAt(w, c.x(), c.y())), Name(kCellN));
+    SendMouse(w, QEvent::MouseMove, c, Qt::NoButton, Qt::NoButton, w->mapToGlobal(c));
+    EXPECT_EQ(Name(PixelAt(w, c.x(), c.y())), Name(kCellH));
+    Press(w, c);
+    EXPECT_EQ(Name(PixelAt(w, c.x(), c.y())), Name(kCellP));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w, &leave);
+    EXPECT_EQ(Name(PixelAt(w, c.x(), c.y())), Name(kCellN));
+    EXPECT_EQ(sink.leaves, 1);
+}
+
+TEST_F(SkinDialogTest, TitleCloseNeedsTheReleaseOnTheButtonAndObeysTheVeto)
+{
+    ShowSkinned();
+    const QPoint inside = ButtonCentre(1);
+    const QPoint outside(100, 120);
+
+    Press(w, inside);
+    Release(w, outside);
+    Drain();
+    EXPECT_EQ(sink.Count("close"), 0);
+    EXPECT_TRUE(w->isVisible());
+
+    sink.vetoClose = true;
+    Press(w, outside);
+    Release(w, inside);
+    Drain();
+    EXPECT_EQ(sink.Count("close"), 1);
+    EXPECT_TRUE(w->isVisible());
+
+    sink.vetoClose = false;
+    Click(w, inside);
+    Drain();
+    EXPECT_EQ(sink.Count("close"), 2);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(sink.Count("cancel"), 0);
+}
+
+TEST_F(SkinDialogTest, CaptionDragMovesTheWindowAndOutsideTheCaptionDoesNot)
+{
+    ShowSkinned();
+    ASSERT_EQ(w->pos(), QPoint(100, 100));
+    const auto drag = [&](QPoint from, QPoint delta) {
+        const QPoint g = w->mapToGlobal(from);
+        Press(w, from);
+        SendMouse(w, QEvent::MouseMove, from + delta / 2, Qt::NoButton, Qt::LeftButton, g + delta / 2);
+        SendMouse(w, QEvent::MouseMove, from + delta, Qt::NoButton, Qt::LeftButton, g + delta);
+        SendMouse(w, QEvent::MouseButtonRelease, from + delta, Qt::LeftButton, Qt::NoButton, g + delta);
+        Drain();
+    };
+
+    const int hovers = sink.hovers;
+    drag(QPoint(50, 10), QPoint(40, 30));
+    EXPECT_EQ(w->pos(), QPoint(140, 130));
+    EXPECT_EQ(sink.hovers - hovers, 2);
+    EXPECT_FALSE(qt->IsDragging());
+
+    drag(QPoint(50, 100), QPoint(40, 30)); // below the 27-px caption
+    EXPECT_EQ(w->pos(), QPoint(140, 130));
+
+    drag(ButtonCentre(1), QPoint(-40, 30)); // a title button is no caption
+    EXPECT_EQ(w->pos(), QPoint(140, 130));
+
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    drag(QPoint(50, 10), QPoint(0, -(130 - work.top()) - 60)); // past the work area's top
+    EXPECT_EQ(w->pos(), QPoint(140, work.top()));
+}
+
+// One modal run per way of ending it.
+TEST(SkinDialogModal, RunsEndWithOneForOkAndTwoForCancelOrClose)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(CSFDialog*, QWidget*)> act;
+        int result, ok, cancel, close;
+    };
+    const auto command = [](QWidget* w, LPARAM id) {
+        CSFCustomEvent e(WM_COMMAND, 0, 0, id);
+        QApplication::sendEvent(w, &e);
+    };
+    const Case cases[] = {
+        {"command 1", [&](CSFDialog*, QWidget* w) { command(w, 1); }, 1, 1, 0, 0},
+        {"command 2", [&](CSFDialog*, QWidget* w) { command(w, 2); }, 2, 0, 1, 0},
+        {"MFCOK", [](CSFDialog* d, QWidget*) { d->MFCOK(); }, 1, 1, 0, 0},
+        {"MFCCancel", [](CSFDialog* d, QWidget*) { d->MFCCancel(); }, 2, 0, 1, 0},
+        {"message 16", [](CSFDialog* d, QWidget*) { d->SendDlgMessage(16, 0, 0); }, 2, 0, 1, 0},
+        {"close()", [](CSFDialog*, QWidget* w) { w->close(); }, 2, 0, 0, 1},
+        {"title close",
+         [](CSFDialog* d, QWidget* w) { Click(w, dynamic_cast<CSFQTDialog*>(d)->SkinData().ButtonRect(1).center()); },
+         2, 0, 0, 1},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TestSkin skin;
+        RecordingSink sink;
+        CSFDialog* dlg = SF_CreateDialog(&sink, nullptr, 0);
+        ASSERT_NE(dlg, nullptr);
+        QWidget* w = static_cast<QWidget*>(dlg->GetUIWnd());
+        dlg->SetSkin(&skin.style);
+        dlg->MoveWindow(50, 50, 358, 250);
+        QTimer::singleShot(0, w, [&] { c.act(dlg, w); });
+        QTimer failsafe;
+        failsafe.setSingleShot(true);
+        QObject::connect(&failsafe, &QTimer::timeout, w, [&] { static_cast<QDialog*>(w)->done(99); });
+        failsafe.start(20000);
+        EXPECT_EQ(dlg->DoModalDlg(), c.result);
+        failsafe.stop();
+        EXPECT_EQ(sink.init, std::vector<bool>{false});
+        EXPECT_EQ(sink.Count("ok"), c.ok);
+        EXPECT_EQ(sink.Count("cancel"), c.cancel);
+        EXPECT_EQ(sink.Count("close"), c.close);
+        EXPECT_FALSE(w->isVisible());
+        SF_DestroyDialog(dlg);
+    }
+}
+
+TEST(SkinDialogModal, EscapeAndAVetoedCloseKeepTheRunGoing)
+{
+    TestSkin skin;
+    RecordingSink sink;
+    sink.vetoClose = true;
+    CSFDialog* dlg = SF_CreateDialog(&sink, nullptr, 0);
+    ASSERT_NE(dlg, nullptr);
+    QWidget* w = static_cast<QWidget*>(dlg->GetUIWnd());
+    dlg->SetSkin(&skin.style);
+    dlg->MoveWindow(50, 50, 358, 250);
+    bool stillRunning = false;
+    QTimer::singleShot(0, w, [&] {
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(w, &esc);
+        Click(w, dynamic_cast<CSFQTDialog*>(dlg)->SkinData().ButtonRect(1).center());
+        QTimer::singleShot(100, w, [&] {
+            stillRunning = w->isVisible();
+            CSFCustomEvent ok(WM_COMMAND, 0, 0, 1);
+            QApplication::sendEvent(w, &ok);
+        });
+    });
+    EXPECT_EQ(dlg->DoModalDlg(), 1);
+    EXPECT_TRUE(stillRunning);
+    EXPECT_EQ(sink.keysDown, (std::vector<std::pair<UINT, UINT>>{{0, 27}}));
+    EXPECT_EQ(sink.Count("close"), 1);
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"close", "map1", "ok"}));
+    SF_DestroyDialog(dlg);
+}
+
+TEST_F(SkinDialogTest, CommandsReachTheMessageMapBeforeOkAndCancel)
+{
+    ShowSkinned();
+    CSFCustomEvent seven(WM_COMMAND, 0, 0, 7);
+    QApplication::sendEvent(w, &seven);
+    EXPECT_EQ(sink.log, std::vector<std::string>{"map7"});
+    EXPECT_TRUE(w->isVisible());
+    CSFCustomEvent notACommand(WM_COMMAND, 5, 0, 1); // a non-zero code is no OK
+    QApplication::sendEvent(w, &notACommand);
+    EXPECT_EQ(sink.Count("ok"), 0);
+    CSFCustomEvent one(WM_COMMAND, 0, 0, 1);
+    QApplication::sendEvent(w, &one);
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"map7", "map1", "ok"}));
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(SkinDialogTest, TimersReachTheSinkUnderTheirOwnIds)
+{
+    const UINT first = dlg->SetDlgTimer(5, 10);
+    EXPECT_NE(first, 0u);
+    EXPECT_EQ(dlg->SetDlgTimer(5, 500), first);
+    const UINT other = dlg->SetDlgTimer(6, 100000);
+    EXPECT_NE(other, first);
+    ASSERT_TRUE(WaitFor([&] { return sink.timers.size() >= 2; }));
+    for (UINT id : sink.timers)
+        EXPECT_EQ(id, 5u);
+    EXPECT_EQ(dlg->KillDlgTimer(5), TRUE);
+    EXPECT_EQ(dlg->KillDlgTimer(5), FALSE);
+    Drain();
+    const size_t fired = sink.timers.size();
+    QTimer::singleShot(60, [] {});
+    WaitFor([] { return false; }, 80);
+    EXPECT_EQ(sink.timers.size(), fired);
+    EXPECT_EQ(dlg->KillDlgTimer(6), TRUE);
+}
+
+TEST_F(SkinDialogTest, KeysAreReportedAsVirtualKeyCodes)
+{
+    const struct
+    {
+        int key;
+        Qt::KeyboardModifiers mods;
+        UINT wantMods, wantKey;
+    } cases[] = {
+        {Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier, 17, 112},
+        {Qt::Key_Left, Qt::AltModifier, 18, 37},
+        {Qt::Key_Space, Qt::ControlModifier | Qt::AltModifier, 19, 32},
+        {Qt::Key_Right, Qt::ShiftModifier, 16, 39},
+        {Qt::Key_Return, Qt::NoModifier, 0, 13},
+        {Qt::Key_Escape, Qt::NoModifier, 0, 27},
+        {Qt::Key_A, Qt::NoModifier, 0, 0},
+        {Qt::Key_Enter, Qt::KeypadModifier, 0, 0},
+        {Qt::Key_F4, Qt::NoModifier, 0, 0},
+    };
+    for (const auto& c : cases)
+    {
+        const auto got = SendKey(w, QEvent::KeyPress, c.key, c.mods, sink);
+        EXPECT_EQ(got, std::make_pair(c.wantMods, c.wantKey)) << "key " << std::hex << c.key;
+    }
+    SendKey(w, QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, sink);
+    EXPECT_TRUE(sink.keysUp.empty());
+}
+
+TEST_F(SkinDialogTest, ADropReportsOnlyTheFirstLocalFile)
+{
+    const QString first = QString::fromStdWString(L"/tmp/r\u00e9sum\u00e9 \U0001F600/a b.txt");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile("/tmp/second"), QUrl::fromLocalFile("/tmp/third")});
+    // A drop goes to the widget that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &drop);
+    ASSERT_EQ(sink.drops.size(), 1u);
+    EXPECT_EQ(sink.drops[0], first.toStdWString());
+
+    QMimeData web;
+    web.setUrls({QUrl("https://example.org/x")});
+    QDragEnterEvent enterWeb(QPoint(10, 10), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &enterWeb);
+    QDropEvent remote(QPointF(10, 10), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &remote);
+    EXPECT_EQ(sink.drops.size(), 1u);
+}
+
+TEST_F(SkinDialogTest, SkinFieldsLandInTheirPlaces)
+{
+    skin.style[41] = L"1,1,5,5";    // button 4
+    skin.style[42] = L"-120,5,23,14"; // button 3
+    skin.style[43] = L"-80,5,23,14";  // button 2
+    skin.style[58] = L"b1.png";     // button 1 normal picture
+    skin.style[64] = L"b2.png";     // button 2 normal picture
+    skin.style[26] = L"145,27,3,40"; // right upper
+    skin.style[22] = L"140,70,3,20"; // right lower
+    skin.style[28] = L"1,2,3,4";    // button 4 normal cell
+    skin.style[39] = L"9,8,7,6";    // button 1 pressed cell
+    skin.style[48] = L"12AB0F";
+    skin.style[53] = L"center";
+    dlg->SetSkin(&skin.style);
+    const DialogSkinData& d = qt->SkinData();
+    EXPECT_EQ(d.ButtonRect(4), QRect(1, 1, 5, 5));
+    EXPECT_EQ(d.ButtonRect(3), QRect(-120, 5, 23, 14));
+    EXPECT_EQ(d.ButtonRect(2), QRect(-80, 5, 23, 14));
+    EXPECT_EQ(d.rects[DialogSkinData::RightUpper], QRect(145, 27, 3, 40));
+    EXPECT_EQ(d.rects[DialogSkinData::RightLower], QRect(140, 70, 3, 20));
+    EXPECT_EQ(d.Cell(4, 0), QRect(1, 2, 3, 4));
+    EXPECT_EQ(d.Cell(1, 2), QRect(9, 8, 7, 6));
+    EXPECT_EQ(d.baseW, 148);
+    EXPECT_EQ(d.baseH, 140);
+    EXPECT_EQ(qt->TitleAlign(), 1);
+    EXPECT_EQ(qt->TitleColor(), QColor(0x12, 0xAB, 0x0F));
+
+    dlg->MoveWindow(100, 100, 358, 250);
+    dlg->ShowWindow(1);
+    Drain();
+    const QImage img = w->grab().toImage();
+    EXPECT_EQ(Name(img.pixelColor(d.ButtonRect(1).center())), Name(kPictureB1));
+    EXPECT_EQ(Name(img.pixelColor(d.ButtonRect(2).center())), Name(kPictureB2));
+    EXPECT_EQ(d.ButtonRect(3).left(), 358 - 120);
+
+    // Title text: centred with the window's font metrics.
+    dlg->SetWindowTextW(L"Title \U0001F600");
+    QLabel* label = qt->TitleLabel();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QString::fromStdWString(L"Title \U0001F600"));
+    const int tw = w->fontMetrics().horizontalAdvance(label->text());
+    EXPECT_EQ(label->geometry(), QRect((358 - 1 - tw) / 2, 5, tw + 2, w->fontMetrics().height() + 2));
+}
+
+TEST_F(SkinDialogTest, CentringUsesTheRequestedSizeWithinTheWorkArea)
+{
+    const QRect a = w->screen()->availableGeometry();
+    dlg->SetSkin(&skin.style);
+    dlg->MoveWindow(0, 0, 358, 250);
+    dlg->CenterWindow(nullptr);
+    EXPECT_EQ(w->pos(), QPoint(a.left() + (a.width() - 358) / 2, a.top() + (a.height() - 250) / 2));
+    EXPECT_EQ(qt->CenteredPos(), w->pos());
+
+    // Wider than the work area: placed with the work area's width (the base is smaller).
+    dlg->MoveWindow(0, 0, a.width() + 200, 100);
+    dlg->CenterWindow(nullptr);
+    EXPECT_EQ(w->pos(), QPoint(a.left(), a.top() + (a.height() - 100) / 2));
+
+    // A fixed size larger than the work area does not fit: the work area's corner.
+    skin.style[57] = QString("%1,%2").arg(a.width() + 50).arg(120).toStdWString();
+    dlg->MoveWindow(7, 7, 100, 100);
+    dlg->SetSkin(&skin.style);
+    EXPECT_EQ(w->size(), QSize(a.width() + 50, 120));
+    // SetSkin centres before it takes the fixed size as the base size.
+    EXPECT_EQ(w->pos(), QPoint(a.left(), a.top() + (a.height() - 120) / 2));
+    EXPECT_EQ(qt->SkinData().baseW, a.width() + 50);
+    dlg->CenterWindow(nullptr);
+    EXPECT_EQ(w->pos(), a.topLeft());
+
+    skin.style[57] = L"300,200";
+    dlg->SetSkin(&skin.style);
+    EXPECT_EQ(w->geometry(), QRect(a.left() + (a.width() - 300) / 2, a.top() + (a.height() - 200) / 2, 300, 200));
+}
+
+TEST_F(SkinDialogTest, RoundCornersMaskTheWindow)
+{
+    ShowSkinned();
+    EXPECT_TRUE(w->mask().isEmpty()); // square corners: no mask at all
+    dlg->SetSizeRoundCorner(L"12,12");
+    dlg->MoveWindow(100, 100, 300, 200);
+    Drain();
+    const QRegion m = w->mask();
+    EXPECT_FALSE(m.contains(QPoint(0, 0)));
+    EXPECT_FALSE(m.contains(QPoint(299, 199)));
+    EXPECT_FALSE(m.contains(QPoint(299, 0)));
+    EXPECT_TRUE(m.contains(QPoint(150, 100)));
+    EXPECT_TRUE(m.contains(QPoint(150, 0)));
+    EXPECT_TRUE(m.contains(QPoint(0, 100)));
+}
+
+TEST_F(SkinDialogTest, CreateShowAndDestroyReportToTheSink)
+{
+    dlg->SetSkin(&skin.style);
+    EXPECT_EQ(dlg->Create(L"AboutDlg", nullptr), TRUE);
+    EXPECT_EQ(sink.init, std::vector<bool>{true});
+    ASSERT_NE(qt->TitleLabel(), nullptr);
+    EXPECT_EQ(qt->TitleLabel()->text(), QString("AboutDlg"));
+    EXPECT_EQ(qt->TitleLabel()->pos(), QPoint(15, 5));
+    EXPECT_EQ(dlg->IsDlgZoomed(), TRUE);
+    EXPECT_EQ(dlg->DlgIsWindow(), TRUE);
+
+    dlg->MoveWindow(100, 100, 358, 250);
+    dlg->ShowWindow(1);
+    Drain();
+    EXPECT_EQ(sink.shows, (std::vector<std::pair<int, int>>{{1, 0}}));
+    EXPECT_EQ(dlg->IsDlgVisible(), TRUE);
+    RECT rc{};
+    dlg->GetDlgClientRect(&rc);
+    EXPECT_EQ(std::vector<LONG>({rc.left, rc.top, rc.right, rc.bottom}), std::vector<LONG>({0, 0, 357, 249}));
+    dlg->GetDlgWindowRect(&rc);
+    const QPoint g = w->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(std::vector<LONG>({rc.left, rc.top, rc.right, rc.bottom}),
+              std::vector<LONG>({g.x(), g.y(), g.x() + 357, g.y() + 249}));
+    POINT pt{g.x() + 5, g.y() + 6};
+    dlg->Screen2Client(&pt);
+    EXPECT_EQ(std::make_pair(pt.x, pt.y), std::make_pair(LONG(5), LONG(6)));
+    RECT in{10, 10, 20, 20};
+    dlg->MoveWindow(&in);
+    EXPECT_EQ(w->geometry(), QRect(10, 10, 11, 11));
+
+    SF_DestroyDialog(dlg);
+    dlg = nullptr;
+    EXPECT_EQ(sink.m_pUIWnd, nullptr);
+    EXPECT_EQ(sink.uiWndAtDestroy, nullptr);
+    EXPECT_EQ(sink.Count("destroy"), 1);
+}
+
+TEST_F(SkinDialogTest, CreateWithAParentMakesAChildWidget)
+{
+    QWidget parent;
+    dlg->Create(L"", &parent);
+    EXPECT_EQ(w->parentWidget(), &parent);
+    EXPECT_EQ(dlg->DlgIsWindow(), FALSE);
+    SF_DestroyDialog(dlg); // before the parent takes it along
+    dlg = nullptr;
+}
+
+} // namespace

@@ -1,0 +1,446 @@
+// The edit field: geometry, bounded text read-out, validators, and the events its sink gets
+// for typing, Return and leaving the field.
+#include "SFEntry.h"
+#include "SFQTEditCtrl.h"
+#include "SFSkinString.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPointer>
+#include <QRegularExpressionValidator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QValidator>
+#include <QWidget>
+
+#include <algorithm>
+#include <cwchar>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct EditEvent
+{
+    char kind;  // 'T' text change, 'E' enter pressed, 'F' editing finished
+    UINT id;
+    std::wstring text;
+
+    bool operator==(const EditEvent& o) const { return kind == o.kind && id == o.id && text == o.text; }
+};
+
+std::ostream& operator<<(std::ostream& os, const EditEvent& e)
+{
+    return os << e.kind << "(" << e.id << ",\"" << QString::fromStdWString(e.text).toStdString() << "\")";
+}
+
+class RecordingSink : public ISFEditCtrlEvent
+{
+public:
+    void EDIT_OnTextChange(UINT id, wchar_t* text) override { events.push_back({'T', id, text}); }
+    void EDIT_OnEnterPressed(UINT id, wchar_t* text) override { events.push_back({'E', id, text}); }
+    void EDIT_OnEditingFinished(UINT id, wchar_t* text) override { events.push_back({'F', id, text}); }
+
+    std::vector<EditEvent> events;
+};
+
+// The search page's rule for its channel fields: a number above 256 becomes 1, any other
+// non-zero number is written back in plain form, from inside the change report.
+class ChannelRuleSink : public RecordingSink
+{
+public:
+    void EDIT_OnTextChange(UINT id, wchar_t* text) override
+    {
+        RecordingSink::EDIT_OnTextChange(id, text);
+        if (++depth > 8)
+            return;  // a loop: the test fails on the event count
+        int b = static_cast<int>(std::wcstol(text, nullptr, 10));
+        if (b > 256)
+            b = 1;
+        if (b != 0 && edit)
+            edit->SetWindowTextW(std::to_wstring(b).c_str());
+        --depth;
+    }
+
+    CSFEditCtrl* edit = nullptr;
+    int depth = 0;
+};
+
+QLineEdit* Widget(CSFEditCtrl* edit)
+{
+    return dynamic_cast<QLineEdit*>(edit);
+}
+
+RECT Rect(LONG l, LONG t, LONG r, LONG b)
+{
+    RECT rc;
+    rc.left = l;
+    rc.top = t;
+    rc.right = r;
+    rc.bottom = b;
+    return rc;
+}
+
+// A shown, active window with the edit under test (id 148) and a second field to Tab to.
+class SkinEditFocus : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        host.reset(new QWidget);
+        host->resize(300, 100);
+        edit = SF_CreateEditCtrl(&sink);
+        ASSERT_NE(edit, nullptr);
+        edit->Create(WS_VISIBLE, Rect(10, 10, 110, 40), host.get(), 148, false);
+        other = new QLineEdit(host.get());
+        other->setGeometry(150, 10, 100, 30);
+        host->show();
+        host->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
+    }
+
+    void FocusEdit()
+    {
+        Widget(edit)->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(Widget(edit)->hasFocus());
+    }
+
+    RecordingSink sink;
+    std::unique_ptr<QWidget> host;
+    CSFEditCtrl* edit = nullptr;  // owned by host
+    QLineEdit* other = nullptr;   // owned by host
+};
+
+} // namespace
+
+TEST(SkinEditGeometry, CreateReadsExclusiveCornersMoveAndPositionInclusive)
+{
+    QWidget host;
+    CSFEditCtrl* edit = SF_CreateEditCtrl(nullptr);
+    ASSERT_NE(edit, nullptr);
+    RECT rc = Rect(10, 10, 110, 40);
+    EXPECT_EQ(edit->Create(0, rc, &host, 7, false), 1);
+    QLineEdit* w = Widget(edit);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->parentWidget(), &host);
+    EXPECT_EQ(w->geometry(), QRect(10, 10, 100, 30));
+    EXPECT_FALSE(w->isVisibleTo(&host));
+    EXPECT_FALSE(w->hasFrame());
+    EXPECT_EQ(w->focusPolicy(), Qt::StrongFocus);
+
+    RECT pos = Rect(0, 0, 0, 0);
+    edit->GetEditCtrolPos(pos);
+    EXPECT_EQ(pos.left, 10);
+    EXPECT_EQ(pos.top, 10);
+    EXPECT_EQ(pos.right, 109);
+    EXPECT_EQ(pos.bottom, 39);
+
+    edit->MoveWindow(&rc);
+    EXPECT_EQ(w->geometry(), QRect(10, 10, 101, 31));
+    edit->MoveWindow(5, 6, 70, 20);
+    EXPECT_EQ(w->geometry(), QRect(5, 6, 70, 20));
+
+    edit->ShowWindow(1);
+    EXPECT_TRUE(w->isVisibleTo(&host));
+    edit->ShowWindow(0);
+    EXPECT_FALSE(w->isVisibleTo(&host));
+
+    CSFEditCtrl* shown = SF_CreateEditCtrl(nullptr);
+    shown->Create(0x10810000, rc, &host, 8, false);
+    EXPECT_TRUE(Widget(shown)->isVisibleTo(&host));
+    SF_DestroyEditCtrl(shown);  // a child: left to its parent
+    EXPECT_EQ(Widget(shown)->parentWidget(), &host);
+}
+
+TEST(SkinEditText, ReadOutIsBoundedTerminatedAndReturnsTheWholeLength)
+{
+    QWidget host;
+    CSFEditCtrl* edit = SF_CreateEditCtrl(nullptr);
+    edit->Create(0, Rect(0, 0, 80, 24), &host, 1, false);
+
+    struct Case
+    {
+        const wchar_t* text;
+        int size;
+        const wchar_t* want;  // NULL: nothing written
+        int ret;
+    };
+    // U+1F600 is one wchar_t.
+    const Case cases[] = {
+        {L"abcdefgh", 5, L"abcd", 8},
+        {L"abc", 20, L"abc", 3},
+        {L"abcdefgh", 9, L"abcdefgh", 8},
+        {L"abcdefgh", 8, L"abcdefg", 8},
+        {L"abcdefgh", 1, L"", 8},
+        {L"abcdefgh", 0, nullptr, 8},
+        {L"abcdefgh", -3, nullptr, 8},
+        {L"", 4, L"", 0},
+        {L"a\U0001F600b", 3, L"a\U0001F600", 3},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(QString::fromWCharArray(c.text).toStdString() + " size " + std::to_string(c.size));
+        edit->SetWindowTextW(c.text);
+        const int guard = 8;
+        std::vector<wchar_t> buf(static_cast<size_t>(guard + 32 + guard), L'#');
+        wchar_t* p = buf.data() + guard;
+        EXPECT_EQ(edit->GetWindowTextW(p, c.size), c.ret);
+        // Only the copied characters and their terminator are written.
+        const int written = c.size > 0 ? std::min(c.ret, c.size - 1) + 1 : 0;
+        for (int i = -guard; i < 32 + guard; ++i)
+        {
+            if (i < 0 || i >= written)
+            {
+                EXPECT_EQ(p[i], L'#') << "index " << i;
+            }
+        }
+        if (c.want)
+        {
+            EXPECT_EQ(std::wstring(p), std::wstring(c.want));
+        }
+    }
+    EXPECT_EQ(edit->GetWindowTextW(nullptr, 10), 3);
+}
+
+TEST(SkinEditValidators, NumberAndLetterPatternsAcceptAndRefuse)
+{
+    QWidget host;
+    CSFEditCtrl* edit = SF_CreateEditCtrl(nullptr);
+    edit->Create(0, Rect(0, 0, 80, 24), &host, 1, false);
+    QLineEdit* w = Widget(edit);
+
+    // Until a validator is installed anything goes.
+    QTest::keyClicks(w, "0x-7");
+    EXPECT_EQ(w->text(), "0x-7");
+    EXPECT_TRUE(w->hasAcceptableInput());
+
+    struct Case
+    {
+        const char* text;
+        QValidator::State want;
+    };
+    edit->InputNumberOnly();
+    const Case numbers[] = {
+        {"0", QValidator::Invalid},        {"7", QValidator::Intermediate}, {"10", QValidator::Acceptable},
+        {"705", QValidator::Acceptable},   {"07", QValidator::Invalid},     {"1a", QValidator::Invalid},
+        {"-3", QValidator::Invalid},       {"", QValidator::Intermediate},  {"256", QValidator::Acceptable},
+    };
+    ASSERT_NE(w->validator(), nullptr);
+    for (const Case& c : numbers)
+    {
+        QString s = QString::fromLatin1(c.text);
+        int pos = static_cast<int>(s.size());
+        EXPECT_EQ(w->validator()->validate(s, pos), c.want) << c.text;
+    }
+
+    // Typing goes through the validator.
+    w->clear();
+    QTest::keyClicks(w, "0");
+    EXPECT_EQ(w->text(), "");
+    QTest::keyClicks(w, "7");
+    EXPECT_EQ(w->text(), "7");
+    EXPECT_FALSE(w->hasAcceptableInput());
+    QTest::keyClicks(w, "0x5");
+    EXPECT_EQ(w->text(), "705");
+    EXPECT_TRUE(w->hasAcceptableInput());
+    w->clear();
+    QTest::keyClicks(w, "10");
+    EXPECT_TRUE(w->hasAcceptableInput());
+
+    // The letter pattern replaces the number pattern.
+    edit->SetRegExp();
+    const Case letters[] = {
+        {"abc123", QValidator::Acceptable}, {"Z", QValidator::Acceptable},    {"0", QValidator::Acceptable},
+        {"ab-c", QValidator::Invalid},      {"a b", QValidator::Invalid},     {"\xc3\xa9", QValidator::Invalid},
+    };
+    for (const Case& c : letters)
+    {
+        QString s = QString::fromUtf8(c.text);
+        int pos = static_cast<int>(s.size());
+        EXPECT_EQ(w->validator()->validate(s, pos), c.want) << c.text;
+    }
+    w->clear();
+    QTest::keyClicks(w, "a-b 0");
+    EXPECT_EQ(w->text(), "ab0");
+}
+
+TEST(SkinEditEvents, ProgramTextChangeIsReportedOnce)
+{
+    QWidget host;
+    RecordingSink sink;
+    CSFEditCtrl* edit = SF_CreateEditCtrl(&sink);
+    edit->Create(0, Rect(0, 0, 80, 24), &host, 148, false);
+    edit->SetWindowTextW(L"ab");
+    ASSERT_EQ(sink.events.size(), 1u);
+    EXPECT_EQ(sink.events[0], (EditEvent{'T', 148, L"ab"}));
+}
+
+TEST_F(SkinEditFocus, ReturnConfirmsOnceAndDropsTheFocus)
+{
+    edit->SetWindowTextW(L"16");
+    FocusEdit();
+    sink.events.clear();
+
+    QTest::keyClick(Widget(edit), Qt::Key_Return);
+    const std::vector<EditEvent> want{{'E', 148, L"16"}, {'F', 148, L"16"}};
+    EXPECT_EQ(sink.events, want);
+    EXPECT_FALSE(Widget(edit)->hasFocus());
+    QApplication::processEvents();
+    EXPECT_EQ(sink.events, want);
+
+    // Edit again and leave with Tab: one confirmation, after the typing.
+    sink.events.clear();
+    FocusEdit();
+    Widget(edit)->end(false);
+    QTest::keyClicks(Widget(edit), "5");
+    QTest::keyClick(Widget(edit), Qt::Key_Tab);
+    EXPECT_TRUE(other->hasFocus());
+    const std::vector<EditEvent> want2{{'T', 148, L"165"}, {'E', 148, L"165"}, {'F', 148, L"165"}};
+    EXPECT_EQ(sink.events, want2);
+
+    // A second Return right after a first one still confirms exactly once.
+    sink.events.clear();
+    FocusEdit();
+    QTest::keyClick(Widget(edit), Qt::Key_Return);
+    FocusEdit();
+    QTest::keyClick(Widget(edit), Qt::Key_Return);
+    const std::vector<EditEvent> want3{{'E', 148, L"165"}, {'F', 148, L"165"}, {'E', 148, L"165"}, {'F', 148, L"165"}};
+    EXPECT_EQ(sink.events, want3);
+}
+
+TEST_F(SkinEditFocus, LeavingAnUneditedFieldConfirmsIt)
+{
+    edit->SetWindowTextW(L"42");
+    FocusEdit();
+    sink.events.clear();
+    QTest::keyClick(Widget(edit), Qt::Key_Tab);
+    EXPECT_TRUE(other->hasFocus());
+    const std::vector<EditEvent> want{{'E', 148, L"42"}, {'F', 148, L"42"}};
+    EXPECT_EQ(sink.events, want);
+
+    // Leaving by a click elsewhere counts the same.
+    sink.events.clear();
+    FocusEdit();
+    other->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(sink.events, want);
+}
+
+TEST_F(SkinEditFocus, UnacceptableInputIsNeverConfirmed)
+{
+    edit->InputNumberOnly();
+    edit->SetWindowTextW(L"7");
+    FocusEdit();
+    sink.events.clear();
+
+    QTest::keyClick(Widget(edit), Qt::Key_Return);
+    EXPECT_TRUE(sink.events.empty());
+    EXPECT_TRUE(Widget(edit)->hasFocus());
+
+    QTest::keyClick(Widget(edit), Qt::Key_Tab);
+    EXPECT_TRUE(other->hasFocus());
+    EXPECT_TRUE(sink.events.empty());
+
+    // Once acceptable, Return confirms.
+    FocusEdit();
+    Widget(edit)->end(false);
+    QTest::keyClicks(Widget(edit), "0");
+    sink.events.clear();
+    QTest::keyClick(Widget(edit), Qt::Key_Return);
+    const std::vector<EditEvent> want{{'E', 148, L"70"}, {'F', 148, L"70"}};
+    EXPECT_EQ(sink.events, want);
+}
+
+TEST_F(SkinEditFocus, ChannelRuleRewritingFromTheCallbackSettles)
+{
+    ChannelRuleSink rule;
+    CSFEditCtrl* field = SF_CreateEditCtrl(&rule);
+    field->Create(WS_VISIBLE, Rect(10, 50, 110, 80), host.get(), 155, false);
+    rule.edit = field;
+    QLineEdit* w = Widget(field);
+
+    struct Case
+    {
+        const char* typed;
+        const char* result;
+        size_t events;
+    };
+    const Case cases[] = {
+        {"300", "1", 4},  // "3", "30", "300", then the rewrite to "1"
+        {"007", "7", 4},  // "0", "00", "007", then "7"
+        {"257", "1", 4},
+        {"256", "256", 3},
+        {"12ab", "12", 6},  // "1", "12", "12a" and its rewrite "12", "12b" and its rewrite
+        {"-3", "-3", 2},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.typed);
+        w->clear();
+        rule.events.clear();
+        w->setFocus();
+        QTest::keyClicks(w, c.typed);
+        EXPECT_EQ(w->text(), QString::fromLatin1(c.result));
+        EXPECT_EQ(rule.depth, 0);
+        EXPECT_EQ(rule.events.size(), c.events);
+    }
+
+    // The number field as the page builds it.
+    field->SetWindowTextW(L"");
+    field->InputNumberOnly();
+    field->SetWindowTextW(L"1");
+    EXPECT_EQ(w->text(), "1");
+    w->clear();
+    QTest::keyClicks(w, "257");
+    EXPECT_EQ(w->text(), "1");
+}
+
+TEST(SkinEditState, ReadOnlyPasswordSkinAndNullSink)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage picture(80, 24, QImage::Format_ARGB32);
+    picture.fill(QColor(10, 200, 30));
+    ASSERT_TRUE(picture.save(dir.filePath("bg_edit.png")));
+    SetSkinPath((dir.path() + "/").toStdWString());
+
+    QWidget host;
+    CSFEditCtrl* edit = SF_CreateEditCtrl(nullptr);
+    edit->Create(WS_VISIBLE, Rect(0, 0, 80, 24), &host, 3, true);
+    QLineEdit* w = Widget(edit);
+    EXPECT_EQ(w->echoMode(), QLineEdit::Password);
+    edit->SetWindowTextW(L"secret");
+    EXPECT_EQ(w->text(), "secret");
+    EXPECT_FALSE(w->displayText().contains("secret"));
+
+    edit->EnableWindow(0);
+    EXPECT_FALSE(w->isEnabled());
+    edit->SetReadOnly(1);
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_TRUE(w->isReadOnly());
+    edit->EnableWindow(0);
+    edit->SetReadOnly(0);
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_FALSE(w->isReadOnly());
+
+    EXPECT_EQ(edit->SetSkin(L"bg_edit.png"), 1);
+    const QBrush base = w->palette().brush(QPalette::Inactive, QPalette::Base);
+    EXPECT_EQ(base.style(), Qt::TexturePattern);
+    EXPECT_EQ(base.texture().size(), QSize(80, 24));
+    EXPECT_EQ(w->palette().brush(QPalette::Disabled, QPalette::Base).texture().size(), QSize(80, 24));
+    EXPECT_EQ(edit->SetSkin(L"missing.png"), 1);
+    EXPECT_EQ(w->palette().brush(QPalette::Active, QPalette::Base).style(), Qt::NoBrush);
+
+    // No sink: typing, Return and leaving do nothing harmful.
+    host.show();
+    w->setFocus();
+    QTest::keyClicks(w, "x");
+    QTest::keyClick(w, Qt::Key_Return);
+    w->setFocus();
+    w->clearFocus();
+    SetSkinPath(L"");
+}
