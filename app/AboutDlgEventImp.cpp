@@ -1,5 +1,6 @@
 #include "AboutDlgEventImp.h"
 
+#include "ButtonPictures.h"
 #include "FrameDialogStyle.h"
 #include "MainFrameEventImp.h"
 #include "lang_table.h"
@@ -39,6 +40,13 @@ std::wstring ButtonText(CSFButton* button)
     }
     buffer.back() = L'\0';
     return std::wstring(buffer.data());
+}
+
+// A mouse event on the button id recolours the link when that button is it.
+void ColourLink(CSFButton* link, int id, COLORREF colour)
+{
+    if (id == static_cast<int>(CAboutDlgEventImp::kIdLink) && link)
+        link->SetTextColor(colour);
 }
 
 } // namespace
@@ -116,11 +124,7 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     if (m_pCopyright)
         m_pCopyright->Create(GetLangText(L"CopyrightString"), kStyleText, RECT{20, 140, 350, 160}, parent, 0);
 
-    ImageButtonStyle style;
-    style[0] = L"close-normal.png";
-    style[1] = L"close-hover.png";
-    style[2] = L"close-pressed.png";
-    style[3] = L"close-disabled.png";
+    ImageButtonStyle style = PrefixedButtonPictures(L"close");
     m_pClose = SF_CreateButton(this);
     if (m_pClose)
     {
@@ -162,26 +166,22 @@ void CAboutDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
 
 void CAboutDlgEventImp::BTN_OnLButtonDown(int id, UINT /*flags*/, POINT /*pt*/)
 {
-    if (id == static_cast<int>(kIdLink) && m_pLink)
-        m_pLink->SetTextColor(kLinkPressed);
+    ColourLink(m_pLink, id, kLinkPressed);
 }
 
 void CAboutDlgEventImp::BTN_OnLButtonUp(int id, UINT /*flags*/, POINT /*pt*/)
 {
-    if (id == static_cast<int>(kIdLink) && m_pLink)
-        m_pLink->SetTextColor(kLinkNormal);
+    ColourLink(m_pLink, id, kLinkNormal);
 }
 
 void CAboutDlgEventImp::BTN_OnMouseMove(int id, UINT /*flags*/, POINT /*pt*/)
 {
-    if (id == static_cast<int>(kIdLink) && m_pLink)
-        m_pLink->SetTextColor(kLinkHover);
+    ColourLink(m_pLink, id, kLinkHover);
 }
 
 void CAboutDlgEventImp::BTN_OnMouseLeave(int id, UINT /*flags*/, LPARAM /*lParam*/)
 {
-    if (id == static_cast<int>(kIdLink) && m_pLink)
-        m_pLink->SetTextColor(kLinkNormal);
+    ColourLink(m_pLink, id, kLinkNormal);
 }
 
 void CAboutDlgEventImp::OnLinkClicked()

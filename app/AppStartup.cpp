@@ -9,7 +9,6 @@
 #include "sf_soft_base.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QIcon>
@@ -111,8 +110,6 @@ void StartApplication(QApplication* app, CAppSession& session)
     SF_Initialize();
     SF_InitApplication(app);
     session.strAppDir = SF_GetAppDirPath();
-    // The working directory is the application folder as the framework reports it.
-    QDir::setCurrent(WideToQString(session.strAppDir));
     VesperonBase::InstallCrashHandler(1);
     // 8-bit text handed to Qt is read as UTF-8 already; numbers are read and written the
     // C way whatever the user's locale says.

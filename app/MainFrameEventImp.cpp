@@ -78,19 +78,8 @@ void FillMainFrameStyle(DialogStyle& style)
 } // namespace
 
 // The frame's map holds no entry, only its end mark.
-int* CMainFrameEventImp::GetThisMessageIDs()
-{
-    return CollectThisMessageIDs();
-}
-
-const SF_MSGMAP* CMainFrameEventImp::GetSFMessageMap()
-{
-    static const SF_MSGMAP_ENTRY s_entries[] = {
-        SF_MSGMAP_ENTRY{0, 0, 0, 0, SF_SIG_END, 0, nullptr},
-    };
-    static const SF_MSGMAP s_map = {&s_entries[0]};
-    return &s_map;
-}
+SF_BEGIN_MSGMAP(CMainFrameEventImp)
+SF_END_MSGMAP()
 
 CMainFrameEventImp::CMainFrameEventImp()
     : m_pFrameDlg(nullptr), m_nLayoutLocked(0), m_pMenu(nullptr)

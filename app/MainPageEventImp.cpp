@@ -1,5 +1,6 @@
 #include "MainPageEventImp.h"
 
+#include "ButtonPictures.h"
 #include "SFEntry.h"
 #include "config_manager.h"
 #include "lang_table.h"
@@ -75,15 +76,6 @@ void FillComboSkin(ImageComboBoxStyle& skin, const wchar_t* picture, int width)
     skin[5] = L"0,28," + w + L",27";
     skin[6] = L"0,0," + w + L",27";
     skin[7] = L"0,28," + w + L",27";
-}
-
-void FillButtonSkin(ImageButtonStyle& skin, const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed,
-                    const wchar_t* disabled)
-{
-    skin[0] = normal;
-    skin[1] = hover;
-    skin[2] = pressed;
-    skin[3] = disabled;
 }
 
 } // namespace
@@ -294,8 +286,8 @@ int CMainPageEventImp::OnCreate()
     c.pSearchButton = SF_CreateButton(this);
     if (c.pSearchButton)
     {
-        ImageButtonStyle skin;
-        FillButtonSkin(skin, L"search_nor1.png", L"search_hover1.png", L"search_press1.png", L"search_dis1.png");
+        ImageButtonStyle skin =
+            ButtonPictures(L"search_nor1.png", L"search_hover1.png", L"search_press1.png", L"search_dis1.png");
         c.pSearchButton->Create(Lang(L"Search").c_str(), kStyleButton, Rect(866, 62, 976, 92), parent, kIdSearch);
         c.pSearchButton->SetSkin(&skin);
         c.pSearchButton->SetTextColor(0xFFFFFF);
@@ -327,8 +319,7 @@ int CMainPageEventImp::OnCreate()
     c.pSlashLabel = MakeStatic(Lang(L"/"), Rect(800, 102, 820, 132), kAlignCentre);
     c.pPageCountLabel = MakeStatic(Lang(L"0"), Rect(820, 102, 840, 132), kAlignCentre);
 
-    ImageButtonStyle pageSkin;
-    FillButtonSkin(pageSkin, L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
+    ImageButtonStyle pageSkin = ButtonPictures(L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
     c.pPrevButton = SF_CreateButton(this);
     if (c.pPrevButton)
     {

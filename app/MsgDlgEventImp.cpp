@@ -1,5 +1,6 @@
 #include "MsgDlgEventImp.h"
 
+#include "ButtonPictures.h"
 #include "lang_table.h"
 
 #include <algorithm>
@@ -72,11 +73,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
         m_pText->MoveWindow(&rcText);
     }
 
-    ImageButtonStyle buttonStyle;
-    buttonStyle[0] = L"btn_nor.png";
-    buttonStyle[1] = L"btn_over.png";
-    buttonStyle[2] = L"btn_down.png";
-    buttonStyle[3] = L"btn_dis.png";
+    ImageButtonStyle buttonStyle = ButtonPictures(L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
 
     m_pOk = SF_CreateButton(this);
     if (m_pOk)
@@ -127,11 +124,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     }
     rcDlg.bottom = rcButton.bottom + kRowGap;
 
-    ImageButtonStyle closeStyle;
-    closeStyle[0] = L"close-normal.png";
-    closeStyle[1] = L"close-hover.png";
-    closeStyle[2] = L"close-pressed.png";
-    closeStyle[3] = L"close-disabled.png";
+    ImageButtonStyle closeStyle = PrefixedButtonPictures(L"close");
     m_pClose = SF_CreateButton(nullptr);
     if (m_pClose)
     {

@@ -1,5 +1,6 @@
 #include "ToolBarEventImp.h"
 
+#include "ButtonPictures.h"
 #include "MainFrameEventImp.h"
 #include "MessageBox.h"
 #include "lang_table.h"
@@ -17,15 +18,6 @@ constexpr DWORD kStyleVisibleChild = 0x50000000;
 // Right-aligned buttons: 24 wide, 6 from the top, 6 apart, 12 from the right edge.
 constexpr int kButtonTop = 6;
 constexpr int kButtonBottom = 30;
-
-ImageButtonStyle ButtonStyle(const wchar_t* prefix)
-{
-    static const wchar_t* const kStates[4] = {L"-normal.png", L"-hover.png", L"-pressed.png", L"-disabled.png"};
-    ImageButtonStyle style;
-    for (int i = 0; i < 4; ++i)
-        style[i] = std::wstring(prefix) + kStates[i];
-    return style;
-}
 
 } // namespace
 
@@ -88,7 +80,7 @@ int CToolBarEventImp::OnCreate()
         m_pTitle->Create(L"", kStyleVisibleChild, RECT{0, 0, 265, 58}, parent, static_cast<UINT>(-1));
     }
 
-    ImageButtonStyle style = ButtonStyle(L"help");
+    ImageButtonStyle style = PrefixedButtonPictures(L"help");
     m_pHelp = SF_CreateButton(nullptr);
     if (m_pHelp)
     {
@@ -99,7 +91,7 @@ int CToolBarEventImp::OnCreate()
     }
 
     // The menu button gets its tool tip from the first RefreshText.
-    style = ButtonStyle(L"about");
+    style = PrefixedButtonPictures(L"about");
     m_pMenu = SF_CreateButton(nullptr);
     if (m_pMenu)
     {
@@ -107,7 +99,7 @@ int CToolBarEventImp::OnCreate()
         m_pMenu->SetSkin(&style);
     }
 
-    style = ButtonStyle(L"min");
+    style = PrefixedButtonPictures(L"min");
     m_pMin = SF_CreateButton(nullptr);
     if (m_pMin)
     {
@@ -117,7 +109,7 @@ int CToolBarEventImp::OnCreate()
         m_pMin->SetToolTipText(GetLangText(L"Min"));
     }
 
-    style = ButtonStyle(L"close");
+    style = PrefixedButtonPictures(L"close");
     m_pClose = SF_CreateButton(nullptr);
     if (m_pClose)
     {

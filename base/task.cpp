@@ -2,7 +2,9 @@
 
 #include "sf_winapi.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
 #include <utility>
 
@@ -25,6 +27,24 @@ namespace {
 const char* OrEmpty(const std::string& s)
 {
     return s.c_str();
+}
+
+// Whether the trace is on, its level at least minLevel and not below the task's own level.
+bool TraceAllows(int minLevel, int taskLevel)
+{
+    const int level = g_nTaskTraceLevel;
+    return g_nTaskTraceSwitch != 0 && level >= minLevel && level >= taskLevel;
+}
+
+// Writes the columns every trace line of a task starts with (the task, its module, the
+// action) into line, a buffer of size bytes. Returns where the rest of the line goes.
+std::size_t TraceLineHead(char* line, std::size_t size, const CTaskBase* task, const char* action)
+{
+    const int n = std::snprintf(line, size,
+                                "[TaskInfo--%p]--|" SF_TRACE_OPEN "%-15.15s" SF_TRACE_CLOSE "|" SF_TRACE_OPEN
+                                "%-15.15s" SF_TRACE_CLOSE "|             |",
+                                static_cast<const void*>(task), CTaskBase::GetModuleName(task->m_nModuleId), action);
+    return n < 0 ? 0 : std::min(static_cast<std::size_t>(n), size - 1);
 }
 
 } // namespace
@@ -57,29 +77,22 @@ const char* CTaskBase::GetModuleName(int moduleId)
 
 void CTaskBase::TracePost() const
 {
-    const int level = g_nTaskTraceLevel;
-    if (g_nTaskTraceSwitch == 0 || level < 1 || level < m_nTraceLevel)
+    if (!TraceAllows(1, m_nTraceLevel))
         return;
     char line[256] = {};
-    std::snprintf(line, sizeof(line),
-                  "[TaskInfo--%p]--|" SF_TRACE_OPEN "%-15.15s" SF_TRACE_CLOSE "|" SF_TRACE_OPEN
-                  "%-15.15s" SF_TRACE_CLOSE "|             |<%s> called by <%s> at file %s, line %d.\n",
-                  static_cast<const void*>(this), GetModuleName(m_nModuleId), "PostMessage",
+    const std::size_t head = TraceLineHead(line, sizeof(line), this, "PostMessage");
+    std::snprintf(line + head, sizeof(line) - head, "<%s> called by <%s> at file %s, line %d.\n",
                   OrEmpty(m_strFunction), OrEmpty(m_strCaller), OrEmpty(m_strFile), m_nLine);
     sfwin::OutputDebugStringA(line);
 }
 
 CSFTask::~CSFTask()
 {
-    const int level = g_nTaskTraceLevel;
-    if (g_nTaskTraceSwitch == 0 || level <= 1 || level < m_nTraceLevel)
+    if (!TraceAllows(2, m_nTraceLevel))
         return;
     char line[512] = {};
-    std::snprintf(line, sizeof(line),
-                  "[TaskInfo--%p]--|" SF_TRACE_OPEN "%-15.15s" SF_TRACE_CLOSE "|" SF_TRACE_OPEN
-                  "%-15.15s" SF_TRACE_CLOSE "|             |<%s>.\n",
-                  static_cast<const void*>(this), GetModuleName(m_nModuleId), "Destroy",
-                  OrEmpty(m_strFunction));
+    const std::size_t head = TraceLineHead(line, sizeof(line), this, "Destroy");
+    std::snprintf(line + head, sizeof(line) - head, "<%s>.\n", OrEmpty(m_strFunction));
     sfwin::OutputDebugStringA(line);
 }
 

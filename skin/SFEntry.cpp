@@ -46,8 +46,9 @@ void SF_Initialize()
 void SF_InitApplication(QApplication* app)
 {
     g_pApplication = app;
+    // The application folder as the framework reports it (a test may point it elsewhere).
     if (app)
-        QDir::setCurrent(QCoreApplication::applicationDirPath());
+        QDir::setCurrent(QString::fromStdWString(GetAppDirPath()));
 }
 
 void SF_LoadStyleSheet(std::wstring path)

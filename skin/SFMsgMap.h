@@ -20,7 +20,8 @@
 //     SF_END_MSGMAP()
 //
 // SF_DECLARE_MSGMAP declares GetSFMessageMap and GetThisMessageIDs; SF_BEGIN_MSGMAP
-// defines both (the id list of the UI-message entries is collected on first use).
+// defines both (the id list of the UI-message entries is collected on first use). A map
+// may be empty: SF_BEGIN_MSGMAP directly followed by SF_END_MSGMAP.
 #pragma once
 
 #include "SFEventBase.h"
@@ -136,7 +137,7 @@ struct EntryMaker
     int* theClass::GetThisMessageIDs() { return CollectThisMessageIDs(); } \
     const SF_MSGMAP* theClass::GetSFMessageMap()                           \
     {                                                                      \
-        typedef theClass ThisClass;                                        \
+        using ThisClass [[maybe_unused]] = theClass;                       \
         static const SF_MSGMAP_ENTRY s_entries[] = {
 
 #define SF_ON_MESSAGE_RANGE(msg, code, id, lastId, handler) \

@@ -4,15 +4,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QIcon>
-#include <QLabel>
-#include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPointer>
-#include <QResizeEvent>
 #include <QScreen>
 
 namespace {
@@ -27,41 +20,22 @@ Qt::WindowFlags FlagsFromBits(DWORD bits)
 } // namespace
 
 CSFQTDialog::CSFQTDialog(ISFDialogEvent* pEvent, QWidget* parent, int flags)
-    : QDialog(parent, Qt::WindowFlags::fromInt(flags)),
-      CSFQTSkinFrame(pEvent, this, -1),
+    : CSFQTSkinWindow(pEvent, parent, Qt::WindowFlags::fromInt(flags), -1),
       m_nTitleAlign(0),
       m_titleColor(Qt::black)
 {
-    if (Sink())
-        Sink()->m_pUIWnd = static_cast<void*>(static_cast<QWidget*>(this));
-    setAcceptDrops(true);
-    setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
     setWindowFlags(kDialogFlags);
-
-    connect(this, &CSFQTDialog::sgnClose, this, &QWidget::close, Qt::QueuedConnection);
-    connect(this, &CSFQTDialog::sgnMaximized, this, &QWidget::showMaximized, Qt::QueuedConnection);
-    connect(this, &CSFQTDialog::sgnMinimized, this, &QWidget::showMinimized, Qt::QueuedConnection);
-    connect(this, &CSFQTDialog::sgnNormal, this, &QWidget::showNormal, Qt::QueuedConnection);
+    ConnectTitleActions();
 }
 
 CSFQTDialog::~CSFQTDialog()
 {
-    KillAllTimers();
-    m_skin.framePicture = QPixmap();
-    m_skin.backgroundPicture = QPixmap();
     for (auto& triple : m_buttonPictures)
     {
         for (QPixmap& pm : triple)
             pm = QPixmap();
     }
-    delete m_pTitleLabel;
-    m_pTitleLabel = nullptr;
-    if (Sink())
-    {
-        Sink()->m_pUIWnd = nullptr;
-        Sink()->Dlg_Destroy();
-    }
+    ReleaseFrame();
 }
 
 // ---- CSFDialog ---------------------------------------------------------------------------
@@ -77,22 +51,12 @@ int CSFQTDialog::DoModalDlg()
     return result == 0 ? 2 : result;
 }
 
-int CSFQTDialog::Create(const wchar_t* title, void* parent)
-{
-    if (parent)
-        setParent(static_cast<QWidget*>(parent));
-    SetTitleText(WideToQString(title));
-    if (Sink())
-        Sink()->Dlg_OnInitDialog(true);
-    return TRUE;
-}
-
-void CSFQTDialog::MFCOK()
+void CSFQTDialog::DoOK()
 {
     accept();
 }
 
-void CSFQTDialog::MFCCancel()
+void CSFQTDialog::DoCancel()
 {
     reject();
 }
@@ -122,12 +86,6 @@ void CSFQTDialog::SetSkin(DialogStyle* style)
     const std::wstring& align = (*style)[53];
     m_nTitleAlign = align == L"center" ? 1 : align == L"right" ? 2 : 0;
     m_titleColor = HexStringToQColor((*style)[48]);
-}
-
-void CSFQTDialog::SendDlgMessage(UINT msg, UINT /*wParam*/, LONG /*lParam*/)
-{
-    if (msg == WM_CLOSE)
-        reject();
 }
 
 int CSFQTDialog::IsDlgZoomed()
@@ -195,6 +153,11 @@ void CSFQTDialog::SetTitleText(const QString& text)
     PlaceTitleLabel(text, m_nTitleAlign, 5, m_titleColor);
 }
 
+const CSFQTSkinFrame::PictureTriple* CSFQTDialog::TitlePictures() const
+{
+    return m_buttonPictures;
+}
+
 // ---- Qt ----------------------------------------------------------------------------------
 
 void CSFQTDialog::accept()
@@ -225,31 +188,6 @@ bool CSFQTDialog::event(QEvent* e)
     return QDialog::event(e);
 }
 
-void CSFQTDialog::paintEvent(QPaintEvent* e)
-{
-    if (m_windowPixmap.isNull())
-    {
-        QDialog::paintEvent(e);
-        return;
-    }
-    QPainter painter(this);
-    PaintFrame(painter, m_buttonPictures);
-}
-
-void CSFQTDialog::resizeEvent(QResizeEvent* e)
-{
-    if (!FollowResize(e->size(), e->oldSize()))
-        return;
-    int w = e->size().width();
-    int h = e->size().height();
-    m_windowPixmap = ComposeFrame(m_skin, w, h);
-    if (m_pTitleLabel)
-        SetTitleText(m_pTitleLabel->text());
-    UpdateRoundMask();
-    if (Sink())
-        Sink()->OnDlgSize(0, w, h);
-}
-
 void CSFQTDialog::mousePressEvent(QMouseEvent* e)
 {
     FramePress(e, isMaximized());
@@ -267,44 +205,11 @@ void CSFQTDialog::mouseMoveEvent(QMouseEvent* e)
         Sink()->OnDlgMouseHover();
 }
 
-void CSFQTDialog::mouseReleaseEvent(QMouseEvent* e)
-{
-    switch (FrameRelease(e))
-    {
-    case ActClose:
-        Q_EMIT sgnClose();
-        break;
-    case ActMaximize:
-        Q_EMIT sgnMaximized();
-        break;
-    case ActMinimize:
-        Q_EMIT sgnMinimized();
-        break;
-    case ActNormal:
-        Q_EMIT sgnNormal();
-        break;
-    case ActNone:
-        break;
-    }
-}
-
 void CSFQTDialog::keyPressEvent(QKeyEvent* e)
 {
     // Not passed on: Escape and Return reach only the sink.
     if (Sink())
         Sink()->OnDlgKeyDown(ModifierCode(e->modifiers()), DialogKeyCode(e->key()));
-}
-
-void CSFQTDialog::customEvent(QEvent* e)
-{
-    const QPointer<QDialog> alive(this);
-    const int command = DispatchFrameEvent(e);
-    if (!alive)
-        return;
-    if (command == 1)
-        accept();
-    else if (command == 2)
-        reject();
 }
 
 void CSFQTDialog::closeEvent(QCloseEvent* e)
@@ -316,34 +221,6 @@ void CSFQTDialog::closeEvent(QCloseEvent* e)
         e->accept();
 }
 
-void CSFQTDialog::timerEvent(QTimerEvent* e)
-{
-    if (Sink())
-        Sink()->OnDlgTimer(TimerUserId(e->timerId()));
-    QDialog::timerEvent(e);
-}
-
-void CSFQTDialog::focusInEvent(QFocusEvent* e)
-{
-    if (Sink())
-        Sink()->OnDlgNcActivate(1);
-    QDialog::focusInEvent(e);
-}
-
-void CSFQTDialog::focusOutEvent(QFocusEvent* e)
-{
-    if (Sink())
-        Sink()->OnDlgNcActivate(0);
-    QDialog::focusOutEvent(e);
-}
-
-void CSFQTDialog::enterEvent(QEnterEvent* e)
-{
-    if (Sink())
-        Sink()->OnDlgMouseHover();
-    QDialog::enterEvent(e);
-}
-
 void CSFQTDialog::leaveEvent(QEvent* e)
 {
     m_nHotButton = BtnNone;
@@ -353,27 +230,4 @@ void CSFQTDialog::leaveEvent(QEvent* e)
     if (Sink())
         Sink()->OnDlgMouseLeave();
     QDialog::leaveEvent(e);
-}
-
-void CSFQTDialog::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    if (Sink())
-        Sink()->OnDlgShowWindow(1, 0);
-}
-
-void CSFQTDialog::dragEnterEvent(QDragEnterEvent* e)
-{
-    if (e->mimeData() && e->mimeData()->hasUrls())
-        e->acceptProposedAction();
-}
-
-void CSFQTDialog::dropEvent(QDropEvent* e)
-{
-    const QString path = FirstDroppedFile(e);
-    if (path.isEmpty())
-        return;
-    if (Sink())
-        Sink()->OnDlgFileDrop(QStringToWide(path).c_str());
-    QDialog::dropEvent(e);
 }

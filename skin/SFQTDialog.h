@@ -9,7 +9,7 @@
 
 #include <QDialog>
 
-class CSFQTDialog : public QDialog, public CSFQTSkinFrame
+class CSFQTDialog : public CSFQTSkinWindow<CSFQTDialog, QDialog>
 {
     Q_OBJECT
 
@@ -24,15 +24,8 @@ public:
     // ---- CSFDialog ----------------------------------------------------------------------
     // Runs the dialog modally: 1 after OK, 2 after Cancel or a close.
     int DoModalDlg() override;
-    // A non-null parent makes the dialog a child widget of it; the title goes to the title
-    // label; then Dlg_OnInitDialog(TRUE).
-    int Create(const wchar_t* title, void* parent) override;
-    void MFCOK() override;
-    void MFCCancel() override;
     void CenterWindow(void** unused) override;
     void SetSkin(DialogStyle* style) override;
-    // Message 16 (close) cancels the dialog; others are ignored.
-    void SendDlgMessage(UINT msg, UINT wParam, LONG lParam) override;
     int IsDlgZoomed() override;
     // remove and add are Qt window-flag bits.
     int ModifyDlgStyleEx(DWORD remove, DWORD add, UINT flags) override;
@@ -67,25 +60,18 @@ protected Q_SLOTS:
 
 protected:
     bool event(QEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void customEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void timerEvent(QTimerEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
     void leaveEvent(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
-    void dragEnterEvent(QDragEnterEvent* e) override;
-    void dropEvent(QDropEvent* e) override;
 
 private:
-    void SetTitleText(const QString& text);
+    // OK and Cancel are the Qt dialog's accept and reject.
+    void DoOK() override;
+    void DoCancel() override;
+    void SetTitleText(const QString& text) override;
+    const PictureTriple* TitlePictures() const override;
 
     int m_nTitleAlign;
     // Title-button pictures of buttons 1..4 (index button - 1): normal, hover, pressed.

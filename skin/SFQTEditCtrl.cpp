@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QBrush>
 #include <QFocusEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPoint>
@@ -25,6 +27,8 @@ CSFQTEditCtrl::CSFQTEditCtrl(ISFEditCtrlEvent* pEvent)
     setFrame(false);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_MacShowFocusRect, false);
+    // The field's own sheet keeps the style from filling the text area over the skin.
+    setStyleSheet(QStringLiteral("QLineEdit{background:transparent;border:none;}"));
 
     connect(this, &QLineEdit::textChanged, this, &CSFQTEditCtrl::OnTextChange);
     connect(this, &QLineEdit::returnPressed, this, &CSFQTEditCtrl::OnKeyPressed);
@@ -54,6 +58,8 @@ int CSFQTEditCtrl::SetSkin(const wchar_t* picture)
     QPalette pal = palette();
     pal.setBrush(QPalette::All, QPalette::Base, brush);
     setPalette(pal);
+    m_skinBrush = brush;
+    update();
     return 1;
 }
 
@@ -146,6 +152,16 @@ void CSFQTEditCtrl::focusOutEvent(QFocusEvent* event)
         return;
     editingFinishe();
     OnEditingFinished();
+}
+
+void CSFQTEditCtrl::paintEvent(QPaintEvent* event)
+{
+    if (m_skinBrush.style() != Qt::NoBrush)
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_skinBrush);
+    }
+    QLineEdit::paintEvent(event);
 }
 
 void CSFQTEditCtrl::OnTextChange(const QString& text)

@@ -14,10 +14,12 @@
 
 #include "SFInterface.h"
 
+#include <QBrush>
 #include <QLineEdit>
 #include <QString>
 
 class QFocusEvent;
+class QPaintEvent;
 class QValidator;
 
 class CSFQTEditCtrl : public QLineEdit, public CSFEditCtrl
@@ -33,7 +35,8 @@ public:
     int Create(DWORD style, const RECT& rc, void* parentUI, UINT id, bool password) override;
     void SetCursor() override;
     // The skin picture tiles the text area (palette role Base). Returns 1, also when the
-    // file is missing (the background brush is then empty).
+    // file is missing (the background brush is then empty). The field paints the picture
+    // itself as well: a style-sheet style (any application style sheet) ignores the palette.
     int SetSkin(const wchar_t* picture) override;
     void ShowWindow(int show) override;
     // Corners inclusive.
@@ -55,6 +58,8 @@ public:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    // Tiles the skin picture from the top-left corner, then draws the text on it.
+    void paintEvent(QPaintEvent* event) override;
 
 private slots:
     void OnTextChange(const QString& text);
@@ -71,4 +76,6 @@ private:
     // confirm the same input a second time.
     int m_nEnterSuppress;
     QValidator* m_pValidator;
+    // What SetSkin loaded: a tiled picture, or no brush.
+    QBrush m_skinBrush;
 };

@@ -5,16 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QIcon>
-#include <QLabel>
-#include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPointer>
 #include <QPropertyAnimation>
-#include <QResizeEvent>
 #include <QScreen>
 
 namespace {
@@ -28,38 +21,18 @@ constexpr int kAnimationEndMs = 250;
 } // namespace
 
 CSFQTMainWindow::CSFQTMainWindow(ISFDialogEvent* pEvent, QWidget* parent)
-    : QMainWindow(parent),
-      CSFQTSkinFrame(pEvent, this, 0),
+    : CSFQTSkinWindow(pEvent, parent, Qt::WindowFlags(), 0),
       m_pAnimation(nullptr),
       m_bMaximized(false)
 {
-    if (Sink())
-        Sink()->m_pUIWnd = static_cast<void*>(static_cast<QWidget*>(this));
     m_normalGeometry = geometry();
-    setAcceptDrops(true);
-    setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
     setWindowFlags(kMainWindowFlags);
-
-    connect(this, &CSFQTMainWindow::sgnClose, this, &QWidget::close, Qt::QueuedConnection);
-    connect(this, &CSFQTMainWindow::sgnMaximized, this, &QWidget::showMaximized, Qt::QueuedConnection);
-    connect(this, &CSFQTMainWindow::sgnMinimized, this, &QWidget::showMinimized, Qt::QueuedConnection);
-    connect(this, &CSFQTMainWindow::sgnNormal, this, &QWidget::showNormal, Qt::QueuedConnection);
+    ConnectTitleActions();
 }
 
 CSFQTMainWindow::~CSFQTMainWindow()
 {
-    KillAllTimers();
-    m_skin.framePicture = QPixmap();
-    m_skin.backgroundPicture = QPixmap();
-    delete m_pTitleLabel;
-    m_pTitleLabel = nullptr;
-    if (Sink())
-    {
-        // Closing without Cancel (a window-manager close) would otherwise leave it dangling.
-        Sink()->m_pUIWnd = nullptr;
-        Sink()->Dlg_Destroy();
-    }
+    ReleaseFrame();
 }
 
 // ---- CSFDialog ---------------------------------------------------------------------------
@@ -67,26 +40,6 @@ CSFQTMainWindow::~CSFQTMainWindow()
 int CSFQTMainWindow::DoModalDlg()
 {
     return -1;
-}
-
-int CSFQTMainWindow::Create(const wchar_t* title, void* parent)
-{
-    if (parent)
-        setParent(static_cast<QWidget*>(parent));
-    SetTitleText(WideToQString(title));
-    if (Sink())
-        Sink()->Dlg_OnInitDialog(true);
-    return TRUE;
-}
-
-void CSFQTMainWindow::MFCOK()
-{
-    DoOK();
-}
-
-void CSFQTMainWindow::MFCCancel()
-{
-    DoCancel();
 }
 
 void CSFQTMainWindow::DoOK()
@@ -124,12 +77,6 @@ void CSFQTMainWindow::SetSkin(DialogStyle* style)
 {
     if (style)
         ReadSkin(*style);
-}
-
-void CSFQTMainWindow::SendDlgMessage(UINT msg, UINT /*wParam*/, LONG /*lParam*/)
-{
-    if (msg == WM_CLOSE)
-        DoCancel();
 }
 
 int CSFQTMainWindow::IsDlgZoomed()
@@ -236,33 +183,12 @@ void CSFQTMainWindow::OnAniShowNorFinished()
 
 // ---- Qt ----------------------------------------------------------------------------------
 
-void CSFQTMainWindow::paintEvent(QPaintEvent* e)
+QPixmap CSFQTMainWindow::WindowPicture(int w, int h) const
 {
-    if (m_windowPixmap.isNull())
-    {
-        QMainWindow::paintEvent(e);
-        return;
-    }
-    QPainter painter(this);
-    PaintFrame(painter, nullptr);
-}
-
-void CSFQTMainWindow::resizeEvent(QResizeEvent* e)
-{
-    if (!FollowResize(e->size(), e->oldSize()))
-        return;
-    int w = e->size().width();
-    int h = e->size().height();
     const QPixmap& sheet = m_skin.framePicture;
     if (sheet.width() >= w && sheet.height() >= h)
-        m_windowPixmap = sheet.copy(0, 0, w, h);
-    else
-        m_windowPixmap = ComposeFrame(m_skin, w, h);
-    if (m_pTitleLabel)
-        SetTitleText(m_pTitleLabel->text());
-    UpdateRoundMask();
-    if (Sink())
-        Sink()->OnDlgSize(0, w, h);
+        return sheet.copy(0, 0, w, h);
+    return ComposeFrame(m_skin, w, h);
 }
 
 void CSFQTMainWindow::mousePressEvent(QMouseEvent* e)
@@ -279,27 +205,6 @@ void CSFQTMainWindow::mouseMoveEvent(QMouseEvent* e)
         Sink()->OnDlgMouseHover();
 }
 
-void CSFQTMainWindow::mouseReleaseEvent(QMouseEvent* e)
-{
-    switch (FrameRelease(e))
-    {
-    case ActClose:
-        Q_EMIT sgnClose();
-        break;
-    case ActMaximize:
-        Q_EMIT sgnMaximized();
-        break;
-    case ActMinimize:
-        Q_EMIT sgnMinimized();
-        break;
-    case ActNormal:
-        Q_EMIT sgnNormal();
-        break;
-    case ActNone:
-        break;
-    }
-}
-
 void CSFQTMainWindow::keyPressEvent(QKeyEvent* e)
 {
     if (Sink())
@@ -310,18 +215,6 @@ void CSFQTMainWindow::keyReleaseEvent(QKeyEvent* e)
 {
     if (Sink())
         Sink()->OnDlgKeyUp(ModifierCode(e->modifiers()), MainWindowKeyCode(e->key()));
-}
-
-void CSFQTMainWindow::customEvent(QEvent* e)
-{
-    const QPointer<QMainWindow> alive(this);
-    const int command = DispatchFrameEvent(e);
-    if (!alive)
-        return;
-    if (command == 1)
-        DoOK();
-    else if (command == 2)
-        DoCancel();
 }
 
 void CSFQTMainWindow::closeEvent(QCloseEvent* e)
@@ -353,60 +246,9 @@ void CSFQTMainWindow::QuitIfLastWindow()
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-void CSFQTMainWindow::timerEvent(QTimerEvent* e)
-{
-    if (Sink())
-        Sink()->OnDlgTimer(TimerUserId(e->timerId()));
-    QMainWindow::timerEvent(e);
-}
-
-void CSFQTMainWindow::focusInEvent(QFocusEvent* e)
-{
-    if (Sink())
-        Sink()->OnDlgNcActivate(1);
-    QMainWindow::focusInEvent(e);
-}
-
-void CSFQTMainWindow::focusOutEvent(QFocusEvent* e)
-{
-    if (Sink())
-        Sink()->OnDlgNcActivate(0);
-    QMainWindow::focusOutEvent(e);
-}
-
-void CSFQTMainWindow::enterEvent(QEnterEvent* e)
-{
-    if (Sink())
-        Sink()->OnDlgMouseHover();
-    QMainWindow::enterEvent(e);
-}
-
 void CSFQTMainWindow::leaveEvent(QEvent* e)
 {
     if (Sink())
         Sink()->OnDlgMouseLeave();
     QMainWindow::leaveEvent(e);
-}
-
-void CSFQTMainWindow::showEvent(QShowEvent* e)
-{
-    QMainWindow::showEvent(e);
-    if (Sink())
-        Sink()->OnDlgShowWindow(1, 0);
-}
-
-void CSFQTMainWindow::dragEnterEvent(QDragEnterEvent* e)
-{
-    if (e->mimeData() && e->mimeData()->hasUrls())
-        e->acceptProposedAction();
-}
-
-void CSFQTMainWindow::dropEvent(QDropEvent* e)
-{
-    const QString path = FirstDroppedFile(e);
-    if (path.isEmpty())
-        return;
-    if (Sink())
-        Sink()->OnDlgFileDrop(QStringToWide(path).c_str());
-    QMainWindow::dropEvent(e);
 }

@@ -9,7 +9,7 @@
 
 class QPropertyAnimation;
 
-class CSFQTMainWindow : public QMainWindow, public CSFQTSkinFrame
+class CSFQTMainWindow : public CSFQTSkinWindow<CSFQTMainWindow, QMainWindow>
 {
     Q_OBJECT
 
@@ -22,16 +22,9 @@ public:
     // ---- CSFDialog ----------------------------------------------------------------------
     // No modal run: returns -1.
     int DoModalDlg() override;
-    int Create(const wchar_t* title, void* parent) override;
-    // OK: the sink's Dlg_OnOK only. Cancel: the sink loses its window pointer, Dlg_OnCancel,
-    // then the window is closed (asking Dlg_Close).
-    void MFCOK() override;
-    void MFCCancel() override;
     // Centres within the parent, or within the screen's work area without one.
     void CenterWindow(void** unused) override;
     void SetSkin(DialogStyle* style) override;
-    // Message 16 (close) is the window's Cancel; others are ignored.
-    void SendDlgMessage(UINT msg, UINT wParam, LONG lParam) override;
     // Whether the window is maximised by MacShowMaximize.
     int IsDlgZoomed() override;
     int ModifyDlgStyleEx(DWORD remove, DWORD add, UINT flags) override;
@@ -61,28 +54,22 @@ protected Q_SLOTS:
     void OnAniShowNorFinished();
 
 protected:
-    void paintEvent(QPaintEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
-    void customEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void timerEvent(QTimerEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
     void leaveEvent(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
-    void dragEnterEvent(QDragEnterEvent* e) override;
-    void dropEvent(QDropEvent* e) override;
 
 private:
-    void SetTitleText(const QString& text);
-    void DoOK();
-    void DoCancel();
+    // The title goes to the label (left, black) and is the window title too.
+    void SetTitleText(const QString& text) override;
+    // OK: the sink's Dlg_OnOK only. Cancel: the sink loses its window pointer, Dlg_OnCancel,
+    // then the window is closed (asking Dlg_Close).
+    void DoOK() override;
+    void DoCancel() override;
+    // A frame picture at least as large as the window is cropped, not composed.
+    QPixmap WindowPicture(int w, int h) const override;
     // Ends the application's event loop once no other top-level window is left open.
     void QuitIfLastWindow();
 

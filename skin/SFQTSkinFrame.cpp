@@ -61,6 +61,27 @@ QRect PrimaryWorkArea()
     return s ? s->availableGeometry() : QRect();
 }
 
+// The code of a key both windows report alike (F1, the arrows left and right, Space,
+// Escape); other for any other key.
+UINT SharedKeyCode(int qtKey, UINT other)
+{
+    switch (qtKey)
+    {
+    case Qt::Key_F1:
+        return VK_F1;
+    case Qt::Key_Right:
+        return kVkRight;
+    case Qt::Key_Left:
+        return kVkLeft;
+    case Qt::Key_Space:
+        return kVkSpace;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    default:
+        return other;
+    }
+}
+
 } // namespace
 
 // ---- DialogSkinData ----------------------------------------------------------------------
@@ -97,7 +118,48 @@ CSFQTSkinFrame::CSFQTSkinFrame(ISFDialogEvent* pEvent, QWidget* host, int fill)
 
 CSFQTSkinFrame::~CSFQTSkinFrame() = default;
 
+void CSFQTSkinFrame::ReleaseFrame()
+{
+    KillAllTimers();
+    m_skin.framePicture = QPixmap();
+    m_skin.backgroundPicture = QPixmap();
+    delete m_pTitleLabel;
+    m_pTitleLabel = nullptr;
+    if (m_pEvent)
+    {
+        // Closing without Cancel (a window-manager close) would otherwise leave it dangling.
+        m_pEvent->m_pUIWnd = nullptr;
+        m_pEvent->Dlg_Destroy();
+    }
+}
+
 // ---- Shared facade operations ------------------------------------------------------------
+
+int CSFQTSkinFrame::Create(const wchar_t* title, void* parent)
+{
+    if (parent)
+        m_pHost->setParent(static_cast<QWidget*>(parent));
+    SetTitleText(WideToQString(title));
+    if (m_pEvent)
+        m_pEvent->Dlg_OnInitDialog(true);
+    return TRUE;
+}
+
+void CSFQTSkinFrame::MFCOK()
+{
+    DoOK();
+}
+
+void CSFQTSkinFrame::MFCCancel()
+{
+    DoCancel();
+}
+
+void CSFQTSkinFrame::SendDlgMessage(UINT msg, UINT /*wParam*/, LONG /*lParam*/)
+{
+    if (msg == WM_CLOSE)
+        DoCancel();
+}
 
 int CSFQTSkinFrame::CreateDlg(void* /*parent*/)
 {
@@ -483,7 +545,27 @@ int CSFQTSkinFrame::HitTest(const QPoint& pt) const
     return BtnNone;
 }
 
-void CSFQTSkinFrame::PaintFrame(QPainter& painter, const QPixmap (*pictures)[3]) const
+QPixmap CSFQTSkinFrame::WindowPicture(int w, int h) const
+{
+    return ComposeFrame(m_skin, w, h);
+}
+
+const CSFQTSkinFrame::PictureTriple* CSFQTSkinFrame::TitlePictures() const
+{
+    return nullptr;
+}
+
+void CSFQTSkinFrame::RecomposeFrame(int w, int h)
+{
+    m_windowPixmap = WindowPicture(w, h);
+    if (m_pTitleLabel)
+        SetTitleText(m_pTitleLabel->text());
+    UpdateRoundMask();
+    if (m_pEvent)
+        m_pEvent->OnDlgSize(0, w, h);
+}
+
+void CSFQTSkinFrame::PaintFrame(QPainter& painter, const PictureTriple* pictures) const
 {
     painter.drawPixmap(m_pHost->rect(), m_windowPixmap);
     for (int b = BtnClose; b <= BtnExtra; ++b)
@@ -512,6 +594,15 @@ void CSFQTSkinFrame::RepaintButton(int button)
         m_pHost->update(m_skin.ButtonRect(button));
 }
 
+void CSFQTSkinFrame::SetHot(int button, int state)
+{
+    if (m_nHotButton != button)
+        RepaintButton(m_nHotButton);
+    m_nHotButton = button;
+    m_nHotState = state;
+    RepaintButton(button);
+}
+
 void CSFQTSkinFrame::ClearHot(bool repaint)
 {
     if (repaint)
@@ -535,12 +626,8 @@ void CSFQTSkinFrame::FramePress(QMouseEvent* e, bool maximised)
     const int hit = HitTest(pos);
     if (hit != BtnNone)
     {
-        if (m_nHotButton != hit)
-            RepaintButton(m_nHotButton);
-        m_nHotButton = hit;
-        m_nHotState = StatePressed;
         m_bDragging = false;
-        RepaintButton(hit);
+        SetHot(hit, StatePressed);
     }
     else
     {
@@ -563,17 +650,9 @@ void CSFQTSkinFrame::FrameMove(QMouseEvent* e, bool held, bool maximised)
     }
     const int hit = HitTest(e->position().toPoint());
     if (hit != BtnNone)
-    {
-        if (m_nHotButton != hit)
-            RepaintButton(m_nHotButton);
-        m_nHotButton = hit;
-        m_nHotState = StateHover;
-        RepaintButton(hit);
-    }
+        SetHot(hit, StateHover);
     else
-    {
         ClearHot(true);
-    }
 }
 
 CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
@@ -620,11 +699,7 @@ CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
         ClearHot(true);
         return ActNone;
     }
-    if (m_nHotButton != hit)
-        RepaintButton(m_nHotButton);
-    m_nHotButton = hit;
-    m_nHotState = StateHover;
-    RepaintButton(hit);
+    SetHot(hit, StateHover);
 
     const Qt::WindowStates st = m_pHost->windowState();
     const bool plain = !(st & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
@@ -682,44 +757,12 @@ UINT CSFQTSkinFrame::ModifierCode(Qt::KeyboardModifiers mods)
 
 UINT CSFQTSkinFrame::DialogKeyCode(int qtKey)
 {
-    switch (qtKey)
-    {
-    case Qt::Key_Return:
-        return VK_RETURN;
-    case Qt::Key_F1:
-        return VK_F1;
-    case Qt::Key_Right:
-        return kVkRight;
-    case Qt::Key_Left:
-        return kVkLeft;
-    case Qt::Key_Space:
-        return kVkSpace;
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    default:
-        return 0;
-    }
+    return qtKey == Qt::Key_Return ? VK_RETURN : SharedKeyCode(qtKey, 0);
 }
 
 UINT CSFQTSkinFrame::MainWindowKeyCode(int qtKey)
 {
-    switch (qtKey)
-    {
-    case Qt::Key_F4:
-        return kVkF4;
-    case Qt::Key_F1:
-        return VK_F1;
-    case Qt::Key_Right:
-        return kVkRight;
-    case Qt::Key_Left:
-        return kVkLeft;
-    case Qt::Key_Space:
-        return kVkSpace;
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    default:
-        return static_cast<UINT>(qtKey);
-    }
+    return qtKey == Qt::Key_F4 ? kVkF4 : SharedKeyCode(qtKey, static_cast<UINT>(qtKey));
 }
 
 QSize CSFQTSkinFrame::PlacementSize(const DialogSkinData& skin, const QSize& current, const QRect& workArea)

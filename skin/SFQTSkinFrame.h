@@ -3,31 +3,34 @@
 // hit test and hover state, the caption drag, the timer table, the key codes, centring and
 // the facade operations that both windows carry out the same way.
 //
-// CSFQTSkinFrame is the facade part of both windows: CSFQTDialog and CSFQTMainWindow derive
-// from their Qt widget first and from this class second, and tell it their widget.
+// CSFQTSkinFrame is the facade part of both windows; CSFQTSkinWindow below joins it to the
+// window's Qt widget and carries the Qt event handlers both windows share. CSFQTDialog and
+// CSFQTMainWindow derive from CSFQTSkinWindow and fill in what each does its own way.
 #pragma once
 
 #include "SFInterface.h"
+#include "SFSkinString.h"
 #include "sf_windows.h"
 
 #include <QBitmap>
 #include <QColor>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QObject>
+#include <QPainter>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QWidget>
 #include <Qt>
 
 #include <map>
 #include <string>
 
-class QDropEvent;
-class QEvent;
 class QLabel;
-class QMouseEvent;
-class QPainter;
-class QWidget;
 
 // The window's parsed skin.
 struct DialogSkinData
@@ -103,6 +106,9 @@ public:
         ActNormal
     };
 
+    // The title-button pictures of one button: normal, hover, pressed.
+    using PictureTriple = QPixmap[3];
+
     ~CSFQTSkinFrame() override;
     CSFQTSkinFrame(const CSFQTSkinFrame&) = delete;
     CSFQTSkinFrame& operator=(const CSFQTSkinFrame&) = delete;
@@ -112,6 +118,14 @@ public:
     using CSFDialog::Screen2Client;
     using CSFDialog::SetDlgIcon;
 
+    // A non-null parent makes the window a child widget of it; the title goes to the title
+    // label; then Dlg_OnInitDialog(TRUE).
+    int Create(const wchar_t* title, void* parent) override;
+    // The window's own OK and Cancel (DoOK, DoCancel).
+    void MFCOK() override;
+    void MFCCancel() override;
+    // Message 16 (close) is the window's Cancel; others are ignored.
+    void SendDlgMessage(UINT msg, UINT wParam, LONG lParam) override;
     int CreateDlg(void* parent) override;
     void ShowWindow(int show) override;
     void MoveWindow(RECT* rc) override;
@@ -175,6 +189,21 @@ protected:
     // host: the window's own widget; fill: see DialogSkinData.
     CSFQTSkinFrame(ISFDialogEvent* pEvent, QWidget* host, int fill);
 
+    // ---- What each window does its own way ----------------------------------------------
+    // OK and Cancel: MFCOK / MFCCancel, the commands 1 and 2, and (Cancel) message 16.
+    virtual void DoOK() = 0;
+    virtual void DoCancel() = 0;
+    // Shows text as the window's title.
+    virtual void SetTitleText(const QString& text) = 0;
+    // The window picture for a window of w x h with a frame picture: composed by default.
+    virtual QPixmap WindowPicture(int w, int h) const;
+    // The title-button pictures PaintFrame draws: NULL by default (the frame's cells).
+    virtual const PictureTriple* TitlePictures() const;
+
+    // The sink's window pointer is cleared and it hears Dlg_Destroy, after the timers, the
+    // pictures and the title label have gone. For the windows' destructors.
+    void ReleaseFrame();
+
     // SetSkin: the fixed size ([57]: recorded, applied keeping the position, then the window
     // centred), then the corner radii, background colour, pictures, base size, border pieces,
     // title-button cells, title-button and caption rectangles.
@@ -195,8 +224,13 @@ protected:
     // Paints the composed window picture and then the title buttons over the window;
     // pictures is NULL (cells only, only buttons with a valid rectangle) or an array of
     // four triples (normal, hover, pressed) for buttons 1..4.
-    void PaintFrame(QPainter& painter, const QPixmap (*pictures)[3]) const;
+    void PaintFrame(QPainter& painter, const PictureTriple* pictures) const;
+    // After a resize of the skinned window (FollowResize true): the window picture, the
+    // title label, the round mask, then the sink's OnDlgSize.
+    void RecomposeFrame(int w, int h);
     void RepaintButton(int button);
+    // button becomes the hot one in state; both it and a hot button it replaces repaint.
+    void SetHot(int button, int state);
     void ClearHot(bool repaint);
 
     // Mouse handling of the caption and the title buttons (left button only).
@@ -230,4 +264,141 @@ protected:
     int m_nHotState;
     int m_nHotButton;
     bool m_bMaskSet;
+};
+
+// A skinned window on the Qt widget class Widget (QDialog, QMainWindow): the widget's
+// handlers that both windows share, reporting to the sink and acting for the frame. Window
+// is the window class itself (CRTP); a title-button release emits its sgnClose,
+// sgnMaximized, sgnMinimized or sgnNormal.
+template <class Window, class Widget>
+class CSFQTSkinWindow : public Widget, public CSFQTSkinFrame
+{
+protected:
+    // The widget is made with parent and flags, becomes the sink's window and takes drops,
+    // mouse moves and the focus.
+    CSFQTSkinWindow(ISFDialogEvent* pEvent, QWidget* parent, Qt::WindowFlags flags, int fill)
+        : Widget(parent, flags), CSFQTSkinFrame(pEvent, this, fill)
+    {
+        if (Sink())
+            Sink()->m_pUIWnd = static_cast<void*>(static_cast<QWidget*>(this));
+        this->setAcceptDrops(true);
+        this->setMouseTracking(true);
+        this->setFocusPolicy(Qt::StrongFocus);
+    }
+
+    // The title actions' signals, queued to close, showMaximized, showMinimized, showNormal.
+    void ConnectTitleActions()
+    {
+        Window* self = static_cast<Window*>(this);
+        QObject::connect(self, &Window::sgnClose, self, &QWidget::close, Qt::QueuedConnection);
+        QObject::connect(self, &Window::sgnMaximized, self, &QWidget::showMaximized, Qt::QueuedConnection);
+        QObject::connect(self, &Window::sgnMinimized, self, &QWidget::showMinimized, Qt::QueuedConnection);
+        QObject::connect(self, &Window::sgnNormal, self, &QWidget::showNormal, Qt::QueuedConnection);
+    }
+
+    // Before the first skinned resize the widget paints itself.
+    void paintEvent(QPaintEvent* e) override
+    {
+        if (m_windowPixmap.isNull())
+        {
+            Widget::paintEvent(e);
+            return;
+        }
+        QPainter painter(this);
+        PaintFrame(painter, TitlePictures());
+    }
+
+    void resizeEvent(QResizeEvent* e) override
+    {
+        if (FollowResize(e->size(), e->oldSize()))
+            RecomposeFrame(e->size().width(), e->size().height());
+    }
+
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        Window* self = static_cast<Window*>(this);
+        switch (FrameRelease(e))
+        {
+        case ActClose:
+            Q_EMIT self->sgnClose();
+            break;
+        case ActMaximize:
+            Q_EMIT self->sgnMaximized();
+            break;
+        case ActMinimize:
+            Q_EMIT self->sgnMinimized();
+            break;
+        case ActNormal:
+            Q_EMIT self->sgnNormal();
+            break;
+        case ActNone:
+            break;
+        }
+    }
+
+    // Commands go through the sink's map; then 1 is the window's OK and 2 its Cancel, unless
+    // a handler has destroyed the window.
+    void customEvent(QEvent* e) override
+    {
+        const QPointer<Widget> alive(this);
+        const int command = DispatchFrameEvent(e);
+        if (!alive)
+            return;
+        if (command == 1)
+            DoOK();
+        else if (command == 2)
+            DoCancel();
+    }
+
+    void timerEvent(QTimerEvent* e) override
+    {
+        if (Sink())
+            Sink()->OnDlgTimer(TimerUserId(e->timerId()));
+        Widget::timerEvent(e);
+    }
+
+    void focusInEvent(QFocusEvent* e) override
+    {
+        if (Sink())
+            Sink()->OnDlgNcActivate(1);
+        Widget::focusInEvent(e);
+    }
+
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        if (Sink())
+            Sink()->OnDlgNcActivate(0);
+        Widget::focusOutEvent(e);
+    }
+
+    void enterEvent(QEnterEvent* e) override
+    {
+        if (Sink())
+            Sink()->OnDlgMouseHover();
+        Widget::enterEvent(e);
+    }
+
+    void showEvent(QShowEvent* e) override
+    {
+        Widget::showEvent(e);
+        if (Sink())
+            Sink()->OnDlgShowWindow(1, 0);
+    }
+
+    void dragEnterEvent(QDragEnterEvent* e) override
+    {
+        if (e->mimeData() && e->mimeData()->hasUrls())
+            e->acceptProposedAction();
+    }
+
+    // The first dropped local file goes to the sink.
+    void dropEvent(QDropEvent* e) override
+    {
+        const QString path = FirstDroppedFile(e);
+        if (path.isEmpty())
+            return;
+        if (Sink())
+            Sink()->OnDlgFileDrop(QStringToWide(path).c_str());
+        Widget::dropEvent(e);
+    }
 };

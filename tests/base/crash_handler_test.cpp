@@ -4,10 +4,9 @@
 #include "thread_ex.h"
 
 #include "sf_winapi.h"
+#include "task_test_util.h"
 
 #include <gtest/gtest.h>
-
-#include <boost/make_shared.hpp>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,20 +21,11 @@
 #include <unistd.h>
 
 using namespace VesperonBase;
+using namespace testutil;
 
 namespace {
 
 const char* const kCaseVariable = "TESSALY_CRASH_CASE";
-
-class FnTask : public CSFTask
-{
-public:
-    explicit FnTask(std::function<void()> run) : m_run(std::move(run)) {}
-    void Run() override { m_run(); }
-
-private:
-    std::function<void()> m_run;
-};
 
 void NullWrite()
 {
@@ -57,7 +47,7 @@ void OnWorker(std::function<void()> fn)
     CSFThreadEx_QtPtr thread = CSFThreadEx_Qt::Create(SF_LOOP_DEFAULT, 0);
     if (thread->Start() != 0)
         std::_Exit(90);
-    thread->GetMessageLoop()->PostTask(boost::make_shared<FnTask>(std::move(fn)));
+    thread->GetMessageLoop()->PostTask(MakeTask(std::move(fn)));
     sfwin::Sleep(30000);
 }
 

@@ -2,10 +2,9 @@
 #include "thread_ex.h"
 
 #include "sf_winapi.h"
+#include "task_test_util.h"
 
 #include <gtest/gtest.h>
-
-#include <boost/make_shared.hpp>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -22,23 +21,9 @@
 #include <vector>
 
 using namespace VesperonBase;
+using namespace testutil;
 
 namespace {
-
-class FnTask : public CSFTask
-{
-public:
-    explicit FnTask(std::function<void()> run) : m_run(std::move(run)) {}
-    void Run() override { m_run(); }
-
-private:
-    std::function<void()> m_run;
-};
-
-CSFTaskPtr MakeTask(std::function<void()> run)
-{
-    return boost::make_shared<FnTask>(std::move(run));
-}
 
 // Records what ran, where, in order; waitable from any thread.
 class Recorder

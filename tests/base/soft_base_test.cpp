@@ -1,4 +1,5 @@
 #include "sf_soft_base.h"
+#include "test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +15,9 @@
 #include <unistd.h>
 
 using namespace SF_SOFT_BASE;
+using testutil::Bytes;
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> b)
-{
-    std::string s;
-    for (int c : b)
-        s.push_back(static_cast<char>(c));
-    return s;
-}
 
 // ---------------------------------------------------------------------------------------
 // CSFStreamConvert

@@ -1,10 +1,9 @@
 #include "task.h"
 
 #include "sf_winapi.h"
+#include "task_test_util.h"
 
 #include <gtest/gtest.h>
-
-#include <boost/make_shared.hpp>
 
 #include <functional>
 #include <mutex>
@@ -12,38 +11,7 @@
 #include <vector>
 
 using namespace VesperonBase;
-
-namespace {
-
-class FnTask : public CSFTask
-{
-public:
-    explicit FnTask(std::function<void()> run, std::function<void()> onDestroy = {})
-        : m_run(std::move(run)), m_onDestroy(std::move(onDestroy))
-    {
-    }
-    ~FnTask() override
-    {
-        if (m_onDestroy)
-            m_onDestroy();
-    }
-    void Run() override
-    {
-        if (m_run)
-            m_run();
-    }
-
-private:
-    std::function<void()> m_run;
-    std::function<void()> m_onDestroy;
-};
-
-CSFTaskPtr MakeTask(std::function<void()> run, std::function<void()> onDestroy = {})
-{
-    return boost::make_shared<FnTask>(std::move(run), std::move(onDestroy));
-}
-
-} // namespace
+using namespace testutil;
 
 TEST(TaskQueue, RunsInPushOrderAndTasksPushedWhileDrainingWaitForTheNextSwap)
 {

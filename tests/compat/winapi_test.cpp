@@ -1,4 +1,5 @@
 #include "sf_windows.h"
+#include "test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -17,15 +18,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+using testutil::Bytes;
 
-std::string Bytes(std::initializer_list<int> b)
-{
-    std::string s;
-    for (int c : b)
-        s.push_back(static_cast<char>(c));
-    return s;
-}
+namespace {
 
 std::string Hex(const std::string& s)
 {

@@ -18,34 +18,20 @@ using namespace skinframe;
 
 namespace {
 
-class SkinDialogTest : public ::testing::Test
+class SkinDialogTest : public SkinWindowFixture<CSFQTDialog>
 {
 protected:
     void SetUp() override
     {
         dlg = SF_CreateDialog(&sink, nullptr, 0);
-        ASSERT_NE(dlg, nullptr);
-        qt = dynamic_cast<CSFQTDialog*>(dlg);
-        ASSERT_NE(qt, nullptr);
-        w = static_cast<QWidget*>(dlg->GetUIWnd());
-        ASSERT_EQ(w, static_cast<QWidget*>(qt));
+        Attach(dlg);
     }
     void TearDown() override { SF_DestroyDialog(dlg); }
 
-    void ShowSkinned(int width = 358, int height = 250)
-    {
-        dlg->SetSkin(&skin.style);
-        dlg->MoveWindow(100, 100, width, height);
-        dlg->ShowWindow(1);
-        Drain();
-    }
+    void ShowSkinned(int width = 358, int height = 250) { SkinWindowFixture::ShowSkinned(100, 100, width, height); }
     QPoint ButtonCentre(int button) const { return qt->SkinData().ButtonRect(button).center(); }
 
-    TestSkin skin;
-    RecordingSink sink;
     CSFDialog* dlg = nullptr;
-    CSFQTDialog* qt = nullptr;
-    QWidget* w = nullptr;
 };
 
 TEST_F(SkinDialogTest, ComposesPiecesAroundTheStretchedBackground)
@@ -299,12 +285,7 @@ TEST_F(SkinDialogTest, TimersReachTheSinkUnderTheirOwnIds)
 
 TEST_F(SkinDialogTest, KeysAreReportedAsVirtualKeyCodes)
 {
-    const struct
-    {
-        int key;
-        Qt::KeyboardModifiers mods;
-        UINT wantMods, wantKey;
-    } cases[] = {
+    const KeyCase cases[] = {
         {Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier, 17, 112},
         {Qt::Key_Left, Qt::AltModifier, 18, 37},
         {Qt::Key_Space, Qt::ControlModifier | Qt::AltModifier, 19, 32},

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPalette>
@@ -442,5 +443,86 @@ TEST(SkinEditState, ReadOnlyPasswordSkinAndNullSink)
     QTest::keyClick(w, Qt::Key_Return);
     w->setFocus();
     w->clearFocus();
+    SetSkinPath(L"");
+}
+
+// An application style sheet (even one that only dresses tool tips and menus) hands the
+// drawing of every widget to the style-sheet style; the skin picture must still fill the
+// field, tiled from its top-left corner, whatever the state and whenever the sheet came.
+TEST(SkinEditState, SkinIsPaintedUnderAnApplicationStyleSheet)
+{
+    QFile css(QStringLiteral(TESSALY_DATA_DIR "/Style.css"));
+    ASSERT_TRUE(css.open(QIODevice::ReadOnly));
+    const QString shipped = QString::fromUtf8(css.readAll());
+    ASSERT_FALSE(shipped.isEmpty());
+
+    // A 10-px tile: red on the left half, blue on the right.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage picture(10, 24, QImage::Format_ARGB32);
+    picture.fill(QColor(200, 20, 20));
+    for (int y = 0; y < 24; ++y)
+        for (int x = 5; x < 10; ++x)
+            picture.setPixelColor(x, y, QColor(20, 20, 200));
+    ASSERT_TRUE(picture.save(dir.filePath("two_tone.png")));
+    SetSkinPath((dir.path() + "/").toStdWString());
+
+    struct Case
+    {
+        const char* name;
+        QString sheet;
+        bool sheetAfterShow;  // false: set before the field exists
+        bool enabled;
+        bool readOnly;
+    };
+    const Case cases[] = {
+        {"no sheet", QString(), false, true, false},
+        {"shipped sheet first", shipped, false, true, false},
+        {"shipped sheet after show", shipped, true, true, false},
+        {"one tool-tip rule, disabled", QStringLiteral("QToolTip { color: red; }"), false, false, false},
+        {"shipped sheet, read-only", shipped, false, true, true},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        if (!c.sheetAfterShow)
+            qApp->setStyleSheet(c.sheet);
+
+        QWidget host;
+        host.resize(200, 60);
+        host.setAutoFillBackground(true);
+        QPalette hostPal = host.palette();
+        hostPal.setColor(QPalette::Window, QColor(255, 255, 0));
+        host.setPalette(hostPal);
+        CSFEditCtrl* edit = SF_CreateEditCtrl(nullptr);
+        edit->Create(WS_VISIBLE, Rect(10, 10, 90, 34), &host, 5, false);
+        ASSERT_EQ(edit->SetSkin(L"two_tone.png"), 1);
+        edit->SetWindowTextW(L"16");
+        edit->EnableWindow(c.enabled ? 1 : 0);
+        if (c.readOnly)
+            edit->SetReadOnly(1);
+        host.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+        if (c.sheetAfterShow)
+            qApp->setStyleSheet(c.sheet);
+
+        // Right of the text: the tiles of the picture.
+        const QImage shot = Widget(edit)->grab().toImage();
+        ASSERT_EQ(shot.size(), QSize(80, 24));
+        const int xs[] = {77, 72, 67, 62};  // blue, red, blue, red
+        for (int i = 0; i < 4; ++i)
+        {
+            const QColor want = (i % 2 == 0) ? QColor(20, 20, 200) : QColor(200, 20, 20);
+            for (int y : {0, 12, 23})
+                EXPECT_EQ(shot.pixelColor(xs[i], y).name().toStdString(), want.name().toStdString()) << "x " << xs[i] << " y " << y;
+        }
+        // The palette holds the skin as SetSkin left it (a later sheet re-dresses the
+        // palette; the painting above does not rely on it).
+        if (!c.sheetAfterShow)
+        {
+            EXPECT_EQ(Widget(edit)->palette().brush(QPalette::Active, QPalette::Base).style(), Qt::TexturePattern);
+        }
+        qApp->setStyleSheet(QString());
+    }
     SetSkinPath(L"");
 }

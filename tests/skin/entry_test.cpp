@@ -1,12 +1,14 @@
 // Entry layer: start-up and paths, style sheets, the sized 8-bit conversion, destroy entries
 // and the hooks.
 #include "SFEntry.h"
+#include "sf_paths.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QRect>
@@ -48,6 +50,28 @@ TEST(EntryStartUp, ServicesWaitForTheApplicationObject)
     EXPECT_EQ(rc, QGuiApplication::primaryScreen()->geometry());
     EXPECT_FALSE(rc.isEmpty());
     EXPECT_TRUE(SF_GetEmptyPath().empty());
+}
+
+// The working directory follows the application folder as the framework reports it, so a
+// test can point the program at a folder of its own.
+TEST(EntryStartUp, WorkingDirectoryIsTheReportedApplicationFolder)
+{
+    const QString before = QDir::currentPath();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+    ASSERT_NE(folder, QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath());
+
+    SF_SOFT_BASE::SFBaseSetAppDirPathOverride(folder.toStdWString());
+    SF_InitApplication(qApp);
+    EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(), folder);
+    EXPECT_EQ(SF_GetAppDirPath(), folder.toStdWString());
+
+    // Without the override: the program's own folder again.
+    SF_SOFT_BASE::SFBaseSetAppDirPathOverride(std::wstring());
+    SF_InitApplication(qApp);
+    EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    QDir::setCurrent(before);
 }
 
 TEST(EntryStartUp, StyleSheetIsDecodedAsUtf8AndAMissingFileKeepsTheOldOne)

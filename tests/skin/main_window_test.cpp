@@ -39,27 +39,16 @@ struct DebugCapture
     QtMessageHandler previous;
 };
 
-class SkinMainWindowTest : public ::testing::Test
+class SkinMainWindowTest : public SkinWindowFixture<CSFQTMainWindow>
 {
 protected:
     void SetUp() override
     {
         frame = SF_CreateMainWindow(&sink, nullptr);
-        ASSERT_NE(frame, nullptr);
-        qt = dynamic_cast<CSFQTMainWindow*>(frame);
-        ASSERT_NE(qt, nullptr);
-        w = static_cast<QWidget*>(frame->GetUIWnd());
-        ASSERT_EQ(w, static_cast<QWidget*>(qt));
+        Attach(frame);
     }
     void TearDown() override { SF_DestroyMainWindow(frame); }
 
-    void ShowSkinned(int x, int y, int width, int height)
-    {
-        frame->SetSkin(&skin.style);
-        frame->MoveWindow(x, y, width, height);
-        frame->ShowWindow(1);
-        Drain();
-    }
     void Drag(QPoint from, QPoint delta)
     {
         const QPoint g = w->mapToGlobal(from);
@@ -69,11 +58,7 @@ protected:
         Drain();
     }
 
-    TestSkin skin;
-    RecordingSink sink;
     CSFDialog* frame = nullptr;
-    CSFQTMainWindow* qt = nullptr;
-    QWidget* w = nullptr;
 };
 
 TEST_F(SkinMainWindowTest, OwnMaximiseFillsThePrimaryWorkAreaAndRestoresExactly)
@@ -137,12 +122,7 @@ TEST_F(SkinMainWindowTest, SessionLockAndUnlockReachTheSink)
 
 TEST_F(SkinMainWindowTest, KeysKeepUnmappedQtCodesAndReleasesAreReported)
 {
-    const struct
-    {
-        int key;
-        Qt::KeyboardModifiers mods;
-        UINT wantMods, wantKey;
-    } cases[] = {
+    const KeyCase cases[] = {
         {Qt::Key_F4, Qt::NoModifier, 0, 115},
         {Qt::Key_F1, Qt::AltModifier, 18, 112},
         {Qt::Key_Escape, Qt::ControlModifier, 17, 27},

@@ -95,6 +95,31 @@ SF_BEGIN_MSGMAP(CMapSink)
     SF_ON_COMMAND(9, OnCommandWL)
 SF_END_MSGMAP()
 
+// A map without entries compiles cleanly even where an unused local type is an error.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic error "-Wunused-local-typedefs"
+class CEmptyMapSink : public ISFViewEvent
+{
+public:
+    SF_DECLARE_MSGMAP()
+};
+
+SF_BEGIN_MSGMAP(CEmptyMapSink)
+SF_END_MSGMAP()
+#pragma GCC diagnostic pop
+
+TEST(MsgMapMacros, EmptyMapHoldsOnlyTheEndMark)
+{
+    CEmptyMapSink sink;
+    const SF_MSGMAP* map = sink.GetSFMessageMap();
+    ASSERT_NE(map, nullptr);
+    ASSERT_NE(map->lpEntries, nullptr);
+    EXPECT_EQ(map->lpEntries[0].nSig, SF_SIG_END);
+    EXPECT_EQ(map->lpEntries[0].pfn, nullptr);
+    EXPECT_EQ(sink.GetThisMessageIDs(), nullptr);
+    EXPECT_EQ(SF_FindMessageEntry(map->lpEntries, SF_MSG_COMMAND, 0, 0), nullptr);
+}
+
 TEST(MsgMapMacros, SignatureFollowsTheHandlerType)
 {
     CMapSink sink;

@@ -197,6 +197,14 @@ inline void Click(QWidget* w, const QPoint& pos)
     Release(w, pos);
 }
 
+// A key sent with modifiers, and the modifier and key codes the sink should hear.
+struct KeyCase
+{
+    int key;
+    Qt::KeyboardModifiers mods;
+    UINT wantMods, wantKey;
+};
+
 inline std::pair<UINT, UINT> SendKey(QWidget* w, QEvent::Type type, int key, Qt::KeyboardModifiers mods,
                                      const RecordingSink& sink)
 {
@@ -226,5 +234,37 @@ inline void Drain()
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
 }
+
+// A test of one skinned window made through the facade with the sink below: Window is the Qt
+// window class the facade must be. The test's SetUp makes the facade and hands it to Attach;
+// its TearDown destroys it.
+template <class Window>
+class SkinWindowFixture : public ::testing::Test
+{
+protected:
+    // Keeps the window, checking that it is a Window and the facade's own UI window.
+    void Attach(CSFDialog* made)
+    {
+        ASSERT_NE(made, nullptr);
+        qt = dynamic_cast<Window*>(made);
+        ASSERT_NE(qt, nullptr);
+        w = static_cast<QWidget*>(made->GetUIWnd());
+        ASSERT_EQ(w, static_cast<QWidget*>(qt));
+    }
+
+    // Skins the window, places it at x, y with the size given, shows it and lets it settle.
+    void ShowSkinned(int x, int y, int width, int height)
+    {
+        qt->SetSkin(&skin.style);
+        qt->MoveWindow(x, y, width, height);
+        qt->ShowWindow(1);
+        Drain();
+    }
+
+    TestSkin skin;
+    RecordingSink sink;
+    Window* qt = nullptr;
+    QWidget* w = nullptr;
+};
 
 } // namespace skinframe
