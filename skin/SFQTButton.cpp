@@ -1,6 +1,7 @@
 #include "SFQTButton.h"
 
 #include "SFMsgMap.h"
+#include "SFQTControlHelpers.h"
 #include "SFSkinString.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QPoint>
 #include <QPropertyAnimation>
 
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -149,14 +149,7 @@ void CSFQTButton::SetToolTipText(const wchar_t* text)
 
 int CSFQTButton::GetWindowTextW(wchar_t* buf, int size)
 {
-    if (!buf || size <= 0)
-        return 0;
-    // Counted in wchar_t units after conversion, so a character outside the BMP is one unit.
-    const std::wstring wide = QStringToWide(text());
-    const int n = static_cast<int>(std::min<std::size_t>(wide.size(), static_cast<std::size_t>(size - 1)));
-    std::copy_n(wide.data(), n, buf);
-    buf[n] = L'\0';
-    return n;
+    return CopyTextOut(text(), buf, size);
 }
 
 void CSFQTButton::SetWindowTextW(const wchar_t* text)
@@ -167,14 +160,8 @@ void CSFQTButton::SetWindowTextW(const wchar_t* text)
 
 void CSFQTButton::GetBTNWindowRect(RECT* rc)
 {
-    if (!rc)
-        return;
-    const QPoint tl = mapToGlobal(QPoint(0, 0));
-    const QPoint br = mapToGlobal(QPoint(width() - 1, height() - 1));
-    rc->left = tl.x();
-    rc->top = tl.y();
-    rc->right = br.x();
-    rc->bottom = br.y();
+    if (rc)
+        *rc = WidgetScreenRect(*this);
 }
 
 void CSFQTButton::EnableAnimation(int enable)

@@ -1,6 +1,7 @@
 #include "SFQTCheckBox.h"
 
 #include "SFMsgMap.h"
+#include "SFQTControlHelpers.h"
 #include "SFSkinString.h"
 
 #include <QCoreApplication>
@@ -13,9 +14,6 @@
 #include <QPropertyAnimation>
 #include <QSignalBlocker>
 #include <QTextOption>
-
-#include <algorithm>
-#include <string>
 
 namespace {
 
@@ -37,19 +35,6 @@ POINT MakePoint(int x, int y)
     pt.x = x;
     pt.y = y;
     return pt;
-}
-
-// Copies the text into buf (size characters with the terminating 0), cut when needed.
-// Returns the number of characters copied; nothing is written when buf is null or size <= 0.
-int CopyTextOut(const QString& text, wchar_t* buf, int size)
-{
-    if (!buf || size <= 0)
-        return 0;
-    const std::wstring wide = QStringToWide(text);
-    const int n = static_cast<int>(std::min<std::size_t>(wide.size(), static_cast<std::size_t>(size - 1)));
-    std::copy(wide.begin(), wide.begin() + n, buf);
-    buf[n] = L'\0';
-    return n;
 }
 
 } // namespace
@@ -458,24 +443,14 @@ void CSFQTRadioBox::SetTextAlign(DWORD flags)
 
 void CSFQTRadioBox::GetRadioClientRect(RECT* rc)
 {
-    if (!rc)
-        return;
-    rc->left = 0;
-    rc->top = 0;
-    rc->right = width() - 1;
-    rc->bottom = height() - 1;
+    if (rc)
+        *rc = WidgetClientRect(*this);
 }
 
 void CSFQTRadioBox::GetRadioWindowRect(RECT* rc)
 {
-    if (!rc)
-        return;
-    const QPoint tl = mapToGlobal(QPoint(0, 0));
-    const QPoint br = mapToGlobal(QPoint(width() - 1, height() - 1));
-    rc->left = tl.x();
-    rc->top = tl.y();
-    rc->right = br.x();
-    rc->bottom = br.y();
+    if (rc)
+        *rc = WidgetScreenRect(*this);
 }
 
 void CSFQTRadioBox::SetImageInfo(void* /*a*/, void* /*b*/)

@@ -1,5 +1,6 @@
 #include "SFQTEditCtrl.h"
 
+#include "SFQTControlHelpers.h"
 #include "SFSkinString.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
-#include <algorithm>
 #include <string>
 
 CSFQTEditCtrl::CSFQTEditCtrl(ISFEditCtrlEvent* pEvent)
@@ -83,14 +83,8 @@ void CSFQTEditCtrl::MoveWindow(int x, int y, int w, int h)
 int CSFQTEditCtrl::GetWindowTextW(wchar_t* buf, int size) const
 {
     const std::wstring wide = QStringToWide(text());
-    const int length = static_cast<int>(wide.size());
-    if (buf && size > 0)
-    {
-        const int n = std::min(length, size - 1);
-        std::copy(wide.begin(), wide.begin() + n, buf);
-        buf[n] = L'\0';
-    }
-    return length;
+    CopyWideOut(wide, buf, size);
+    return static_cast<int>(wide.size());
 }
 
 void CSFQTEditCtrl::SetWindowTextW(const wchar_t* text)
@@ -111,11 +105,7 @@ void CSFQTEditCtrl::SetReadOnly(int readOnly)
 
 void CSFQTEditCtrl::GetEditCtrolPos(RECT& rc)
 {
-    const QRect g = geometry();
-    rc.left = g.left();
-    rc.top = g.top();
-    rc.right = g.right();
-    rc.bottom = g.bottom();
+    rc = InclusiveRect(geometry());
 }
 
 void CSFQTEditCtrl::SetRegExp()

@@ -1,5 +1,7 @@
 #include "SFQTSkinFrame.h"
 
+#include "SFQTControlHelpers.h"
+
 #include "SFMsgMap.h"
 #include "SFSkinString.h"
 
@@ -212,24 +214,14 @@ void CSFQTSkinFrame::Screen2Client(RECT* rc)
 
 void CSFQTSkinFrame::GetDlgClientRect(RECT* rc)
 {
-    if (!rc)
-        return;
-    rc->left = 0;
-    rc->top = 0;
-    rc->right = m_pHost->width() - 1;
-    rc->bottom = m_pHost->height() - 1;
+    if (rc)
+        *rc = WidgetClientRect(*m_pHost);
 }
 
 void CSFQTSkinFrame::GetDlgWindowRect(RECT* rc)
 {
-    if (!rc)
-        return;
-    const QPoint tl = m_pHost->mapToGlobal(QPoint(0, 0));
-    const QPoint br = m_pHost->mapToGlobal(QPoint(m_pHost->width() - 1, m_pHost->height() - 1));
-    rc->left = tl.x();
-    rc->top = tl.y();
-    rc->right = br.x();
-    rc->bottom = br.y();
+    if (rc)
+        *rc = WidgetScreenRect(*m_pHost);
 }
 
 void CSFQTSkinFrame::SetDrawBackGround(int /*draw*/)

@@ -1,5 +1,6 @@
 #include "SFQTStatic.h"
 
+#include "SFQTControlHelpers.h"
 #include "SFSkinString.h"
 
 #include <QFontMetrics>
@@ -27,11 +28,6 @@ constexpr int kInitialFlags = kFlagLeft | kFlagVCenter | kFlagSingleLine; // 385
 QRect CreateRect(const RECT& rc)
 {
     return QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1));
-}
-
-RECT InclusiveRect(const QRect& r)
-{
-    return RECT{r.left(), r.top(), r.right(), r.bottom()};
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "SFMsgMap.h"
 #include "SFQTCheckBox.h"
+#include "SFQTControlHelpers.h"
 #include "SFSkinString.h"
 
 #include <QBitmap>
@@ -95,24 +96,14 @@ void CSFQTView::MoveWindow(int x, int y, int w, int h)
 
 void CSFQTView::GetViewClientRect(RECT* rc)
 {
-    if (!rc)
-        return;
-    rc->left = 0;
-    rc->top = 0;
-    rc->right = width() - 1;
-    rc->bottom = height() - 1;
+    if (rc)
+        *rc = WidgetClientRect(*this);
 }
 
 void CSFQTView::GetViewWindowRect(RECT* rc)
 {
-    if (!rc)
-        return;
-    const QPoint tl = mapToGlobal(QPoint(0, 0));
-    const QPoint br = mapToGlobal(QPoint(width() - 1, height() - 1));
-    rc->left = tl.x();
-    rc->top = tl.y();
-    rc->right = br.x();
-    rc->bottom = br.y();
+    if (rc)
+        *rc = WidgetScreenRect(*this);
 }
 
 void CSFQTView::Screen2Client(POINT* pt)

@@ -4,6 +4,7 @@
 #include "SFMsgMap.h"
 #include "SFQTCheckBox.h"
 #include "SFSkinString.h"
+#include "test_rect.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,8 @@
 #include <vector>
 
 namespace {
+
+using testutil::Rect;
 
 typedef std::vector<std::string> Log;
 
@@ -151,16 +154,6 @@ Record EightNames()
     return r;
 }
 
-RECT Rc(int l, int t, int r, int b)
-{
-    RECT rc;
-    rc.left = l;
-    rc.top = t;
-    rc.right = r;
-    rc.bottom = b;
-    return rc;
-}
-
 // The pixel of the source that an expanded picture shows at x (or y): the quadrants keep
 // their own pixels, everything between them repeats the middle column (row).
 int SourceCoord(int x, int outSize, int picSize)
@@ -186,7 +179,7 @@ protected:
         parent.reset(new CommandParent(&log));
         parent->resize(200, 100);
         box = new CSFQTCheckBox(&sink);
-        ASSERT_EQ(box->Create("Disk \xC3\xA9", 0, Rc(214, 10, 230, 26), parent.get(), 165), TRUE);
+        ASSERT_EQ(box->Create("Disk \xC3\xA9", 0, Rect(214, 10, 230, 26), parent.get(), 165), TRUE);
         ASSERT_EQ(box->text(), QString::fromUtf8("Disk \xC3\xA9"));
         // Text would cover the sampled pixels with some fonts.
         box->SetWindowTextW(L"");
@@ -219,7 +212,7 @@ TEST_F(SkinCheckBox, CreateReadsExclusiveRectAndLeavesStateAlone)
     EXPECT_EQ(box->ControlId(), 165u);
     EXPECT_EQ(Check(), 0);
     EXPECT_EQ(box->MouseState(), CSFQTCheckBox::StateNormal);
-    RECT rc = Rc(5, 6, 24, 20);
+    RECT rc = Rect(5, 6, 24, 20);
     box->MoveWindow(&rc);
     EXPECT_EQ(box->geometry(), QRect(5, 6, 20, 15));
     EXPECT_EQ(box->GetCheck(nullptr), 0);
@@ -307,7 +300,7 @@ TEST_F(SkinCheckBox, SetCheckIsSilentAndRepaints)
 TEST_F(SkinCheckBox, WithoutSinkStillTogglesAndSendsCommand)
 {
     CSFQTCheckBox* bare = new CSFQTCheckBox(nullptr);
-    bare->Create(nullptr, 0, Rc(0, 0, 16, 16), parent.get(), 7);
+    bare->Create(nullptr, 0, Rect(0, 0, 16, 16), parent.get(), 7);
     bare->show();
     QTest::mouseClick(bare, Qt::LeftButton, {}, QPoint(3, 3));
     int c = 0;
@@ -354,7 +347,7 @@ TEST_F(SkinCheckBox, PicturesKeptWhenPictureOneHasTheBoxSize)
     const QImage big = QPixmap(SkinFilePath(L"p0.png")).toImage();
     const QImage exact = QPixmap(SkinFilePath(L"p1.png")).toImage();
     CSFQTCheckBox* b = new CSFQTCheckBox(nullptr);
-    b->Create("", 0, Rc(0, 0, 16, 16), parent.get(), 1);
+    b->Create("", 0, Rect(0, 0, 16, 16), parent.get(), 1);
     ImageCheckBox names = EightNames<ImageCheckBox>();
     b->SetSkin(&names);
     b->show(); // the first resize event
@@ -380,7 +373,7 @@ TEST_F(SkinCheckBox, GrowingExpandsEveryPictureFromItsCentre)
         for (int i = 0; i < 6; ++i)
             names[i] = L"pat.png";
         CSFQTCheckBox* b = new CSFQTCheckBox(nullptr);
-        b->Create("", 0, Rc(0, 0, ps.width(), ps.height()), parent.get(), 1);
+        b->Create("", 0, Rect(0, 0, ps.width(), ps.height()), parent.get(), 1);
         b->SetSkin(&names);
         b->show();
         b->MoveWindow(0, 0, 40, 30);
@@ -407,7 +400,7 @@ TEST_F(SkinCheckBox, LargerPicturesAreCutToTheirTopLeftPart)
     ImageCheckBox names;
     names[0] = names[1] = L"big.png";
     CSFQTCheckBox* b = new CSFQTCheckBox(nullptr);
-    b->Create("", 0, Rc(0, 0, 20, 10), parent.get(), 1);
+    b->Create("", 0, Rect(0, 0, 20, 10), parent.get(), 1);
     b->SetSkin(&names);
     b->show(); // the pending resize event fits the pictures
     for (int i = 0; i < 2; ++i)
@@ -457,7 +450,7 @@ protected:
         parent->resize(400, 300);
         parent->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(parent.get()));
-        box = MakeBox(159, Rc(10, 10, 110, 50));
+        box = MakeBox(159, Rect(10, 10, 110, 50));
         log.clear();
     }
 
@@ -491,11 +484,11 @@ TEST_F(SkinRadioBox, CreateGeometryVisibilityAndRects)
     const QPoint tl = box->mapToGlobal(QPoint(0, 0));
     EXPECT_EQ(rc.left, tl.x());
     EXPECT_EQ(rc.bottom, tl.y() + 39);
-    RECT move = Rc(0, 0, 219, 99);
+    RECT move = Rect(0, 0, 219, 99);
     box->MoveWindow(&move);
     EXPECT_EQ(box->geometry(), QRect(0, 0, 220, 100));
     CSFQTRadioBox* hidden = new CSFQTRadioBox(nullptr);
-    hidden->Create(L"x", 0, Rc(0, 0, 10, 10), parent.get(), 1);
+    hidden->Create(L"x", 0, Rect(0, 0, 10, 10), parent.get(), 1);
     EXPECT_FALSE(hidden->isVisible());
     EXPECT_EQ(hidden->IsWindowVisible(), 0);
     EXPECT_EQ(box->IsWindowVisible(), 1);
@@ -524,7 +517,7 @@ TEST_F(SkinRadioBox, ClicksToggleAndReportTheReleasePoint)
 
 TEST_F(SkinRadioBox, SiblingsAreNotExclusive)
 {
-    CSFQTRadioBox* other = MakeBox(160, Rc(10, 60, 110, 100));
+    CSFQTRadioBox* other = MakeBox(160, Rect(10, 60, 110, 100));
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(50, 20));
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(50, 20));
     EXPECT_EQ(box->GetCheck(), 1);
@@ -771,7 +764,7 @@ TEST_F(SkinRadioBox, ResultSlotsAreReskinnedAndKeptExclusive)
         page.boxes[i] = SF_CreateRadioBox(&page);
         ASSERT_NE(page.boxes[i], nullptr);
         const int x = (i % 3) * 230, y = (i / 3) * 110;
-        page.boxes[i]->Create(L"", WS_VISIBLE, Rc(x, y, x + 220, y + 100), parent.get(), 159 + i);
+        page.boxes[i]->Create(L"", WS_VISIBLE, Rect(x, y, x + 220, y + 100), parent.get(), 159 + i);
         ImageRadioBox names;
         for (int k = 0; k < 8; ++k)
             names[k] = L"na.png";

@@ -3,6 +3,7 @@
 #include "SFEntry.h"
 #include "SFQTComboBox.h"
 #include "SFSkinString.h"
+#include "test_rect.h"
 
 #include <gtest/gtest.h>
 
@@ -24,22 +25,14 @@
 
 namespace {
 
+using testutil::Rect;
+
 class RecordingSink : public ISFComboBoxEvent
 {
 public:
     void SelectChanged(int id, int sel) override { events.emplace_back(id, sel); }
     std::vector<std::pair<int, int>> events;
 };
-
-RECT Rect(LONG l, LONG t, LONG r, LONG b)
-{
-    RECT rc;
-    rc.left = l;
-    rc.top = t;
-    rc.right = r;
-    rc.bottom = b;
-    return rc;
-}
 
 CSFQTComboBox* Impl(CSFComboBox* combo)
 {

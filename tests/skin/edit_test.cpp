@@ -3,6 +3,7 @@
 #include "SFEntry.h"
 #include "SFQTEditCtrl.h"
 #include "SFSkinString.h"
+#include "test_rect.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,8 @@
 #include <vector>
 
 namespace {
+
+using testutil::Rect;
 
 struct EditEvent
 {
@@ -75,16 +78,6 @@ public:
 QLineEdit* Widget(CSFEditCtrl* edit)
 {
     return dynamic_cast<QLineEdit*>(edit);
-}
-
-RECT Rect(LONG l, LONG t, LONG r, LONG b)
-{
-    RECT rc;
-    rc.left = l;
-    rc.top = t;
-    rc.right = r;
-    rc.bottom = b;
-    return rc;
 }
 
 // A shown, active window with the edit under test (id 148) and a second field to Tab to.

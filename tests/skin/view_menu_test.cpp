@@ -7,6 +7,7 @@
 #include "SFQTMenu.h"
 #include "SFQTView.h"
 #include "SFSkinString.h"
+#include "test_rect.h"
 
 #include <gtest/gtest.h>
 
@@ -24,17 +25,9 @@
 
 namespace {
 
-typedef std::vector<std::string> Log;
+using testutil::Rect;
 
-RECT Rc(int l, int t, int r, int b)
-{
-    RECT rc;
-    rc.left = l;
-    rc.top = t;
-    rc.right = r;
-    rc.bottom = b;
-    return rc;
-}
+typedef std::vector<std::string> Log;
 
 std::string Str(const char* tag, long a, long b, long c)
 {
@@ -125,7 +118,7 @@ TEST_F(SkinView, CreateReadsInclusiveRectAndCallsOnCreate)
     EXPECT_TRUE(qview->hasMouseTracking());
     EXPECT_EQ(qview->focusPolicy(), Qt::StrongFocus);
 
-    ASSERT_EQ(view->Create(nullptr, L"Page \u9875", WS_VISIBLE, Rc(10, 20, 109, 69), window.get(), 145), 1);
+    ASSERT_EQ(view->Create(nullptr, L"Page \u9875", WS_VISIBLE, Rect(10, 20, 109, 69), window.get(), 145), 1);
     EXPECT_EQ(qview->geometry(), QRect(10, 20, 100, 50));
     EXPECT_EQ(qview->parentWidget(), window.get());
     EXPECT_EQ(qview->windowTitle(), QString::fromUtf8("Page \xE9\xA1\xB5"));
@@ -156,25 +149,25 @@ TEST_F(SkinView, CreateReadsInclusiveRectAndCallsOnCreate)
     view->Screen2Client(&pt);
     EXPECT_EQ(pt.x, 5);
     EXPECT_EQ(pt.y, 6);
-    RECT sr = Rc(tl.x(), tl.y(), tl.x() + 9, tl.y() + 9);
+    RECT sr = Rect(tl.x(), tl.y(), tl.x() + 9, tl.y() + 9);
     view->Screen2Client(&sr);
     EXPECT_EQ(sr.left, 0);
     EXPECT_EQ(sr.right, 9);
 
-    RECT move = Rc(1, 58, 998, 697);
+    RECT move = Rect(1, 58, 998, 697);
     view->MoveWindow(&move);
     EXPECT_EQ(qview->geometry(), QRect(1, 58, 998, 640));
     EXPECT_EQ(view->isShow(), 1);
 
     CSFView* hidden = SF_CreateView(nullptr);
-    hidden->Create(nullptr, nullptr, 0, Rc(0, 0, 9, 9), window.get(), 1);
+    hidden->Create(nullptr, nullptr, 0, Rect(0, 0, 9, 9), window.get(), 1);
     EXPECT_EQ(hidden->isShow(), 0);
     EXPECT_EQ(hidden->GetUIWnd(), nullptr); // no sink to hold the window
 }
 
 TEST_F(SkinView, PaintsColourFrameAndPicture)
 {
-    view->Create(nullptr, nullptr, WS_VISIBLE, Rc(0, 0, 59, 39), window.get(), 1);
+    view->Create(nullptr, nullptr, WS_VISIBLE, Rect(0, 0, 59, 39), window.get(), 1);
     EXPECT_EQ(Render(qview, 0).pixelColor(30, 20), QColor(92, 101, 118));
 
     view->SetBGClr(0x000000FF);
@@ -211,7 +204,7 @@ TEST_F(SkinView, PaintsColourFrameAndPicture)
 
 TEST_F(SkinView, RoundCornersTakeEffectAtTheNextResize)
 {
-    view->Create(nullptr, nullptr, WS_VISIBLE, Rc(50, 50, 149, 109), window.get(), 1);
+    view->Create(nullptr, nullptr, WS_VISIBLE, Rect(50, 50, 149, 109), window.get(), 1);
     view->SetRoundCornerRadius(8);
     EXPECT_TRUE(qview->mask().isEmpty());
     sink.log.clear();
@@ -240,7 +233,7 @@ TEST_F(SkinView, RoundCornersTakeEffectAtTheNextResize)
 
 TEST_F(SkinView, LeftPressAndDoubleClickReachTheSink)
 {
-    view->Create(nullptr, nullptr, WS_VISIBLE, Rc(0, 0, 99, 99), window.get(), 1);
+    view->Create(nullptr, nullptr, WS_VISIBLE, Rect(0, 0, 99, 99), window.get(), 1);
     sink.log.clear();
     SendMouse(qview, QEvent::MouseButtonPress, QPoint(5, 6), Qt::LeftButton);
     SendMouse(qview, QEvent::MouseButtonRelease, QPoint(5, 6), Qt::LeftButton);
@@ -253,7 +246,7 @@ TEST_F(SkinView, LeftPressAndDoubleClickReachTheSink)
 
 TEST_F(SkinView, DestructionTellsTheSinkAndClearsItsWindow)
 {
-    view->Create(nullptr, nullptr, WS_VISIBLE, Rc(0, 0, 99, 99), window.get(), 1);
+    view->Create(nullptr, nullptr, WS_VISIBLE, Rect(0, 0, 99, 99), window.get(), 1);
     SF_DestroyView(view); // the parent owns it: still alive
     EXPECT_EQ(sink.GetUIWnd(), static_cast<void*>(static_cast<QWidget*>(qview)));
     EXPECT_EQ(qview->parentWidget(), window.get());
@@ -273,18 +266,18 @@ TEST_F(SkinView, DestructionTellsTheSinkAndClearsItsWindow)
 
 TEST_F(SkinView, ChildCommandsReachTheOwnersMessageMap)
 {
-    view->Create(nullptr, L"ToolBar", WS_VISIBLE, Rc(0, 0, 399, 99), window.get(), 144);
+    view->Create(nullptr, L"ToolBar", WS_VISIBLE, Rect(0, 0, 399, 99), window.get(), 144);
     void* parentUI = view->GetUIWnd();
 
     CSFButton* button = SF_CreateButton(nullptr);
     ASSERT_NE(button, nullptr);
-    button->Create(L"", WS_VISIBLE, Rc(300, 6, 324, 30), parentUI, 139);
+    button->Create(L"", WS_VISIBLE, Rect(300, 6, 324, 30), parentUI, 139);
     CSFCheckBox* check = SF_CreateCheckBox(nullptr);
-    check->Create("", WS_VISIBLE, Rc(10, 10, 26, 26), parentUI, 160);
+    check->Create("", WS_VISIBLE, Rect(10, 10, 26, 26), parentUI, 160);
     CSFRadioBox* radio = SF_CreateRadioBox(nullptr);
-    radio->Create(L"", WS_VISIBLE, Rc(40, 10, 80, 30), parentUI, 163);
+    radio->Create(L"", WS_VISIBLE, Rect(40, 10, 80, 30), parentUI, 163);
     CSFCheckBox* stray = SF_CreateCheckBox(nullptr);
-    stray->Create("", WS_VISIBLE, Rc(90, 10, 106, 26), parentUI, 500);
+    stray->Create("", WS_VISIBLE, Rect(90, 10, 106, 26), parentUI, 500);
     qview->show();
 
     sink.log.clear();
@@ -307,9 +300,9 @@ TEST_F(SkinView, ViewWithoutSinkOrMapIgnoresCommands)
     for (CSFView* v : views)
     {
         CSFQTView* q = dynamic_cast<CSFQTView*>(v);
-        v->Create(nullptr, nullptr, WS_VISIBLE, Rc(0, 0, 99, 99), window.get(), 1);
+        v->Create(nullptr, nullptr, WS_VISIBLE, Rect(0, 0, 99, 99), window.get(), 1);
         CSFQTButton* b = new CSFQTButton(nullptr);
-        b->Create(L"", WS_VISIBLE, Rc(10, 10, 30, 30), q, 139);
+        b->Create(L"", WS_VISIBLE, Rect(10, 10, 30, 30), q, 139);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
         SF_SendUIMessage(q, 2, 1);
         q->resize(50, 50);
@@ -321,7 +314,7 @@ TEST_F(SkinView, ViewWithoutSinkOrMapIgnoresCommands)
 
 TEST_F(SkinView, RowHelpersLineControlsUpByKind)
 {
-    view->Create(nullptr, nullptr, WS_VISIBLE, Rc(0, 0, 299, 39), window.get(), 1);
+    view->Create(nullptr, nullptr, WS_VISIBLE, Rect(0, 0, 299, 39), window.get(), 1);
     qview->SetTopOffset(7);
     CSFQTButton* b1 = new CSFQTButton(nullptr);
     b1->resize(22, 22);
@@ -492,10 +485,10 @@ TEST_F(SkinMenu, RebuildingFromInsideTheChoiceIsSafe)
 TEST_F(SkinMenu, CreateGivesAParentAndKeepsItAPopup)
 {
     QWidget owner;
-    EXPECT_EQ(menu->Create(0, Rc(0, 0, 0, 0), &owner, 5), 1);
+    EXPECT_EQ(menu->Create(0, Rect(0, 0, 0, 0), &owner, 5), 1);
     EXPECT_EQ(qmenu->parentWidget(), &owner);
     EXPECT_EQ(qmenu->windowType(), Qt::Popup);
-    menu->Create(0, Rc(0, 0, 0, 0), nullptr, 5); // back to no parent before owner goes
+    menu->Create(0, Rect(0, 0, 0, 0), nullptr, 5); // back to no parent before owner goes
     QPointer<QMenu> guard(qmenu);
     SF_DestroyMenu(menu);
     menu = nullptr;

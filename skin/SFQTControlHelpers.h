@@ -1,0 +1,55 @@
+// Small helpers shared by the skinned controls: their rectangles in the facade's form with
+// inclusive corners (right and bottom are the last pixel inside), and text copied out into
+// a caller's buffer.
+#pragma once
+
+#include "SFSkinString.h"
+#include "sf_windows.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+// The four corners of r: {left, top, right, bottom}, right and bottom inclusive.
+inline RECT InclusiveRect(const QRect& r)
+{
+    return RECT{r.left(), r.top(), r.right(), r.bottom()};
+}
+
+// The widget's own area in its own coordinates: {0, 0, width - 1, height - 1}.
+inline RECT WidgetClientRect(const QWidget& widget)
+{
+    return InclusiveRect(widget.rect());
+}
+
+// The widget's area on the screen: its top-left and bottom-right pixels mapped to global
+// coordinates.
+inline RECT WidgetScreenRect(const QWidget& widget)
+{
+    return InclusiveRect(QRect(widget.mapToGlobal(QPoint(0, 0)),
+                               widget.mapToGlobal(QPoint(widget.width() - 1, widget.height() - 1))));
+}
+
+// Copies the text into buf (size characters with the terminating 0), cut when needed.
+// Returns the number of characters copied; nothing is written when buf is null or size <= 0.
+inline int CopyWideOut(const std::wstring& wide, wchar_t* buf, int size)
+{
+    if (!buf || size <= 0)
+        return 0;
+    const int n = static_cast<int>(std::min<std::size_t>(wide.size(), static_cast<std::size_t>(size - 1)));
+    std::copy_n(wide.data(), n, buf);
+    buf[n] = L'\0';
+    return n;
+}
+
+// The same for a toolkit text, counted in wchar_t units after conversion, so a character
+// outside the BMP is one unit.
+inline int CopyTextOut(const QString& text, wchar_t* buf, int size)
+{
+    return CopyWideOut(QStringToWide(text), buf, size);
+}
