@@ -6,7 +6,7 @@ PKGS=(
   qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
   libtinyxml-dev libboost-dev libarchive-dev
   libgtest-dev libgmock-dev
-  7zip xdg-utils
+  7zip xdg-utils locales
   xvfb xauth fonts-noto-cjk fonts-dejavu-core
 )
 missing=()

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <clocale>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -385,8 +386,21 @@ TEST_F(ConfigTest, DoublesUseTheCLocaleWhateverTheUserLocale)
             break;
         }
     }
+    // Without an installed one, compile a German locale into a private folder (the
+    // set-up installs the locale sources) and point the C library at it.
+    QTemporaryDir localeDir;
+    if (!comma && localeDir.isValid()) {
+        const std::string dir = localeDir.path().toStdString();
+        const std::string cmd = "localedef -i de_DE -f UTF-8 '" + dir + "/de_DE.UTF-8' >/dev/null 2>&1";
+        if (std::system(cmd.c_str()) == 0) {
+            setenv("LOCPATH", dir.c_str(), 1);
+            if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+                comma = "de_DE.UTF-8";
+        }
+    }
     if (!comma)
         GTEST_SKIP() << "no locale with a decimal comma is installed";
+    ASSERT_STREQ(",", std::localeconv()->decimal_point);
     double d = 0.5;
     Registry().RegisterItem(L"N", L"D", &d, 1.25);
     Registry().SaveConfig();

@@ -269,10 +269,9 @@ void titleBanner(QImage& img)
     emblem(p, QRectF(14, (img.height() - e) / 2, e, e), true);
     p.setPen(skinpal::white());
     p.setFont(uiFont(22, true));
-    p.drawText(QPointF(60, 30), QStringLiteral("Tessaly"));
-    p.setPen(withAlpha(skinpal::white(), 215));
-    p.setFont(uiFont(11, false));
-    p.drawText(QPointF(61, 45), QStringLiteral("NVR selection tool"));
+    // Only the product name, which reads the same in every language: the picture does not
+    // change with the language.
+    p.drawText(QPointF(60, 37), QStringLiteral("Tessaly"));
 }
 
 // Banner of the About dialog, right below its caption strip.
@@ -296,10 +295,7 @@ void aboutBanner(QImage& img)
     emblem(p, QRectF(20, (r.height() - e) / 2, e, e), true);
     p.setPen(skinpal::white());
     p.setFont(uiFont(24, true));
-    p.drawText(QPointF(80, 40), QStringLiteral("Tessaly"));
-    p.setPen(withAlpha(skinpal::white(), 215));
-    p.setFont(uiFont(11, false));
-    p.drawText(QPointF(81, 58), QStringLiteral("Network video recorder selection"));
+    p.drawText(QPointF(80, 48), QStringLiteral("Tessaly"));
 }
 
 void captionButton(QImage& img, Glyph glyph, Look look)
