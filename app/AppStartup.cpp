@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QPointer>
 #include <QRect>
@@ -93,6 +95,32 @@ void PreferX11Platform(int argc, char** argv)
 
 } // namespace
 
+QStringList InterfaceFontFamilies()
+{
+    return {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("DejaVu Sans")};
+}
+
+void ApplyInterfaceFont()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    const QStringList families = InterfaceFontFamilies();
+    // The dialog skins name "Tahoma": let it resolve to the same faces.
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), families);
+
+    QStringList installed;
+    for (const QString& family : families)
+    {
+        if (QFontDatabase::hasFamily(family))
+            installed.append(family);
+    }
+    if (installed.isEmpty())
+        return;  // the system's default face is the only choice left
+    QFont font = QApplication::font();
+    font.setFamilies(installed);
+    QApplication::setFont(font);
+}
+
 bool InstallFirstPaintProbe(QWidget* window, const char* mode)
 {
     if (!window || !mode)
@@ -115,6 +143,7 @@ void StartApplication(QApplication* app, CAppSession& session)
     // C way whatever the user's locale says.
     std::setlocale(LC_NUMERIC, "C");
 
+    ApplyInterfaceFont();
     SF_LoadStyleSheet(session.strAppDir + L"/Style.css");
     SF_SetSkinPath(session.strAppDir + L"/Skin/");
     {

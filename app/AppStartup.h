@@ -7,6 +7,8 @@
 #include "message_loop.h"
 #include "thread_ex.h"
 
+#include <QStringList>
+
 #include <string>
 #include <vector>
 
@@ -26,10 +28,21 @@ struct CAppSession
     std::vector<VesperonBase::CSFMessageLoopPtr> workerLoops;
 };
 
+// The faces the program's texts are drawn in, preferred first: a narrow sans face whose
+// Latin letters fit the page's fixed label rectangles and which carries the Chinese
+// texts too, then a wide Latin face as the fallback.
+QStringList InterfaceFontFamilies();
+
+// Makes the installed ones of InterfaceFontFamilies() the application's default font
+// (keeping its size) and lets the face named "Tahoma" by the dialog skins resolve to them.
+// Does nothing without an application object; with none of the faces installed the
+// default stays.
+void ApplyInterfaceFont();
+
 // Everything between the application object and its event loop, in this order: framework
-// start (the application folder becomes the working directory), crash handler, style sheet
-// and skin folder, window icon, Qt translator, settings from "config.xml", the main frame
-// (shown), the GUI loop registered as 1 and five worker loops as 2, 3, 5, 6, 7.
+// start (the application folder becomes the working directory), crash handler, interface
+// font, style sheet and skin folder, window icon, Qt translator, settings from "config.xml",
+// the main frame (shown), the GUI loop registered as 1 and five worker loops as 2, 3, 5, 6, 7.
 void StartApplication(QApplication* app, CAppSession& session);
 
 // Drops every registered loop and releases what the session holds, so that nothing of it

@@ -422,7 +422,7 @@ TEST_F(MainFrameStart, HelpAndAboutShowTheirDialogsModally)
     const QStringList help = RunModalAndClose([this] { Frame().Menu_OnAction(kMainMenuHelp); });
     ASSERT_FALSE(help.isEmpty()) << "no help box";
     EXPECT_TRUE(help.contains(QStringLiteral("Help")));
-    EXPECT_TRUE(help.filter(QStringLiteral("then click \u201CSearch\u201D button")).size() == 1) << help.join('|').toStdString();
+    EXPECT_TRUE(help.filter(QStringLiteral("then click \u201CSearch\u201D to list")).size() == 1) << help.join('|').toStdString();
 
     const QStringList about = RunModalAndClose([this] { Frame().Menu_OnAction(kMainMenuAbout); });
     ASSERT_FALSE(about.isEmpty()) << "no About box";

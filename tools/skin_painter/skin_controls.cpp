@@ -369,7 +369,6 @@ void linkBand(QImage& img)
     const QRect r = img.rect();
     p.fillRect(r, skinpal::surface());
     p.fillRect(QRect(0, r.height() - 1, r.width(), 1), skinpal::lineSoft());
-    p.fillRect(QRect(0, 0, 2, r.height()), skinpal::accent());
 }
 
 void checkMark(QImage& img, bool checked)

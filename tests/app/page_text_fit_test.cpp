@@ -1,0 +1,254 @@
+// The search page keeps the fixed label rectangles of its layout, so its texts must fit
+// them in the program's own interface font: in both languages, on a fresh page, after a
+// search on its first, second and last page, and after the language switch, no label may
+// be clipped by its own box or run into the control beside it.
+#include "AppStartup.h"
+#include "MainPageEventImp.h"
+#include "SFQTStatic.h"
+#include "SFSkinString.h"
+#include "config_manager.h"
+#include "lang_table.h"
+#include "recorder_tables.h"
+#include "sf_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRect>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+template <class T>
+QWidget* W(T* facade)
+{
+    return dynamic_cast<QWidget*>(facade);
+}
+
+std::wstring Widen(const char* s)
+{
+    return QString::fromUtf8(s).toStdWString();
+}
+
+// Least free room, in pixels, between a label's letters and the next control.
+constexpr int kMinGap = 2;
+
+struct Named
+{
+    std::string name;
+    QWidget* widget;
+    int slot = -1;  // the result slot a label belongs to
+};
+
+class PageTextFitTest : public ::testing::TestWithParam<int>
+{
+protected:
+    void SetUp() override
+    {
+        ApplyInterfaceFont();
+        const QString face = InterfaceFontFamilies().value(0);
+        ASSERT_TRUE(QFontDatabase::hasFamily(face))
+            << face.toStdString() << " is not installed (scripts/setup.sh installs it)";
+
+        SF_SOFT_BASE::SFBaseSetAppDirPathOverride(Widen(TESSALY_BIN_DIR));
+        SetSkinPath(Widen(TESSALY_BIN_DIR "/Skin/"));
+        CConfigManager::GetInstance().SetLangId(GetParam());
+        ResetLangTable();
+        ASSERT_TRUE(::LoadCapabilityTable(TESSALY_BIN_DIR "/Tessaly.xml", m_capability));
+        ASSERT_TRUE(::LoadModelTable(TESSALY_BIN_DIR "/NVRSpec.xml", m_models));
+
+        // As the main frame does it: a 1000 x 700 window, the page placed below the title.
+        m_parent.reset(new QWidget);
+        m_parent->resize(1000, 700);
+        m_page = CreateMainPage(boost::shared_ptr<CMainFrameEventImp>(), m_parent.get());
+        ASSERT_TRUE(m_page);
+        ASSERT_NE(m_page->GetView(), nullptr);
+        m_page->SetData(m_capability, m_models);
+        RECT rc = {1, 58, 998, 698};
+        m_page->GetView()->MoveWindow(&rc);
+        m_parent->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_parent.get()));
+        ASSERT_NE(C().pSearchButton, nullptr) << "controls missing";
+    }
+
+    void TearDown() override
+    {
+        m_page.reset();
+        m_parent.reset();
+        CConfigManager::GetInstance().SetLangId(0);
+        ResetLangTable();
+        SetSkinPath(L"");
+        SF_SOFT_BASE::SFBaseSetAppDirPathOverride(std::wstring());
+    }
+
+    const CMainPageControls& C() const { return m_page->GetControls(); }
+
+    static void Click(QWidget* w)
+    {
+        ASSERT_NE(w, nullptr);
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    }
+
+    // "1MP(2Mbps)", 5 fps, one decoding channel: 25 recorders over 5 pages.
+    void SearchSmallestLoad()
+    {
+        C().pResolutionCombo->SetCurSel(9);
+        C().pFrameRateCombo->SetCurSel(5);
+        C().pDecodeEdit->SetWindowTextW(L"1");
+        Click(W(C().pSearchButton));
+        ASSERT_GE(m_page->GetPageCount(), 3) << "the shipped tables changed: pick another load";
+    }
+
+    // Every control that draws something of its own; the plain background bars, the rule
+    // and the picture behind "Spec" are left out (labels are meant to sit on them).
+    std::vector<Named> Controls() const
+    {
+        const CMainPageControls& c = C();
+        std::vector<Named> out = {
+            {"parameter label", W(c.pNvrParamLabel)},   {"hdd check", W(c.pHddCheck)},
+            {"hdd label", W(c.pHddBaysLabel)},          {"hdd combo", W(c.pHddCombo)},
+            {"input check", W(c.pInputCheck)},          {"input label", W(c.pInputChannelLabel)},
+            {"input edit", W(c.pInputEdit)},            {"frame-rate label", W(c.pFrameRateLabel)},
+            {"frame-rate combo", W(c.pFrameRateCombo)}, {"decoding label", W(c.pDecodePerfLabel)},
+            {"channel label", W(c.pDecodeChannelLabel)}, {"decode edit", W(c.pDecodeEdit)},
+            {"resolution label", W(c.pResolutionLabel)}, {"resolution combo", W(c.pResolutionCombo)},
+            {"search button", W(c.pSearchButton)},      {"total-of label", W(c.pTotalOfLabel)},
+            {"total count", W(c.pTotalCount)},          {"devices-found label", W(c.pDevicesFoundLabel)},
+            {"current page", W(c.pCurPageLabel)},       {"slash", W(c.pSlashLabel)},
+            {"page count", W(c.pPageCountLabel)},       {"prev button", W(c.pPrevButton)},
+            {"next button", W(c.pNextButton)},          {"spec label", W(c.pSpecLabel)},
+        };
+        for (int i = 0; i < kNvrResultsPerPage; ++i)
+        {
+            out.push_back({"result slot " + std::to_string(i), W(c.pResult[i])});
+            out.push_back({"result name " + std::to_string(i), W(c.pResultName[i]), i});
+            out.push_back({"result capacity " + std::to_string(i), W(c.pResultCapacity[i]), i});
+        }
+        for (int n = 0; n < kNvrDetailCount; ++n)
+        {
+            out.push_back({"caption " + std::to_string(n), W(c.pDetailCaption[n])});
+            out.push_back({"value " + std::to_string(n), W(c.pDetailValue[n])});
+        }
+        return out;
+    }
+
+    // The horizontal span a label's letters cover (blanks at either end left out), in page
+    // coordinates; an empty span for a label without letters.
+    static QRect InkRect(const CSFQTStatic* s)
+    {
+        const QString text = s->text();
+        const QString trimmed = text.trimmed();
+        if (trimmed.isEmpty())
+            return QRect();
+        const QFontMetrics fm(s->PaintFont());
+        const int full = fm.horizontalAdvance(text);
+        const int lead = fm.horizontalAdvance(text.left(text.indexOf(trimmed.at(0))));
+        const int ink = fm.horizontalAdvance(trimmed);
+        const QRect g = s->geometry();
+        const int flags = static_cast<int>(const_cast<CSFQTStatic*>(s)->GetTextAlignFlag());
+        int start = g.left();
+        if (flags & Qt::AlignRight)
+            start = g.right() + 1 - full;
+        else if (flags & Qt::AlignHCenter)
+            start = g.left() + (g.width() - full) / 2;
+        return QRect(start + lead, g.top(), ink, g.height());
+    }
+
+    // Every shown label: fully inside its own box, and clear of every other control.
+    void ExpectTextsFit(const char* state) const
+    {
+        SCOPED_TRACE(state);
+        const std::vector<Named> all = Controls();
+        int checked = 0;
+        for (const Named& subject : all)
+        {
+            const auto* label = qobject_cast<const CSFQTStatic*>(subject.widget);
+            if (!label || label->isHidden() || label->text().trimmed().isEmpty())
+                continue;
+            ++checked;
+            const QString text = label->text();
+            const QFontMetrics fm(label->PaintFont());
+            const QRect g = label->geometry();
+            EXPECT_LE(fm.horizontalAdvance(text), g.width())
+                << subject.name << " \"" << text.toStdString() << "\" is cut off at the right";
+            EXPECT_LE(fm.height(), g.height()) << subject.name << " is cut off at the bottom";
+
+            const QRect ink = InkRect(label);
+            for (const Named& other : all)
+            {
+                if (other.widget == subject.widget || !other.widget || other.widget->isHidden())
+                    continue;
+                const auto* otherLabel = qobject_cast<const CSFQTStatic*>(other.widget);
+                const QRect area = otherLabel ? InkRect(otherLabel) : other.widget->geometry();
+                // A result's name and capacity boxes are laid edge to edge, the capacity
+                // text bringing its own blanks as the gap: a long model name may use them
+                // up, but the letters of the two must not overlap.
+                const int gap = subject.slot >= 0 && subject.slot == other.slot ? 0 : kMinGap;
+                EXPECT_FALSE(area.isValid() && ink.adjusted(-gap, 0, gap, 0).intersects(area))
+                    << subject.name << " \"" << text.toStdString() << "\" runs into " << other.name;
+            }
+        }
+        EXPECT_GE(checked, 19) << "labels went missing";
+    }
+
+    NVRCapabilityTable m_capability;
+    NVRModelTable m_models;
+    std::unique_ptr<QWidget> m_parent;
+    boost::shared_ptr<CMainPageEventImp> m_page;
+};
+
+TEST_P(PageTextFitTest, FreshPageAndEveryResultPage)
+{
+    ExpectTextsFit("fresh page");
+
+    SearchSmallestLoad();
+    ExpectTextsFit("first result page");
+
+    Click(W(C().pNextButton));
+    ASSERT_EQ(m_page->GetCurPage(), 2);
+    ExpectTextsFit("second result page");
+
+    while (m_page->GetCurPage() < m_page->GetPageCount())
+        Click(W(C().pNextButton));
+    ExpectTextsFit("last result page");
+}
+
+TEST_P(PageTextFitTest, AfterTheLanguageSwitch)
+{
+    SearchSmallestLoad();
+    m_page->RefreshText();
+    ASSERT_EQ(CConfigManager::GetInstance().GetLangId(), GetParam() == 0 ? 1 : 0);
+    ExpectTextsFit("switched once");
+    m_page->RefreshText();
+    ExpectTextsFit("switched back");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, PageTextFitTest, ::testing::Values(0, 1),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return info.param == 0 ? std::string("English") : std::string("Chinese");
+                         });
+
+TEST(InterfaceFont, BecomesTheDefaultAndStandsInForTheSkinsFace)
+{
+    const QString face = InterfaceFontFamilies().value(0);
+    if (!QFontDatabase::hasFamily(face))
+        GTEST_SKIP() << face.toStdString() << " is not installed";
+    ApplyInterfaceFont();
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), face);
+    EXPECT_EQ(QFontInfo(QWidget().font()).family(), face);
+    QFont skinFace(QStringLiteral("Tahoma"));
+    skinFace.setPixelSize(11);
+    EXPECT_EQ(QFontInfo(skinFace).family(), face);
+}
+
+} // namespace
