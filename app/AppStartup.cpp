@@ -80,17 +80,20 @@ private:
 };
 
 // A program cannot place its own windows on Wayland: where an X server is reachable too,
-// ask for the X11 platform first and keep Wayland as the fallback.
-void PreferX11Platform(int argc, char** argv)
+// ask for the X11 platform first and keep Wayland as the fallback. Returns whether the
+// environment was changed, so the caller can take the setting back once the application
+// object has read it (programs started from here must not inherit it).
+bool PreferX11Platform(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
-        return;
+        return false;
     for (int i = 1; i < argc; ++i)
     {
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            return;
+            return false;
     }
     qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    return true;
 }
 
 } // namespace
@@ -200,9 +203,11 @@ void FinishApplication(CAppSession& session, bool bStopWorkers)
 
 int AppMain(int argc, char** argv)
 {
-    PreferX11Platform(argc, argv);
+    const bool platformChosen = PreferX11Platform(argc, argv);
     {
         QApplication app(argc, argv);
+        if (platformChosen)
+            qunsetenv("QT_QPA_PLATFORM");
         CAppSession session;
         StartApplication(&app, session);
         if (session.pMainFrame)
