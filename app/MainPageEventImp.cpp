@@ -2,6 +2,7 @@
 
 #include "ButtonPictures.h"
 #include "SFEntry.h"
+#include "SFRect.h"
 #include "config_manager.h"
 #include "lang_table.h"
 
@@ -55,14 +56,16 @@ std::wstring Lang(const wchar_t* key)
     return std::wstring(text ? text : key);
 }
 
-RECT Rect(int left, int top, int right, int bottom)
+// An unchecked box dressed in skin.
+CSFCheckBox* MakeCheckBox(ISFCheckBoxEvent* sink, ImageCheckBox* skin, const RECT& rc, void* parent, UINT id)
 {
-    RECT rc;
-    rc.left = left;
-    rc.top = top;
-    rc.right = right;
-    rc.bottom = bottom;
-    return rc;
+    CSFCheckBox* pBox = SF_CreateCheckBox(sink);
+    if (!pBox)
+        return nullptr;
+    pBox->Create("", kStyleCheck, rc, parent, id);
+    pBox->SetSkin(skin);
+    pBox->SetCheck(0);
+    return pBox;
 }
 
 void FillComboSkin(ImageComboBoxStyle& skin, const wchar_t* picture, int width)
@@ -127,7 +130,7 @@ int CMainPageEventImp::Create(void* parentUI)
     if (!m_pView)
         return 0;
     m_viewWidget = static_cast<QWidget*>(m_pUIWnd);
-    const RECT rc = Rect(100, 0, 1000, 62);
+    const CSFRect rc(100, 0, 1000, 62);
     m_pView->Create(L"Filter", L"Filter", kStyleView, rc, parentUI, kIdView);
     m_pView->SetBGClr(0xFFFFFF);
     return 1;
@@ -193,47 +196,35 @@ int CMainPageEventImp::OnCreate()
     FillComboSkin(wideCombo, L"ComboBox_Mag.png", 320);
 
     // #1 .. #9: the recorder parameters.
-    c.pNvrParamLabel = MakeStatic(Lang(L"NVR Parameter\uFF1A"), Rect(10, 10, 130, 52), kAlignLeft);
+    c.pNvrParamLabel = MakeStatic(Lang(L"NVR Parameter\uFF1A"), CSFRect(10, 10, 130, 52), kAlignLeft);
     if (c.pNvrParamLabel)
     {
         c.pNvrParamLabel->SetTextSize(14);
         c.pNvrParamLabel->SetTextBold(1);
     }
 
-    c.pHddCheck = SF_CreateCheckBox(this);
-    if (c.pHddCheck)
-    {
-        c.pHddCheck->Create("", kStyleCheck, Rect(214, 23, 230, 39), parent, kIdHddCheck);
-        c.pHddCheck->SetSkin(&checkSkin);
-        c.pHddCheck->SetCheck(0);
-    }
+    c.pHddCheck = MakeCheckBox(this, &checkSkin, CSFRect(214, 23, 230, 39), parent, kIdHddCheck);
 
-    c.pHddBaysLabel = MakeStatic(Lang(L"HDD Bays"), Rect(240, 10, 300, 52), kAlignRight);
+    c.pHddBaysLabel = MakeStatic(Lang(L"HDD Bays"), CSFRect(240, 10, 300, 52), kAlignRight);
 
     c.pHddCombo = SF_CreateComboBox(this);
     if (c.pHddCombo)
     {
-        c.pHddCombo->Create(kStyleCombo, Rect(305, 20, 385, 44), parent, kIdHddCombo);
+        c.pHddCombo->Create(kStyleCombo, CSFRect(305, 20, 385, 44), parent, kIdHddCombo);
         c.pHddCombo->SetSkin(&smallCombo);
         FillHddItems();
         c.pHddCombo->SetCurSel(0);
         c.pHddCombo->EnableWindow(0);
     }
 
-    c.pInputCheck = SF_CreateCheckBox(this);
-    if (c.pInputCheck)
-    {
-        c.pInputCheck->Create("", kStyleCheck, Rect(415, 23, 431, 39), parent, kIdInputCheck);
-        c.pInputCheck->SetSkin(&checkSkin);
-        c.pInputCheck->SetCheck(0);
-    }
+    c.pInputCheck = MakeCheckBox(this, &checkSkin, CSFRect(415, 23, 431, 39), parent, kIdInputCheck);
 
-    c.pInputChannelLabel = MakeStatic(Lang(L"Input Channel"), Rect(441, 10, 521, 52), kAlignRight);
+    c.pInputChannelLabel = MakeStatic(Lang(L"Input Channel"), CSFRect(441, 10, 521, 52), kAlignRight);
 
     c.pInputEdit = SF_CreateEditCtrl(this);
     if (c.pInputEdit)
     {
-        c.pInputEdit->Create(kStyleEdit, Rect(526, 20, 586, 44), parent, kIdInputEdit, false);
+        c.pInputEdit->Create(kStyleEdit, CSFRect(526, 20, 586, 44), parent, kIdInputEdit, false);
         c.pInputEdit->SetSkin(L"bg_edit.png");
         c.pInputEdit->SetWindowTextW(L"");
         c.pInputEdit->InputNumberOnly();
@@ -241,12 +232,12 @@ int CMainPageEventImp::OnCreate()
         c.pInputEdit->EnableWindow(0);
     }
 
-    c.pFrameRateLabel = MakeStatic(Lang(L"Frame Rate"), Rect(596, 10, 676, 52), kAlignRight);
+    c.pFrameRateLabel = MakeStatic(Lang(L"Frame Rate"), CSFRect(596, 10, 676, 52), kAlignRight);
 
     c.pFrameRateCombo = SF_CreateComboBox(this);
     if (c.pFrameRateCombo)
     {
-        c.pFrameRateCombo->Create(kStyleCombo, Rect(681, 20, 761, 44), parent, kIdFrameRate);
+        c.pFrameRateCombo->Create(kStyleCombo, CSFRect(681, 20, 761, 44), parent, kIdFrameRate);
         c.pFrameRateCombo->SetSkin(&smallCombo);
         for (const wchar_t* key : kFrameRateKeys)
             c.pFrameRateCombo->AddString(Lang(key).c_str());
@@ -254,30 +245,30 @@ int CMainPageEventImp::OnCreate()
     }
 
     // #10 .. #15: the decoding load and the search.
-    c.pDecodePerfLabel = MakeStatic(Lang(L"Decoding Performance\uFF1A"), Rect(10, 57, 190, 99), kAlignLeft);
+    c.pDecodePerfLabel = MakeStatic(Lang(L"Decoding Performance\uFF1A"), CSFRect(10, 57, 190, 99), kAlignLeft);
     if (c.pDecodePerfLabel)
     {
         c.pDecodePerfLabel->SetTextSize(14);
         c.pDecodePerfLabel->SetTextBold(1);
     }
 
-    c.pDecodeChannelLabel = MakeStatic(Lang(L"Decoding Channel"), Rect(190, 57, 300, 99), kAlignRight);
+    c.pDecodeChannelLabel = MakeStatic(Lang(L"Decoding Channel"), CSFRect(190, 57, 300, 99), kAlignRight);
 
     c.pDecodeEdit = SF_CreateEditCtrl(this);
     if (c.pDecodeEdit)
     {
-        c.pDecodeEdit->Create(kStyleEdit, Rect(305, 67, 385, 91), parent, kIdDecodeEdit, false);
+        c.pDecodeEdit->Create(kStyleEdit, CSFRect(305, 67, 385, 91), parent, kIdDecodeEdit, false);
         c.pDecodeEdit->SetSkin(L"bg_edit.png");
         c.pDecodeEdit->SetWindowTextW(L"16");
         c.pDecodeEdit->InputNumberOnly();
     }
 
-    c.pResolutionLabel = MakeStatic(Lang(L"Resolution"), Rect(461, 57, 521, 99), kAlignRight);
+    c.pResolutionLabel = MakeStatic(Lang(L"Resolution"), CSFRect(461, 57, 521, 99), kAlignRight);
 
     c.pResolutionCombo = SF_CreateComboBox(this);
     if (c.pResolutionCombo)
     {
-        c.pResolutionCombo->Create(kStyleCombo, Rect(526, 67, 846, 91), parent, kIdResolution);
+        c.pResolutionCombo->Create(kStyleCombo, CSFRect(526, 67, 846, 91), parent, kIdResolution);
         c.pResolutionCombo->SetSkin(&wideCombo);
         FillResolutionItems();
         c.pResolutionCombo->SetCurSel(0);
@@ -288,7 +279,7 @@ int CMainPageEventImp::OnCreate()
     {
         ImageButtonStyle skin =
             ButtonPictures(L"search_nor1.png", L"search_hover1.png", L"search_press1.png", L"search_dis1.png");
-        c.pSearchButton->Create(Lang(L"Search").c_str(), kStyleButton, Rect(866, 62, 976, 92), parent, kIdSearch);
+        c.pSearchButton->Create(Lang(L"Search").c_str(), kStyleButton, CSFRect(866, 62, 976, 92), parent, kIdSearch);
         c.pSearchButton->SetSkin(&skin);
         c.pSearchButton->SetTextColor(0xFFFFFF);
     }
@@ -297,40 +288,40 @@ int CMainPageEventImp::OnCreate()
     c.pBorder = SF_CreatePictureCtrl(this);
     if (c.pBorder)
     {
-        c.pBorder->Create(L"", kStylePicture, Rect(10, 101, 990, 102), parent, kNoId);
+        c.pBorder->Create(L"", kStylePicture, CSFRect(10, 101, 990, 102), parent, kNoId);
         c.pBorder->SetImage(L"border.png");
     }
 
-    c.pCounterBar = MakeStatic(L"", Rect(10, 102, 990, 132), kAlignLeft);
+    c.pCounterBar = MakeStatic(L"", CSFRect(10, 102, 990, 132), kAlignLeft);
     if (c.pCounterBar)
     {
         c.pCounterBar->SetTextBold(1);
         c.pCounterBar->SetTextColor(0);
         c.pCounterBar->SetBgColor(0xF3F3F3, 1);
     }
-    c.pTotalOfLabel = MakeStatic(Lang(L"A total of"), Rect(30, 102, 90, 132), kAlignLeft);
-    c.pTotalCount = MakeStatic(Lang(L"0"), Rect(90, 102, 120, 132), kAlignCentre);
+    c.pTotalOfLabel = MakeStatic(Lang(L"A total of"), CSFRect(30, 102, 90, 132), kAlignLeft);
+    c.pTotalCount = MakeStatic(Lang(L"0"), CSFRect(90, 102, 120, 132), kAlignCentre);
     if (c.pTotalCount)
         c.pTotalCount->SetTextColor(255);
-    c.pDevicesFoundLabel = MakeStatic(Lang(L"devices found"), Rect(120, 102, 180, 132), kAlignLeft);
-    c.pCurPageLabel = MakeStatic(Lang(L"0"), Rect(780, 102, 800, 132), kAlignCentre);
+    c.pDevicesFoundLabel = MakeStatic(Lang(L"devices found"), CSFRect(120, 102, 180, 132), kAlignLeft);
+    c.pCurPageLabel = MakeStatic(Lang(L"0"), CSFRect(780, 102, 800, 132), kAlignCentre);
     if (c.pCurPageLabel)
         c.pCurPageLabel->SetTextColor(255);
-    c.pSlashLabel = MakeStatic(Lang(L"/"), Rect(800, 102, 820, 132), kAlignCentre);
-    c.pPageCountLabel = MakeStatic(Lang(L"0"), Rect(820, 102, 840, 132), kAlignCentre);
+    c.pSlashLabel = MakeStatic(Lang(L"/"), CSFRect(800, 102, 820, 132), kAlignCentre);
+    c.pPageCountLabel = MakeStatic(Lang(L"0"), CSFRect(820, 102, 840, 132), kAlignCentre);
 
     ImageButtonStyle pageSkin = ButtonPictures(L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
     c.pPrevButton = SF_CreateButton(this);
     if (c.pPrevButton)
     {
-        c.pPrevButton->Create(Lang(L"<").c_str(), kStyleButton, Rect(840, 102, 890, 132), parent, kIdPrevPage);
+        c.pPrevButton->Create(Lang(L"<").c_str(), kStyleButton, CSFRect(840, 102, 890, 132), parent, kIdPrevPage);
         c.pPrevButton->SetToolTipText(Lang(L"Previous Page").c_str());
         c.pPrevButton->SetSkin(&pageSkin);
     }
     c.pNextButton = SF_CreateButton(this);
     if (c.pNextButton)
     {
-        c.pNextButton->Create(Lang(L">").c_str(), kStyleButton, Rect(890, 102, 940, 132), parent, kIdNextPage);
+        c.pNextButton->Create(Lang(L">").c_str(), kStyleButton, CSFRect(890, 102, 940, 132), parent, kIdNextPage);
         c.pNextButton->SetToolTipText(Lang(L"Next Page").c_str());
         c.pNextButton->SetSkin(&pageSkin);
     }
@@ -346,20 +337,20 @@ int CMainPageEventImp::OnCreate()
         c.pResult[i] = SF_CreateRadioBox(this);
         if (c.pResult[i])
         {
-            c.pResult[i]->Create(L"", kStyleButton, Rect(x, y, x + 220, y + 100), parent, kIdFirstResult + i);
+            c.pResult[i]->Create(L"", kStyleButton, CSFRect(x, y, x + 220, y + 100), parent, kIdFirstResult + i);
             c.pResult[i]->SetSkin(&placeholder);
             c.pResult[i]->SetCheck(1);
             if (i > 0)
                 c.pResult[i]->ShowWindow(0);
         }
-        c.pResultName[i] = MakeStatic(L"", Rect(x + 5, y + 115, x + 135, y + 139), kAlignRight);
+        c.pResultName[i] = MakeStatic(L"", CSFRect(x + 5, y + 115, x + 135, y + 139), kAlignRight);
         if (c.pResultName[i])
         {
             c.pResultName[i]->SetTextSize(15);
             if (i > 0)
                 c.pResultName[i]->ShowWindow(0);
         }
-        c.pResultCapacity[i] = MakeStatic(L"", Rect(x + 135, y + 115, x + 235, y + 139), kAlignLeft);
+        c.pResultCapacity[i] = MakeStatic(L"", CSFRect(x + 135, y + 115, x + 235, y + 139), kAlignLeft);
         if (c.pResultCapacity[i])
         {
             c.pResultCapacity[i]->SetTextSize(12);
@@ -369,7 +360,7 @@ int CMainPageEventImp::OnCreate()
     }
 
     // #44 .. #57: the figures of the selected model.
-    c.pSpecHeader = MakeStatic(L"", Rect(0, 461, 998, 491), kAlignLeft);
+    c.pSpecHeader = MakeStatic(L"", CSFRect(0, 461, 998, 491), kAlignLeft);
     if (c.pSpecHeader)
     {
         c.pSpecHeader->SetTextBold(1);
@@ -379,16 +370,16 @@ int CMainPageEventImp::OnCreate()
     c.pSpecPicture = SF_CreatePictureCtrl(this);
     if (c.pSpecPicture)
     {
-        c.pSpecPicture->Create(L"", kStylePicture, Rect(0, 461, 100, 491), parent, kNoId);
+        c.pSpecPicture->Create(L"", kStylePicture, CSFRect(0, 461, 100, 491), parent, kNoId);
         c.pSpecPicture->SetImage(L"Spec.png");
     }
-    c.pSpecLabel = MakeStatic(Lang(L"    Spec"), Rect(0, 461, 60, 491), kAlignLeft);
+    c.pSpecLabel = MakeStatic(Lang(L"    Spec"), CSFRect(0, 461, 60, 491), kAlignLeft);
     if (c.pSpecLabel)
     {
         c.pSpecLabel->SetTextColor(0xFFFFFF);
         c.pSpecLabel->SetBgColor(0xFA8A12, 1);
     }
-    c.pDetailPanel = MakeStatic(L"", Rect(0, 0, 0, 0), kAlignLeft);
+    c.pDetailPanel = MakeStatic(L"", CSFRect(0, 0, 0, 0), kAlignLeft);
     if (c.pDetailPanel)
     {
         c.pDetailPanel->SetTextBold(1);
@@ -396,9 +387,9 @@ int CMainPageEventImp::OnCreate()
         c.pDetailPanel->SetBgColor(0xEFECE9, 1);
     }
     for (int n = 0; n < kNvrDetailCount; ++n)
-        c.pDetailCaption[n] = MakeStatic(Lang(kCaptionKeys[n]), Rect(0, 0, 0, 0), kAlignLeft);
+        c.pDetailCaption[n] = MakeStatic(Lang(kCaptionKeys[n]), CSFRect(0, 0, 0, 0), kAlignLeft);
     for (int n = 0; n < kNvrDetailCount; ++n)
-        c.pDetailValue[n] = MakeStatic(L"", Rect(0, 0, 0, 0), kAlignLeft);
+        c.pDetailValue[n] = MakeStatic(L"", CSFRect(0, 0, 0, 0), kAlignLeft);
 
     // A size that arrived before the controls existed is applied now.
     if (QWidget* view = m_viewWidget.data())
@@ -419,11 +410,11 @@ void CMainPageEventImp::LayoutFigures(int cx, int cy)
 {
     if (m_ctl.pDetailPanel)
     {
-        RECT panel = Rect(0, cy - 152, cx, cy);
+        CSFRect panel(0, cy - 152, cx, cy);
         m_ctl.pDetailPanel->MoveWindow(&panel);
     }
-    RECT caption = Rect(10, cy - 147, 130, cy - 123);
-    RECT value = Rect(130, cy - 147, 250, cy - 123);
+    CSFRect caption(10, cy - 147, 130, cy - 123);
+    CSFRect value(130, cy - 147, 250, cy - 123);
     for (int n = 0; n < kNvrDetailCount; ++n)
     {
         if (m_ctl.pDetailCaption[n])

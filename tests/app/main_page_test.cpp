@@ -6,6 +6,7 @@
 #include "SFSkinString.h"
 #include "config_manager.h"
 #include "lang_table.h"
+#include "main_page_fixture.h"
 #include "nvr_search_fixture.h"
 #include "sf_paths.h"
 
@@ -26,11 +27,9 @@
 
 namespace {
 
-template <class T>
-QWidget* W(T* facade)
-{
-    return dynamic_cast<QWidget*>(facade);
-}
+using MainPageFixture::Click;
+using MainPageFixture::W;
+using MainPageFixture::Widen;
 
 std::wstring StaticText(CSFStatic* p)
 {
@@ -77,14 +76,6 @@ bool Enabled(T* facade)
     return w && w->isEnabled();
 }
 
-template <class T>
-void Click(T* facade)
-{
-    QWidget* w = W(facade);
-    ASSERT_NE(w, nullptr);
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-}
-
 // The colour each fixture picture is painted with: one per file name.
 QColor PictureColour(const QString& name)
 {
@@ -97,7 +88,7 @@ class MainPageTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SF_SOFT_BASE::SFBaseSetAppDirPathOverride(WIDEN(TESSALY_DATA_DIR));
+        SF_SOFT_BASE::SFBaseSetAppDirPathOverride(Widen(TESSALY_DATA_DIR));
         CConfigManager::GetInstance().SetLangId(0);
 
         // A skin folder holding the placeholder and the fixture's model pictures, each in a
@@ -121,20 +112,7 @@ protected:
         ASSERT_TRUE(NvrFixture::BuildCapability(m_cap));
         NvrFixture::BuildModels(m_models);
 
-        // As in the program: the page is made while its window is still hidden, placed,
-        // and shown with the window.
-        m_parent.reset(new QWidget);
-        m_parent->resize(1000, 700);
-        m_page = CreateMainPage(boost::shared_ptr<CMainFrameEventImp>(), m_parent.get());
-        ASSERT_TRUE(m_page);
-        ASSERT_NE(m_page->GetView(), nullptr);
-        m_page->SetData(m_cap, m_models);
-        // Where the main frame puts the page in a 1000 x 700 window.
-        RECT rc = {1, 58, 998, 698};
-        m_page->GetView()->MoveWindow(&rc);
-        m_parent->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_parent.get()));
-        ASSERT_NE(C().pSearchButton, nullptr) << "controls missing";
+        ASSERT_NO_FATAL_FAILURE(MainPageFixture::OpenMainPage(m_parent, m_page, m_cap, m_models));
     }
 
     void TearDown() override
@@ -144,8 +122,6 @@ protected:
         CConfigManager::GetInstance().SetLangId(0);
         SF_SOFT_BASE::SFBaseSetAppDirPathOverride(std::wstring());
     }
-
-    static std::wstring WIDEN(const char* s) { return QString::fromUtf8(s).toStdWString(); }
 
     const CMainPageControls& C() const { return m_page->GetControls(); }
     CSFQTRadioBox* Slot(int i) const { return dynamic_cast<CSFQTRadioBox*>(C().pResult[i]); }
@@ -671,7 +647,7 @@ TEST_F(MainPageTest, ShippedTablesThreePages)
     ASSERT_TRUE(LoadCapabilityTable(std::string(TESSALY_DATA_DIR) + "/Tessaly.xml", cap));
     ASSERT_TRUE(LoadModelTable(std::string(TESSALY_DATA_DIR) + "/NVRSpec.xml", models));
     m_page->SetData(cap, models);
-    SetSkinPath(WIDEN(TESSALY_BIN_DIR "/Skin/"));
+    SetSkinPath(Widen(TESSALY_BIN_DIR "/Skin/"));
 
     C().pResolutionCombo->SetCurSel(9);
     C().pFrameRateCombo->SetCurSel(5);

@@ -5,11 +5,10 @@
 #include "AppStartup.h"
 #include "MainPageEventImp.h"
 #include "SFQTStatic.h"
-#include "SFSkinString.h"
 #include "config_manager.h"
 #include "lang_table.h"
+#include "main_page_fixture.h"
 #include "recorder_tables.h"
-#include "sf_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -29,16 +28,8 @@
 
 namespace {
 
-template <class T>
-QWidget* W(T* facade)
-{
-    return dynamic_cast<QWidget*>(facade);
-}
-
-std::wstring Widen(const char* s)
-{
-    return QString::fromUtf8(s).toStdWString();
-}
+using MainPageFixture::Click;
+using MainPageFixture::W;
 
 // Least free room, in pixels, between a label's letters and the next control.
 constexpr int kMinGap = 2;
@@ -60,25 +51,10 @@ protected:
         ASSERT_TRUE(QFontDatabase::hasFamily(face))
             << face.toStdString() << " is not installed (scripts/setup.sh installs it)";
 
-        SF_SOFT_BASE::SFBaseSetAppDirPathOverride(Widen(TESSALY_BIN_DIR));
-        SetSkinPath(Widen(TESSALY_BIN_DIR "/Skin/"));
+        ASSERT_NO_FATAL_FAILURE(MainPageFixture::UseShippedData(m_capability, m_models));
         CConfigManager::GetInstance().SetLangId(GetParam());
         ResetLangTable();
-        ASSERT_TRUE(::LoadCapabilityTable(TESSALY_BIN_DIR "/Tessaly.xml", m_capability));
-        ASSERT_TRUE(::LoadModelTable(TESSALY_BIN_DIR "/NVRSpec.xml", m_models));
-
-        // As the main frame does it: a 1000 x 700 window, the page placed below the title.
-        m_parent.reset(new QWidget);
-        m_parent->resize(1000, 700);
-        m_page = CreateMainPage(boost::shared_ptr<CMainFrameEventImp>(), m_parent.get());
-        ASSERT_TRUE(m_page);
-        ASSERT_NE(m_page->GetView(), nullptr);
-        m_page->SetData(m_capability, m_models);
-        RECT rc = {1, 58, 998, 698};
-        m_page->GetView()->MoveWindow(&rc);
-        m_parent->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_parent.get()));
-        ASSERT_NE(C().pSearchButton, nullptr) << "controls missing";
+        ASSERT_NO_FATAL_FAILURE(MainPageFixture::OpenMainPage(m_parent, m_page, m_capability, m_models));
     }
 
     void TearDown() override
@@ -87,17 +63,10 @@ protected:
         m_parent.reset();
         CConfigManager::GetInstance().SetLangId(0);
         ResetLangTable();
-        SetSkinPath(L"");
-        SF_SOFT_BASE::SFBaseSetAppDirPathOverride(std::wstring());
+        MainPageFixture::LeaveShippedData();
     }
 
     const CMainPageControls& C() const { return m_page->GetControls(); }
-
-    static void Click(QWidget* w)
-    {
-        ASSERT_NE(w, nullptr);
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-    }
 
     // "1MP(2Mbps)", 5 fps, one decoding channel: 25 recorders over 5 pages.
     void SearchSmallestLoad()
@@ -105,7 +74,7 @@ protected:
         C().pResolutionCombo->SetCurSel(9);
         C().pFrameRateCombo->SetCurSel(5);
         C().pDecodeEdit->SetWindowTextW(L"1");
-        Click(W(C().pSearchButton));
+        Click(C().pSearchButton);
         ASSERT_GE(m_page->GetPageCount(), 3) << "the shipped tables changed: pick another load";
     }
 
@@ -214,12 +183,12 @@ TEST_P(PageTextFitTest, FreshPageAndEveryResultPage)
     SearchSmallestLoad();
     ExpectTextsFit("first result page");
 
-    Click(W(C().pNextButton));
+    Click(C().pNextButton);
     ASSERT_EQ(m_page->GetCurPage(), 2);
     ExpectTextsFit("second result page");
 
     while (m_page->GetCurPage() < m_page->GetPageCount())
-        Click(W(C().pNextButton));
+        Click(C().pNextButton);
     ExpectTextsFit("last result page");
 }
 

@@ -2,10 +2,9 @@
 // with the shipped skin and data, must look exactly the same with the sheet applied as
 // without it, control by control.
 #include "MainPageEventImp.h"
-#include "SFSkinString.h"
 #include "config_manager.h"
+#include "main_page_fixture.h"
 #include "recorder_tables.h"
-#include "sf_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +13,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
-#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -24,16 +22,7 @@
 
 namespace {
 
-template <class T>
-QWidget* W(T* facade)
-{
-    return dynamic_cast<QWidget*>(facade);
-}
-
-std::wstring Widen(const char* s)
-{
-    return QString::fromUtf8(s).toStdWString();
-}
+using MainPageFixture::W;
 
 // One search page in a 1000 x 700 window, placed where the main frame puts it, with the
 // default inputs searched once so that the result slots show their pictures.
@@ -43,19 +32,10 @@ struct ShownPage
     boost::shared_ptr<CMainPageEventImp> page;
 
     ShownPage(const NVRCapabilityTable& capability, const NVRModelTable& models)
-        : parent(new QWidget)
     {
-        parent->resize(1000, 700);
-        page = CreateMainPage(boost::shared_ptr<CMainFrameEventImp>(), parent.get());
-        if (!page || !page->GetView())
-            return;
-        page->SetData(capability, models);
-        RECT rc = {1, 58, 998, 698};
-        page->GetView()->MoveWindow(&rc);
-        parent->show();
-        (void)QTest::qWaitForWindowExposed(parent.get());
-        if (QWidget* search = W(page->GetControls().pSearchButton))
-            QTest::mouseClick(search, Qt::LeftButton, Qt::NoModifier, search->rect().center());
+        MainPageFixture::OpenMainPage(parent, page, capability, models);
+        if (page && page->GetView())
+            MainPageFixture::Click(page->GetControls().pSearchButton);
     }
 
     // Every control of the page by a name for the failure message.
@@ -89,11 +69,8 @@ class StyleSheetLookTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SF_SOFT_BASE::SFBaseSetAppDirPathOverride(Widen(TESSALY_BIN_DIR));
-        SetSkinPath(Widen(TESSALY_BIN_DIR "/Skin/"));
+        ASSERT_NO_FATAL_FAILURE(MainPageFixture::UseShippedData(m_capability, m_models));
         CConfigManager::GetInstance().SetLangId(0);
-        ASSERT_TRUE(::LoadCapabilityTable(TESSALY_BIN_DIR "/Tessaly.xml", m_capability));
-        ASSERT_TRUE(::LoadModelTable(TESSALY_BIN_DIR "/NVRSpec.xml", m_models));
 
         QFile css(QStringLiteral(TESSALY_BIN_DIR "/Style.css"));
         ASSERT_TRUE(css.open(QIODevice::ReadOnly));
@@ -104,8 +81,7 @@ protected:
     void TearDown() override
     {
         qApp->setStyleSheet(QString());
-        SetSkinPath(L"");
-        SF_SOFT_BASE::SFBaseSetAppDirPathOverride(std::wstring());
+        MainPageFixture::LeaveShippedData();
     }
 
     // What each control of the page shows now; a null picture for a hidden control.
