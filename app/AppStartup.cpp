@@ -1,6 +1,8 @@
 // Program start-up, the event loop and tear-down.
 #include "AppStartup.h"
 
+#include "FirstPaintReport.h"
+
 #include "SFEntry.h"
 #include "SFSkinString.h"
 #include "config_manager.h"
@@ -10,7 +12,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
@@ -26,21 +27,6 @@
 #include <ctime>
 
 namespace {
-
-// Resident set size of this process in KiB, 0 when unknown.
-long ResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return 0;
-    // Files under /proc report no size: read until the end instead of asking atEnd().
-    for (const QByteArray& line : status.readAll().split('\n'))
-    {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
 
 class CFirstPaintProbe : public QObject
 {
@@ -61,12 +47,9 @@ public:
 private:
     void Report()
     {
-        timespec now;
-        clock_gettime(CLOCK_REALTIME, &now);
+        PrintFirstPaintReport();
         const QRect g = m_pWindow ? m_pWindow->geometry() : QRect();
-        std::printf("first-paint-ns %lld\nrss-kb %ld\nwindow %d %d %d %d\n",
-                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, ResidentKiB(),
-                    g.x(), g.y(), g.width(), g.height());
+        std::printf("window %d %d %d %d\n", g.x(), g.y(), g.width(), g.height());
         std::fflush(stdout);
         if (m_bClose && m_pWindow)
             m_pWindow->close();
