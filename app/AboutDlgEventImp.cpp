@@ -1,10 +1,10 @@
-#include "AboutDlgEventImp.h"
+#include "app/AboutDlgEventImp.h"
 
-#include "ButtonPictures.h"
-#include "FrameDialogStyle.h"
-#include "MainFrameEventImp.h"
-#include "lang_table.h"
-#include "sf_soft_base.h"
+#include "app/ButtonPictures.h"
+#include "app/FrameDialogStyle.h"
+#include "app/MainFrameEventImp.h"
+#include "base/lang_table.h"
+#include "base/sf_soft_base.h"
 
 #include <QWidget>
 

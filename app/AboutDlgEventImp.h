@@ -3,7 +3,7 @@
 // it modally from its menu.
 #pragma once
 
-#include "SFEntry.h"
+#include "skin/SFEntry.h"
 
 #include <boost/enable_shared_from_this.hpp>
 #include <boost/shared_ptr.hpp>

@@ -1,14 +1,14 @@
 // Program start-up, the event loop and tear-down.
-#include "AppStartup.h"
+#include "app/AppStartup.h"
 
-#include "FirstPaintReport.h"
+#include "app/FirstPaintReport.h"
 
-#include "SFEntry.h"
-#include "SFSkinString.h"
-#include "config_manager.h"
-#include "crash_handler.h"
-#include "lang_table.h"
-#include "sf_soft_base.h"
+#include "skin/SFEntry.h"
+#include "skin/SFSkinString.h"
+#include "base/config_manager.h"
+#include "base/crash_handler.h"
+#include "base/lang_table.h"
+#include "base/sf_soft_base.h"
 
 #include <QApplication>
 #include <QEvent>

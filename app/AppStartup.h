@@ -2,10 +2,10 @@
 // application object of their own.
 #pragma once
 
-#include "MainFrameEventImp.h"
+#include "app/MainFrameEventImp.h"
 
-#include "message_loop.h"
-#include "thread_ex.h"
+#include "base/message_loop.h"
+#include "base/thread_ex.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // Image-button skins of the program's windows: the four state pictures of a button.
 #pragma once
 
-#include "SFSkinStyles.h"
+#include "skin/SFSkinStyles.h"
 
 #include <string>
 

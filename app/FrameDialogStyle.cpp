@@ -1,4 +1,4 @@
-#include "FrameDialogStyle.h"
+#include "app/FrameDialogStyle.h"
 
 void SetFrameDialogStyle(DialogStyle& style)
 {

@@ -3,7 +3,7 @@
 // background, with a white left-aligned title.
 #pragma once
 
-#include "SFSkinStyles.h"
+#include "skin/SFSkinStyles.h"
 
 // Fills style with the small-dialog skin; entries it does not name are left as they are
 // (a fresh record leaves them empty).

@@ -1,15 +1,15 @@
 // The main frame: builds the skinned main window and everything inside it.
-#include "MainFrameEventImp.h"
+#include "app/MainFrameEventImp.h"
 
-#include "AboutDlgEventImp.h"
-#include "MainPageEventImp.h"
-#include "MessageBox.h"
-#include "ToolBarEventImp.h"
+#include "app/AboutDlgEventImp.h"
+#include "app/MainPageEventImp.h"
+#include "app/MessageBox.h"
+#include "app/ToolBarEventImp.h"
 
-#include "SFSkinString.h"
-#include "config_manager.h"
-#include "lang_table.h"
-#include "sf_soft_base.h"
+#include "skin/SFSkinString.h"
+#include "base/config_manager.h"
+#include "base/lang_table.h"
+#include "base/sf_soft_base.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

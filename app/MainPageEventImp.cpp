@@ -1,10 +1,10 @@
-#include "MainPageEventImp.h"
+#include "app/MainPageEventImp.h"
 
-#include "ButtonPictures.h"
-#include "SFEntry.h"
-#include "SFRect.h"
-#include "config_manager.h"
-#include "lang_table.h"
+#include "app/ButtonPictures.h"
+#include "skin/SFEntry.h"
+#include "skin/SFRect.h"
+#include "base/config_manager.h"
+#include "base/lang_table.h"
 
 #include <boost/make_shared.hpp>
 

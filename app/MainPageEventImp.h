@@ -2,11 +2,11 @@
 // button, the paged grid of six results and the figures of the selected model.
 #pragma once
 
-#include "SFInterface.h"
-#include "SFInterfaceExt.h"
-#include "SFMsgMap.h"
-#include "nvr_search.h"
-#include "recorder_tables.h"
+#include "skin/SFInterface.h"
+#include "skin/ext/SFInterfaceExt.h"
+#include "skin/SFMsgMap.h"
+#include "app/nvr_search.h"
+#include "app/recorder_tables.h"
 
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>

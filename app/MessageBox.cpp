@@ -1,8 +1,8 @@
-#include "MessageBox.h"
+#include "app/MessageBox.h"
 
-#include "FrameDialogStyle.h"
-#include "MsgDlgEventImp.h"
-#include "sf_soft_base.h"
+#include "app/FrameDialogStyle.h"
+#include "app/MsgDlgEventImp.h"
+#include "base/sf_soft_base.h"
 
 #include <QWidget>
 

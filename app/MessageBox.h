@@ -1,7 +1,7 @@
 // The program's message box entry and the helpers that put UTF-8 text into controls.
 #pragma once
 
-#include "SFEntry.h"
+#include "skin/SFEntry.h"
 
 // Message box types.
 enum : int

@@ -1,7 +1,7 @@
-#include "MsgDlgEventImp.h"
+#include "app/MsgDlgEventImp.h"
 
-#include "ButtonPictures.h"
-#include "lang_table.h"
+#include "app/ButtonPictures.h"
+#include "base/lang_table.h"
 
 #include <algorithm>
 

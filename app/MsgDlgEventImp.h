@@ -3,7 +3,7 @@
 // (MessageBox.h) makes one per call; its controls are built when the modal run starts.
 #pragma once
 
-#include "SFEntry.h"
+#include "skin/SFEntry.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "ToolBarEventImp.h"
+#include "app/ToolBarEventImp.h"
 
-#include "ButtonPictures.h"
-#include "MainFrameEventImp.h"
-#include "MessageBox.h"
-#include "lang_table.h"
-#include "sf_soft_base.h"
+#include "app/ButtonPictures.h"
+#include "app/MainFrameEventImp.h"
+#include "app/MessageBox.h"
+#include "base/lang_table.h"
+#include "base/sf_soft_base.h"
 
 #include <boost/make_shared.hpp>
 

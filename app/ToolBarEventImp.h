@@ -4,7 +4,7 @@
 // clicks arrive as commands at the tool bar's view and go through its message map.
 #pragma once
 
-#include "SFEntry.h"
+#include "skin/SFEntry.h"
 
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>

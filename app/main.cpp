@@ -1,5 +1,5 @@
 // Entry point of the program.
-#include "AppStartup.h"
+#include "app/AppStartup.h"
 
 int main(int argc, char** argv)
 {

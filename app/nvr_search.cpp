@@ -1,6 +1,6 @@
-#include "nvr_search.h"
+#include "app/nvr_search.h"
 
-#include "sf_soft_base.h"
+#include "base/sf_soft_base.h"
 
 #include <climits>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // reads its inputs from its controls and hands them to these functions.
 #pragma once
 
-#include "recorder_tables.h"
+#include "app/recorder_tables.h"
 
 #include <cstddef>
 #include <string>

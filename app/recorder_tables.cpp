@@ -1,5 +1,5 @@
 // Reading and writing the recorder tables with TinyXML.
-#include "recorder_tables.h"
+#include "app/recorder_tables.h"
 
 #include <tinyxml.h>
 

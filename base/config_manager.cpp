@@ -1,6 +1,6 @@
-#include "config_manager.h"
+#include "base/config_manager.h"
 
-#include "sf_soft_base.h"
+#include "base/sf_soft_base.h"
 
 #include <clocale>
 #include <cstdio>

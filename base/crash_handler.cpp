@@ -1,7 +1,7 @@
-#include "crash_handler.h"
+#include "base/crash_handler.h"
 
-#include "sf_soft_base.h"
-#include "sf_winapi.h"
+#include "base/sf_soft_base.h"
+#include "base/compat/sf_winapi.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,8 +1,8 @@
-#include "lang_table.h"
+#include "base/lang_table.h"
 
-#include "config_manager.h"
-#include "sf_paths.h"
-#include "sf_soft_base.h"
+#include "base/config_manager.h"
+#include "base/sf_paths.h"
+#include "base/sf_soft_base.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "message_loop.h"
+#include "base/message_loop.h"
 
-#include "sf_winapi.h"
+#include "base/compat/sf_winapi.h"
 
 #include <boost/make_shared.hpp>
 

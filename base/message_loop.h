@@ -6,7 +6,7 @@
 // tasks.
 #pragma once
 
-#include "task.h"
+#include "base/task.h"
 
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>

@@ -1,4 +1,4 @@
-#include "sf_paths.h"
+#include "base/sf_paths.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "sf_soft_base.h"
+#include "base/sf_soft_base.h"
 
 #include <atomic>
 #include <chrono>

@@ -3,7 +3,7 @@
 // date-time record.
 #pragma once
 
-#include "sf_windows.h"
+#include "base/compat/sf_windows.h"
 
 #include <cstdarg>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "task.h"
+#include "base/task.h"
 
-#include "sf_winapi.h"
+#include "base/compat/sf_winapi.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "thread_ex.h"
+#include "base/thread_ex.h"
 
-#include "sf_winapi.h"
+#include "base/compat/sf_winapi.h"
 
 #include <boost/make_shared.hpp>
 

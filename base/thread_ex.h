@@ -1,7 +1,7 @@
 // A worker thread that runs its own message loop.
 #pragma once
 
-#include "message_loop.h"
+#include "base/message_loop.h"
 
 #include <boost/enable_shared_from_this.hpp>
 #include <boost/shared_ptr.hpp>

@@ -1,7 +1,7 @@
-#include "utilities.h"
+#include "base/utilities.h"
 
-#include "sf_paths.h"
-#include "sf_winapi.h"
+#include "base/sf_paths.h"
+#include "base/compat/sf_winapi.h"
 
 #include <QDebug>
 

@@ -1,5 +1,5 @@
 // Unpacks <folder>/Vesperon.7z into <folder> the way the launcher does; for timing runs.
-#include "launcher.h"
+#include "launcher/launcher.h"
 
 #include <clocale>
 #include <cstdio>

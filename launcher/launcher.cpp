@@ -1,7 +1,7 @@
-#include "launcher.h"
+#include "launcher/launcher.h"
 
-#include "sf_resource.h"
-#include "sf_winapi.h"
+#include "launcher/sf_resource.h"
+#include "base/compat/sf_winapi.h"
 
 #include <archive.h>
 #include <archive_entry.h>

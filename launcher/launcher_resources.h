@@ -1,7 +1,7 @@
 // The resources linked into the launcher program (a generated table).
 #pragma once
 
-#include "sf_resource.h"
+#include "launcher/sf_resource.h"
 
 #include <cstddef>
 

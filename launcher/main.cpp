@@ -1,7 +1,7 @@
 // The launcher program: no window, no arguments read; see launcher.h.
-#include "launcher.h"
-#include "launcher_resources.h"
-#include "sf_resource.h"
+#include "launcher/launcher.h"
+#include "launcher/launcher_resources.h"
+#include "launcher/sf_resource.h"
 
 #include <clocale>
 

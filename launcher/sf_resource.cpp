@@ -1,4 +1,4 @@
-#include "sf_resource.h"
+#include "launcher/sf_resource.h"
 
 #include <cwchar>
 

@@ -2,7 +2,7 @@
 // numeric id and type name the way the launcher always looked its archive up.
 #pragma once
 
-#include "sf_wintypes.h"
+#include "base/compat/sf_wintypes.h"
 
 #include <cstddef>
 

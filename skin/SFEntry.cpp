@@ -4,18 +4,18 @@
 //
 // A factory returns NULL until its control exists; a control plugs in by including its
 // header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
-#include "SFEntry.h"
+#include "skin/SFEntry.h"
 
-#include "SFQTButton.h"
-#include "SFQTDialog.h"
-#include "SFQTMainWindow.h"
-#include "SFQTStatic.h"
-#include "SFQTComboBox.h"
-#include "SFQTEditCtrl.h"
-#include "SFQTCheckBox.h"
-#include "SFQTMenu.h"
-#include "SFQTView.h"
-#include "SFSkinString.h"
+#include "skin/SFQTButton.h"
+#include "skin/SFQTDialog.h"
+#include "skin/SFQTMainWindow.h"
+#include "skin/SFQTStatic.h"
+#include "skin/SFQTComboBox.h"
+#include "skin/SFQTEditCtrl.h"
+#include "skin/SFQTCheckBox.h"
+#include "skin/SFQTMenu.h"
+#include "skin/SFQTView.h"
+#include "skin/SFSkinString.h"
 
 #include <QApplication>
 #include <QCoreApplication>

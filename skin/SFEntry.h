@@ -4,10 +4,10 @@
 // out as its facade.
 #pragma once
 
-#include "SFInterface.h"
-#include "SFInterfaceExt.h"
-#include "SFMsgMap.h"
-#include "sf_windows.h"
+#include "skin/SFInterface.h"
+#include "skin/ext/SFInterfaceExt.h"
+#include "skin/SFMsgMap.h"
+#include "base/compat/sf_windows.h"
 
 #include <cstddef>
 #include <new>

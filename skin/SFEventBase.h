@@ -2,7 +2,7 @@
 // notification and UI messages to the owner's member functions (see SFMsgMap.h).
 #pragma once
 
-#include "sf_windows.h"
+#include "base/compat/sf_windows.h"
 
 struct SF_MSGMAP;
 

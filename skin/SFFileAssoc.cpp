@@ -1,7 +1,7 @@
-#include "SFFileAssoc.h"
+#include "skin/SFFileAssoc.h"
 
-#include "SFEntry.h"
-#include "SFSkinString.h"
+#include "skin/SFEntry.h"
+#include "skin/SFSkinString.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -10,9 +10,9 @@
 // window, passed as void*.
 #pragma once
 
-#include "SFEventBase.h"
-#include "SFSkinStyles.h"
-#include "sf_windows.h"
+#include "skin/SFEventBase.h"
+#include "skin/SFSkinStyles.h"
+#include "base/compat/sf_windows.h"
 
 // =========================================================================================
 // Window and view sinks

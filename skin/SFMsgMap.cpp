@@ -1,4 +1,4 @@
-#include "SFMsgMap.h"
+#include "skin/SFMsgMap.h"
 
 #include <QCoreApplication>
 #include <QObject>

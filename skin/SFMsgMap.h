@@ -24,8 +24,8 @@
 // may be empty: SF_BEGIN_MSGMAP directly followed by SF_END_MSGMAP.
 #pragma once
 
-#include "SFEventBase.h"
-#include "sf_windows.h"
+#include "skin/SFEventBase.h"
+#include "base/compat/sf_windows.h"
 
 #include <QEvent>
 

@@ -14,7 +14,7 @@
 // A disabled button shows picture [3] whatever its state.
 #pragma once
 
-#include "SFInterface.h"
+#include "skin/SFInterface.h"
 
 #include <QPixmap>
 #include <QPushButton>

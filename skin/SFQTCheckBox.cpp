@@ -1,8 +1,8 @@
-#include "SFQTCheckBox.h"
+#include "skin/SFQTCheckBox.h"
 
-#include "SFMsgMap.h"
-#include "SFQTControlHelpers.h"
-#include "SFSkinString.h"
+#include "skin/SFMsgMap.h"
+#include "skin/SFQTControlHelpers.h"
+#include "skin/SFSkinString.h"
 
 #include <QCoreApplication>
 #include <QEasingCurve>

@@ -8,7 +8,7 @@
 // pressed, 6 checked disabled, 7 unchecked disabled.
 #pragma once
 
-#include "SFInterface.h"
+#include "skin/SFInterface.h"
 
 #include <QFont>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "SFQTComboBox.h"
+#include "skin/SFQTComboBox.h"
 
-#include "SFSkinString.h"
+#include "skin/SFSkinString.h"
 
 #include <QAbstractItemView>
 #include <QColor>

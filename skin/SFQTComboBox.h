@@ -9,7 +9,7 @@
 // other listeners of the widget's signals still hear every change.
 #pragma once
 
-#include "SFInterface.h"
+#include "skin/SFInterface.h"
 
 #include <QComboBox>
 #include <QMetaObject>

@@ -3,8 +3,8 @@
 // a caller's buffer.
 #pragma once
 
-#include "SFSkinString.h"
-#include "sf_windows.h"
+#include "skin/SFSkinString.h"
+#include "base/compat/sf_windows.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,6 +1,6 @@
-#include "SFQTDialog.h"
+#include "skin/SFQTDialog.h"
 
-#include "SFSkinString.h"
+#include "skin/SFSkinString.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
-#include "SFQTEditCtrl.h"
+#include "skin/SFQTEditCtrl.h"
 
-#include "SFQTControlHelpers.h"
-#include "SFSkinString.h"
+#include "skin/SFQTControlHelpers.h"
+#include "skin/SFSkinString.h"
 
 #include <QApplication>
 #include <QBrush>

@@ -12,7 +12,7 @@
 // input gives exactly one pair.
 #pragma once
 
-#include "SFInterface.h"
+#include "skin/SFInterface.h"
 
 #include <QBrush>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "SFQTMainWindow.h"
+#include "skin/SFQTMainWindow.h"
 
-#include "SFSkinString.h"
+#include "skin/SFSkinString.h"
 
 #include <QApplication>
 #include <QCloseEvent>

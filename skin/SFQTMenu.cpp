@@ -1,6 +1,6 @@
-#include "SFQTMenu.h"
+#include "skin/SFQTMenu.h"
 
-#include "SFSkinString.h"
+#include "skin/SFSkinString.h"
 
 #include <QAction>
 #include <QMouseEvent>

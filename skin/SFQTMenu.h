@@ -2,7 +2,7 @@
 // choice of an entry of this menu is reported to the sink as Menu_OnAction(id).
 #pragma once
 
-#include "SFInterface.h"
+#include "skin/SFInterface.h"
 
 #include <QMenu>
 

@@ -1,9 +1,9 @@
-#include "SFQTSkinFrame.h"
+#include "skin/SFQTSkinFrame.h"
 
-#include "SFQTControlHelpers.h"
+#include "skin/SFQTControlHelpers.h"
 
-#include "SFMsgMap.h"
-#include "SFSkinString.h"
+#include "skin/SFMsgMap.h"
+#include "skin/SFSkinString.h"
 
 #include <QDropEvent>
 #include <QFontMetrics>

@@ -8,9 +8,9 @@
 // CSFQTMainWindow derive from CSFQTSkinWindow and fill in what each does its own way.
 #pragma once
 
-#include "SFInterface.h"
-#include "SFSkinString.h"
-#include "sf_windows.h"
+#include "skin/SFInterface.h"
+#include "skin/SFSkinString.h"
+#include "base/compat/sf_windows.h"
 
 #include <QBitmap>
 #include <QColor>

@@ -1,7 +1,7 @@
-#include "SFQTStatic.h"
+#include "skin/SFQTStatic.h"
 
-#include "SFQTControlHelpers.h"
-#include "SFSkinString.h"
+#include "skin/SFQTControlHelpers.h"
+#include "skin/SFSkinString.h"
 
 #include <QFontMetrics>
 #include <QListWidgetItem>

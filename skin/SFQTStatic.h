@@ -7,7 +7,7 @@
 // control and the group box as inclusive corners, the list box as width right-left+1.
 #pragma once
 
-#include "SFInterface.h"
+#include "skin/SFInterface.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,9 +1,9 @@
-#include "SFQTView.h"
+#include "skin/SFQTView.h"
 
-#include "SFMsgMap.h"
-#include "SFQTCheckBox.h"
-#include "SFQTControlHelpers.h"
-#include "SFSkinString.h"
+#include "skin/SFMsgMap.h"
+#include "skin/SFQTCheckBox.h"
+#include "skin/SFQTControlHelpers.h"
+#include "skin/SFSkinString.h"
 
 #include <QBitmap>
 #include <QMouseEvent>

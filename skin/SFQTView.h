@@ -4,7 +4,7 @@
 // placed on it through the sink's message map.
 #pragma once
 
-#include "SFInterface.h"
+#include "skin/SFInterface.h"
 
 #include <QColor>
 #include <QList>

@@ -4,7 +4,7 @@
 // Field arithmetic is plain 32-bit two's-complement with wrap-around: nothing is clamped.
 #pragma once
 
-#include "sf_windows.h"
+#include "base/compat/sf_windows.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "SFSkinString.h"
+#include "skin/SFSkinString.h"
 
-#include "sf_paths.h"
+#include "base/sf_paths.h"
 
 #include <QApplication>
 #include <QByteArray>

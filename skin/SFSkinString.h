@@ -3,7 +3,7 @@
 // crosses the facade. All functions belong to the GUI thread.
 #pragma once
 
-#include "sf_windows.h"
+#include "base/compat/sf_windows.h"
 
 #include <QColor>
 #include <QRect>

@@ -6,7 +6,7 @@
 // and defined next to that control.
 #pragma once
 
-#include "sf_windows.h"
+#include "base/compat/sf_windows.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 // The user32 rectangle functions and MulDiv, written by hand with Win32's results.
 // Rectangles are right/bottom exclusive; arithmetic on the fields wraps in 32 bits.
-#include "sf_winapi.h"
+#include "base/compat/sf_winapi.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // Linux implementations of the Windows-shaped helpers in sf_winapi.h (apart from the
 // rectangle functions and MulDiv, which live in sf_rect.cpp).
-#include "sf_winapi.h"
+#include "base/compat/sf_winapi.h"
 
 #include <cerrno>
 #include <chrono>

@@ -2,7 +2,7 @@
 // They live in namespace sfwin so every call site shows it is a replacement.
 #pragma once
 
-#include "sf_wintypes.h"
+#include "base/compat/sf_wintypes.h"
 
 #include <functional>
 #include <string>

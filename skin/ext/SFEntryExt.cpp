@@ -3,7 +3,7 @@
 //
 // A factory returns NULL until its control exists; a control plugs in by including its
 // header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
-#include "SFEntry.h"
+#include "skin/SFEntry.h"
 
 // ---- Factories --------------------------------------------------------------------------
 

@@ -3,9 +3,9 @@
 // default and gives 0, FALSE or NULL; the exceptions are marked.
 #pragma once
 
-#include "SFInterface.h"
-#include "SFSkinStyles.h"
-#include "sf_windows.h"
+#include "skin/SFInterface.h"
+#include "skin/SFSkinStyles.h"
+#include "base/compat/sf_windows.h"
 
 #include <cstdint>
 #include <map>

@@ -1,16 +1,16 @@
 // The About dialog (texts, link, keys, language refresh) and the tool bar on a real main
 // frame (layout, tool tips, and the buttons reaching the frame: menu, minimise, maximise,
 // help and the confirmed close).
-#include "dialog_test_support.h"
+#include "tests/app/dialog_test_support.h"
 
-#include "AboutDlgEventImp.h"
-#include "MainFrameEventImp.h"
-#include "MessageBox.h"
-#include "SFQTButton.h"
-#include "SFQTStatic.h"
-#include "ToolBarEventImp.h"
-#include "config_manager.h"
-#include "sf_winapi.h"
+#include "app/AboutDlgEventImp.h"
+#include "app/MainFrameEventImp.h"
+#include "app/MessageBox.h"
+#include "skin/SFQTButton.h"
+#include "skin/SFQTStatic.h"
+#include "app/ToolBarEventImp.h"
+#include "base/config_manager.h"
+#include "base/compat/sf_winapi.h"
 
 #include <QEnterEvent>
 #include <QFileInfo>

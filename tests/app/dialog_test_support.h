@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "SFEntry.h"
-#include "lang_table.h"
-#include "sf_paths.h"
+#include "skin/SFEntry.h"
+#include "base/lang_table.h"
+#include "base/sf_paths.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,16 +1,16 @@
 // The main frame as the program starts it: start-up over a private application folder,
 // the tables it loads, its window, its layout, the language switch, the manual key, the
 // menu's dialogs and the close path that writes the settings.
-#include "AppStartup.h"
-#include "MainFrameEventImp.h"
-#include "MainPageEventImp.h"
-#include "ToolBarEventImp.h"
+#include "app/AppStartup.h"
+#include "app/MainFrameEventImp.h"
+#include "app/MainPageEventImp.h"
+#include "app/ToolBarEventImp.h"
 
-#include "SFSkinString.h"
-#include "config_manager.h"
-#include "lang_table.h"
-#include "sf_paths.h"
-#include "sf_winapi.h"
+#include "skin/SFSkinString.h"
+#include "base/config_manager.h"
+#include "base/lang_table.h"
+#include "base/sf_paths.h"
+#include "base/compat/sf_winapi.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 // behind a control.
 #pragma once
 
-#include "MainPageEventImp.h"
-#include "SFRect.h"
-#include "SFSkinString.h"
-#include "recorder_tables.h"
-#include "sf_paths.h"
+#include "app/MainPageEventImp.h"
+#include "skin/SFRect.h"
+#include "skin/SFSkinString.h"
+#include "app/recorder_tables.h"
+#include "base/sf_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The search page driven as a user drives it: inputs set through the controls, the filter
 // boxes, "Search", "<", ">" and the result slots clicked with the mouse, and what the page
 // then shows read back through the controls.
-#include "MainPageEventImp.h"
-#include "SFQTCheckBox.h"
-#include "SFSkinString.h"
-#include "config_manager.h"
-#include "lang_table.h"
-#include "main_page_fixture.h"
-#include "nvr_search_fixture.h"
-#include "sf_paths.h"
+#include "app/MainPageEventImp.h"
+#include "skin/SFQTCheckBox.h"
+#include "skin/SFSkinString.h"
+#include "base/config_manager.h"
+#include "base/lang_table.h"
+#include "tests/app/main_page_fixture.h"
+#include "tests/app/nvr_search_fixture.h"
+#include "base/sf_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The skinned message box: its results through keys, buttons and the close button, its
 // layout rules, its life time, and the UTF-8 set-text helpers.
-#include "dialog_test_support.h"
+#include "tests/app/dialog_test_support.h"
 
-#include "MessageBox.h"
-#include "MsgDlgEventImp.h"
-#include "SFQTButton.h"
-#include "SFQTStatic.h"
+#include "app/MessageBox.h"
+#include "app/MsgDlgEventImp.h"
+#include "skin/SFQTButton.h"
+#include "skin/SFQTStatic.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -12,7 +12,7 @@
 // the loader sets.
 #pragma once
 
-#include "recorder_tables.h"
+#include "app/recorder_tables.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 // The recorder search without widgets: integer parsing, the series and row rules on a small
 // fixture, every expected result of the shipped tables, paging and the texts of a hit.
-#include "nvr_search.h"
-#include "nvr_search_fixture.h"
+#include "app/nvr_search.h"
+#include "tests/app/nvr_search_fixture.h"
 
 #include <gtest/gtest.h>
 

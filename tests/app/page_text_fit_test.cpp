@@ -2,13 +2,13 @@
 // them in the program's own interface font: in both languages, on a fresh page, after a
 // search on its first, second and last page, and after the language switch, no label may
 // be clipped by its own box or run into the control beside it.
-#include "AppStartup.h"
-#include "MainPageEventImp.h"
-#include "SFQTStatic.h"
-#include "config_manager.h"
-#include "lang_table.h"
-#include "main_page_fixture.h"
-#include "recorder_tables.h"
+#include "app/AppStartup.h"
+#include "app/MainPageEventImp.h"
+#include "skin/SFQTStatic.h"
+#include "base/config_manager.h"
+#include "base/lang_table.h"
+#include "tests/app/main_page_fixture.h"
+#include "app/recorder_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The recorder tables: the shipped files, the loaders' handling of odd files, and the writers.
-#include "recorder_tables.h"
+#include "app/recorder_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The program's own style sheet dresses only tool tips and menus: the search page, built
 // with the shipped skin and data, must look exactly the same with the sheet applied as
 // without it, control by control.
-#include "MainPageEventImp.h"
-#include "config_manager.h"
-#include "main_page_fixture.h"
-#include "recorder_tables.h"
+#include "app/MainPageEventImp.h"
+#include "base/config_manager.h"
+#include "tests/app/main_page_fixture.h"
+#include "app/recorder_tables.h"
 
 #include <gtest/gtest.h>
 

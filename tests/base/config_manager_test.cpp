@@ -1,4 +1,4 @@
-#include "config_manager.h"
+#include "base/config_manager.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Each case runs in a copy of this test program, started in a fresh folder, so the
 // report lands beside the copy ("<copy path>.dmp") and never in the build tree.
-#include "crash_handler.h"
-#include "thread_ex.h"
+#include "base/crash_handler.h"
+#include "base/thread_ex.h"
 
-#include "sf_winapi.h"
-#include "task_test_util.h"
+#include "base/compat/sf_winapi.h"
+#include "tests/common/task_test_util.h"
 
 #include <gtest/gtest.h>
 

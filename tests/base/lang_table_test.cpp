@@ -1,6 +1,6 @@
-#include "config_manager.h"
-#include "lang_table.h"
-#include "sf_paths.h"
+#include "base/config_manager.h"
+#include "base/lang_table.h"
+#include "base/sf_paths.h"
 
 #include <gtest/gtest.h>
 

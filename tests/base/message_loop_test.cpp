@@ -1,8 +1,8 @@
-#include "message_loop.h"
-#include "thread_ex.h"
+#include "base/message_loop.h"
+#include "base/thread_ex.h"
 
-#include "sf_winapi.h"
-#include "task_test_util.h"
+#include "base/compat/sf_winapi.h"
+#include "tests/common/task_test_util.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "sf_soft_base.h"
-#include "test_util.h"
+#include "base/sf_soft_base.h"
+#include "tests/common/test_util.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "task.h"
+#include "base/task.h"
 
-#include "sf_winapi.h"
-#include "task_test_util.h"
+#include "base/compat/sf_winapi.h"
+#include "tests/common/task_test_util.h"
 
 #include <gtest/gtest.h>
 

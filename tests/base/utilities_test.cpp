@@ -1,6 +1,6 @@
-#include "utilities.h"
+#include "base/utilities.h"
 
-#include "sf_paths.h"
+#include "base/sf_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A task made of functions, for the tests that post tasks to loops and queues.
 #pragma once
 
-#include "task.h"
+#include "base/task.h"
 
 #include <boost/make_shared.hpp>
 

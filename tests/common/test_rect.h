@@ -2,7 +2,7 @@
 // Win32-style layer (sf_compat and everything above it).
 #pragma once
 
-#include "sf_wintypes.h"
+#include "base/compat/sf_wintypes.h"
 
 namespace testutil {
 

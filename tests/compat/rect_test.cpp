@@ -1,6 +1,6 @@
 // The user32 rectangle functions and MulDiv against Win32's results.
-#include "sf_winapi.h"
-#include "test_rect.h"
+#include "base/compat/sf_winapi.h"
+#include "tests/common/test_rect.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "sf_windows.h"
-#include "test_util.h"
+#include "base/compat/sf_windows.h"
+#include "tests/common/test_util.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The whole launch with a stand-in program, the single-instance lock, starting and
 // waiting, and the archive the built launcher carries.
-#include "launcher.h"
-#include "launcher_test_support.h"
-#include "sf_resource.h"
-#include "sf_winapi.h"
+#include "launcher/launcher.h"
+#include "tests/launcher/launcher_test_support.h"
+#include "launcher/sf_resource.h"
+#include "base/compat/sf_winapi.h"
 
 #include <sys/file.h>
 

@@ -1,8 +1,8 @@
 // Unpacking the carried archive, writing it out, and clearing the old folder.
-#include "launcher.h"
-#include "launcher_test_support.h"
-#include "sf_resource.h"
-#include "sf_winapi.h"
+#include "launcher/launcher.h"
+#include "tests/launcher/launcher_test_support.h"
+#include "launcher/sf_resource.h"
+#include "base/compat/sf_winapi.h"
 
 #include <sys/resource.h>
 

@@ -1,9 +1,9 @@
 // The image button: the picture of each state, the road of a click (sink, then the parent's
 // message map), text read-out bounds, text alignment and colour, and the fade.
-#include "SFEntry.h"
-#include "SFMsgMap.h"
-#include "SFQTButton.h"
-#include "SFSkinString.h"
+#include "skin/SFEntry.h"
+#include "skin/SFMsgMap.h"
+#include "skin/SFQTButton.h"
+#include "skin/SFSkinString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Check box and radio box: picture choice, toggling by mouse, keyboard and facade, the
 // reports to the sink and the parent, picture fitting, painting and re-skinning.
-#include "SFEntry.h"
-#include "SFMsgMap.h"
-#include "SFQTCheckBox.h"
-#include "SFSkinString.h"
-#include "test_rect.h"
+#include "skin/SFEntry.h"
+#include "skin/SFMsgMap.h"
+#include "skin/SFQTCheckBox.h"
+#include "skin/SFSkinString.h"
+#include "tests/common/test_rect.h"
 
 #include <gtest/gtest.h>
 

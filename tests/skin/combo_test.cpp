@@ -1,9 +1,9 @@
 // The combo box: the item operations and their range results, silence of the owner's changes
 // against the report of a user's choice, the cell sheet and the cell each state paints.
-#include "SFEntry.h"
-#include "SFQTComboBox.h"
-#include "SFSkinString.h"
-#include "test_rect.h"
+#include "skin/SFEntry.h"
+#include "skin/SFQTComboBox.h"
+#include "skin/SFSkinString.h"
+#include "tests/common/test_rect.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The skinned dialog: frame composition from the skin pieces, title buttons, caption drag,
 // modal runs and their results, timers, keys, drops, centring and the round mask.
-#include "SFQTDialog.h"
-#include "skin_frame_fixture.h"
+#include "skin/SFQTDialog.h"
+#include "tests/skin/skin_frame_fixture.h"
 
 #include <QBitmap>
 #include <QLabel>

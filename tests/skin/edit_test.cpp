@@ -1,9 +1,9 @@
 // The edit field: geometry, bounded text read-out, validators, and the events its sink gets
 // for typing, Return and leaving the field.
-#include "SFEntry.h"
-#include "SFQTEditCtrl.h"
-#include "SFSkinString.h"
-#include "test_rect.h"
+#include "skin/SFEntry.h"
+#include "skin/SFQTEditCtrl.h"
+#include "skin/SFSkinString.h"
+#include "tests/common/test_rect.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Entry layer: start-up and paths, style sheets, the sized 8-bit conversion, destroy entries
 // and the hooks.
-#include "SFEntry.h"
-#include "sf_paths.h"
+#include "skin/SFEntry.h"
+#include "base/sf_paths.h"
 
 #include <gtest/gtest.h>
 

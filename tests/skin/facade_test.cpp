@@ -1,10 +1,10 @@
 // The facade classes and sinks on their own: every operation of every facade, made with no
 // sink, gives its neutral result (0, FALSE, NULL) or its listed exception, the facades
 // without an implementation are never made, and the UI-message id list of a sink.
-#include "SFEntry.h"
-#include "SFInterface.h"
-#include "SFInterfaceExt.h"
-#include "SFMsgMap.h"
+#include "skin/SFEntry.h"
+#include "skin/SFInterface.h"
+#include "skin/ext/SFInterfaceExt.h"
+#include "skin/SFMsgMap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // File associations in a temporary XDG home: the derived names, writing once, detection,
 // removal of one piece, and the user's other mimeapps.list entries left untouched.
-#include "SFEntry.h"
-#include "SFFileAssoc.h"
+#include "skin/SFEntry.h"
+#include "skin/SFFileAssoc.h"
 
 #include <gtest/gtest.h>
 

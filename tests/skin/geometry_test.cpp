@@ -1,5 +1,5 @@
 // CSFSize, CSFPoint and CSFRect: constructors, operators and the member rectangle operations.
-#include "SFRect.h"
+#include "skin/SFRect.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The skinned main window: its own maximise, Cancel and close path (ending the event loop),
 // key codes with key releases, the session-lock hook, the frame-picture crop, centring within
 // a parent, and the sink's window pointer.
-#include "SFQTMainWindow.h"
-#include "skin_frame_fixture.h"
+#include "skin/SFQTMainWindow.h"
+#include "tests/skin/skin_frame_fixture.h"
 
 #include <QEventLoop>
 #include <QLabel>

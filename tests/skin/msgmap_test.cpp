@@ -1,7 +1,7 @@
 // Message maps: lookup, entry signatures taken from the handler type, the dispatch helpers of
 // CSFEventBase, and UI messages sent and posted to windows.
-#include "SFInterface.h"
-#include "SFMsgMap.h"
+#include "skin/SFInterface.h"
+#include "skin/SFMsgMap.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // solid-colour pieces written into a temporary skin folder, and synthetic input events.
 #pragma once
 
-#include "SFEntry.h"
-#include "SFInterface.h"
-#include "SFMsgMap.h"
-#include "SFSkinString.h"
+#include "skin/SFEntry.h"
+#include "skin/SFInterface.h"
+#include "skin/SFMsgMap.h"
+#include "skin/SFSkinString.h"
 
 #include <QApplication>
 #include <QColor>

@@ -1,5 +1,5 @@
 // The process-wide helpers before any application object exists.
-#include "SFSkinString.h"
+#include "skin/SFSkinString.h"
 
 #include <gtest/gtest.h>
 

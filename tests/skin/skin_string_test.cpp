@@ -1,5 +1,5 @@
 // Skin-record text parsers, the skin folder, the style sheet and the text conversions.
-#include "SFSkinString.h"
+#include "skin/SFSkinString.h"
 
 #include <gtest/gtest.h>
 

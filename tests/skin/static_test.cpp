@@ -1,9 +1,9 @@
 // Static text, picture control, list box and group box: alignment flags, the grow rule,
 // colours and text size, read-out bounds, rendering of fill and picture, list and group box
 // basics, and the rectangle reading of each.
-#include "SFEntry.h"
-#include "SFQTStatic.h"
-#include "SFSkinString.h"
+#include "skin/SFEntry.h"
+#include "skin/SFQTStatic.h"
+#include "skin/SFSkinString.h"
 
 #include <gtest/gtest.h>
 

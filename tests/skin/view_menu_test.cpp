@@ -1,13 +1,13 @@
 // Container view and pop-up menu: geometry, painting, masks, sink calls, the routing of
 // the children's commands through the owner's message map, and menu choices.
-#include "SFEntry.h"
-#include "SFMsgMap.h"
-#include "SFQTButton.h"
-#include "SFQTCheckBox.h"
-#include "SFQTMenu.h"
-#include "SFQTView.h"
-#include "SFSkinString.h"
-#include "test_rect.h"
+#include "skin/SFEntry.h"
+#include "skin/SFMsgMap.h"
+#include "skin/SFQTButton.h"
+#include "skin/SFQTCheckBox.h"
+#include "skin/SFQTMenu.h"
+#include "skin/SFQTView.h"
+#include "skin/SFSkinString.h"
+#include "tests/common/test_rect.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A minimal Qt 6 window: one 1000 x 700 widget centred on the screen. Once its first frame
 // is painted it prints the same two lines as the program's start-up probe
 // ("first-paint-ns <CLOCK_REALTIME ns>", "rss-kb <resident KiB>") and quits.
-#include "FirstPaintReport.h"
+#include "app/FirstPaintReport.h"
 
 #include <QApplication>
 #include <QEvent>

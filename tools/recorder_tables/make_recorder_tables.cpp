@@ -6,7 +6,7 @@
 // "N/A" where that is 0, capped at the series size. Series 2, 4 and 5 write their
 // "more than" value (">16", ">48", ">80") exactly at the slots where the program treats it
 // as a threshold, and nowhere else.
-#include "recorder_tables.h"
+#include "app/recorder_tables.h"
 
 #include <cstdio>
 #include <cstdlib>

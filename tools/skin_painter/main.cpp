@@ -2,7 +2,7 @@
 //
 //   skin_painter --out DIR [--list-file FILE]   write all pictures into DIR; FILE gets one name a line
 //   skin_painter --list                         print name, size and user of every picture
-#include "skin_catalog.h"
+#include "tools/skin_painter/skin_catalog.h"
 
 #include <QDir>
 #include <QFile>

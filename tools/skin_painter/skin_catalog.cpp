@@ -1,7 +1,7 @@
 // The table of every skin picture, with the size each control needs.
-#include "skin_catalog.h"
-#include "skin_painters.h"
-#include "skin_palette.h"
+#include "tools/skin_painter/skin_catalog.h"
+#include "tools/skin_painter/skin_painters.h"
+#include "tools/skin_painter/skin_palette.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 // Frames, brand pictures, buttons and input-control pictures.
-#include "skin_painters.h"
-#include "skin_palette.h"
+#include "tools/skin_painter/skin_painters.h"
+#include "tools/skin_painter/skin_palette.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,6 +1,6 @@
 // Recorder fronts for the result slots: one picture per model family, plus its selected twin.
-#include "skin_painters.h"
-#include "skin_palette.h"
+#include "tools/skin_painter/skin_painters.h"
+#include "tools/skin_painter/skin_palette.h"
 
 #include <QFont>
 #include <QFontMetrics>
