@@ -2,29 +2,35 @@
 # Takes whichever of them exist (the rest are skipped) and rebuilds only when one of
 # them, or the set of them, changed.
 #   BIN_DIR   folder holding the program and its shipped files
+#   FILES     the program and the shipped files beside it, separated by "|"
+#   SKIN_LIST file naming the skin pictures under BIN_DIR/Skin, one a line
 #   ARCHIVE   the archive to write
 #   STAGE     scratch folder for the copies that go in
-#   SEVENZIP  the 7zz packer (LZMA2 with the x86 branch filter); when
-#             empty, CMake's own 7z writer is used (LZMA, no filter)
+#   SEVENZIP  the 7zz packer (LZMA2 with the x86 branch filter)
 #   STRIP     strip program for the debug sections of the program (optional)
 cmake_minimum_required(VERSION 3.25)
 
-set(files Tessaly Tessaly.xml NVRSpec.xml Lang_0.xml Lang_1.xml config.xml Style.css)
+string(REPLACE "|" ";" files "${FILES}")
 set(names)
 foreach(n IN LISTS files)
   if(EXISTS "${BIN_DIR}/${n}" AND NOT IS_DIRECTORY "${BIN_DIR}/${n}")
     list(APPEND names "${n}")
   endif()
 endforeach()
-file(GLOB extra LIST_DIRECTORIES false RELATIVE "${BIN_DIR}" "${BIN_DIR}/*.qm" "${BIN_DIR}/*.pdf")
-list(SORT extra)
-list(APPEND names ${extra})
 set(inputs ${names})
-if(IS_DIRECTORY "${BIN_DIR}/Skin")
-  list(APPEND names Skin)
-  file(GLOB_RECURSE skin LIST_DIRECTORIES false RELATIVE "${BIN_DIR}" "${BIN_DIR}/Skin/*")
-  list(SORT skin)
-  list(APPEND inputs ${skin})
+if(EXISTS "${SKIN_LIST}")
+  file(STRINGS "${SKIN_LIST}" pictures)
+  set(skin)
+  foreach(p IN LISTS pictures)
+    if(EXISTS "${BIN_DIR}/Skin/${p}")
+      list(APPEND skin "Skin/${p}")
+    endif()
+  endforeach()
+  if(skin)
+    list(SORT skin)
+    list(APPEND names Skin)
+    list(APPEND inputs ${skin})
+  endif()
 endif()
 
 # Up to date when the same inputs went in and none is newer than the archive.
@@ -63,13 +69,8 @@ endif()
 set(ENV{LC_ALL} C.UTF-8)
 set(tmp "${ARCHIVE}.tmp")
 file(REMOVE "${tmp}")
-if(SEVENZIP)
-  execute_process(COMMAND "${SEVENZIP}" a -t7z -m0=lzma2 -mf=BCJ -mmt=2 -bd -bso0 -bsp0 "${tmp}" -- ${names}
-    WORKING_DIRECTORY "${STAGE}" RESULT_VARIABLE rc)
-else()
-  execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${tmp}" --format=7zip -- ${names}
-    WORKING_DIRECTORY "${STAGE}" RESULT_VARIABLE rc)
-endif()
+execute_process(COMMAND "${SEVENZIP}" a -t7z -m0=lzma2 -mf=BCJ -mmt=2 -bd -bso0 -bsp0 "${tmp}" -- ${names}
+  WORKING_DIRECTORY "${STAGE}" RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT EXISTS "${tmp}")
   message(FATAL_ERROR "packing ${ARCHIVE} failed")
 endif()
