@@ -22,15 +22,14 @@ constexpr DWORD kStyleText = 0x10010000;
 
 constexpr COLORREF kLinkNormal = 0x000000;
 constexpr COLORREF kLinkPressed = 0xFFFFFF;
-constexpr COLORREF kLinkHover = 0xFF0000; // 0x00BBGGRR: blue
+constexpr COLORREF kLinkHover = 0xFF0000;  // 0x00BBGGRR: blue
 
 // The whole text of a button, however long: the read-out is retried with a larger buffer
 // while it comes back full.
 std::wstring ButtonText(CSFButton* button)
 {
     std::vector<wchar_t> buffer(128, L'\0');
-    for (;;)
-    {
+    for (;;) {
         std::fill(buffer.begin(), buffer.end(), L'\0');
         const int size = static_cast<int>(buffer.size());
         const int length = button->GetWindowTextW(buffer.data(), size);
@@ -49,7 +48,7 @@ void ColourLink(CSFButton* link, int id, COLORREF colour)
         link->SetTextColor(colour);
 }
 
-} // namespace
+}  // namespace
 
 SF_BEGIN_MSGMAP(CAboutDlgEventImp)
     SF_ON_COMMAND(CAboutDlgEventImp::kIdLink, OnLinkClicked)
@@ -63,8 +62,7 @@ CAboutDlgEventImp::CAboutDlgEventImp(const boost::shared_ptr<CMainFrameEventImp>
       m_pCopyright(nullptr),
       m_pLink(nullptr),
       m_pClose(nullptr)
-{
-}
+{}
 
 CAboutDlgEventImp::~CAboutDlgEventImp()
 {
@@ -81,8 +79,7 @@ int CAboutDlgEventImp::Create()
     SetFrameDialogStyle(style);
 
     QWidget* parent = nullptr;
-    if (boost::shared_ptr<CMainFrameEventImp> frame = m_pFrame.lock())
-    {
+    if (boost::shared_ptr<CMainFrameEventImp> frame = m_pFrame.lock()) {
         if (CSFDialog* frameDlg = frame->GetFrameDlg())
             parent = static_cast<QWidget*>(frameDlg->GetUIWnd());
     }
@@ -107,15 +104,13 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     void* parent = GetUIWnd();
 
     m_pPicture = SF_CreatePictureCtrl(nullptr);
-    if (m_pPicture)
-    {
+    if (m_pPicture) {
         m_pPicture->SetImage(L"AboutPic.png");
         m_pPicture->Create(L"", kStyleVisibleChild, RECT{0, 27, 358, 105}, parent, 0);
     }
 
     m_pVersion = SF_CreateStatic(nullptr);
-    if (m_pVersion)
-    {
+    if (m_pVersion) {
         m_pVersion->Create(GetLangText(L"ProductVer"), kStyleText, RECT{20, 115, 350, 135}, parent, 0);
         m_pVersion->SetTextAlignFlag(0);
     }
@@ -126,8 +121,7 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
 
     ImageButtonStyle style = PrefixedButtonPictures(L"close");
     m_pClose = SF_CreateButton(this);
-    if (m_pClose)
-    {
+    if (m_pClose) {
         m_pClose->Create(L"", kStyleVisible, RECT{329, 5, 353, 29}, parent, kIdClose);
         m_pClose->SetSkin(&style);
         m_pClose->SetToolTipText(GetLangText(L"Close"));
@@ -138,8 +132,7 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     style[1] = L"bg_monitor.png";
     style[2] = L"bg_monitor.png";
     m_pLink = SF_CreateButton(this);
-    if (m_pLink)
-    {
+    if (m_pLink) {
         m_pLink->SetTextAlign(0x24);
         m_pLink->SetSkin(&style);
         m_pLink->Create(GetLangText(L"WebSite"), kStyleText, RECT{20, 165, 350, 185}, parent, kIdLink);

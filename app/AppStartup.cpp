@@ -3,12 +3,12 @@
 
 #include "app/FirstPaintReport.h"
 
-#include "skin/SFEntry.h"
-#include "skin/SFSkinString.h"
 #include "base/config_manager.h"
 #include "base/crash_handler.h"
 #include "base/lang_table.h"
 #include "base/sf_soft_base.h"
+#include "skin/SFEntry.h"
+#include "skin/SFSkinString.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -35,8 +35,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_pWindow && event->type() == QEvent::Paint && !m_bSeen)
-        {
+        if (watched == m_pWindow && event->type() == QEvent::Paint && !m_bSeen) {
             m_bSeen = true;
             // Queued: runs once this paint has been drawn and flushed.
             QTimer::singleShot(0, this, [this] { Report(); });
@@ -70,8 +69,7 @@ bool PreferX11Platform(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
         return false;
-    for (int i = 1; i < argc; ++i)
-    {
+    for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
             return false;
     }
@@ -79,7 +77,7 @@ bool PreferX11Platform(int argc, char** argv)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 QStringList InterfaceFontFamilies()
 {
@@ -95,8 +93,7 @@ void ApplyInterfaceFont()
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), families);
 
     QStringList installed;
-    for (const QString& family : families)
-    {
+    for (const QString& family : families) {
         if (QFontDatabase::hasFamily(family))
             installed.append(family);
     }
@@ -149,13 +146,11 @@ void StartApplication(QApplication* app, CAppSession& session)
     using namespace VesperonBase;
     boost::shared_ptr<CSFMessageLoopManager> manager = CSFMessageLoopManager::GetInstance();
     session.pGuiLoop = CreateMessageLoop(SF_LOOP_QT);
-    if (session.pGuiLoop)
-    {
+    if (session.pGuiLoop) {
         session.pGuiLoop->SetThreadId(sfwin::GetCurrentThreadId());
         manager->RegisterMessageLoop(session.pGuiLoop, ML_MAIN);
     }
-    for (int id : kWorkerLoopIds)
-    {
+    for (int id : kWorkerLoopIds) {
         CSFThreadEx_QtPtr thread = CSFThreadEx_Qt::Create(SF_LOOP_DEFAULT, 0);
         if (!thread)
             continue;
@@ -170,10 +165,8 @@ void StartApplication(QApplication* app, CAppSession& session)
 void FinishApplication(CAppSession& session, bool bStopWorkers)
 {
     VesperonBase::CSFMessageLoopManager::GetInstance()->Clear();
-    if (bStopWorkers)
-    {
-        for (const VesperonBase::CSFMessageLoopPtr& loop : session.workerLoops)
-        {
+    if (bStopWorkers) {
+        for (const VesperonBase::CSFMessageLoopPtr& loop : session.workerLoops) {
             if (loop)
                 loop->QuitAndWait();
         }
@@ -193,8 +186,7 @@ int AppMain(int argc, char** argv)
             qunsetenv("QT_QPA_PLATFORM");
         CAppSession session;
         StartApplication(&app, session);
-        if (session.pMainFrame)
-        {
+        if (session.pMainFrame) {
             const QByteArray probe = qgetenv("TESSALY_FIRST_PAINT_PROBE");
             if (!probe.isEmpty())
                 InstallFirstPaintProbe(static_cast<QWidget*>(session.pMainFrame->GetUIWnd()),

@@ -18,8 +18,7 @@ inline long ResidentKiB()
     if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
         return 0;
     // Files under /proc report no size: read until the end instead of asking atEnd().
-    for (const QByteArray& line : status.readAll().split('\n'))
-    {
+    for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     }

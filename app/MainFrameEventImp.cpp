@@ -6,10 +6,10 @@
 #include "app/MessageBox.h"
 #include "app/ToolBarEventImp.h"
 
-#include "skin/SFSkinString.h"
 #include "base/config_manager.h"
 #include "base/lang_table.h"
 #include "base/sf_soft_base.h"
+#include "skin/SFSkinString.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -75,14 +75,13 @@ void FillMainFrameStyle(DialogStyle& style)
     style[57] = L"1000,700";
 }
 
-} // namespace
+}  // namespace
 
 // The frame's map holds no entry, only its end mark.
 SF_BEGIN_MSGMAP(CMainFrameEventImp)
 SF_END_MSGMAP()
 
-CMainFrameEventImp::CMainFrameEventImp()
-    : m_pFrameDlg(nullptr), m_nLayoutLocked(0), m_pMenu(nullptr)
+CMainFrameEventImp::CMainFrameEventImp() : m_pFrameDlg(nullptr), m_nLayoutLocked(0), m_pMenu(nullptr)
 {
     std::memset(&m_capability, 0, sizeof(m_capability));
     std::memset(&m_models, 0, sizeof(m_models));
@@ -163,15 +162,12 @@ void CMainFrameEventImp::OnDlgSize(UINT /*type*/, int& cx, int& cy)
 {
     if (!m_pToolBar || m_nLayoutLocked == 1)
         return;
-    if (CSFView* bar = m_pToolBar->GetView())
-    {
+    if (CSFView* bar = m_pToolBar->GetView()) {
         RECT rc = {1, 1, cx - 2, 57};
         bar->MoveWindow(&rc);
     }
-    if (m_pMainPage)
-    {
-        if (CSFView* page = m_pMainPage->GetView())
-        {
+    if (m_pMainPage) {
+        if (CSFView* page = m_pMainPage->GetView()) {
             RECT rc = {1, 58, cx - 2, cy - 2};
             page->MoveWindow(&rc);
         }
@@ -190,26 +186,20 @@ void CMainFrameEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
         OpenManual();
 }
 
-void CMainFrameEventImp::OnMsgScreenLock(int /*locked*/)
-{
-}
+void CMainFrameEventImp::OnMsgScreenLock(int /*locked*/) {}
 
 void CMainFrameEventImp::Menu_OnAction(int id)
 {
-    switch (id)
-    {
-    case kMainMenuHelp:
-    {
+    switch (id) {
+    case kMainMenuHelp: {
         const std::wstring text = LangText(kHelpTextKey);
         const std::wstring caption = LangText(L"Help");
         ShowSFMessageBox(text.c_str(), caption.c_str(), GetUIWnd(), 0, 0);
         break;
     }
     case kMainMenuAbout:
-        if (m_pAboutDlg)
-        {
-            if (CSFDialog* dlg = m_pAboutDlg->GetDlg())
-            {
+        if (m_pAboutDlg) {
+            if (CSFDialog* dlg = m_pAboutDlg->GetDlg()) {
                 dlg->CenterWindow(nullptr);
                 dlg->DoModalDlg();
             }
@@ -218,12 +208,9 @@ void CMainFrameEventImp::Menu_OnAction(int id)
     case kMainMenuLanguage:
         // The page flips the language id before it re-reads its texts; without a page the
         // frame flips it so that everything else still follows.
-        if (m_pMainPage)
-        {
+        if (m_pMainPage) {
             m_pMainPage->RefreshText();
-        }
-        else
-        {
+        } else {
             CConfigManager& config = CConfigManager::GetInstance();
             config.SetLangId(config.GetLangId() == 0 ? 1 : 0);
         }
@@ -231,8 +218,7 @@ void CMainFrameEventImp::Menu_OnAction(int id)
             m_pAboutDlg->RefreshText();
         if (m_pToolBar)
             m_pToolBar->RefreshText();
-        if (m_pMenu)
-        {
+        if (m_pMenu) {
             m_pMenu->Clear();
             BuildMenu();
         }
@@ -260,7 +246,6 @@ void CMainFrameEventImp::SetTitle()
 int CMainFrameEventImp::ShowMessage(const wchar_t* text, const wchar_t* caption, int type)
 {
     return ShowSFMessageBox(text, caption, GetUIWnd(), type, 0);
-
 }
 
 // ---- recorder tables --------------------------------------------------------------------
@@ -270,20 +255,14 @@ void CMainFrameEventImp::LoadCapabilityTable()
     ::LoadCapabilityTable(AppDirUtf8() + "/Tessaly.xml", m_capability);
 }
 
-void CMainFrameEventImp::LoadModelTable()
-{
-    ::LoadModelTable(AppDirUtf8() + "/NVRSpec.xml", m_models);
-}
+void CMainFrameEventImp::LoadModelTable() { ::LoadModelTable(AppDirUtf8() + "/NVRSpec.xml", m_models); }
 
 void CMainFrameEventImp::SaveCapabilityTable()
 {
     ::SaveCapabilityTable(AppDirUtf8() + "/Tessaly.xml", m_capability);
 }
 
-void CMainFrameEventImp::SaveModelTable()
-{
-    ::SaveModelTable(AppDirUtf8() + "/NVRSpec.xml", m_models);
-}
+void CMainFrameEventImp::SaveModelTable() { ::SaveModelTable(AppDirUtf8() + "/NVRSpec.xml", m_models); }
 
 // ---- manual -----------------------------------------------------------------------------
 

@@ -4,8 +4,8 @@
 // saves the settings when the window closes.
 #pragma once
 
-#include "skin/SFEntry.h"
 #include "app/recorder_tables.h"
+#include "skin/SFEntry.h"
 
 #include <boost/enable_shared_from_this.hpp>
 #include <boost/shared_ptr.hpp>

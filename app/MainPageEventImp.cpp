@@ -1,10 +1,10 @@
 #include "app/MainPageEventImp.h"
 
 #include "app/ButtonPictures.h"
-#include "skin/SFEntry.h"
-#include "skin/SFRect.h"
 #include "base/config_manager.h"
 #include "base/lang_table.h"
+#include "skin/SFEntry.h"
+#include "skin/SFRect.h"
 
 #include <boost/make_shared.hpp>
 
@@ -23,7 +23,7 @@ constexpr DWORD kStylePicture = 0x50000000;
 constexpr DWORD kStyleView = 0x50000000;
 constexpr UINT kNoId = static_cast<UINT>(-1);
 
-constexpr UINT kAlignLeft = 0x24;   // left, vertically centred, single line
+constexpr UINT kAlignLeft = 0x24;  // left, vertically centred, single line
 constexpr UINT kAlignCentre = 0x25;
 constexpr UINT kAlignRight = 0x26;
 
@@ -44,7 +44,7 @@ const wchar_t* const kResolutionKeys[kRecorderResolutionCount] = {
     L"1MP(2Mbps)",
 };
 const wchar_t* const kFrameRateKeys[kRecorderFrameRateCount] = {L"30fps", L"25fps", L"20fps",
-                                                                 L"15fps", L"10fps", L"5fps"};
+                                                                L"15fps", L"10fps", L"5fps"};
 const wchar_t* const kHddKeys[6] = {L"1", L"2", L"4", L"8", L"16", L"24"};
 const wchar_t* const kCaptionKeys[kNvrDetailCount] = {L"Model\uFF1A", L"QZ Model\uFF1A", L"Max Channel\uFF1A",
                                                       L"Max Hdd\uFF1A", L"BandWidth\uFF1A"};
@@ -81,7 +81,7 @@ void FillComboSkin(ImageComboBoxStyle& skin, const wchar_t* picture, int width)
     skin[7] = L"0,28," + w + L",27";
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------------------------------
 // Message map
@@ -98,7 +98,11 @@ SF_END_MSGMAP()
 // ---------------------------------------------------------------------------------------
 
 CMainPageEventImp::CMainPageEventImp(const boost::weak_ptr<CMainFrameEventImp>& owner)
-    : m_owner(owner), m_pView(nullptr), nPageCount(0), nCurPage(0), nPageItems(0)
+    : m_owner(owner),
+      m_pView(nullptr),
+      nPageCount(0),
+      nCurPage(0),
+      nPageItems(0)
 {
     std::memset(&m_capability, 0, sizeof(m_capability));
     std::memset(&m_models, 0, sizeof(m_models));
@@ -114,7 +118,7 @@ CMainPageEventImp::~CMainPageEventImp()
 }
 
 boost::shared_ptr<CMainPageEventImp> CreateMainPage(const boost::shared_ptr<CMainFrameEventImp>& frame,
-                                                     void* parentUI)
+                                                    void* parentUI)
 {
     boost::shared_ptr<CMainPageEventImp> page =
         boost::make_shared<CMainPageEventImp>(boost::weak_ptr<CMainFrameEventImp>(frame));
@@ -185,8 +189,7 @@ int CMainPageEventImp::OnCreate()
     CMainPageControls& c = m_ctl;
 
     ImageCheckBox checkSkin;
-    for (int i = 0; i < 3; ++i)
-    {
+    for (int i = 0; i < 3; ++i) {
         checkSkin[i] = L"Select_Check.png";
         checkSkin[i + 3] = L"Select_unCheck.png";
     }
@@ -197,8 +200,7 @@ int CMainPageEventImp::OnCreate()
 
     // #1 .. #9: the recorder parameters.
     c.pNvrParamLabel = MakeStatic(Lang(L"NVR Parameter\uFF1A"), CSFRect(10, 10, 130, 52), kAlignLeft);
-    if (c.pNvrParamLabel)
-    {
+    if (c.pNvrParamLabel) {
         c.pNvrParamLabel->SetTextSize(14);
         c.pNvrParamLabel->SetTextBold(1);
     }
@@ -208,8 +210,7 @@ int CMainPageEventImp::OnCreate()
     c.pHddBaysLabel = MakeStatic(Lang(L"HDD Bays"), CSFRect(240, 10, 300, 52), kAlignRight);
 
     c.pHddCombo = SF_CreateComboBox(this);
-    if (c.pHddCombo)
-    {
+    if (c.pHddCombo) {
         c.pHddCombo->Create(kStyleCombo, CSFRect(305, 20, 385, 44), parent, kIdHddCombo);
         c.pHddCombo->SetSkin(&smallCombo);
         FillHddItems();
@@ -222,8 +223,7 @@ int CMainPageEventImp::OnCreate()
     c.pInputChannelLabel = MakeStatic(Lang(L"Input Channel"), CSFRect(441, 10, 521, 52), kAlignRight);
 
     c.pInputEdit = SF_CreateEditCtrl(this);
-    if (c.pInputEdit)
-    {
+    if (c.pInputEdit) {
         c.pInputEdit->Create(kStyleEdit, CSFRect(526, 20, 586, 44), parent, kIdInputEdit, false);
         c.pInputEdit->SetSkin(L"bg_edit.png");
         c.pInputEdit->SetWindowTextW(L"");
@@ -235,8 +235,7 @@ int CMainPageEventImp::OnCreate()
     c.pFrameRateLabel = MakeStatic(Lang(L"Frame Rate"), CSFRect(596, 10, 676, 52), kAlignRight);
 
     c.pFrameRateCombo = SF_CreateComboBox(this);
-    if (c.pFrameRateCombo)
-    {
+    if (c.pFrameRateCombo) {
         c.pFrameRateCombo->Create(kStyleCombo, CSFRect(681, 20, 761, 44), parent, kIdFrameRate);
         c.pFrameRateCombo->SetSkin(&smallCombo);
         for (const wchar_t* key : kFrameRateKeys)
@@ -245,9 +244,9 @@ int CMainPageEventImp::OnCreate()
     }
 
     // #10 .. #15: the decoding load and the search.
-    c.pDecodePerfLabel = MakeStatic(Lang(L"Decoding Performance\uFF1A"), CSFRect(10, 57, 190, 99), kAlignLeft);
-    if (c.pDecodePerfLabel)
-    {
+    c.pDecodePerfLabel =
+        MakeStatic(Lang(L"Decoding Performance\uFF1A"), CSFRect(10, 57, 190, 99), kAlignLeft);
+    if (c.pDecodePerfLabel) {
         c.pDecodePerfLabel->SetTextSize(14);
         c.pDecodePerfLabel->SetTextBold(1);
     }
@@ -255,8 +254,7 @@ int CMainPageEventImp::OnCreate()
     c.pDecodeChannelLabel = MakeStatic(Lang(L"Decoding Channel"), CSFRect(190, 57, 300, 99), kAlignRight);
 
     c.pDecodeEdit = SF_CreateEditCtrl(this);
-    if (c.pDecodeEdit)
-    {
+    if (c.pDecodeEdit) {
         c.pDecodeEdit->Create(kStyleEdit, CSFRect(305, 67, 385, 91), parent, kIdDecodeEdit, false);
         c.pDecodeEdit->SetSkin(L"bg_edit.png");
         c.pDecodeEdit->SetWindowTextW(L"16");
@@ -266,8 +264,7 @@ int CMainPageEventImp::OnCreate()
     c.pResolutionLabel = MakeStatic(Lang(L"Resolution"), CSFRect(461, 57, 521, 99), kAlignRight);
 
     c.pResolutionCombo = SF_CreateComboBox(this);
-    if (c.pResolutionCombo)
-    {
+    if (c.pResolutionCombo) {
         c.pResolutionCombo->Create(kStyleCombo, CSFRect(526, 67, 846, 91), parent, kIdResolution);
         c.pResolutionCombo->SetSkin(&wideCombo);
         FillResolutionItems();
@@ -275,26 +272,24 @@ int CMainPageEventImp::OnCreate()
     }
 
     c.pSearchButton = SF_CreateButton(this);
-    if (c.pSearchButton)
-    {
-        ImageButtonStyle skin =
-            ButtonPictures(L"search_nor1.png", L"search_hover1.png", L"search_press1.png", L"search_dis1.png");
-        c.pSearchButton->Create(Lang(L"Search").c_str(), kStyleButton, CSFRect(866, 62, 976, 92), parent, kIdSearch);
+    if (c.pSearchButton) {
+        ImageButtonStyle skin = ButtonPictures(L"search_nor1.png", L"search_hover1.png", L"search_press1.png",
+                                               L"search_dis1.png");
+        c.pSearchButton->Create(Lang(L"Search").c_str(), kStyleButton, CSFRect(866, 62, 976, 92), parent,
+                                kIdSearch);
         c.pSearchButton->SetSkin(&skin);
         c.pSearchButton->SetTextColor(0xFFFFFF);
     }
 
     // #16 .. #25: the rule and the counter bar.
     c.pBorder = SF_CreatePictureCtrl(this);
-    if (c.pBorder)
-    {
+    if (c.pBorder) {
         c.pBorder->Create(L"", kStylePicture, CSFRect(10, 101, 990, 102), parent, kNoId);
         c.pBorder->SetImage(L"border.png");
     }
 
     c.pCounterBar = MakeStatic(L"", CSFRect(10, 102, 990, 132), kAlignLeft);
-    if (c.pCounterBar)
-    {
+    if (c.pCounterBar) {
         c.pCounterBar->SetTextBold(1);
         c.pCounterBar->SetTextColor(0);
         c.pCounterBar->SetBgColor(0xF3F3F3, 1);
@@ -310,18 +305,19 @@ int CMainPageEventImp::OnCreate()
     c.pSlashLabel = MakeStatic(Lang(L"/"), CSFRect(800, 102, 820, 132), kAlignCentre);
     c.pPageCountLabel = MakeStatic(Lang(L"0"), CSFRect(820, 102, 840, 132), kAlignCentre);
 
-    ImageButtonStyle pageSkin = ButtonPictures(L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
+    ImageButtonStyle pageSkin =
+        ButtonPictures(L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
     c.pPrevButton = SF_CreateButton(this);
-    if (c.pPrevButton)
-    {
-        c.pPrevButton->Create(Lang(L"<").c_str(), kStyleButton, CSFRect(840, 102, 890, 132), parent, kIdPrevPage);
+    if (c.pPrevButton) {
+        c.pPrevButton->Create(Lang(L"<").c_str(), kStyleButton, CSFRect(840, 102, 890, 132), parent,
+                              kIdPrevPage);
         c.pPrevButton->SetToolTipText(Lang(L"Previous Page").c_str());
         c.pPrevButton->SetSkin(&pageSkin);
     }
     c.pNextButton = SF_CreateButton(this);
-    if (c.pNextButton)
-    {
-        c.pNextButton->Create(Lang(L">").c_str(), kStyleButton, CSFRect(890, 102, 940, 132), parent, kIdNextPage);
+    if (c.pNextButton) {
+        c.pNextButton->Create(Lang(L">").c_str(), kStyleButton, CSFRect(890, 102, 940, 132), parent,
+                              kIdNextPage);
         c.pNextButton->SetToolTipText(Lang(L"Next Page").c_str());
         c.pNextButton->SetSkin(&pageSkin);
     }
@@ -330,29 +326,26 @@ int CMainPageEventImp::OnCreate()
     ImageRadioBox placeholder;
     for (int f = 0; f < ImageRadioBox::Count(); ++f)
         placeholder[f] = L"na.png";
-    for (int i = 0; i < kNvrResultsPerPage; ++i)
-    {
+    for (int i = 0; i < kNvrResultsPerPage; ++i) {
         const int x = kSlotX[i % 3];
         const int y = kSlotY[i / 3];
         c.pResult[i] = SF_CreateRadioBox(this);
-        if (c.pResult[i])
-        {
-            c.pResult[i]->Create(L"", kStyleButton, CSFRect(x, y, x + 220, y + 100), parent, kIdFirstResult + i);
+        if (c.pResult[i]) {
+            c.pResult[i]->Create(L"", kStyleButton, CSFRect(x, y, x + 220, y + 100), parent,
+                                 kIdFirstResult + i);
             c.pResult[i]->SetSkin(&placeholder);
             c.pResult[i]->SetCheck(1);
             if (i > 0)
                 c.pResult[i]->ShowWindow(0);
         }
         c.pResultName[i] = MakeStatic(L"", CSFRect(x + 5, y + 115, x + 135, y + 139), kAlignRight);
-        if (c.pResultName[i])
-        {
+        if (c.pResultName[i]) {
             c.pResultName[i]->SetTextSize(15);
             if (i > 0)
                 c.pResultName[i]->ShowWindow(0);
         }
         c.pResultCapacity[i] = MakeStatic(L"", CSFRect(x + 135, y + 115, x + 235, y + 139), kAlignLeft);
-        if (c.pResultCapacity[i])
-        {
+        if (c.pResultCapacity[i]) {
             c.pResultCapacity[i]->SetTextSize(12);
             if (i > 0)
                 c.pResultCapacity[i]->ShowWindow(0);
@@ -361,27 +354,23 @@ int CMainPageEventImp::OnCreate()
 
     // #44 .. #57: the figures of the selected model.
     c.pSpecHeader = MakeStatic(L"", CSFRect(0, 461, 998, 491), kAlignLeft);
-    if (c.pSpecHeader)
-    {
+    if (c.pSpecHeader) {
         c.pSpecHeader->SetTextBold(1);
         c.pSpecHeader->SetTextColor(0);
         c.pSpecHeader->SetBgColor(0xCAC2B9, 1);
     }
     c.pSpecPicture = SF_CreatePictureCtrl(this);
-    if (c.pSpecPicture)
-    {
+    if (c.pSpecPicture) {
         c.pSpecPicture->Create(L"", kStylePicture, CSFRect(0, 461, 100, 491), parent, kNoId);
         c.pSpecPicture->SetImage(L"Spec.png");
     }
     c.pSpecLabel = MakeStatic(Lang(L"    Spec"), CSFRect(0, 461, 60, 491), kAlignLeft);
-    if (c.pSpecLabel)
-    {
+    if (c.pSpecLabel) {
         c.pSpecLabel->SetTextColor(0xFFFFFF);
         c.pSpecLabel->SetBgColor(0xFA8A12, 1);
     }
     c.pDetailPanel = MakeStatic(L"", CSFRect(0, 0, 0, 0), kAlignLeft);
-    if (c.pDetailPanel)
-    {
+    if (c.pDetailPanel) {
         c.pDetailPanel->SetTextBold(1);
         c.pDetailPanel->SetTextColor(0);
         c.pDetailPanel->SetBgColor(0xEFECE9, 1);
@@ -401,22 +390,17 @@ int CMainPageEventImp::OnCreate()
 // Size and input rules
 // ---------------------------------------------------------------------------------------
 
-void CMainPageEventImp::OnSize(UINT /*type*/, int cx, int cy)
-{
-    LayoutFigures(cx, cy);
-}
+void CMainPageEventImp::OnSize(UINT /*type*/, int cx, int cy) { LayoutFigures(cx, cy); }
 
 void CMainPageEventImp::LayoutFigures(int cx, int cy)
 {
-    if (m_ctl.pDetailPanel)
-    {
+    if (m_ctl.pDetailPanel) {
         CSFRect panel(0, cy - 152, cx, cy);
         m_ctl.pDetailPanel->MoveWindow(&panel);
     }
     CSFRect caption(10, cy - 147, 130, cy - 123);
     CSFRect value(130, cy - 147, 250, cy - 123);
-    for (int n = 0; n < kNvrDetailCount; ++n)
-    {
+    for (int n = 0; n < kNvrDetailCount; ++n) {
         if (m_ctl.pDetailCaption[n])
             m_ctl.pDetailCaption[n]->MoveWindow(&caption);
         if (m_ctl.pDetailValue[n])
@@ -451,31 +435,22 @@ void CMainPageEventImp::EDIT_OnTextChange(UINT id, wchar_t* text)
 
 void CMainPageEventImp::Check_OnCheckStateChanged(int check, int id, POINT /*pt*/)
 {
-    if (id == static_cast<int>(kIdHddCheck))
-    {
+    if (id == static_cast<int>(kIdHddCheck)) {
         if (!m_ctl.pHddCombo)
             return;
-        if (check == 0)
-        {
+        if (check == 0) {
             m_ctl.pHddCombo->SetCurSel(0);
             m_ctl.pHddCombo->EnableWindow(0);
-        }
-        else
-        {
+        } else {
             m_ctl.pHddCombo->EnableWindow(1);
         }
-    }
-    else if (id == static_cast<int>(kIdInputCheck))
-    {
+    } else if (id == static_cast<int>(kIdInputCheck)) {
         if (!m_ctl.pInputEdit)
             return;
-        if (check == 0)
-        {
+        if (check == 0) {
             m_ctl.pInputEdit->EnableWindow(0);
             m_ctl.pInputEdit->SetWindowTextW(L"1");
-        }
-        else
-        {
+        } else {
             m_ctl.pInputEdit->EnableWindow(1);
         }
     }
@@ -494,8 +469,7 @@ void CMainPageEventImp::RefreshText()
 
     CMainPageControls& c = m_ctl;
     SetLabel(c.pResolutionLabel, Lang(L"Resolution"));
-    if (c.pResolutionCombo)
-    {
+    if (c.pResolutionCombo) {
         const int sel = c.pResolutionCombo->GetCurSel();
         c.pResolutionCombo->ResetContent();
         FillResolutionItems();
@@ -512,8 +486,7 @@ void CMainPageEventImp::RefreshText()
     SetLabel(c.pDevicesFoundLabel, Lang(L"devices found"));
     for (int n = 0; n < kNvrDetailCount; ++n)
         SetLabel(c.pDetailCaption[n], Lang(kCaptionKeys[n]));
-    if (c.pHddCombo)
-    {
+    if (c.pHddCombo) {
         c.pHddCombo->ResetContent();
         FillHddItems();
         c.pHddCombo->SetCurSel(0);
@@ -533,7 +506,7 @@ bool CMainPageEventImp::IsChecked(CSFCheckBox* pBox) const
     if (!pBox)
         return false;
     int state = 0;
-    pBox->GetCheck(&state); // the state comes back through the argument
+    pBox->GetCheck(&state);  // the state comes back through the argument
     return state == 1;
 }
 
@@ -551,8 +524,7 @@ void CMainPageEventImp::OnSearch()
     if (c.pDecodeEdit)
         c.pDecodeEdit->GetWindowTextW(text, 128);
     query.nDecodeChannels = SF_WToI(text);
-    if (query.nDecodeChannels == 0)
-    {
+    if (query.nDecodeChannels == 0) {
         if (c.pDecodeEdit)
             c.pDecodeEdit->SetWindowTextW(L"1");
         query.nDecodeChannels = 1;
@@ -560,8 +532,7 @@ void CMainPageEventImp::OnSearch()
 
     // Item texts come from the language table, which caps them below 1024 characters.
     wchar_t item[1024] = L"";
-    if (c.pHddCombo)
-    {
+    if (c.pHddCombo) {
         const int sel = c.pHddCombo->GetCurSel();
         if (sel >= 0 && sel < c.pHddCombo->GetCount())
             c.pHddCombo->GetLBText(sel, item);
@@ -573,8 +544,7 @@ void CMainPageEventImp::OnSearch()
     if (c.pInputEdit)
         c.pInputEdit->GetWindowTextW(text, 128);
     query.nInputChannels = SF_WToI(text);
-    if (query.nInputChannels == 0)
-    {
+    if (query.nInputChannels == 0) {
         if (c.pInputEdit)
             c.pInputEdit->SetWindowTextW(L"1");
         query.nInputChannels = 1;
@@ -595,8 +565,8 @@ void CMainPageEventImp::ShowFirstPage()
     const std::size_t count = vecSearchResult.size();
     nCurPage = count > 0 ? 1 : 0;
     nPageCount = NvrPageCount(count);
-    SetLabel(m_ctl.pTotalCount, NvrFormatInt(count > static_cast<std::size_t>(INT_MAX) ? INT_MAX
-                                                                                       : static_cast<int>(count)));
+    SetLabel(m_ctl.pTotalCount,
+             NvrFormatInt(count > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(count)));
     SetLabel(m_ctl.pPageCountLabel, NvrFormatInt(nPageCount));
     SetLabel(m_ctl.pCurPageLabel, NvrFormatInt(nCurPage));
     ShowPage();
@@ -605,8 +575,7 @@ void CMainPageEventImp::ShowFirstPage()
 void CMainPageEventImp::ShowPage()
 {
     CMainPageControls& c = m_ctl;
-    if (c.pResult[0])
-    {
+    if (c.pResult[0]) {
         ImageRadioBox placeholder;
         for (int f = 0; f < 6; ++f)
             placeholder[f] = L"na.png";
@@ -617,8 +586,7 @@ void CMainPageEventImp::ShowPage()
     for (int i = 1; i < kNvrResultsPerPage; ++i)
         if (c.pResult[i])
             c.pResult[i]->ShowWindow(0);
-    for (int i = 0; i < kNvrResultsPerPage; ++i)
-    {
+    for (int i = 0; i < kNvrResultsPerPage; ++i) {
         if (c.pResultName[i])
             c.pResultName[i]->ShowWindow(0);
         if (c.pResultCapacity[i])
@@ -627,25 +595,21 @@ void CMainPageEventImp::ShowPage()
     ClearDetails();
 
     const std::size_t count = vecSearchResult.size();
-    if (count == 0 || nCurPage == 0)
-    {
+    if (count == 0 || nCurPage == 0) {
         nPageItems = 0;
         return;
     }
     nPageItems = NvrItemsOnPage(count, nCurPage);
 
-    for (int i = 0; i < nPageItems; ++i)
-    {
+    for (int i = 0; i < nPageItems; ++i) {
         const NVRSearchResult& result =
             vecSearchResult[static_cast<std::size_t>(nCurPage - 1) * kNvrResultsPerPage + i];
         const NVRSpecItem& model = result.item;
-        if (c.pResult[i])
-        {
+        if (c.pResult[i]) {
             ImageRadioBox skin;
             const std::wstring framed = NvrWideText(model.FramePictureName);
             const std::wstring plain = NvrWideText(model.PictureName);
-            for (int f = 0; f < 3; ++f)
-            {
+            for (int f = 0; f < 3; ++f) {
                 skin[f] = framed;
                 skin[f + 3] = plain;
             }
@@ -653,13 +617,11 @@ void CMainPageEventImp::ShowPage()
             c.pResult[i]->SetCheck(i == 0 ? 1 : 0);
             c.pResult[i]->ShowWindow(1);
         }
-        if (c.pResultName[i])
-        {
+        if (c.pResultName[i]) {
             c.pResultName[i]->SetStaticText(NvrWideText(model.Model).c_str());
             c.pResultName[i]->ShowWindow(1);
         }
-        if (c.pResultCapacity[i])
-        {
+        if (c.pResultCapacity[i]) {
             c.pResultCapacity[i]->SetStaticText(NvrCapacityText(model).c_str());
             c.pResultCapacity[i]->ShowWindow(1);
         }
@@ -687,21 +649,17 @@ void CMainPageEventImp::RADIO_OnClicked(int check, int id, POINT /*pt*/)
     const int i = id - static_cast<int>(kIdFirstResult);
     if (i < 0 || i >= kNvrResultsPerPage)
         return;
-    if (check != 0)
-    {
+    if (check != 0) {
         for (int j = 0; j < kNvrResultsPerPage; ++j)
             if (m_ctl.pResult[j])
                 m_ctl.pResult[j]->SetCheck(j == i ? 1 : 0);
         const std::size_t count = vecSearchResult.size();
-        if (count > 0 && nCurPage > 0)
-        {
+        if (count > 0 && nCurPage > 0) {
             const std::size_t index = static_cast<std::size_t>(nCurPage - 1) * kNvrResultsPerPage + i;
             if (index < count)
                 ShowDetails(vecSearchResult[index].item);
         }
-    }
-    else
-    {
+    } else {
         if (m_ctl.pResult[i])
             m_ctl.pResult[i]->SetCheck(0);
         ClearDetails();

@@ -2,11 +2,11 @@
 // button, the paged grid of six results and the figures of the selected model.
 #pragma once
 
-#include "skin/SFInterface.h"
-#include "skin/ext/SFInterfaceExt.h"
-#include "skin/SFMsgMap.h"
 #include "app/nvr_search.h"
 #include "app/recorder_tables.h"
+#include "skin/SFInterface.h"
+#include "skin/SFMsgMap.h"
+#include "skin/ext/SFInterfaceExt.h"
 
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>
@@ -40,22 +40,22 @@ struct CMainPageControls
     CSFButton* pSearchButton = nullptr;        // 149
     CSFPictureCtrl* pBorder = nullptr;         // the rule under the inputs
     CSFStatic* pCounterBar = nullptr;
-    CSFStatic* pTotalOfLabel = nullptr;        // "A total of"
+    CSFStatic* pTotalOfLabel = nullptr;  // "A total of"
     CSFStatic* pTotalCount = nullptr;
-    CSFStatic* pDevicesFoundLabel = nullptr;   // "devices found"
+    CSFStatic* pDevicesFoundLabel = nullptr;  // "devices found"
     CSFStatic* pCurPageLabel = nullptr;
     CSFStatic* pSlashLabel = nullptr;
     CSFStatic* pPageCountLabel = nullptr;
-    CSFButton* pPrevButton = nullptr;          // 157
-    CSFButton* pNextButton = nullptr;          // 158
-    CSFRadioBox* pResult[kNvrResultsPerPage] = {};       // 159..164
+    CSFButton* pPrevButton = nullptr;               // 157
+    CSFButton* pNextButton = nullptr;               // 158
+    CSFRadioBox* pResult[kNvrResultsPerPage] = {};  // 159..164
     CSFStatic* pResultName[kNvrResultsPerPage] = {};
     CSFStatic* pResultCapacity[kNvrResultsPerPage] = {};
     CSFStatic* pSpecHeader = nullptr;
     CSFPictureCtrl* pSpecPicture = nullptr;
-    CSFStatic* pSpecLabel = nullptr;           // "    Spec"
+    CSFStatic* pSpecLabel = nullptr;  // "    Spec"
     CSFStatic* pDetailPanel = nullptr;
-    CSFStatic* pDetailCaption[kNvrDetailCount] = {};     // "Model：" .. "BandWidth："
+    CSFStatic* pDetailCaption[kNvrDetailCount] = {};  // "Model：" .. "BandWidth："
     CSFStatic* pDetailValue[kNvrDetailCount] = {};
 };
 
@@ -79,7 +79,7 @@ public:
     static constexpr UINT kIdFrameRate = 156;
     static constexpr UINT kIdPrevPage = 157;
     static constexpr UINT kIdNextPage = 158;
-    static constexpr UINT kIdFirstResult = 159; // result slots 159..164
+    static constexpr UINT kIdFirstResult = 159;  // result slots 159..164
     static constexpr UINT kIdHddCheck = 165;
     static constexpr UINT kIdInputCheck = 166;
 
@@ -160,4 +160,4 @@ private:
 
 // Makes the page for the main frame and its window under parentUI (the frame's QWidget*).
 boost::shared_ptr<CMainPageEventImp> CreateMainPage(const boost::shared_ptr<CMainFrameEventImp>& frame,
-                                                     void* parentUI);
+                                                    void* parentUI);

@@ -48,20 +48,16 @@ std::wstring Utf8ToWide(const char* utf8)
     return conv.GetWString();
 }
 
-std::wstring IntText(int value)
-{
-    return std::to_wstring(value);
-}
+std::wstring IntText(int value) { return std::to_wstring(value); }
 
-} // namespace
+}  // namespace
 
 std::wstring ControlTextFromUtf8(const char* utf8Text)
 {
     if (!utf8Text)
         return std::wstring();
     std::size_t n = ::strnlen(utf8Text, kControlTextBytes);
-    if (n == kControlTextBytes && utf8Text[n] != '\0')
-    {
+    if (n == kControlTextBytes && utf8Text[n] != '\0') {
         // Cut back to the first byte of the character that does not fit whole.
         while (n > 0 && (static_cast<unsigned char>(utf8Text[n]) & 0xC0) == 0x80)
             --n;

@@ -6,8 +6,8 @@
 // Message box types.
 enum : int
 {
-    kMsgBoxOk = 0,       // a notice: OK only
-    kMsgBoxOkCancel = 1, // a question: OK and Cancel
+    kMsgBoxOk = 0,        // a notice: OK only
+    kMsgBoxOkCancel = 1,  // a question: OK and Cancel
 };
 
 // Message box results.
@@ -15,7 +15,7 @@ enum : int
 {
     kMsgBoxResultOk = 1,
     kMsgBoxResultCancel = 2,
-    kMsgBoxResultFailed = 0, // the dialog could not be made
+    kMsgBoxResultFailed = 0,  // the dialog could not be made
 };
 
 // Shows the skinned message box modally over parent (a window handle as given by

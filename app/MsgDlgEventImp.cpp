@@ -8,11 +8,11 @@
 namespace {
 
 // Layout of the box, in dialog coordinates.
-constexpr int kDialogWidth = 350;     // D.right: the dialog is read with inclusive corners
+constexpr int kDialogWidth = 350;  // D.right: the dialog is read with inclusive corners
 constexpr int kButtonWidth = 72;
 constexpr int kButtonHeight = 25;
-constexpr int kButtonGap = 20;        // between OK and Cancel
-constexpr int kRowGap = 10;           // text to buttons, buttons to the bottom edge
+constexpr int kButtonGap = 20;  // between OK and Cancel
+constexpr int kRowGap = 10;     // text to buttons, buttons to the bottom edge
 constexpr int kMinTextHeight = 50;
 
 constexpr DWORD kStyleVisible = 0x10000000;
@@ -22,7 +22,7 @@ constexpr DWORD kStyleHiddenButton = 0x00010000;
 constexpr COLORREF kTextWhite = 0xFFFFFF;
 constexpr COLORREF kTextBlack = 0x000000;
 
-} // namespace
+}  // namespace
 
 SF_BEGIN_MSGMAP(CMsgDlgEventImp)
     SF_ON_COMMAND(CMsgDlgEventImp::kIdClose, OnCloseButton)
@@ -38,8 +38,7 @@ CMsgDlgEventImp::CMsgDlgEventImp(const wchar_t* text, const wchar_t* caption, in
       m_strCaption(caption ? caption : L""),
       m_nType(type),
       m_nValue2(value2)
-{
-}
+{}
 
 CMsgDlgEventImp::~CMsgDlgEventImp()
 {
@@ -61,8 +60,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
 
     // The text wraps inside its rectangle, which grows to the text and is at least 50 high.
     m_pText = SF_CreateStatic(nullptr);
-    if (m_pText)
-    {
+    if (m_pText) {
         m_pText->SetTextAlignFlag(DT_EDITCONTROL | DT_WORDBREAK | DT_VCENTER);
         m_pText->Create(m_strText.c_str(), kStyleText, rcText, parent, 0);
         int w = 0;
@@ -73,18 +71,17 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
         m_pText->MoveWindow(&rcText);
     }
 
-    ImageButtonStyle buttonStyle = ButtonPictures(L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
+    ImageButtonStyle buttonStyle =
+        ButtonPictures(L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
 
     m_pOk = SF_CreateButton(this);
-    if (m_pOk)
-    {
+    if (m_pOk) {
         m_pOk->SetSkin(&buttonStyle);
         m_pOk->Create(GetLangText(L"OK"), kStyleHiddenButton, rcButton, parent, kIdOk);
         m_pOk->ShowWindow(0);
     }
     m_pCancel = SF_CreateButton(this);
-    if (m_pCancel)
-    {
+    if (m_pCancel) {
         m_pCancel->SetSkin(&buttonStyle);
         m_pCancel->Create(GetLangText(L"Cancel"), kStyleHiddenButton, rcButton, parent, kIdCancel);
         m_pCancel->ShowWindow(0);
@@ -94,30 +91,24 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     // buttons still holds its whole text.
     rcButton.top = rcText.bottom + kRowGap;
     rcButton.bottom = rcButton.top + kButtonHeight;
-    if (m_nType == 0)
-    {
+    if (m_nType == 0) {
         rcButton.left = (kDialogWidth - kButtonWidth) / 2;
         rcButton.right = rcButton.left + kButtonWidth;
-        if (m_pOk)
-        {
+        if (m_pOk) {
             m_pOk->MoveWindow(&rcButton);
             m_pOk->ShowWindow(1);
         }
-    }
-    else if (m_nType == 1)
-    {
+    } else if (m_nType == 1) {
         rcButton.left = (kDialogWidth - 2 * kButtonWidth - kButtonGap) / 2;
         rcButton.right = rcButton.left + kButtonWidth;
         RECT rcCancel = rcButton;
         rcCancel.left += kButtonWidth + kButtonGap;
         rcCancel.right += kButtonWidth + kButtonGap;
-        if (m_pOk)
-        {
+        if (m_pOk) {
             m_pOk->MoveWindow(&rcButton);
             m_pOk->ShowWindow(1);
         }
-        if (m_pCancel)
-        {
+        if (m_pCancel) {
             m_pCancel->MoveWindow(&rcCancel);
             m_pCancel->ShowWindow(1);
         }
@@ -126,8 +117,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
 
     ImageButtonStyle closeStyle = PrefixedButtonPictures(L"close");
     m_pClose = SF_CreateButton(nullptr);
-    if (m_pClose)
-    {
+    if (m_pClose) {
         const int width = rcDlg.right - rcDlg.left;
         const RECT rcClose = {width - 29, 5, width - 5, 24};
         m_pClose->Create(L"", kStyleVisible, rcClose, parent, kIdClose);
@@ -135,8 +125,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
         m_pClose->SetToolTipText(GetLangText(L"Close"));
     }
 
-    if (m_pDlg)
-    {
+    if (m_pDlg) {
         m_pDlg->SetWindowTextW(m_strCaption.c_str());
         m_pDlg->MoveWindow(&rcDlg);
         m_pDlg->CenterWindow(nullptr);

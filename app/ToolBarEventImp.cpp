@@ -19,7 +19,7 @@ constexpr DWORD kStyleVisibleChild = 0x50000000;
 constexpr int kButtonTop = 6;
 constexpr int kButtonBottom = 30;
 
-} // namespace
+}  // namespace
 
 SF_BEGIN_MSGMAP(CToolBarEventImp)
     SF_ON_COMMAND(CToolBarEventImp::kIdMax, OnMaxButton)
@@ -37,8 +37,7 @@ CToolBarEventImp::CToolBarEventImp(const boost::shared_ptr<CMainFrameEventImp>& 
       m_pMin(nullptr),
       m_pMenu(nullptr),
       m_pHelp(nullptr)
-{
-}
+{}
 
 CToolBarEventImp::~CToolBarEventImp()
 {
@@ -52,7 +51,8 @@ CToolBarEventImp::~CToolBarEventImp()
     m_pView = nullptr;
 }
 
-boost::shared_ptr<CToolBarEventImp> CToolBarEventImp::Create(const boost::shared_ptr<CMainFrameEventImp>& frame)
+boost::shared_ptr<CToolBarEventImp>
+CToolBarEventImp::Create(const boost::shared_ptr<CMainFrameEventImp>& frame)
 {
     boost::shared_ptr<CToolBarEventImp> bar = boost::make_shared<CToolBarEventImp>(frame);
     void* parent = nullptr;
@@ -60,8 +60,7 @@ boost::shared_ptr<CToolBarEventImp> CToolBarEventImp::Create(const boost::shared
         parent = frame->GetFrameDlg()->GetUIWnd();
 
     bar->m_pView = SF_CreateView(bar.get());
-    if (bar->m_pView)
-    {
+    if (bar->m_pView) {
         bar->m_pView->SetBGClr(kBackground);
         // The view calls OnCreate from its Create.
         bar->m_pView->Create(nullptr, L"ToolBar", kStyleVisibleChild, RECT{0, 0, 1000, 72}, parent, kIdView);
@@ -74,16 +73,14 @@ int CToolBarEventImp::OnCreate()
     void* parent = GetUIWnd();
 
     m_pTitle = SF_CreatePictureCtrl(nullptr);
-    if (m_pTitle)
-    {
+    if (m_pTitle) {
         m_pTitle->SetImage(L"title.png");
         m_pTitle->Create(L"", kStyleVisibleChild, RECT{0, 0, 265, 58}, parent, static_cast<UINT>(-1));
     }
 
     ImageButtonStyle style = PrefixedButtonPictures(L"help");
     m_pHelp = SF_CreateButton(nullptr);
-    if (m_pHelp)
-    {
+    if (m_pHelp) {
         m_pHelp->Create(L"", kStyleVisible, RECT{924, 6, 941, 30}, parent, kIdHelp);
         m_pHelp->SetSkin(&style);
         m_pHelp->SetToolTipText(GetLangText(L"Help"));
@@ -93,16 +90,14 @@ int CToolBarEventImp::OnCreate()
     // The menu button gets its tool tip from the first RefreshText.
     style = PrefixedButtonPictures(L"about");
     m_pMenu = SF_CreateButton(nullptr);
-    if (m_pMenu)
-    {
+    if (m_pMenu) {
         m_pMenu->Create(L"", kStyleVisible, RECT{944, 6, 968, 30}, parent, kIdMenu);
         m_pMenu->SetSkin(&style);
     }
 
     style = PrefixedButtonPictures(L"min");
     m_pMin = SF_CreateButton(nullptr);
-    if (m_pMin)
-    {
+    if (m_pMin) {
         m_pMin->Create(L"", kStyleVisible, RECT{971, 6, 995, 30}, parent, kIdMin);
         m_pMin->SetSkin(&style);
         m_pMin->SetTooltipEnable(1);
@@ -111,8 +106,7 @@ int CToolBarEventImp::OnCreate()
 
     style = PrefixedButtonPictures(L"close");
     m_pClose = SF_CreateButton(nullptr);
-    if (m_pClose)
-    {
+    if (m_pClose) {
         m_pClose->Create(L"", kStyleVisible, RECT{998, 6, 1022, 30}, parent, kIdClose);
         m_pClose->SetSkin(&style);
         m_pClose->SetToolTipText(GetLangText(L"Close"));
@@ -124,8 +118,7 @@ void CToolBarEventImp::OnSize(UINT /*type*/, int cx, int cy)
 {
     if (!m_pView)
         return;
-    if (m_pTitle)
-    {
+    if (m_pTitle) {
         RECT rc = {0, 0, 265, cy};
         m_pTitle->MoveWindow(&rc);
     }
@@ -155,8 +148,7 @@ void CToolBarEventImp::RefreshText()
 void CToolBarEventImp::EnableButtons(bool enable)
 {
     CSFButton* const buttons[] = {m_pClose, m_pMenu, m_pMin, m_pHelp};
-    for (CSFButton* button : buttons)
-    {
+    for (CSFButton* button : buttons) {
         if (button)
             button->EnableWindow(enable ? 1 : 0);
     }

@@ -20,7 +20,7 @@ public:
         kIdMenu = 139,
         kIdClose = 140,
         kIdMin = 141,
-        kIdMax = 142, // routed, carried by no button
+        kIdMax = 142,  // routed, carried by no button
         kIdHelp = 143,
         kIdView = 144,
     };
@@ -59,11 +59,11 @@ public:
     void RADIO_OnClicked(int /*check*/, int /*id*/, POINT /*pt*/) override {}
 
     // ---- commands ----
-    void OnMaxButton();   // 142: maximise or restore the frame
-    void OnMinButton();   // 141: minimise the frame
-    void OnCloseButton(); // 140: ask, then hide and close the frame
-    void OnMenuButton();  // 139: the frame's menu below the button
-    void OnHelpButton();  // 143: open the manual
+    void OnMaxButton();    // 142: maximise or restore the frame
+    void OnMinButton();    // 141: minimise the frame
+    void OnCloseButton();  // 140: ask, then hide and close the frame
+    void OnMenuButton();   // 139: the frame's menu below the button
+    void OnHelpButton();   // 143: open the manual
 
 private:
     boost::weak_ptr<CMainFrameEventImp> m_pFrame;

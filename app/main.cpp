@@ -1,7 +1,4 @@
 // Entry point of the program.
 #include "app/AppStartup.h"
 
-int main(int argc, char** argv)
-{
-    return AppMain(argc, argv);
-}
+int main(int argc, char** argv) { return AppMain(argc, argv); }

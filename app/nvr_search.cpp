@@ -25,16 +25,14 @@ int ParseSaturated(const Char* text, std::size_t maxChars)
     while (i < maxChars && text[i] != 0 && IsParseSpace(text[i]))
         ++i;
     bool negative = false;
-    if (i < maxChars && (text[i] == '+' || text[i] == '-'))
-    {
+    if (i < maxChars && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
     }
     // Accumulate the magnitude, stopping to grow once it is past every 32-bit value.
     const long long limit = static_cast<long long>(INT_MAX) + 1;
     long long magnitude = 0;
-    for (; i < maxChars && text[i] >= '0' && text[i] <= '9'; ++i)
-    {
+    for (; i < maxChars && text[i] >= '0' && text[i] <= '9'; ++i) {
         if (magnitude <= limit)
             magnitude = magnitude * 10 + (text[i] - '0');
     }
@@ -60,31 +58,25 @@ bool IsNotAvailable(const char (&value)[sizeof(NVRCapabilitySlot::value)])
 
 const char* ThresholdText(int nSeries)
 {
-    switch (nSeries)
-    {
-    case 2: return "16";
-    case 4: return "48";
-    case 5: return "80";
-    default: return "";
+    switch (nSeries) {
+    case 2:
+        return "16";
+    case 4:
+        return "48";
+    case 5:
+        return "80";
+    default:
+        return "";
     }
 }
 
-} // namespace
+}  // namespace
 
-int SF_WToI(const wchar_t* text)
-{
-    return ParseSaturated(text, static_cast<std::size_t>(-1));
-}
+int SF_WToI(const wchar_t* text) { return ParseSaturated(text, static_cast<std::size_t>(-1)); }
 
-int SF_AToI(const char* text)
-{
-    return ParseSaturated(text, static_cast<std::size_t>(-1));
-}
+int SF_AToI(const char* text) { return ParseSaturated(text, static_cast<std::size_t>(-1)); }
 
-int SF_AToIBounded(const char* text, std::size_t maxChars)
-{
-    return ParseSaturated(text, maxChars);
-}
+int SF_AToIBounded(const char* text, std::size_t maxChars) { return ParseSaturated(text, maxChars); }
 
 void SF_CopyBoundedChars(char* dst, std::size_t dstSize, const char* src, std::size_t maxChars)
 {
@@ -111,12 +103,15 @@ int NvrCapabilitySlotIndex(int nResolution, int nFrameRate)
 
 int NvrSeriesThreshold(int nSeries)
 {
-    switch (nSeries)
-    {
-    case 2: return 16;
-    case 4: return 48;
-    case 5: return 80;
-    default: return 0;
+    switch (nSeries) {
+    case 2:
+        return 16;
+    case 4:
+        return 48;
+    case 5:
+        return 80;
+    default:
+        return 0;
     }
 }
 
@@ -132,8 +127,7 @@ void SearchRecorders(const NVRCapabilityTable& capability, const NVRModelTable& 
     NVRSearchResult scratch;
     std::memset(&scratch, 0, sizeof(scratch));
 
-    for (int s = 0; s < kRecorderSeriesCount; ++s)
-    {
+    for (int s = 0; s < kRecorderSeriesCount; ++s) {
         const NVRCapabilitySlot& slot = capability[s].slot[k];
         if (IsNotAvailable(slot.value))
             continue;
@@ -141,23 +135,19 @@ void SearchRecorders(const NVRCapabilityTable& capability, const NVRModelTable& 
         const char* decode = nullptr;
         std::size_t decodeRoom = 0;
         const int threshold = NvrSeriesThreshold(s);
-        if (threshold != 0 && slot.flag == 1)
-        {
+        if (threshold != 0 && slot.flag == 1) {
             if (D > threshold)
                 continue;
             decode = ThresholdText(s);
             decodeRoom = std::strlen(decode);
-        }
-        else
-        {
+        } else {
             if (SF_AToIBounded(slot.value, sizeof(slot.value)) < D)
                 continue;
             decode = slot.value;
             decodeRoom = sizeof(slot.value);
         }
 
-        for (int r = 0; r < kModelRowsPerGroup; ++r)
-        {
+        for (int r = 0; r < kModelRowsPerGroup; ++r) {
             const NVRSpecItem& row = models[s][r];
             if (row.Model[0] == 0)
                 continue;

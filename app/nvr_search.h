@@ -36,13 +36,13 @@ enum : int
 // One camera load and its two optional filters.
 struct NvrSearchQuery
 {
-    int nResolution = 0;        // resolution index 0..9 (a negative index counts as 0)
-    int nFrameRate = 0;         // frame-rate index 0..5 (a negative index counts as 0)
-    int nDecodeChannels = 1;    // channels to decode (D)
-    bool bHddFilter = false;    // disk-bay filter on
-    int nHddBays = 1;           // disk bays wanted (B), tested only with the filter on
-    bool bChannelFilter = false;// input-channel filter on
-    int nInputChannels = 1;     // input channels wanted (I), tested only with the filter on
+    int nResolution = 0;          // resolution index 0..9 (a negative index counts as 0)
+    int nFrameRate = 0;           // frame-rate index 0..5 (a negative index counts as 0)
+    int nDecodeChannels = 1;      // channels to decode (D)
+    bool bHddFilter = false;      // disk-bay filter on
+    int nHddBays = 1;             // disk bays wanted (B), tested only with the filter on
+    bool bChannelFilter = false;  // input-channel filter on
+    int nInputChannels = 1;       // input channels wanted (I), tested only with the filter on
 };
 
 // The capability slot of a resolution and frame-rate index: r * 6 + f, a negative index

@@ -16,35 +16,75 @@
 // Slot k = resolution r * 6 + frame rate f; in each row the frame rates 30, 25, 20, 15, 10, 5.
 const char* const kCapabilityAttributeNames[kCapabilitySlotCount] = {
     // resolution 0
-    "Thi_fps_Twe_mp_FixedFocus", "Twf_fps_Twe_mp_FixedFocus", "Tw_fps_Twe_mp_FixedFocus",
-    "Fif_fps_Twe_mp_FixedFocus", "Ten_fps_Twe_mp_FixedFocus", "Fiv_fps_Twe_mp_FixedFocus",
+    "Thi_fps_Twe_mp_FixedFocus",
+    "Twf_fps_Twe_mp_FixedFocus",
+    "Tw_fps_Twe_mp_FixedFocus",
+    "Fif_fps_Twe_mp_FixedFocus",
+    "Ten_fps_Twe_mp_FixedFocus",
+    "Fiv_fps_Twe_mp_FixedFocus",
     // resolution 1
-    "Thi_fps_Twe_mp_ChangeFocus", "Twf_fps_Twe_mp_ChangeFocus", "Tw_fps_Twe_mp_ChangeFocus",
-    "Fif_fps_Twe_mp_ChangeFocus", "Ten_fps_Twe_mp_ChangeFocus", "Fiv_fps_Twe_mp_ChangeFocus",
+    "Thi_fps_Twe_mp_ChangeFocus",
+    "Twf_fps_Twe_mp_ChangeFocus",
+    "Tw_fps_Twe_mp_ChangeFocus",
+    "Fif_fps_Twe_mp_ChangeFocus",
+    "Ten_fps_Twe_mp_ChangeFocus",
+    "Fiv_fps_Twe_mp_ChangeFocus",
     // resolution 2
-    "THi_fps_Eig_mp", "Twf_fps_Eig_mp", "Tw_fps_Eig_mp",
-    "Fif_fps_Eig_mp", "Ten_fps_Eig_mp", "Fiv_fps_Eig_mp",
+    "THi_fps_Eig_mp",
+    "Twf_fps_Eig_mp",
+    "Tw_fps_Eig_mp",
+    "Fif_fps_Eig_mp",
+    "Ten_fps_Eig_mp",
+    "Fiv_fps_Eig_mp",
     // resolution 3
-    "Thi_fps_Six_mp", "Twf_fps_Six_mp", "Tw_fps_Six_mp",
-    "Fif_fps_Six_mp", "Ten_fps_Six_mp", "Fiv_fps_Six_mp",
+    "Thi_fps_Six_mp",
+    "Twf_fps_Six_mp",
+    "Tw_fps_Six_mp",
+    "Fif_fps_Six_mp",
+    "Ten_fps_Six_mp",
+    "Fiv_fps_Six_mp",
     // resolution 4
-    "Thi_fps_Fiv_mp", "Twf_fps_Fiv_mp", "Tw_fps_Fiv_mp",
-    "Fif_fps_Fiv_mp", "Ten_fps_Fiv_mp", "Fiv_fps_Fiv_mp",
+    "Thi_fps_Fiv_mp",
+    "Twf_fps_Fiv_mp",
+    "Tw_fps_Fiv_mp",
+    "Fif_fps_Fiv_mp",
+    "Ten_fps_Fiv_mp",
+    "Fiv_fps_Fiv_mp",
     // resolution 5
-    "Thi_fps_Fou_mp", "Twf_fps_Fou_mp", "Tw_fps_Fou_mp",
-    "Fif_fps_Fou_mp", "Ten_fps_Fou_mp", "Fiv_fps_Fou_mp",
+    "Thi_fps_Fou_mp",
+    "Twf_fps_Fou_mp",
+    "Tw_fps_Fou_mp",
+    "Fif_fps_Fou_mp",
+    "Ten_fps_Fou_mp",
+    "Fiv_fps_Fou_mp",
     // resolution 6
-    "Thi_fps_Thr_mp", "Twf_fps_Thr_mp", "Tw_fps_Thr_mp",
-    "Fif_fps_Thr_mp", "Ten_fps_Thr_mp", "Fiv_fps_Thrmp",
+    "Thi_fps_Thr_mp",
+    "Twf_fps_Thr_mp",
+    "Tw_fps_Thr_mp",
+    "Fif_fps_Thr_mp",
+    "Ten_fps_Thr_mp",
+    "Fiv_fps_Thrmp",
     // resolution 7
-    "Thi_fps_Sec_mp", "Twf_fps_Sec_mp", "Tw_fps_Sec_mp",
-    "Fif_fps_Sec_mp", "Ten_fps_Sec_mp", "Fiv_fps_Sec_mp",
+    "Thi_fps_Sec_mp",
+    "Twf_fps_Sec_mp",
+    "Tw_fps_Sec_mp",
+    "Fif_fps_Sec_mp",
+    "Ten_fps_Sec_mp",
+    "Fiv_fps_Sec_mp",
     // resolution 8
-    "Thi_fps_Opt_mp", "Twf_fps_Opt_mp", "Tw_fps_Opt_mp",
-    "Fif_fps_Opt_mp", "Ten_fps_Opt_mp", "Fiv_fps_Opt_mp",
+    "Thi_fps_Opt_mp",
+    "Twf_fps_Opt_mp",
+    "Tw_fps_Opt_mp",
+    "Fif_fps_Opt_mp",
+    "Ten_fps_Opt_mp",
+    "Fiv_fps_Opt_mp",
     // resolution 9
-    "Thi_fps_One_mp", "Twf_fps_One_mp", "Tw_fps_One_mp",
-    "Fif_fps_One_mp", "Ten_fps_One_mp", "Fivfps_One_mp",
+    "Thi_fps_One_mp",
+    "Twf_fps_One_mp",
+    "Tw_fps_One_mp",
+    "Fif_fps_One_mp",
+    "Ten_fps_One_mp",
+    "Fivfps_One_mp",
 };
 
 namespace {
@@ -102,18 +142,16 @@ bool ReadDocument(const std::string& path, TiXmlDocument& doc, const char* what)
     std::error_code ec;
     std::filesystem::file_status st = std::filesystem::status(path, ec);
     if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st)) {
-        std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: not a regular file\n", what,
-                     path.c_str());
+        std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: not a regular file\n", what, path.c_str());
         return false;
     }
     if (!doc.LoadFile(path.c_str())) {
-        std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: %s (row %d, column %d)\n", what,
-                     path.c_str(), doc.ErrorDesc(), doc.ErrorRow(), doc.ErrorCol());
+        std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: %s (row %d, column %d)\n", what, path.c_str(),
+                     doc.ErrorDesc(), doc.ErrorRow(), doc.ErrorCol());
         return false;
     }
     if (doc.RootElement() == nullptr) {
-        std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: no root element\n", what,
-                     path.c_str());
+        std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: no root element\n", what, path.c_str());
         return false;
     }
     return true;
@@ -134,7 +172,8 @@ bool WriteDocument(const std::string& path, const TiXmlDocument& doc)
     const std::string tmp = tmpl;
 
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat old {};
+    struct stat old
+    {};
     mode_t mode = 0644;
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         mode = old.st_mode & 07777;
@@ -168,7 +207,7 @@ bool HasAllCapabilityAttributes(const TiXmlElement* e)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 void CopyRecorderText(char* field, std::size_t size, const char* text)
 {

@@ -12,17 +12,17 @@
 // that series decodes at the cell's resolution and frame rate.
 struct NVRCapabilitySlot
 {
-    char type[32];    // series name, the same in all 60 slots of a series
-    char value[52];   // decimal channel count, "N/A", or ">16", ">48", ">80"
-    int32_t flag;     // 1 when the slot holds a "more than" value used as a threshold
+    char type[32];   // series name, the same in all 60 slots of a series
+    char value[52];  // decimal channel count, "N/A", or ">16", ">48", ">80"
+    int32_t flag;    // 1 when the slot holds a "more than" value used as a threshold
 };
 
 enum : int
 {
-    kRecorderSeriesCount = 6,      // series in the capability table / groups in the model table
-    kRecorderResolutionCount = 10, // resolution index r
-    kRecorderFrameRateCount = 6,   // frame-rate index f
-    kCapabilitySlotCount = 60,     // slot k = r * 6 + f
+    kRecorderSeriesCount = 6,       // series in the capability table / groups in the model table
+    kRecorderResolutionCount = 10,  // resolution index r
+    kRecorderFrameRateCount = 6,    // frame-rate index f
+    kCapabilitySlotCount = 60,      // slot k = r * 6 + f
     kModelRowsPerGroup = 60,
 };
 

@@ -69,10 +69,7 @@ std::string FormatInt(int value)
     return buffer;
 }
 
-bool IsLoginPswKey(const std::wstring& key)
-{
-    return key == L"LoginPsw";
-}
+bool IsLoginPswKey(const std::wstring& key) { return key == L"LoginPsw"; }
 
 // At most 127 bytes fit the 255-character buffer the hex text is written into.
 std::string BytesToHexText(const std::string& bytes)
@@ -99,7 +96,7 @@ int HexDigit(wchar_t c)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 std::string ConfigHexTextToBytes(const std::wstring& hexText)
 {
@@ -117,8 +114,7 @@ std::string ConfigHexTextToBytes(const std::wstring& hexText)
 // ---------------------------------------------------------------------------------------
 // CConfigXMLPersistImp
 
-CConfigXMLPersistImp::CConfigXMLPersistImp(const std::string& /*ignored*/)
-    : m_strFileName(kConfigFileName)
+CConfigXMLPersistImp::CConfigXMLPersistImp(const std::string& /*ignored*/) : m_strFileName(kConfigFileName)
 {
     FILE* fp = std::fopen(m_strFileName.c_str(), "rb");
     if (!fp)
@@ -145,8 +141,7 @@ int CConfigXMLPersistImp::Parse(const char* text)
     return 1;
 }
 
-const TiXmlElement* CConfigXMLPersistImp::FindKey(const wchar_t* section,
-                                                  const wchar_t* key) const
+const TiXmlElement* CConfigXMLPersistImp::FindKey(const wchar_t* section, const wchar_t* key) const
 {
     const TiXmlElement* root = m_doc.FirstChildElement();
     if (!root || !section || !key)
@@ -163,8 +158,8 @@ const TiXmlElement* CConfigXMLPersistImp::FindKey(const wchar_t* section,
     return nullptr;
 }
 
-double CConfigXMLPersistImp::GetDouble(const wchar_t* section, const wchar_t* key,
-                                       double dDefault, int /*nReserved*/)
+double CConfigXMLPersistImp::GetDouble(const wchar_t* section, const wchar_t* key, double dDefault,
+                                       int /*nReserved*/)
 {
     const TiXmlElement* item = FindKey(section, key);
     double value = dDefault;
@@ -194,8 +189,7 @@ bool CConfigXMLPersistImp::GetBool(const wchar_t* section, const wchar_t* key, b
     return value;
 }
 
-int CConfigXMLPersistImp::GetInt(const wchar_t* section, const wchar_t* key, int nDefault,
-                                 int /*nReserved*/)
+int CConfigXMLPersistImp::GetInt(const wchar_t* section, const wchar_t* key, int nDefault, int /*nReserved*/)
 {
     const TiXmlElement* item = FindKey(section, key);
     int value = 0;
@@ -225,17 +219,11 @@ CConfigManager& CConfigManager::GetInstance()
 namespace {
 // The registry exists before main, like every other static object of the library.
 [[maybe_unused]] CConfigManager& g_configManagerAtStart = CConfigManager::GetInstance();
-}
+}  // namespace
 
-CConfigManager::CConfigManager()
-    : m_nLangId(0), m_pPersistent(nullptr), m_strUnused(L"0")
-{
-}
+CConfigManager::CConfigManager() : m_nLangId(0), m_pPersistent(nullptr), m_strUnused(L"0") {}
 
-CConfigManager::~CConfigManager()
-{
-    Reset();
-}
+CConfigManager::~CConfigManager() { Reset(); }
 
 void CConfigManager::Reset()
 {
@@ -256,9 +244,8 @@ void CConfigManager::SetPersistent(IConfigPersistent* pPersistent)
     m_pPersistent = pPersistent;
 }
 
-void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key, int* pVariable,
-                                  int nDefault, int nScale, int nMin, int nMax, int nReserved,
-                                  bool bReserved)
+void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key, int* pVariable, int nDefault,
+                                  int nScale, int nMin, int nMax, int nReserved, bool bReserved)
 {
     CConfigItem* item = new CConfigItem;
     item->pSection = section;
@@ -273,8 +260,7 @@ void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key, in
     m_items.push_back(item);
 }
 
-void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key, bool* pVariable,
-                                  bool bDefault)
+void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key, bool* pVariable, bool bDefault)
 {
     CConfigItem* item = new CConfigItem;
     item->pSection = section;
@@ -284,8 +270,8 @@ void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key, bo
     m_items.push_back(item);
 }
 
-void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key,
-                                  double* pVariable, double dDefault)
+void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key, double* pVariable,
+                                  double dDefault)
 {
     CConfigItem* item = new CConfigItem;
     item->pSection = section;
@@ -295,8 +281,8 @@ void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key,
     m_items.push_back(item);
 }
 
-void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key,
-                                  std::wstring* pVariable, const wchar_t* pDefault)
+void CConfigManager::RegisterItem(const wchar_t* section, const wchar_t* key, std::wstring* pVariable,
+                                  const wchar_t* pDefault)
 {
     CConfigItem* item = new CConfigItem;
     item->pSection = section;
@@ -327,8 +313,7 @@ void CConfigManager::ReadItem(CConfigItem* pItem)
     const wchar_t* key = pItem->strKey.c_str();
 
     if (pItem->pBool) {
-        *pItem->pBool = store ? store->GetBool(section, key, pItem->bDefault, 0)
-                              : pItem->bDefault;
+        *pItem->pBool = store ? store->GetBool(section, key, pItem->bDefault, 0) : pItem->bDefault;
     } else if (pItem->pInt) {
         int value = store ? store->GetInt(section, key, pItem->nDefault, 0) : pItem->nDefault;
         // The range check and the clamp compare as unsigned 32-bit numbers: a negative
@@ -347,11 +332,10 @@ void CConfigManager::ReadItem(CConfigItem* pItem)
         }
         *pItem->pInt = value;
     } else if (pItem->pDouble) {
-        *pItem->pDouble = store ? store->GetDouble(section, key, pItem->dDefault, 0)
-                                : pItem->dDefault;
+        *pItem->pDouble = store ? store->GetDouble(section, key, pItem->dDefault, 0) : pItem->dDefault;
     } else if (pItem->pString) {
-        std::wstring value = store ? store->GetString(section, key, pItem->strDefault.c_str())
-                                   : pItem->strDefault;
+        std::wstring value =
+            store ? store->GetString(section, key, pItem->strDefault.c_str()) : pItem->strDefault;
         if (value.empty() && !pItem->strDefault.empty())
             value = pItem->strDefault;
         *pItem->pString = value;

@@ -12,16 +12,11 @@
 class IConfigPersistent
 {
 public:
-    virtual double GetDouble(const wchar_t* section, const wchar_t* key, double dDefault,
-                             int nReserved) = 0;
-    virtual long GetLong(const wchar_t* section, const wchar_t* key, long lDefault,
-                         int nReserved) = 0;
-    virtual bool GetBool(const wchar_t* section, const wchar_t* key, bool bDefault,
-                         int nReserved) = 0;
-    virtual int GetInt(const wchar_t* section, const wchar_t* key, int nDefault,
-                       int nReserved) = 0;
-    virtual std::wstring GetString(const wchar_t* section, const wchar_t* key,
-                                   const wchar_t* pDefault) = 0;
+    virtual double GetDouble(const wchar_t* section, const wchar_t* key, double dDefault, int nReserved) = 0;
+    virtual long GetLong(const wchar_t* section, const wchar_t* key, long lDefault, int nReserved) = 0;
+    virtual bool GetBool(const wchar_t* section, const wchar_t* key, bool bDefault, int nReserved) = 0;
+    virtual int GetInt(const wchar_t* section, const wchar_t* key, int nDefault, int nReserved) = 0;
+    virtual std::wstring GetString(const wchar_t* section, const wchar_t* key, const wchar_t* pDefault) = 0;
     // Parses an 8-bit XML text into the store's document: 0 for a null text or a text
     // that does not parse, 1 otherwise.
     virtual int Parse(const char* text) = 0;
@@ -38,16 +33,11 @@ public:
     CConfigXMLPersistImp(const CConfigXMLPersistImp&) = delete;
     CConfigXMLPersistImp& operator=(const CConfigXMLPersistImp&) = delete;
 
-    double GetDouble(const wchar_t* section, const wchar_t* key, double dDefault,
-                     int nReserved) override;
-    long GetLong(const wchar_t* section, const wchar_t* key, long lDefault,
-                 int nReserved) override;
-    bool GetBool(const wchar_t* section, const wchar_t* key, bool bDefault,
-                 int nReserved) override;
-    int GetInt(const wchar_t* section, const wchar_t* key, int nDefault,
-               int nReserved) override;
-    std::wstring GetString(const wchar_t* section, const wchar_t* key,
-                           const wchar_t* pDefault) override;
+    double GetDouble(const wchar_t* section, const wchar_t* key, double dDefault, int nReserved) override;
+    long GetLong(const wchar_t* section, const wchar_t* key, long lDefault, int nReserved) override;
+    bool GetBool(const wchar_t* section, const wchar_t* key, bool bDefault, int nReserved) override;
+    int GetInt(const wchar_t* section, const wchar_t* key, int nDefault, int nReserved) override;
+    std::wstring GetString(const wchar_t* section, const wchar_t* key, const wchar_t* pDefault) override;
     int Parse(const char* text) override;
 
 private:
@@ -100,11 +90,10 @@ public:
     IConfigPersistent* GetPersistent() const { return m_pPersistent; }
 
     // Appends a new item. Only the int kind is registered by the program itself.
-    void RegisterItem(const wchar_t* section, const wchar_t* key, int* pVariable, int nDefault,
-                      int nScale, int nMin, int nMax, int nReserved, bool bReserved);
+    void RegisterItem(const wchar_t* section, const wchar_t* key, int* pVariable, int nDefault, int nScale,
+                      int nMin, int nMax, int nReserved, bool bReserved);
     void RegisterItem(const wchar_t* section, const wchar_t* key, bool* pVariable, bool bDefault);
-    void RegisterItem(const wchar_t* section, const wchar_t* key, double* pVariable,
-                      double dDefault);
+    void RegisterItem(const wchar_t* section, const wchar_t* key, double* pVariable, double dDefault);
     void RegisterItem(const wchar_t* section, const wchar_t* key, std::wstring* pVariable,
                       const wchar_t* pDefault);
 

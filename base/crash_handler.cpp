@@ -1,7 +1,7 @@
 #include "base/crash_handler.h"
 
-#include "base/sf_soft_base.h"
 #include "base/compat/sf_winapi.h"
+#include "base/sf_soft_base.h"
 
 #include <atomic>
 #include <cerrno>
@@ -48,18 +48,15 @@ void Put(int fd, const char* text, std::size_t length)
     }
 }
 
-void Put(int fd, const char* text)
-{
-    Put(fd, text, std::strlen(text));
-}
+void Put(int fd, const char* text) { Put(fd, text, std::strlen(text)); }
 
 void PutDec(int fd, long long value)
 {
     char buf[24];
     char* p = buf + sizeof(buf);
     const bool negative = value < 0;
-    unsigned long long v = negative ? 0ULL - static_cast<unsigned long long>(value)
-                                    : static_cast<unsigned long long>(value);
+    unsigned long long v =
+        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
     do {
         *--p = static_cast<char>('0' + v % 10);
         v /= 10;
@@ -108,10 +105,10 @@ void PutRegisters(int fd, const void* context)
     {
         const char* name;
         int index;
-    } regs[] = {{"rip", REG_RIP}, {"rsp", REG_RSP}, {"rbp", REG_RBP}, {"rax", REG_RAX},
-                {"rbx", REG_RBX}, {"rcx", REG_RCX}, {"rdx", REG_RDX}, {"rsi", REG_RSI},
-                {"rdi", REG_RDI}, {"r8", REG_R8},   {"r9", REG_R9},   {"r10", REG_R10},
-                {"r11", REG_R11}, {"r12", REG_R12}, {"r13", REG_R13}, {"r14", REG_R14},
+    } regs[] = {{"rip", REG_RIP}, {"rsp", REG_RSP},    {"rbp", REG_RBP}, {"rax", REG_RAX},
+                {"rbx", REG_RBX}, {"rcx", REG_RCX},    {"rdx", REG_RDX}, {"rsi", REG_RSI},
+                {"rdi", REG_RDI}, {"r8", REG_R8},      {"r9", REG_R9},   {"r10", REG_R10},
+                {"r11", REG_R11}, {"r12", REG_R12},    {"r13", REG_R13}, {"r14", REG_R14},
                 {"r15", REG_R15}, {"eflags", REG_EFL}, {"err", REG_ERR}, {"trapno", REG_TRAPNO}};
     for (const auto& r : regs) {
         Put(fd, r.name);
@@ -155,10 +152,7 @@ void CopyFile(int fd, const char* path)
     ::close(in);
 }
 
-const char* DumpPath()
-{
-    return g_useOverride ? g_overrideDumpPath : g_programDumpPath;
-}
+const char* DumpPath() { return g_useOverride ? g_overrideDumpPath : g_programDumpPath; }
 
 void WriteCrashDump(int sig, const siginfo_t* info, const void* context)
 {
@@ -246,7 +240,7 @@ void CopyPath(char* dst, const char* src)
     std::memcpy(dst, src, length + 1);
 }
 
-} // namespace
+}  // namespace
 
 void InstallCrashSignalStack()
 {
@@ -309,14 +303,8 @@ void SetCrashDumpPath(const char* path)
     g_useOverride = (path != nullptr && path[0] != '\0') ? 1 : 0;
 }
 
-const char* GetCrashDumpPath()
-{
-    return DumpPath();
-}
+const char* GetCrashDumpPath() { return DumpPath(); }
 
-void SetCrashWriterHook(SF_CRASH_WRITER_HOOK hook)
-{
-    g_writerHook.store(hook);
-}
+void SetCrashWriterHook(SF_CRASH_WRITER_HOOK hook) { g_writerHook.store(hook); }
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

@@ -9,7 +9,7 @@
 namespace VesperonBase {
 
 // Exit codes of the crash handler.
-constexpr int SF_CRASH_EXIT_CODE = 1;         // after the first fault
+constexpr int SF_CRASH_EXIT_CODE = 1;          // after the first fault
 constexpr int SF_CRASH_EXIT_CODE_NESTED = 23;  // a fault while the first one is handled
 
 // With bTopLevel non-zero (the call made at start-up, once the application object
@@ -32,4 +32,4 @@ const char* GetCrashDumpPath();
 typedef void (*SF_CRASH_WRITER_HOOK)();
 void SetCrashWriterHook(SF_CRASH_WRITER_HOOK hook);
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

@@ -56,8 +56,7 @@ std::wstring FromUtf8(const char* text)
 
 bool LoadTable(LangState& state)
 {
-    const std::string fileName =
-        AppDirLocal8Bit() + "/Lang_" + std::to_string(state.nCachedId) + ".xml";
+    const std::string fileName = AppDirLocal8Bit() + "/Lang_" + std::to_string(state.nCachedId) + ".xml";
     TiXmlDocument doc;
     if (!doc.LoadFile(fileName.c_str(), TIXML_ENCODING_UTF8))
         return false;
@@ -65,8 +64,7 @@ bool LoadTable(LangState& state)
     if (!root)
         return false;
     // Every child element is read whatever its name; a later name replaces an earlier one.
-    for (const TiXmlElement* item = root->FirstChildElement(); item;
-         item = item->NextSiblingElement()) {
+    for (const TiXmlElement* item = root->FirstChildElement(); item; item = item->NextSiblingElement()) {
         const char* name = item->Attribute("name");
         const char* value = item->Attribute("value");
         if (!name || !value)
@@ -76,7 +74,7 @@ bool LoadTable(LangState& state)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 const wchar_t* GetLangText(const wchar_t* key)
 {
@@ -110,8 +108,7 @@ const wchar_t* GetLangText(const wchar_t* key)
 bool LoadQtTranslator()
 {
     LangState& state = State();
-    const std::string fileName =
-        AppDirLocal8Bit() + "/Qt_Lang_" + std::to_string(state.nCachedId) + ".qm";
+    const std::string fileName = AppDirLocal8Bit() + "/Qt_Lang_" + std::to_string(state.nCachedId) + ".qm";
     QTranslator* translator = new QTranslator;
     if (translator->load(QString::fromLocal8Bit(fileName.c_str()))) {
         if (state.pTranslator) {

@@ -24,36 +24,28 @@ void ReserveWakeupEvent()
     (void)reserved;
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------------------------------
 // Pump base
 
-CSFMessageControl::CSFMessageControl(const boost::weak_ptr<CDelegate>& delegate)
-    : m_pDelegate(delegate)
-{
-}
+CSFMessageControl::CSFMessageControl(const boost::weak_ptr<CDelegate>& delegate) : m_pDelegate(delegate) {}
 
 CSFMessageControl::~CSFMessageControl() = default;
 
-void CSFMessageControl::ScheduleDelayedWork()
-{
-}
+void CSFMessageControl::ScheduleDelayedWork() {}
 
 // ---------------------------------------------------------------------------------------
 // Worker pump
 
 CSFMessageControl_Default::CSFMessageControl_Default(const boost::weak_ptr<CDelegate>& delegate)
-    : CSFMessageControl(delegate)
-    , m_bRunning(1)
+    : CSFMessageControl(delegate),
+      m_bRunning(1)
 {
     m_event.Create(TRUE, TRUE);
 }
 
-CSFMessageControl_Default::~CSFMessageControl_Default()
-{
-    m_event.Close();
-}
+CSFMessageControl_Default::~CSFMessageControl_Default() { m_event.Close(); }
 
 void CSFMessageControl_Default::Run()
 {
@@ -95,18 +87,12 @@ void CSFMessageControl_Default::Quit()
     m_event.Set();
 }
 
-void CSFMessageControl_Default::ScheduleDelayedWork()
-{
-    ScheduleWork();
-}
+void CSFMessageControl_Default::ScheduleDelayedWork() { ScheduleWork(); }
 
 // ---------------------------------------------------------------------------------------
 // GUI pump
 
-MsgQObject::MsgQObject()
-    : m_pTimer(new QTimer(this))
-{
-}
+MsgQObject::MsgQObject() : m_pTimer(new QTimer(this)) {}
 
 bool MsgQObject::event(QEvent* e)
 {
@@ -137,8 +123,8 @@ bool MsgQObject::eventFilter(QObject* watched, QEvent* e)
 }
 
 CSFMessageControl_Qt::CSFMessageControl_Qt(const boost::weak_ptr<CDelegate>& delegate)
-    : CSFMessageControl(delegate)
-    , m_pMsgObject(nullptr)
+    : CSFMessageControl(delegate),
+      m_pMsgObject(nullptr)
 {
     ReserveWakeupEvent();
     m_pMsgObject = new MsgQObject();
@@ -187,20 +173,11 @@ void CSFMessageControl_Qt::Quit()
         QMetaObject::invokeMethod(timer, "stop", Qt::QueuedConnection);
 }
 
-void CSFMessageControl_Qt::ScheduleDelayedWork()
-{
-    ScheduleWork();
-}
+void CSFMessageControl_Qt::ScheduleDelayedWork() { ScheduleWork(); }
 
-int CSFMessageControl_Qt::IsTimerActive() const
-{
-    return m_pMsgObject->GetTimer()->isActive() ? 1 : 0;
-}
+int CSFMessageControl_Qt::IsTimerActive() const { return m_pMsgObject->GetTimer()->isActive() ? 1 : 0; }
 
-QTimer* CSFMessageControl_Qt::GetTimer() const
-{
-    return m_pMsgObject->GetTimer();
-}
+QTimer* CSFMessageControl_Qt::GetTimer() const { return m_pMsgObject->GetTimer(); }
 
 // ---------------------------------------------------------------------------------------
 // Thread handle
@@ -227,10 +204,7 @@ int CThreadHandle::Wait(DWORD dwMilliseconds)
 // ---------------------------------------------------------------------------------------
 // Loop
 
-CSFMessageLoop::CSFMessageLoop()
-    : m_dwThreadId(0)
-{
-}
+CSFMessageLoop::CSFMessageLoop() : m_dwThreadId(0) {}
 
 CSFMessageLoop::~CSFMessageLoop() = default;
 
@@ -254,25 +228,13 @@ void CSFMessageLoop::QuitAndWait()
         handle->Wait(INFINITE);
 }
 
-int CSFMessageLoop::DoWork()
-{
-    return m_queue.DoWork();
-}
+int CSFMessageLoop::DoWork() { return m_queue.DoWork(); }
 
-int CSFMessageLoop::DoDelayedWork()
-{
-    return 0;
-}
+int CSFMessageLoop::DoDelayedWork() { return 0; }
 
-int CSFMessageLoop::DoIdleWork()
-{
-    return m_idleQueue.DoWork();
-}
+int CSFMessageLoop::DoIdleWork() { return m_idleQueue.DoWork(); }
 
-int CSFMessageLoop::IsIdle()
-{
-    return m_queue.IsIncomingEmpty() && m_idleQueue.IsIncomingEmpty() ? 1 : 0;
-}
+int CSFMessageLoop::IsIdle() { return m_queue.IsIncomingEmpty() && m_idleQueue.IsIncomingEmpty() ? 1 : 0; }
 
 void CSFMessageLoop::PostTask(const CSFTaskPtr& task)
 {
@@ -292,15 +254,9 @@ void CSFMessageLoop::PostIdleTask(const CSFTaskPtr& task)
         m_pControl->ScheduleWork();
 }
 
-void CSFMessageLoop::SetThreadId(DWORD id)
-{
-    m_dwThreadId = id;
-}
+void CSFMessageLoop::SetThreadId(DWORD id) { m_dwThreadId = id; }
 
-DWORD CSFMessageLoop::GetThreadId() const
-{
-    return m_dwThreadId;
-}
+DWORD CSFMessageLoop::GetThreadId() const { return m_dwThreadId; }
 
 void CSFMessageLoop::SetThreadHandle(const boost::shared_ptr<CThreadHandle>& handle)
 {
@@ -308,10 +264,7 @@ void CSFMessageLoop::SetThreadHandle(const boost::shared_ptr<CThreadHandle>& han
     m_pThreadHandle = handle;
 }
 
-boost::shared_ptr<CSFMessageControl> CSFMessageLoop::GetMessageControl() const
-{
-    return m_pControl;
-}
+boost::shared_ptr<CSFMessageControl> CSFMessageLoop::GetMessageControl() const { return m_pControl; }
 
 CSFMessageLoopPtr CreateMessageLoop(int type)
 {
@@ -337,8 +290,7 @@ CSFMessageLoopPtr CreateMessageLoop(int type)
 
 boost::shared_ptr<CSFMessageLoopManager> CSFMessageLoopManager::GetInstance()
 {
-    static boost::shared_ptr<CSFMessageLoopManager> instance =
-        boost::make_shared<CSFMessageLoopManager>();
+    static boost::shared_ptr<CSFMessageLoopManager> instance = boost::make_shared<CSFMessageLoopManager>();
     return instance;
 }
 
@@ -371,4 +323,4 @@ std::size_t CSFMessageLoopManager::GetCount()
     return m_loops.size();
 }
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

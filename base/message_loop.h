@@ -32,10 +32,10 @@ public:
     class CDelegate
     {
     public:
-        virtual int DoWork() = 0;         // runs one task; non-zero if one ran
+        virtual int DoWork() = 0;  // runs one task; non-zero if one ran
         virtual int DoDelayedWork() = 0;
-        virtual int DoIdleWork() = 0;     // runs one idle task
-        virtual int IsIdle() = 0;         // non-zero when nothing waits
+        virtual int DoIdleWork() = 0;  // runs one idle task
+        virtual int IsIdle() = 0;      // non-zero when nothing waits
 
     protected:
         ~CDelegate() = default;
@@ -197,4 +197,4 @@ private:
     SF_SOFT_BASE::CSFToolMutex m_mutex;
 };
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

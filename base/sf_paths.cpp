@@ -18,7 +18,7 @@ std::wstring& appDirOverride()
     static std::wstring folder;
     return folder;
 }
-} // namespace
+}  // namespace
 
 std::wstring SFBaseGetAppDirPath()
 {
@@ -29,10 +29,7 @@ std::wstring SFBaseGetAppDirPath()
     return cachedAppDir();
 }
 
-void SFBaseSetAppDirPathOverride(const std::wstring& folder)
-{
-    appDirOverride() = folder;
-}
+void SFBaseSetAppDirPathOverride(const std::wstring& folder) { appDirOverride() = folder; }
 
 bool SFBaseUtf8ToLocal8Bit(const char* utf8, char* out, std::size_t size)
 {
@@ -47,4 +44,4 @@ bool SFBaseUtf8ToLocal8Bit(const char* utf8, char* out, std::size_t size)
     return true;
 }
 
-} // namespace SF_SOFT_BASE
+}  // namespace SF_SOFT_BASE

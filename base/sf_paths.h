@@ -18,4 +18,4 @@ void SFBaseSetAppDirPathOverride(const std::wstring& folder);
 // When it does not fit in size bytes, writes an empty string (if size > 0) and returns false.
 bool SFBaseUtf8ToLocal8Bit(const char* utf8, char* out, std::size_t size);
 
-} // namespace SF_SOFT_BASE
+}  // namespace SF_SOFT_BASE

@@ -42,26 +42,25 @@ wchar_t* NewWide(const wchar_t* text, std::size_t length)
     return buffer;
 }
 
-} // namespace
+}  // namespace
 
 CSFStreamConvert::CSFStreamConvert() : m_pMultiByte(nullptr), m_pWideChar(nullptr) {}
 
 CSFStreamConvert::CSFStreamConvert(const wchar_t* text, UINT codePage)
-    : m_pMultiByte(nullptr), m_pWideChar(nullptr)
+    : m_pMultiByte(nullptr),
+      m_pWideChar(nullptr)
 {
     WideToMultiByte(text, codePage);
 }
 
 CSFStreamConvert::CSFStreamConvert(const char* text, UINT codePage)
-    : m_pMultiByte(nullptr), m_pWideChar(nullptr)
+    : m_pMultiByte(nullptr),
+      m_pWideChar(nullptr)
 {
     MultiByteToWide(text, codePage);
 }
 
-CSFStreamConvert::~CSFStreamConvert()
-{
-    Clear();
-}
+CSFStreamConvert::~CSFStreamConvert() { Clear(); }
 
 char* CSFStreamConvert::WideToMultiByte(const wchar_t* text, UINT /*codePage*/)
 {
@@ -86,15 +85,9 @@ wchar_t* CSFStreamConvert::MultiByteToWide(const char* text, UINT /*codePage*/)
     return m_pWideChar;
 }
 
-char* CSFStreamConvert::GetMultiByte() const
-{
-    return m_pMultiByte;
-}
+char* CSFStreamConvert::GetMultiByte() const { return m_pMultiByte; }
 
-wchar_t* CSFStreamConvert::GetWideChar() const
-{
-    return m_pWideChar;
-}
+wchar_t* CSFStreamConvert::GetWideChar() const { return m_pWideChar; }
 
 std::string CSFStreamConvert::GetString() const
 {
@@ -124,10 +117,7 @@ struct SFCriticalSection
 
 CSFToolMutex::CSFToolMutex() : m_pSection(new (std::nothrow) SFCriticalSection) {}
 
-CSFToolMutex::~CSFToolMutex()
-{
-    delete m_pSection;
-}
+CSFToolMutex::~CSFToolMutex() { delete m_pSection; }
 
 void CSFToolMutex::Lock()
 {
@@ -184,10 +174,7 @@ struct SFEventRecord
 
 CSFEvent::CSFEvent() : m_pRecord(new (std::nothrow) SFEventRecord) {}
 
-CSFEvent::~CSFEvent()
-{
-    delete m_pRecord;
-}
+CSFEvent::~CSFEvent() { delete m_pRecord; }
 
 int CSFEvent::Create(BOOL bInitialState, BOOL bManualReset)
 {
@@ -247,8 +234,7 @@ int CSFEvent::Wait(DWORD dwMilliseconds)
     if (dwMilliseconds == INFINITE) {
         r.cv.wait(lock, ready);
     } else {
-        const auto deadline =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(dwMilliseconds);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(dwMilliseconds);
         if (!r.cv.wait_until(lock, deadline, ready))
             return static_cast<int>(WAIT_TIMEOUT);
     }
@@ -294,12 +280,9 @@ void ThreadTrampoline(std::shared_ptr<SFThreadHandle> handle, SF_THREAD_PROC pro
     }
 }
 
-} // namespace
+}  // namespace
 
-void SetThreadStartHook(SF_THREAD_START_HOOK hook)
-{
-    g_threadStartHook.store(hook);
-}
+void SetThreadStartHook(SF_THREAD_START_HOOK hook) { g_threadStartHook.store(hook); }
 
 struct SFThreadRecord
 {
@@ -315,8 +298,8 @@ CSFThread::~CSFThread()
     delete m_pRecord;  // drops our share of the handle; the thread keeps its own
 }
 
-int CSFThread::Create(DWORD /*dwStackSize*/, SF_THREAD_PROC pProc, void* pParam,
-                      DWORD /*dwCreationFlags*/, DWORD* pThreadId)
+int CSFThread::Create(DWORD /*dwStackSize*/, SF_THREAD_PROC pProc, void* pParam, DWORD /*dwCreationFlags*/,
+                      DWORD* pThreadId)
 {
     if (!m_pRecord || !pProc)
         return 0;
@@ -430,8 +413,7 @@ int CSFSystem::GetModuleDir(void* module, char* buffer, std::size_t size)
         if (::dlinfo(module, RTLD_DI_LINKMAP, &map) != 0 || !map)
             return 0;
         // The program itself has an empty name in the link map.
-        path = (map->l_name && map->l_name[0]) ? std::string(map->l_name)
-                                               : sfwin::GetModuleFileName();
+        path = (map->l_name && map->l_name[0]) ? std::string(map->l_name) : sfwin::GetModuleFileName();
     }
     const std::size_t cut = path.find_last_of("/\\");
     if (cut == std::string::npos)
@@ -485,10 +467,7 @@ int CSFSystem::StrCopy(char* dst, std::size_t size, const char* src)
     return copied == length ? 1 : 0;
 }
 
-std::size_t CSFSystem::StrLength(const char* text)
-{
-    return text ? std::strlen(text) : 0;
-}
+std::size_t CSFSystem::StrLength(const char* text) { return text ? std::strlen(text) : 0; }
 
 int CSFSystem::StrCompare(const char* a, const char* b)
 {
@@ -496,10 +475,7 @@ int CSFSystem::StrCompare(const char* a, const char* b)
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
-void CSFSystem::Sleep(DWORD dwMilliseconds)
-{
-    sfwin::Sleep(dwMilliseconds);
-}
+void CSFSystem::Sleep(DWORD dwMilliseconds) { sfwin::Sleep(dwMilliseconds); }
 
 intptr_t CSFSystem::ShellOpen(const char* pathUtf8)
 {
@@ -550,7 +526,7 @@ DWORD ToSeconds(int year, int month, int day, int hour, int minute, int second)
     return static_cast<DWORD>(static_cast<unsigned long long>(t) & 0xFFFFFFFFull);
 }
 
-} // namespace
+}  // namespace
 
 void SFDateTimeClear(SFDateTime& dt)
 {
@@ -567,15 +543,9 @@ void SFDateTimeSet(SFDateTime& dt, int year, int month, int day, int hour, int m
     dt.nSecond = second;
 }
 
-void SFDateTimeFromSeconds(SFDateTime& dt, DWORD seconds)
-{
-    FromTime(dt, static_cast<std::time_t>(seconds));
-}
+void SFDateTimeFromSeconds(SFDateTime& dt, DWORD seconds) { FromTime(dt, static_cast<std::time_t>(seconds)); }
 
-void SFDateTimeNow(SFDateTime& dt)
-{
-    FromTime(dt, std::time(nullptr));
-}
+void SFDateTimeNow(SFDateTime& dt) { FromTime(dt, std::time(nullptr)); }
 
 DWORD SFDateTimeToSeconds(const SFDateTime& dt)
 {
@@ -593,4 +563,4 @@ DWORD SFDateTimeToSeconds(int year, int month, int day, int hour, int minute, in
     return ToSeconds(year, month, day, hour, minute, second);
 }
 
-} // namespace SF_SOFT_BASE
+}  // namespace SF_SOFT_BASE

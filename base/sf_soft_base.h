@@ -161,4 +161,4 @@ void SFDateTimeNow(SFDateTime& dt);
 DWORD SFDateTimeToSeconds(const SFDateTime& dt);
 DWORD SFDateTimeToSeconds(int year, int month, int day, int hour, int minute, int second);
 
-} // namespace SF_SOFT_BASE
+}  // namespace SF_SOFT_BASE

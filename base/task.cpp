@@ -13,10 +13,7 @@ namespace VesperonBase {
 std::atomic<int> g_nTaskTraceSwitch{0};
 std::atomic<int> g_nTaskTraceLevel{1};
 
-void SetTaskTraceLevel(int level)
-{
-    g_nTaskTraceLevel = level;
-}
+void SetTaskTraceLevel(int level) { g_nTaskTraceLevel = level; }
 
 namespace {
 
@@ -24,10 +21,7 @@ namespace {
 #define SF_TRACE_OPEN "\xE3\x80\x90"
 #define SF_TRACE_CLOSE "\xE3\x80\x91"
 
-const char* OrEmpty(const std::string& s)
-{
-    return s.c_str();
-}
+const char* OrEmpty(const std::string& s) { return s.c_str(); }
 
 // Whether the trace is on, its level at least minLevel and not below the task's own level.
 bool TraceAllows(int minLevel, int taskLevel)
@@ -40,22 +34,22 @@ bool TraceAllows(int minLevel, int taskLevel)
 // action) into line, a buffer of size bytes. Returns where the rest of the line goes.
 std::size_t TraceLineHead(char* line, std::size_t size, const CTaskBase* task, const char* action)
 {
-    const int n = std::snprintf(line, size,
-                                "[TaskInfo--%p]--|" SF_TRACE_OPEN "%-15.15s" SF_TRACE_CLOSE "|" SF_TRACE_OPEN
-                                "%-15.15s" SF_TRACE_CLOSE "|             |",
-                                static_cast<const void*>(task), CTaskBase::GetModuleName(task->m_nModuleId), action);
+    const int n =
+        std::snprintf(line, size,
+                      "[TaskInfo--%p]--|" SF_TRACE_OPEN "%-15.15s" SF_TRACE_CLOSE "|" SF_TRACE_OPEN
+                      "%-15.15s" SF_TRACE_CLOSE "|             |",
+                      static_cast<const void*>(task), CTaskBase::GetModuleName(task->m_nModuleId), action);
     return n < 0 ? 0 : std::min(static_cast<std::size_t>(n), size - 1);
 }
 
-} // namespace
+}  // namespace
 
 CTaskBase::CTaskBase()
-    : m_nLine(0)
-    , m_nModuleId(0)
-    , m_nCreateTime(std::chrono::steady_clock::now().time_since_epoch().count())
-    , m_nTraceLevel(1)
-{
-}
+    : m_nLine(0),
+      m_nModuleId(0),
+      m_nCreateTime(std::chrono::steady_clock::now().time_since_epoch().count()),
+      m_nTraceLevel(1)
+{}
 
 CTaskBase::~CTaskBase() = default;
 
@@ -162,4 +156,4 @@ void CSFTaskQueue::Clear()
     working.clear();
 }
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

@@ -13,7 +13,7 @@
 namespace VesperonBase {
 
 // Module ids of the loops registered with the loop manager.
-constexpr int ML_MAIN = 1;    // the GUI thread
+constexpr int ML_MAIN = 1;  // the GUI thread
 constexpr int ML_HELPER = 2;
 constexpr int ML_SDK = 3;
 constexpr int ML_LOG = 4;
@@ -88,4 +88,4 @@ private:
     SF_SOFT_BASE::CSFToolMutex m_mutex;
 };
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

@@ -67,4 +67,4 @@ void CSFThreadEx_Qt::Run()
     m_pMessageLoop->Run();
 }
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

@@ -19,8 +19,7 @@ public:
     };
 };
 
-class CSFThreadEx_Qt : public CSFThreadEx::CDelegate,
-                       public boost::enable_shared_from_this<CSFThreadEx_Qt>
+class CSFThreadEx_Qt : public CSFThreadEx::CDelegate, public boost::enable_shared_from_this<CSFThreadEx_Qt>
 {
 public:
     struct CSFThreadData
@@ -54,4 +53,4 @@ private:
 
 typedef boost::shared_ptr<CSFThreadEx_Qt> CSFThreadEx_QtPtr;
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

@@ -1,7 +1,7 @@
 #include "base/utilities.h"
 
-#include "base/sf_paths.h"
 #include "base/compat/sf_winapi.h"
+#include "base/sf_paths.h"
 
 #include <QDebug>
 
@@ -26,12 +26,9 @@ std::string ToUtf8(const wchar_t* text)
     return sfwin::WideToUtf8(text, std::wcslen(text));
 }
 
-int ClampByte(int value)
-{
-    return value < 0 ? 0 : (value > 255 ? 255 : value);
-}
+int ClampByte(int value) { return value < 0 ? 0 : (value > 255 ? 255 : value); }
 
-} // namespace
+}  // namespace
 
 int MakeDirPath(const std::wstring& path)
 {
@@ -54,15 +51,9 @@ int MakeDirPath(const std::wstring& path)
     return result;
 }
 
-void DebugPrint(const wchar_t* text)
-{
-    qDebug("%s", ToUtf8(text).c_str());
-}
+void DebugPrint(const wchar_t* text) { qDebug("%s", ToUtf8(text).c_str()); }
 
-void DebugPrintUtf8(const wchar_t* text)
-{
-    qDebug("kkkk--%s\n", ToUtf8(text).c_str());
-}
+void DebugPrintUtf8(const wchar_t* text) { qDebug("kkkk--%s\n", ToUtf8(text).c_str()); }
 
 int FormatWide(wchar_t* buffer, std::size_t size, const wchar_t* format, ...)
 {
@@ -76,10 +67,7 @@ int FormatWide(wchar_t* buffer, std::size_t size, const wchar_t* format, ...)
     return n;
 }
 
-int FormatInt(int value, wchar_t* buffer)
-{
-    return FormatWide(buffer, 64, L"%d", value);
-}
+int FormatInt(int value, wchar_t* buffer) { return FormatWide(buffer, 64, L"%d", value); }
 
 void FillWide(wchar_t* buffer, wchar_t value, std::size_t count)
 {
@@ -177,8 +165,8 @@ const SFYuvTables& GetYuvTables()
     return tables;
 }
 
-void Yuv420ToRgb32(const std::uint8_t* yPlane, const std::uint8_t* uPlane,
-                   const std::uint8_t* vPlane, int width, int height, std::uint8_t* out)
+void Yuv420ToRgb32(const std::uint8_t* yPlane, const std::uint8_t* uPlane, const std::uint8_t* vPlane,
+                   int width, int height, std::uint8_t* out)
 {
     if (!yPlane || !uPlane || !vPlane || !out || width <= 0 || height == 0)
         return;
@@ -205,4 +193,4 @@ void Yuv420ToRgb32(const std::uint8_t* yPlane, const std::uint8_t* uPlane,
     }
 }
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

@@ -47,18 +47,18 @@ std::wstring GetSkinFile(const wchar_t* name);
 // Fixed-point (factor 8192) YUV to RGB terms, 256 entries each.
 struct SFYuvTables
 {
-    int luma[256];     // i * 9535 - 152560
-    int uBlue[256];    // i * 16531 - 2115968
-    int uGreen[256];   // i * 3203 - 409984
-    int vGreen[256];   // i * 6660 - 852480
-    int vRed[256];     // i * 13074 - 1673472
+    int luma[256];    // i * 9535 - 152560
+    int uBlue[256];   // i * 16531 - 2115968
+    int uGreen[256];  // i * 3203 - 409984
+    int vGreen[256];  // i * 6660 - 852480
+    int vRed[256];    // i * 13074 - 1673472
 };
 const SFYuvTables& GetYuvTables();
 
 // Converts planar YUV 4:2:0 (Y rows of width bytes; U and V rows of (width + 1) / 2 bytes
 // for every two rows, rounded up) into 32-bit pixels stored B, G, R, 255. A negative
 // height gives |height| rows written bottom-up.
-void Yuv420ToRgb32(const std::uint8_t* yPlane, const std::uint8_t* uPlane,
-                   const std::uint8_t* vPlane, int width, int height, std::uint8_t* out);
+void Yuv420ToRgb32(const std::uint8_t* yPlane, const std::uint8_t* uPlane, const std::uint8_t* vPlane,
+                   int width, int height, std::uint8_t* out);
 
-} // namespace VesperonBase
+}  // namespace VesperonBase

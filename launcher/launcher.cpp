@@ -1,7 +1,7 @@
 #include "launcher/launcher.h"
 
-#include "launcher/sf_resource.h"
 #include "base/compat/sf_winapi.h"
+#include "launcher/sf_resource.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -137,10 +137,7 @@ std::string Join(const std::vector<std::string>& parts)
     return out;
 }
 
-bool Contains(const std::string& text, const char* what)
-{
-    return text.find(what) != std::string::npos;
-}
+bool Contains(const std::string& text, const char* what) { return text.find(what) != std::string::npos; }
 
 bool IsTruncated7z(int fd);
 
@@ -267,7 +264,8 @@ int UnpackInto(int fd, bool keepFolders)
         }
         const char* name = archive_entry_pathname_utf8(entry);
         if (!SafeRelativeParts(name, &parts)) {
-            PrintError((std::string("unsafe item name in archive: ") + (name ? name : "(not valid text)")).c_str());
+            PrintError(
+                (std::string("unsafe item name in archive: ") + (name ? name : "(not valid text)")).c_str());
             res = kErrArchive;
             break;
         }
@@ -374,7 +372,7 @@ void RemoveContentsAt(int dirFd)
     closedir(dir);
 }
 
-} // namespace
+}  // namespace
 
 void PrintError(const char* text)
 {
@@ -632,4 +630,4 @@ int LauncherMain(const Places& places)
     return 1;
 }
 
-} // namespace launcher
+}  // namespace launcher

@@ -10,15 +10,16 @@
 namespace launcher {
 
 // Fixed names the launcher works with.
-extern const char kFolderName[];     // "Tessaly": the per-user folder
-extern const char kLockName[];       // "Tessaly": the single-instance lock file
-extern const char kProgramName[];    // "Tessaly": the program it starts
-extern const char kArchiveName[];    // "Vesperon.7z"
+extern const char kFolderName[];   // "Tessaly": the per-user folder
+extern const char kLockName[];     // "Tessaly": the single-instance lock file
+extern const char kProgramName[];  // "Tessaly": the program it starts
+extern const char kArchiveName[];  // "Vesperon.7z"
 constexpr unsigned kArchiveResourceId = 102;
 extern const wchar_t kArchiveResourceType[];  // L"ZIP"
 
 // Result codes of the unpacking (the decoder's numbering).
-enum : int {
+enum : int
+{
     kOk = 0,
     kErrData = 1,
     kErrMem = 2,
@@ -81,8 +82,7 @@ int RemoveDirectoryTree(const std::string& folder);
 
 // Starts folder + "/" + program with the parameters as its one argument. Returns its
 // process id, or -1 when it cannot be started.
-pid_t LaunchApplication(const std::string& folder, const std::string& program,
-                        const std::string& parameters);
+pid_t LaunchApplication(const std::string& folder, const std::string& program, const std::string& parameters);
 
 // Waits until the process ends.
 void WaitForProcess(pid_t pid);
@@ -91,4 +91,4 @@ void WaitForProcess(pid_t pid);
 // the archive not written; 1 otherwise).
 int LauncherMain(const Places& places = Places());
 
-} // namespace launcher
+}  // namespace launcher

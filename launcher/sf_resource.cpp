@@ -5,7 +5,7 @@
 namespace {
 const SFResource* g_table = nullptr;
 std::size_t g_count = 0;
-} // namespace
+}  // namespace
 
 void SF_SetResourceTable(const SFResource* table, std::size_t count)
 {

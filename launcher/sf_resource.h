@@ -8,10 +8,10 @@
 
 struct SFResource
 {
-    const wchar_t* type;          // e.g. L"ZIP"
-    WORD id;                      // e.g. 102
-    const unsigned char* begin;   // first byte
-    const unsigned char* end;     // one past the last byte
+    const wchar_t* type;         // e.g. L"ZIP"
+    WORD id;                     // e.g. 102
+    const unsigned char* begin;  // first byte
+    const unsigned char* end;    // one past the last byte
 };
 
 // Installs the table the lookups search (the program installs its generated table

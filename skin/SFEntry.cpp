@@ -7,13 +7,13 @@
 #include "skin/SFEntry.h"
 
 #include "skin/SFQTButton.h"
-#include "skin/SFQTDialog.h"
-#include "skin/SFQTMainWindow.h"
-#include "skin/SFQTStatic.h"
-#include "skin/SFQTComboBox.h"
-#include "skin/SFQTEditCtrl.h"
 #include "skin/SFQTCheckBox.h"
+#include "skin/SFQTComboBox.h"
+#include "skin/SFQTDialog.h"
+#include "skin/SFQTEditCtrl.h"
+#include "skin/SFQTMainWindow.h"
 #include "skin/SFQTMenu.h"
+#include "skin/SFQTStatic.h"
 #include "skin/SFQTView.h"
 #include "skin/SFSkinString.h"
 
@@ -35,13 +35,11 @@ void DeleteControl(Facade* p)
     delete p;
 }
 
-} // namespace
+}  // namespace
 
 // ---- Start-up ---------------------------------------------------------------------------
 
-void SF_Initialize()
-{
-}
+void SF_Initialize() {}
 
 void SF_InitApplication(QApplication* app)
 {
@@ -58,10 +56,7 @@ void SF_LoadStyleSheet(std::wstring path)
     LoadStyleSheet(path);
 }
 
-void SF_SetSkinPath(std::wstring path)
-{
-    SetSkinPath(path);
-}
+void SF_SetSkinPath(std::wstring path) { SetSkinPath(path); }
 
 // ---- Paths and text ---------------------------------------------------------------------
 
@@ -72,10 +67,7 @@ std::wstring SF_GetAppDirPath()
     return GetAppDirPath();
 }
 
-std::wstring SF_GetEmptyPath()
-{
-    return std::wstring();
-}
+std::wstring SF_GetEmptyPath() { return std::wstring(); }
 
 int SF_Utf8ToLocal8Bit(const char* utf8, char* out, std::size_t size)
 {
@@ -86,8 +78,7 @@ int SF_GetScreenRect(QRect* out)
 {
     if (!out)
         return 0;
-    if (!g_pApplication)
-    {
+    if (!g_pApplication) {
         *out = QRect(QPoint(0, 0), QPoint(0, 0));
         return 0;
     }
@@ -107,10 +98,7 @@ CSFDialog* SF_CreateMainWindow(ISFDialogEvent* pEvent, QWidget* parent)
     return SFEntryDetail::NewControl<CSFQTMainWindow>(pEvent, parent);
 }
 
-CSFButton* SF_CreateButton(ISFButtonEvent* pEvent)
-{
-    return SFEntryDetail::NewControl<CSFQTButton>(pEvent);
-}
+CSFButton* SF_CreateButton(ISFButtonEvent* pEvent) { return SFEntryDetail::NewControl<CSFQTButton>(pEvent); }
 
 CSFCheckBox* SF_CreateCheckBox(ISFCheckBoxEvent* pEvent)
 {
@@ -142,77 +130,38 @@ CSFGroupBox* SF_CreateGroupBox(ISFGroupBoxEvent* pEvent)
     return SFEntryDetail::NewControl<CSFQTGroupBox>(pEvent);
 }
 
-CSFStatic* SF_CreateStatic(ISFStaticEvent* pEvent)
-{
-    return SFEntryDetail::NewControl<CSFQTStatic>(pEvent);
-}
+CSFStatic* SF_CreateStatic(ISFStaticEvent* pEvent) { return SFEntryDetail::NewControl<CSFQTStatic>(pEvent); }
 
 CSFPictureCtrl* SF_CreatePictureCtrl(ISFPictureCtrlEvent* pEvent)
 {
     return SFEntryDetail::NewControl<CSFQTPictureCtrl>(pEvent);
 }
 
-CSFSliderCtrl* SF_CreateSliderCtrl(ISFSliderCtrlEvent* /*pEvent*/)
-{
-    return nullptr;
-}
+CSFSliderCtrl* SF_CreateSliderCtrl(ISFSliderCtrlEvent* /*pEvent*/) { return nullptr; }
 
-CSFProgressCtrl* SF_CreateProgressCtrl(ISFProgressCtrlEvent* /*pEvent*/)
-{
-    return nullptr;
-}
+CSFProgressCtrl* SF_CreateProgressCtrl(ISFProgressCtrlEvent* /*pEvent*/) { return nullptr; }
 
-CSFFrameWnd* SF_CreateFrameWnd(ISFFrameEvent* /*pEvent*/)
-{
-    return nullptr;
-}
+CSFFrameWnd* SF_CreateFrameWnd(ISFFrameEvent* /*pEvent*/) { return nullptr; }
 
-CSFChildWnd* SF_CreateChildWnd(ISFChildWndEvent* /*pEvent*/)
-{
-    return nullptr;
-}
+CSFChildWnd* SF_CreateChildWnd(ISFChildWndEvent* /*pEvent*/) { return nullptr; }
 
-CSFView* SF_CreateView(ISFViewEvent* pEvent)
-{
-    return SFEntryDetail::NewControl<CSFQTView>(pEvent);
-}
+CSFView* SF_CreateView(ISFViewEvent* pEvent) { return SFEntryDetail::NewControl<CSFQTView>(pEvent); }
 
-CSFMenu* SF_CreateMenu(ISFMenuEvent* pEvent)
-{
-    return SFEntryDetail::NewControl<CSFQTMenu>(pEvent);
-}
+CSFMenu* SF_CreateMenu(ISFMenuEvent* pEvent) { return SFEntryDetail::NewControl<CSFQTMenu>(pEvent); }
 
 // ---- Facades without an implementation --------------------------------------------------
 
-CSFTabCtrl* SF_CreateTabCtrl()
-{
-    return nullptr;
-}
+CSFTabCtrl* SF_CreateTabCtrl() { return nullptr; }
 
-CSFMonthCalCtrl* SF_CreateMonthCalCtrl()
-{
-    return nullptr;
-}
+CSFMonthCalCtrl* SF_CreateMonthCalCtrl() { return nullptr; }
 
-CSFIPAddressCtrl* SF_CreateIPAddressCtrl()
-{
-    return nullptr;
-}
+CSFIPAddressCtrl* SF_CreateIPAddressCtrl() { return nullptr; }
 
-CSFControlBar* SF_CreateControlBar()
-{
-    return nullptr;
-}
+CSFControlBar* SF_CreateControlBar() { return nullptr; }
 
-CSFWndTabBar* SF_CreateWndTabBar()
-{
-    return nullptr;
-}
+CSFWndTabBar* SF_CreateWndTabBar() { return nullptr; }
 
-CSFPlayControlPanel* SF_CreatePlayControlPanel()
-{
-    return nullptr;
-}
+CSFPlayControlPanel* SF_CreatePlayControlPanel() { return nullptr; }
 
 // ---- Destroy entries of the core controls -----------------------------------------------
 
@@ -237,23 +186,13 @@ void SF_DestroyView(CSFView* /*p*/) {}
 
 // ---- Platform hooks ---------------------------------------------------------------------
 
-void SF_InstallHooks()
-{
-}
+void SF_InstallHooks() {}
 
-void SF_RemoveHooks()
-{
-}
+void SF_RemoveHooks() {}
 
-int SF_FilterKeyMessage(void* /*msg*/)
-{
-    return 0;
-}
+int SF_FilterKeyMessage(void* /*msg*/) { return 0; }
 
-int SF_FilterMouseMessage(void* /*msg*/)
-{
-    return 0;
-}
+int SF_FilterMouseMessage(void* /*msg*/) { return 0; }
 
 unsigned int SF_ThreadStartAdapter(void* record)
 {

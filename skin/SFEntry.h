@@ -4,10 +4,10 @@
 // out as its facade.
 #pragma once
 
-#include "skin/SFInterface.h"
-#include "skin/ext/SFInterfaceExt.h"
-#include "skin/SFMsgMap.h"
 #include "base/compat/sf_windows.h"
+#include "skin/SFInterface.h"
+#include "skin/SFMsgMap.h"
+#include "skin/ext/SFInterfaceExt.h"
 
 #include <cstddef>
 #include <new>
@@ -51,8 +51,9 @@ int SF_GetScreenRect(QRect* out);
 // Modal file or folder chooser: picks an existing file (openFile non-zero) into filePath,
 // or a folder into the text area of folderRecord at character offset 1040. Returns 1 when
 // something was chosen and written, else 0.
-int SF_ShowFileDialog(void* folderRecord, wchar_t* filePath, int unused1, int unused2, int unused3, int openFile,
-                      int unused4, int unused5, int unused6, const wchar_t* filter, QWidget* parent);
+int SF_ShowFileDialog(void* folderRecord, wchar_t* filePath, int unused1, int unused2, int unused3,
+                      int openFile, int unused4, int unused5, int unused6, const wchar_t* filter,
+                      QWidget* parent);
 
 // ---- Factories: the control's facade, or NULL ------------------------------------------
 CSFDialog* SF_CreateDialog(ISFDialogEvent* pEvent, QWidget* parent, int flags);
@@ -82,7 +83,8 @@ CSFImagePanel* SF_CreateImagePanel(ISFImagePanelEvent* pEvent);
 CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* pEvent);
 CSFPlayProgressPanel* SF_CreatePlayProgressPanel(IPlayProgressEvent* pEvent);
 CSFVerticalScene* SF_CreateVerticalScene(ISFVerticalSceneEvent* pEvent);
-CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE mode, ISFVideoWindowEvent* pEvent, int maxRows, int maxCols);
+CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE mode, ISFVideoWindowEvent* pEvent, int maxRows,
+                                     int maxCols);
 CSFVideoInFocus* SF_CreateVideoInFocus();
 CSFHorizontalScene* SF_CreateHorizontalScene();
 CSFSimulationScene* SF_CreateSimulationScene();
@@ -132,8 +134,8 @@ void SF_DestroySimulationScene(CSFSimulationScene* p);
 // ---- Platform hooks (no effect on this platform) ----------------------------------------
 void SF_InstallHooks();
 void SF_RemoveHooks();
-int SF_FilterKeyMessage(void* msg);   // 0: not filtered
-int SF_FilterMouseMessage(void* msg); // 0: not filtered
+int SF_FilterKeyMessage(void* msg);    // 0: not filtered
+int SF_FilterMouseMessage(void* msg);  // 0: not filtered
 // Runs record->pfn(record->value1, record->value2) and returns 0.
 unsigned int SF_ThreadStartAdapter(void* record);
 
@@ -146,7 +148,7 @@ int SF_RegisterFileAssociation(const wchar_t* ext, const wchar_t* iconPath, int 
 // 1 when every piece of the association of ext with this program is in place, else 0.
 int SF_IsFileAssociated(const wchar_t* ext);
 
-} // extern "C"
+}  // extern "C"
 
 namespace SFEntryDetail {
 
@@ -155,14 +157,11 @@ namespace SFEntryDetail {
 template <class Impl, class... Args>
 Impl* NewControl(Args... args)
 {
-    try
-    {
+    try {
         return new (std::nothrow) Impl(args...);
-    }
-    catch (...)
-    {
+    } catch (...) {
         return nullptr;
     }
 }
 
-} // namespace SFEntryDetail
+}  // namespace SFEntryDetail

@@ -47,17 +47,13 @@ QString UsableExtension(const QString& ext)
     return ext;
 }
 
-QString XmlEscaped(const QString& text)
-{
-    return text.toHtmlEscaped();
-}
+QString XmlEscaped(const QString& text) { return text.toHtmlEscaped(); }
 
 // String escaping of a desktop-entry value.
 QString DesktopEscaped(const QString& value)
 {
     QString out;
-    for (int i = 0; i < value.size(); ++i)
-    {
+    for (int i = 0; i < value.size(); ++i) {
         const QChar c = value.at(i);
         if (c == QLatin1Char('\\'))
             out += QLatin1String("\\\\");
@@ -78,11 +74,9 @@ QString DesktopEscaped(const QString& value)
 QString DesktopUnescaped(const QString& value)
 {
     QString out;
-    for (int i = 0; i < value.size(); ++i)
-    {
+    for (int i = 0; i < value.size(); ++i) {
         const QChar c = value.at(i);
-        if (c != QLatin1Char('\\') || i + 1 >= value.size())
-        {
+        if (c != QLatin1Char('\\') || i + 1 >= value.size()) {
             out += c;
             continue;
         }
@@ -97,8 +91,7 @@ QString DesktopUnescaped(const QString& value)
             out += QLatin1Char('\r');
         else if (n == QLatin1Char('\\'))
             out += QLatin1Char('\\');
-        else
-        {
+        else {
             out += c;
             out += n;
         }
@@ -140,12 +133,13 @@ Paths MakePaths(const QString& programPath, const QString& ext)
 
 QByteArray MimePackage(const Paths& p, const QString& ext)
 {
-    const QString text = QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                                       "  <mime-type type=\"") +
-                         XmlEscaped(p.mime) + QLatin1String("\">\n    <comment>") + XmlEscaped(p.typeName) +
-                         QLatin1String("</comment>\n    <glob pattern=\"*") + XmlEscaped(ext) +
-                         QLatin1String("\"/>\n  </mime-type>\n</mime-info>\n");
+    const QString text =
+        QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                      "  <mime-type type=\"") +
+        XmlEscaped(p.mime) + QLatin1String("\">\n    <comment>") + XmlEscaped(p.typeName) +
+        QLatin1String("</comment>\n    <glob pattern=\"*") + XmlEscaped(ext) +
+        QLatin1String("\"/>\n  </mime-type>\n</mime-info>\n");
     return text.toUtf8();
 }
 
@@ -174,8 +168,7 @@ bool WriteFile(const QString& dir, const QString& path, const QByteArray& conten
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    if (f.write(content) != content.size())
-    {
+    if (f.write(content) != content.size()) {
         f.cancelWriting();
         return false;
     }
@@ -190,11 +183,9 @@ bool ReadDesktopExec(const QString& path, QString* exec)
     if (!ReadFile(path, &bytes))
         return false;
     bool inGroup = false;
-    for (const QByteArray& raw : bytes.split('\n'))
-    {
+    for (const QByteArray& raw : bytes.split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith(QLatin1Char('[')))
-        {
+        if (line.startsWith(QLatin1Char('['))) {
             inGroup = line == QLatin1String("[Desktop Entry]");
             continue;
         }
@@ -212,27 +203,24 @@ bool ReadDesktopExec(const QString& path, QString* exec)
 // Where the default-application key for mime sits in the lines of mimeapps.list.
 struct MimeAppsPlace
 {
-    int group = -1;      // index of the [Default Applications] line, -1 when absent
-    int key = -1;        // index of the mime's line in that group, -1 when absent
-    int lastInGroup = -1; // last non-blank line of the group
-    bool matches = false; // the key holds the wanted value
+    int group = -1;        // index of the [Default Applications] line, -1 when absent
+    int key = -1;          // index of the mime's line in that group, -1 when absent
+    int lastInGroup = -1;  // last non-blank line of the group
+    bool matches = false;  // the key holds the wanted value
 };
 
 MimeAppsPlace FindDefault(const QList<QByteArray>& lines, const QString& mime, const QString& desktopName)
 {
     MimeAppsPlace place;
     bool inGroup = false;
-    for (int i = 0; i < lines.size(); ++i)
-    {
+    for (int i = 0; i < lines.size(); ++i) {
         const QString line = QString::fromUtf8(lines.at(i)).trimmed();
-        if (line.startsWith(QLatin1Char('[')))
-        {
+        if (line.startsWith(QLatin1Char('['))) {
             // Only the first such group counts; a repeated header ends the search.
             if (inGroup)
                 break;
             inGroup = place.group < 0 && line == QLatin1String(kDefaultGroup);
-            if (inGroup)
-            {
+            if (inGroup) {
                 place.group = i;
                 place.lastInGroup = i;
             }
@@ -267,8 +255,7 @@ void RunTool(const char* tool, const QString& argument)
         return;
     QProcess process;
     process.start(program, QStringList() << argument);
-    if (!process.waitForFinished(10000))
-    {
+    if (!process.waitForFinished(10000)) {
         process.kill();
         process.waitForFinished(1000);
     }
@@ -281,7 +268,7 @@ void DefaultNotify()
     RunTool("update-desktop-database", data + QLatin1String("/applications"));
 }
 
-} // namespace
+}  // namespace
 
 QString TypeName(const QString& programPath)
 {
@@ -290,16 +277,12 @@ QString TypeName(const QString& programPath)
     return name + QLatin1String(".Files");
 }
 
-QString MimeType(const QString& typeName)
-{
-    return QLatin1String("application/x-") + typeName.toLower();
-}
+QString MimeType(const QString& typeName) { return QLatin1String("application/x-") + typeName.toLower(); }
 
 QString CommandLine(const QString& programPath)
 {
     QString quoted;
-    for (const QChar c : programPath)
-    {
+    for (const QChar c : programPath) {
         if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
             quoted += QLatin1Char('\\');
         else if (c == QLatin1Char('%'))
@@ -309,15 +292,9 @@ QString CommandLine(const QString& programPath)
     return QLatin1Char('"') + quoted + QLatin1String("\" %f");
 }
 
-QString DataHome()
-{
-    return XdgRoot("XDG_DATA_HOME", QLatin1String("/.local/share"));
-}
+QString DataHome() { return XdgRoot("XDG_DATA_HOME", QLatin1String("/.local/share")); }
 
-QString ConfigHome()
-{
-    return XdgRoot("XDG_CONFIG_HOME", QLatin1String("/.config"));
-}
+QString ConfigHome() { return XdgRoot("XDG_CONFIG_HOME", QLatin1String("/.config")); }
 
 Notifier SetNotifier(Notifier notifier)
 {
@@ -337,8 +314,7 @@ int Register(const QString& programPath, const QString& extIn, const QString& ic
     // The type and its glob.
     const QByteArray package = MimePackage(p, ext);
     QByteArray current;
-    if (!ReadFile(p.mimeFile, &current) || current != package)
-    {
+    if (!ReadFile(p.mimeFile, &current) || current != package) {
         if (!WriteFile(p.mimeDir, p.mimeFile, package))
             return 0;
         wrote = true;
@@ -346,8 +322,7 @@ int Register(const QString& programPath, const QString& extIn, const QString& ic
 
     // The program that opens the type, with its icon.
     QString exec;
-    if (!ReadDesktopExec(p.desktopFile, &exec) || exec != p.commandLine)
-    {
+    if (!ReadDesktopExec(p.desktopFile, &exec) || exec != p.commandLine) {
         if (!WriteFile(p.applicationsDir, p.desktopFile, DesktopEntry(p, programPath, iconPath)))
             return 0;
         wrote = true;
@@ -358,28 +333,21 @@ int Register(const QString& programPath, const QString& extIn, const QString& ic
     QByteArray list;
     const bool listExists = ReadFile(p.mimeAppsFile, &list);
     if (!listExists && QFileInfo::exists(p.mimeAppsFile))
-        return 0; // present but unreadable: never overwrite it
+        return 0;  // present but unreadable: never overwrite it
     QList<QByteArray> lines = list.split('\n');
     const MimeAppsPlace place = FindDefault(lines, p.mime, desktopName);
-    if (!place.matches)
-    {
+    if (!place.matches) {
         const QByteArray entry = (p.mime + QLatin1Char('=') + desktopName).toUtf8();
         QByteArray updated;
-        if (place.key >= 0)
-        {
+        if (place.key >= 0) {
             lines[place.key] = entry;
             updated = lines.join('\n');
-        }
-        else if (place.group >= 0)
-        {
+        } else if (place.group >= 0) {
             lines.insert(place.lastInGroup + 1, entry);
             updated = lines.join('\n');
-        }
-        else
-        {
+        } else {
             updated = list;
-            if (!updated.isEmpty())
-            {
+            if (!updated.isEmpty()) {
                 if (!updated.endsWith('\n'))
                     updated += '\n';
                 updated += '\n';
@@ -391,8 +359,7 @@ int Register(const QString& programPath, const QString& extIn, const QString& ic
         wrote = true;
     }
 
-    if (wrote && notify)
-    {
+    if (wrote && notify) {
         const Notifier& notifier = CurrentNotifier();
         if (notifier)
             notifier();
@@ -421,14 +388,14 @@ int IsAssociated(const QString& programPath, const QString& extIn)
     return FindDefault(list.split('\n'), p.mime, p.typeName + QLatin1String(".desktop")).matches ? 1 : 0;
 }
 
-} // namespace SFFileAssoc
+}  // namespace SFFileAssoc
 
 int SF_RegisterFileAssociation(const wchar_t* ext, const wchar_t* iconPath, int notify)
 {
     if (!ext || !QCoreApplication::instance())
         return 0;
-    return SFFileAssoc::Register(QCoreApplication::applicationFilePath(), WideToQString(ext), WideToQString(iconPath),
-                                 notify);
+    return SFFileAssoc::Register(QCoreApplication::applicationFilePath(), WideToQString(ext),
+                                 WideToQString(iconPath), notify);
 }
 
 int SF_IsFileAssociated(const wchar_t* ext)

@@ -44,4 +44,4 @@ int Register(const QString& programPath, const QString& ext, const QString& icon
 // 1 when all three pieces of the association are in place, else 0.
 int IsAssociated(const QString& programPath, const QString& ext);
 
-} // namespace SFFileAssoc
+}  // namespace SFFileAssoc

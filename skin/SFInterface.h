@@ -10,9 +10,9 @@
 // window, passed as void*.
 #pragma once
 
+#include "base/compat/sf_windows.h"
 #include "skin/SFEventBase.h"
 #include "skin/SFSkinStyles.h"
-#include "base/compat/sf_windows.h"
 
 // =========================================================================================
 // Window and view sinks
@@ -101,7 +101,10 @@ public:
     virtual int IsDlgZoomed() { return 0; }
     virtual void SetDrawBackGround(int /*draw*/) {}
     virtual int DlgIsWindow() { return 0; }
-    virtual int SetDlgWindowPos(void* /*after*/, int /*x*/, int /*y*/, int /*cx*/, int /*cy*/, UINT /*flags*/) { return 0; }
+    virtual int SetDlgWindowPos(void* /*after*/, int /*x*/, int /*y*/, int /*cx*/, int /*cy*/, UINT /*flags*/)
+    {
+        return 0;
+    }
     virtual int ModifyDlgStyleEx(DWORD /*remove*/, DWORD /*add*/, UINT /*flags*/) { return 0; }
     virtual void SetWindowTextW(const wchar_t* /*text*/) {}
     virtual void SetDlgIcon(UINT /*resourceId*/) {}
@@ -137,8 +140,11 @@ public:
     CSFView& operator=(const CSFView&) = default;
     virtual ~CSFView() {}
 
-    virtual int Create(const wchar_t* /*className*/, const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/,
-                       void* /*parentUI*/, UINT /*id*/) { return 0; }
+    virtual int Create(const wchar_t* /*className*/, const wchar_t* /*title*/, DWORD /*style*/,
+                       const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/)
+    {
+        return 0;
+    }
     virtual void ShowWindow(int /*show*/) {}
     virtual void SetBackground(const wchar_t* /*name*/) {}
     virtual void MoveWindow(RECT* /*rc*/) {}
@@ -215,7 +221,11 @@ public:
     CSFButton& operator=(const CSFButton&) = default;
     virtual ~CSFButton() {}
 
-    virtual BOOL Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parent*/, UINT /*id*/) { return FALSE; }
+    virtual BOOL Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parent*/,
+                        UINT /*id*/)
+    {
+        return FALSE;
+    }
     virtual void SetCursor() {}
     virtual BOOL SetSkin(ImageButtonStyle* /*style*/) { return FALSE; }
     virtual void ShowWindow(int /*show*/) {}
@@ -257,7 +267,11 @@ public:
     CSFCheckBox& operator=(const CSFCheckBox&) = default;
     virtual ~CSFCheckBox() {}
 
-    virtual BOOL Create(const char* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parent*/, UINT /*id*/) { return FALSE; }
+    virtual BOOL Create(const char* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parent*/,
+                        UINT /*id*/)
+    {
+        return FALSE;
+    }
     virtual void SetCursor() {}
     virtual void ShowWindow(int /*show*/) {}
     virtual void MoveWindow(RECT* /*rc*/) {}
@@ -288,7 +302,11 @@ public:
     CSFRadioBox& operator=(const CSFRadioBox&) = default;
     virtual ~CSFRadioBox() {}
 
-    virtual BOOL Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parent*/, UINT /*id*/) { return FALSE; }
+    virtual BOOL Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parent*/,
+                        UINT /*id*/)
+    {
+        return FALSE;
+    }
     virtual void SetCursor() {}
     virtual BOOL SetSkin(ImageRadioBox* /*style*/) { return FALSE; }
     virtual void ShowWindow(int /*show*/) {}
@@ -345,8 +363,12 @@ public:
     CSFFrameWnd& operator=(const CSFFrameWnd&) = default;
     virtual ~CSFFrameWnd() {}
 
-    virtual BOOL Create(const wchar_t* /*className*/, const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/,
-                        void* /*parent*/, const wchar_t* /*menuName*/, DWORD /*exStyle*/, void* /*context*/) { return FALSE; }
+    virtual BOOL Create(const wchar_t* /*className*/, const wchar_t* /*title*/, DWORD /*style*/,
+                        const RECT& /*rc*/, void* /*parent*/, const wchar_t* /*menuName*/, DWORD /*exStyle*/,
+                        void* /*context*/)
+    {
+        return FALSE;
+    }
     virtual int CreateChildWnd() { return 0; }
     virtual void ShowWindow(int /*show*/) {}
     virtual void DockControlBar(void* /*bar*/, UINT /*dockBarId*/, const RECT* /*rc*/) {}
@@ -410,7 +432,11 @@ public:
     CSFEditCtrl& operator=(const CSFEditCtrl&) = default;
     virtual ~CSFEditCtrl() {}
 
-    virtual int Create(DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/, bool /*password*/) { return 0; }
+    virtual int Create(DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/,
+                       bool /*password*/)
+    {
+        return 0;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin(const wchar_t* /*picture*/) { return 0; }
     virtual void ShowWindow(int /*show*/) {}
@@ -489,7 +515,11 @@ public:
     CSFStatic& operator=(const CSFStatic&) = default;
     virtual ~CSFStatic() {}
 
-    virtual int Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return 0; }
+    virtual int Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/,
+                       UINT /*id*/)
+    {
+        return 0;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin() { return 0; }
     virtual void ShowWindow(int /*show*/) {}
@@ -535,7 +565,11 @@ public:
     CSFPictureCtrl& operator=(const CSFPictureCtrl&) = default;
     virtual ~CSFPictureCtrl() {}
 
-    virtual int Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return 0; }
+    virtual int Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/,
+                       UINT /*id*/)
+    {
+        return 0;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin() { return 0; }
     virtual void ShowWindow(int /*show*/) {}
@@ -602,7 +636,11 @@ public:
     CSFGroupBox& operator=(const CSFGroupBox&) = default;
     virtual ~CSFGroupBox() {}
 
-    virtual int Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return 0; }
+    virtual int Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/,
+                       UINT /*id*/)
+    {
+        return 0;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin() { return 0; }
     virtual void ShowWindow(int /*show*/) {}
@@ -634,7 +672,10 @@ public:
     virtual ~CSFSliderCtrl() {}
 
     virtual int Create(DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/,
-                       SLIDER_RESPONSE_MODE /*mode*/) { return 0; }
+                       SLIDER_RESPONSE_MODE /*mode*/)
+    {
+        return 0;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin(ImageSliderStyle* /*style*/) { return 0; }
     virtual void ShowWindow(int /*show*/) {}
@@ -809,7 +850,10 @@ public:
     CSFControlBar& operator=(const CSFControlBar&) = default;
     virtual ~CSFControlBar() {}
 
-    virtual int Create(void* /*parentUI*/, UINT /*id*/, DWORD /*style*/, const wchar_t* /*title*/) { return 0; }
+    virtual int Create(void* /*parentUI*/, UINT /*id*/, DWORD /*style*/, const wchar_t* /*title*/)
+    {
+        return 0;
+    }
 
     void* GetUIWnd() const { return m_pEvent ? m_pEvent->GetUIWnd() : nullptr; }
 
@@ -860,7 +904,9 @@ public:
 
     virtual void SetBackground(const char* /*name*/) {}
     virtual void SetAnchor(ControlIdentifier /*control*/, RECT& /*rc*/) {}
-    virtual void SetBtnAnchorSkin(ControlIdentifier /*control*/, ControlStatus /*status*/, ImageRadioBox /*skin*/) {}
+    virtual void SetBtnAnchorSkin(ControlIdentifier /*control*/, ControlStatus /*status*/,
+                                  ImageRadioBox /*skin*/)
+    {}
     virtual void SetControlStatus(ControlIdentifier /*control*/, ControlStatus /*status*/) {}
     virtual int Create(void* /*parentUI*/) { return 0; }
     virtual void DoPaint() {}

@@ -9,8 +9,7 @@ const SF_MSGMAP_ENTRY* SF_FindMessageEntry(const SF_MSGMAP_ENTRY* table, UINT me
 {
     if (!table)
         return nullptr;
-    for (const SF_MSGMAP_ENTRY* e = table; e->nSig != SF_SIG_END; ++e)
-    {
+    for (const SF_MSGMAP_ENTRY* e = table; e->nSig != SF_SIG_END; ++e) {
         if (e->nMessage == message && e->nCode == code && e->nID <= id && id <= e->nLastID)
             return e;
     }
@@ -21,13 +20,12 @@ const SF_MSGMAP_ENTRY* SF_FindMessageEntry(const SF_MSGMAP_ENTRY* table, UINT me
 // declares it, so the object it is called on is that class, not CSFEventBase: a call the
 // language defines (the sink's dynamic type has the member), which the run-time type check
 // of the sanitizer does not follow.
-__attribute__((no_sanitize("vptr")))
-bool SF_CallMessageHandler(CSFEventBase* sink, const SF_MSGMAP_ENTRY* entry, WPARAM wParam, LPARAM lParam)
+__attribute__((no_sanitize("vptr"))) bool
+SF_CallMessageHandler(CSFEventBase* sink, const SF_MSGMAP_ENTRY* entry, WPARAM wParam, LPARAM lParam)
 {
     if (!sink || !entry || !entry->pfn)
         return false;
-    switch (entry->nSig)
-    {
+    switch (entry->nSig) {
     case SF_SIG_VOID:
         (sink->*(entry->pfn))();
         return true;
@@ -52,7 +50,7 @@ const SF_MSGMAP_ENTRY* FindInSink(CSFEventBase* sink, UINT message, UINT code, U
     return SF_FindMessageEntry(map->lpEntries, message, code, id);
 }
 
-} // namespace
+}  // namespace
 
 void CSFEventBase::Dlg_OnCommand(UINT id)
 {
@@ -108,9 +106,12 @@ int* CSFEventBase::CollectThisMessageIDs()
 // ---- The event --------------------------------------------------------------------------
 
 CSFCustomEvent::CSFCustomEvent(int msg, int code, WPARAM w, LPARAM l)
-    : QEvent(EventType()), nMsg(msg), nCode(code), wParam(w), lParam(l)
-{
-}
+    : QEvent(EventType()),
+      nMsg(msg),
+      nCode(code),
+      wParam(w),
+      lParam(l)
+{}
 
 CSFCustomEvent::~CSFCustomEvent() = default;
 
@@ -128,8 +129,9 @@ bool SF_DispatchCustomEvent(CSFEventBase* sink, QEvent* event)
     const SF_MSGMAP* map = sink->GetSFMessageMap();
     if (!map)
         return false;
-    const SF_MSGMAP_ENTRY* e = SF_FindMessageEntry(map->lpEntries, static_cast<UINT>(ev->nMsg),
-                                                   static_cast<UINT>(ev->nCode), static_cast<UINT>(ev->lParam));
+    const SF_MSGMAP_ENTRY* e =
+        SF_FindMessageEntry(map->lpEntries, static_cast<UINT>(ev->nMsg), static_cast<UINT>(ev->nCode),
+                            static_cast<UINT>(ev->lParam));
     if (!e)
         return false;
     return SF_CallMessageHandler(sink, e, ev->wParam, ev->lParam);
@@ -150,9 +152,9 @@ void SF_PostUIMessage(QObject* target, UINT id, WPARAM data)
 {
     if (!target || !target->isWidgetType())
         return;
-    CSFCustomEvent* ev = new (std::nothrow) CSFCustomEvent(static_cast<int>(SF_MSG_UIMESSAGE),
-                                                           static_cast<int>(SF_MSG_UIMESSAGE), data,
-                                                           static_cast<LPARAM>(id));
+    CSFCustomEvent* ev =
+        new (std::nothrow) CSFCustomEvent(static_cast<int>(SF_MSG_UIMESSAGE),
+                                          static_cast<int>(SF_MSG_UIMESSAGE), data, static_cast<LPARAM>(id));
     if (ev)
         QCoreApplication::postEvent(target, ev);
 }

@@ -24,23 +24,23 @@
 // may be empty: SF_BEGIN_MSGMAP directly followed by SF_END_MSGMAP.
 #pragma once
 
-#include "skin/SFEventBase.h"
 #include "base/compat/sf_windows.h"
+#include "skin/SFEventBase.h"
 
 #include <QEvent>
 
 class QObject;
 
 // Message numbers of the map.
-constexpr UINT SF_MSG_COMMAND = 0x0111;   // a control was clicked or changed
-constexpr UINT SF_MSG_NOTIFY = 0x004E;    // a notification with data
-constexpr UINT SF_MSG_UIMESSAGE = 0x0113; // a framework UI message (also its code)
+constexpr UINT SF_MSG_COMMAND = 0x0111;    // a control was clicked or changed
+constexpr UINT SF_MSG_NOTIFY = 0x004E;     // a notification with data
+constexpr UINT SF_MSG_UIMESSAGE = 0x0113;  // a framework UI message (also its code)
 
 // Handler signatures (nSig).
-constexpr UINT SF_SIG_END = 0;    // marks the end of a table
-constexpr UINT SF_SIG_VOID = 1;   // handler()
-constexpr UINT SF_SIG_NOTIFY = 2; // handler(WPARAM, LPARAM) of a notification
-constexpr UINT SF_SIG_WL = 3;     // handler(WPARAM, LPARAM)
+constexpr UINT SF_SIG_END = 0;     // marks the end of a table
+constexpr UINT SF_SIG_VOID = 1;    // handler()
+constexpr UINT SF_SIG_NOTIFY = 2;  // handler(WPARAM, LPARAM) of a notification
+constexpr UINT SF_SIG_WL = 3;      // handler(WPARAM, LPARAM)
 
 typedef void (CSFEventBase::*SF_PMSG)();
 typedef void (CSFEventBase::*SF_PMSG_WL)(WPARAM, LPARAM);
@@ -49,11 +49,11 @@ struct SF_MSGMAP_ENTRY
 {
     UINT nMessage;
     UINT nCode;
-    UINT nID;      // first id of the range
-    UINT nLastID;  // last id of the range (inclusive)
-    UINT nSig;     // 0 ends the table
-    UINT reserved; // always 0
-    SF_PMSG pfn;   // stored as SF_PMSG, called through the type that nSig names
+    UINT nID;       // first id of the range
+    UINT nLastID;   // last id of the range (inclusive)
+    UINT nSig;      // 0 ends the table
+    UINT reserved;  // always 0
+    SF_PMSG pfn;    // stored as SF_PMSG, called through the type that nSig names
 };
 
 struct SF_MSGMAP
@@ -92,7 +92,7 @@ public:
     int nMsg;
     int nCode;
     WPARAM wParam;
-    LPARAM lParam; // the id matched against the map's range
+    LPARAM lParam;  // the id matched against the map's range
 };
 
 // What a receiving window does with an event: when it is a CSFCustomEvent and the sink has a
@@ -122,13 +122,20 @@ struct EntryMaker
     }
     static SF_MSGMAP_ENTRY Make(UINT msg, UINT code, UINT id, UINT lastId, void (T::*handler)(WPARAM, LPARAM))
     {
-        return SF_MSGMAP_ENTRY{msg, code, id, lastId, msg == SF_MSG_NOTIFY ? SF_SIG_NOTIFY : SF_SIG_WL, 0,
+        return SF_MSGMAP_ENTRY{msg,
+                               code,
+                               id,
+                               lastId,
+                               msg == SF_MSG_NOTIFY ? SF_SIG_NOTIFY : SF_SIG_WL,
+                               0,
                                ToGeneric(static_cast<SF_PMSG_WL>(handler))};
     }
 };
 
-} // namespace SFMsgMapDetail
+}  // namespace SFMsgMapDetail
 
+// The macros open and close a function and its table across lines: kept as written.
+// clang-format off
 #define SF_DECLARE_MSGMAP()                           \
     const SF_MSGMAP* GetSFMessageMap() override;      \
     int* GetThisMessageIDs() override;
@@ -157,3 +164,4 @@ struct EntryMaker
         static const SF_MSGMAP s_map = {&s_entries[0]};                    \
         return &s_map;                                                     \
     }
+// clang-format on

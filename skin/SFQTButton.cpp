@@ -30,7 +30,7 @@ const QColor kDisabledTextColor = QColor::fromRgba(0xFF6B6B6Bu);
 
 const POINT kNoPoint = {0, 0};
 
-} // namespace
+}  // namespace
 
 CSFQTButton::CSFQTButton(ISFButtonEvent* pEvent)
     : QPushButton(nullptr),
@@ -70,9 +70,7 @@ BOOL CSFQTButton::Create(const wchar_t* text, DWORD style, const RECT& rc, void*
     return TRUE;
 }
 
-void CSFQTButton::SetCursor()
-{
-}
+void CSFQTButton::SetCursor() {}
 
 BOOL CSFQTButton::SetSkin(ImageButtonStyle* style)
 {
@@ -91,10 +89,7 @@ BOOL CSFQTButton::SetSkin(ImageButtonStyle* style)
     return TRUE;
 }
 
-void CSFQTButton::ShowWindow(int show)
-{
-    setVisible(show != 0);
-}
+void CSFQTButton::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTButton::MoveWindow(RECT* rc)
 {
@@ -103,15 +98,9 @@ void CSFQTButton::MoveWindow(RECT* rc)
     setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
 }
 
-void CSFQTButton::MoveWindow(int x, int y, int w, int h)
-{
-    setGeometry(x, y, w, h);
-}
+void CSFQTButton::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
 
-void CSFQTButton::EnableWindow(int enable)
-{
-    setEnabled(enable != 0);
-}
+void CSFQTButton::EnableWindow(int enable) { setEnabled(enable != 0); }
 
 void CSFQTButton::SetTextColor(COLORREF color)
 {
@@ -119,10 +108,7 @@ void CSFQTButton::SetTextColor(COLORREF color)
     update();
 }
 
-void CSFQTButton::SetTextOffset(int x, int y)
-{
-    m_textOffset = QSize(x, y);
-}
+void CSFQTButton::SetTextOffset(int x, int y) { m_textOffset = QSize(x, y); }
 
 void CSFQTButton::SetTextAlign(UINT flags)
 {
@@ -137,20 +123,11 @@ void CSFQTButton::SetTextAlign(UINT flags)
     update();
 }
 
-void CSFQTButton::SetTooltipEnable(int enable)
-{
-    m_bTooltipEnable = enable != 0;
-}
+void CSFQTButton::SetTooltipEnable(int enable) { m_bTooltipEnable = enable != 0; }
 
-void CSFQTButton::SetToolTipText(const wchar_t* text)
-{
-    setToolTip(WideToQString(text));
-}
+void CSFQTButton::SetToolTipText(const wchar_t* text) { setToolTip(WideToQString(text)); }
 
-int CSFQTButton::GetWindowTextW(wchar_t* buf, int size)
-{
-    return CopyTextOut(text(), buf, size);
-}
+int CSFQTButton::GetWindowTextW(wchar_t* buf, int size) { return CopyTextOut(text(), buf, size); }
 
 void CSFQTButton::SetWindowTextW(const wchar_t* text)
 {
@@ -164,15 +141,9 @@ void CSFQTButton::GetBTNWindowRect(RECT* rc)
         *rc = WidgetScreenRect(*this);
 }
 
-void CSFQTButton::EnableAnimation(int enable)
-{
-    m_bAnimation = enable != 0;
-}
+void CSFQTButton::EnableAnimation(int enable) { m_bAnimation = enable != 0; }
 
-BOOL CSFQTButton::IsEnabled()
-{
-    return isEnabled() ? TRUE : FALSE;
-}
+BOOL CSFQTButton::IsEnabled() { return isEnabled() ? TRUE : FALSE; }
 
 void CSFQTButton::SetBtnState(int state)
 {
@@ -204,8 +175,7 @@ const QPixmap& CSFQTButton::CurrentPicture() const
 {
     if (!isEnabled())
         return m_picDisabled;
-    switch (m_nState)
-    {
+    switch (m_nState) {
     case StateHover:
         return m_picHover;
     case StatePressed:
@@ -245,8 +215,7 @@ void CSFQTButton::StartFade()
         return;
     if (m_pAnimation && m_pAnimation->state() == QAbstractAnimation::Running && !isEnabled())
         return;
-    if (m_pAnimation)
-    {
+    if (m_pAnimation) {
         // A new fade replaces the one still held: stop it and release it here, so no
         // animation is ever left without an owner pointer.
         QPropertyAnimation* old = m_pAnimation;
@@ -274,8 +243,7 @@ void CSFQTButton::paintEvent(QPaintEvent* /*event*/)
     // The opacity covers the text as well as the picture.
     painter.setOpacity(m_fPicTransparence);
     const QPixmap& pic = CurrentPicture();
-    if (!pic.isNull())
-    {
+    if (!pic.isNull()) {
         if (m_nPicMode == kPicModeTopLeft)
             painter.drawPixmap(0, 0, pic);
         else
@@ -291,8 +259,7 @@ void CSFQTButton::enterEvent(QEnterEvent* event)
 {
     if (m_pEvent)
         m_pEvent->BTN_OnMouseMove(static_cast<int>(m_nID), 0, kNoPoint);
-    if (!(m_bReEnter && m_nState == StateReleased))
-    {
+    if (!(m_bReEnter && m_nState == StateReleased)) {
         ChangeState(StateHover);
         StartFade();
     }
@@ -319,14 +286,12 @@ void CSFQTButton::mousePressEvent(QMouseEvent* event)
 void CSFQTButton::mouseMoveEvent(QMouseEvent* event)
 {
     qCDebug(lcSkinButton) << "mousemove over";
-    if (event->buttons() & Qt::LeftButton)
-    {
+    if (event->buttons() & Qt::LeftButton) {
         if (m_pEvent)
             m_pEvent->BTN_OnMouseMove(static_cast<int>(m_nID), 0, kNoPoint);
         ChangeState(StatePressed);
     }
-    if (m_nState != StatePressed && m_nState != StateHover)
-    {
+    if (m_nState != StatePressed && m_nState != StateHover) {
         qCDebug(lcSkinButton) << "mousemove enter";
         ChangeState(StateHover);
     }
@@ -341,14 +306,9 @@ void CSFQTButton::mouseReleaseEvent(QMouseEvent* event)
     QPushButton::mouseReleaseEvent(event);
 }
 
-void CSFQTButton::focusOutEvent(QFocusEvent* /*event*/)
-{
-    ChangeState(StateNormal);
-}
+void CSFQTButton::focusOutEvent(QFocusEvent* /*event*/) { ChangeState(StateNormal); }
 
-void CSFQTButton::resizeEvent(QResizeEvent* /*event*/)
-{
-}
+void CSFQTButton::resizeEvent(QResizeEvent* /*event*/) {}
 
 void CSFQTButton::OnClicked()
 {

@@ -57,11 +57,11 @@ public:
     void MoveWindow(int x, int y, int w, int h) override;
     void EnableWindow(int enable) override;
     void SetTextColor(COLORREF color) override;
-    void SetTextOffset(int x, int y) override; // stored only
+    void SetTextOffset(int x, int y) override;  // stored only
     // Always vertically centred on one line; 1 centres, else 2 right-aligns, else left.
     // 0x8000 turns right-eliding on (it is never turned off again).
     void SetTextAlign(UINT flags) override;
-    void SetTooltipEnable(int enable) override; // stored only
+    void SetTooltipEnable(int enable) override;  // stored only
     void SetToolTipText(const wchar_t* text) override;
     // Copies at most size - 1 characters of the text and a terminating 0 into buf and
     // returns the number of characters copied; a null buf or size <= 0 writes nothing and
@@ -121,11 +121,11 @@ private:
     QColor m_textColor;
     QSize m_textOffset;
     bool m_bTooltipEnable;
-    QPixmap m_picHover;    // state 0, from [1]
-    QPixmap m_picPressed;  // state 1, from [2]
-    QPixmap m_picNormal;   // state 2, from [0]
-    QPixmap m_picDisabled; // from [3]
-    QPixmap m_picReleased; // state 4, from [1]
+    QPixmap m_picHover;     // state 0, from [1]
+    QPixmap m_picPressed;   // state 1, from [2]
+    QPixmap m_picNormal;    // state 2, from [0]
+    QPixmap m_picDisabled;  // from [3]
+    QPixmap m_picReleased;  // state 4, from [1]
     QPropertyAnimation* m_pAnimation;
     float m_fPicTransparence;
     bool m_bAnimation;

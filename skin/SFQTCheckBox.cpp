@@ -24,10 +24,7 @@ const QPixmap& NullPixmap()
 }
 
 // Floor of a / 2 for negative values too.
-int HalfDown(int a)
-{
-    return a >= 0 ? a / 2 : -((1 - a) / 2);
-}
+int HalfDown(int a) { return a >= 0 ? a / 2 : -((1 - a) / 2); }
 
 POINT MakePoint(int x, int y)
 {
@@ -37,7 +34,7 @@ POINT MakePoint(int x, int y)
     return pt;
 }
 
-} // namespace
+}  // namespace
 
 // ---- Shared picture helpers -------------------------------------------------------------------
 
@@ -45,8 +42,7 @@ void SFLoadStatePictures(const SFWideStringRecord<8>& names, QPixmap* pictures, 
 {
     if (!pictures || !order)
         return;
-    for (int k = 0; k < count; ++k)
-    {
+    for (int k = 0; k < count; ++k) {
         const int i = order[k];
         if (i < 0 || i >= 8 || names[i].empty())
             continue;
@@ -66,12 +62,12 @@ QPixmap ExpandPixmapFromCentre(const QPixmap& picture, const QSize& size)
     const int ph = picture.height();
     const int hw = pw / 2;
     const int hh = ph / 2;
-    const int rw = pw - hw; // width of the right quadrants
-    const int rh = ph - hh; // height of the bottom quadrants
+    const int rw = pw - hw;  // width of the right quadrants
+    const int rh = ph - hh;  // height of the bottom quadrants
     const int W = size.width();
     const int H = size.height();
-    const int xr = W - rw; // left edge of the right quadrants
-    const int yb = H - rh; // top edge of the bottom quadrants
+    const int xr = W - rw;  // left edge of the right quadrants
+    const int yb = H - rh;  // top edge of the bottom quadrants
 
     QPixmap out(size);
     out.fill(Qt::transparent);
@@ -93,8 +89,7 @@ QPixmap ExpandPixmapFromCentre(const QPixmap& picture, const QSize& size)
         blit(x, 0, hw, 0, 1, hh);
     for (int x = hw; x < xr; ++x)
         blit(x, yb, hw, hh, 1, rh);
-    for (int y = hh; y < yb; ++y)
-    {
+    for (int y = hh; y < yb; ++y) {
         blit(0, y, 0, hh, hw, 1);
         blit(xr, y, hw, hh, rw, 1);
     }
@@ -111,8 +106,7 @@ void FitStatePictures(QPixmap* pictures, int count, const QSize& size)
     if (!pictures || count < 2 || size.isEmpty())
         return;
     const QPixmap& ref = pictures[1];
-    if (ref.width() >= size.width() && ref.height() >= size.height())
-    {
+    if (ref.width() >= size.width() && ref.height() >= size.height()) {
         if (ref.size() == size)
             return;
         for (int i = 0; i < count; ++i)
@@ -139,7 +133,11 @@ void SFSendCommandToParent(QObject* sender, UINT id)
 // ---- Check box --------------------------------------------------------------------------------
 
 CSFQTCheckBox::CSFQTCheckBox(ISFCheckBoxEvent* pEvent)
-    : QPushButton(nullptr), CSFCheckBox(pEvent), m_nState(StateNormal), m_bChecked(false), m_nID(0)
+    : QPushButton(nullptr),
+      CSFCheckBox(pEvent),
+      m_nState(StateNormal),
+      m_bChecked(false),
+      m_nID(0)
 {
     setEnabled(true);
     connect(this, &QAbstractButton::clicked, this, &CSFQTCheckBox::OnCheckStateChanged);
@@ -156,14 +154,9 @@ BOOL CSFQTCheckBox::Create(const char* text, DWORD /*style*/, const RECT& rc, vo
     return TRUE;
 }
 
-void CSFQTCheckBox::SetCursor()
-{
-}
+void CSFQTCheckBox::SetCursor() {}
 
-void CSFQTCheckBox::ShowWindow(int show)
-{
-    setVisible(show != 0);
-}
+void CSFQTCheckBox::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTCheckBox::MoveWindow(RECT* rc)
 {
@@ -172,10 +165,7 @@ void CSFQTCheckBox::MoveWindow(RECT* rc)
     setGeometry(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
 }
 
-void CSFQTCheckBox::MoveWindow(int x, int y, int w, int h)
-{
-    setGeometry(x, y, w, h);
-}
+void CSFQTCheckBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
 
 void CSFQTCheckBox::SetCheck(int check)
 {
@@ -192,15 +182,9 @@ int CSFQTCheckBox::GetCheck(int* out)
     return 0;
 }
 
-int CSFQTCheckBox::GetWindowTextW(wchar_t* buf, int size)
-{
-    return CopyTextOut(text(), buf, size);
-}
+int CSFQTCheckBox::GetWindowTextW(wchar_t* buf, int size) { return CopyTextOut(text(), buf, size); }
 
-void CSFQTCheckBox::SetWindowTextW(const wchar_t* text)
-{
-    setText(WideToQString(text));
-}
+void CSFQTCheckBox::SetWindowTextW(const wchar_t* text) { setText(WideToQString(text)); }
 
 BOOL CSFQTCheckBox::SetSkin(ImageCheckBox* style)
 {
@@ -211,17 +195,13 @@ BOOL CSFQTCheckBox::SetSkin(ImageCheckBox* style)
     return TRUE;
 }
 
-void CSFQTCheckBox::EnableWindow(int enable)
-{
-    setEnabled(enable != 0);
-}
+void CSFQTCheckBox::EnableWindow(int enable) { setEnabled(enable != 0); }
 
 int CSFQTCheckBox::CurrentPictureIndex() const
 {
     if (!isEnabled())
         return m_bChecked ? 6 : 7;
-    switch (m_nState)
-    {
+    switch (m_nState) {
     case StateHover:
     case StateReleased:
         return m_bChecked ? 1 : 4;
@@ -294,8 +274,7 @@ void CSFQTCheckBox::OnCheckStateChanged()
 void CSFQTCheckBox::paintEvent(QPaintEvent* event)
 {
     const QPixmap& pic = m_pics[CurrentPictureIndex()];
-    if (pic.isNull())
-    {
+    if (pic.isNull()) {
         QPushButton::paintEvent(event);
         return;
     }
@@ -356,9 +335,7 @@ BOOL CSFQTRadioBox::Create(const wchar_t* text, DWORD style, const RECT& rc, voi
     return TRUE;
 }
 
-void CSFQTRadioBox::SetCursor()
-{
-}
+void CSFQTRadioBox::SetCursor() {}
 
 BOOL CSFQTRadioBox::SetSkin(ImageRadioBox* style)
 {
@@ -369,10 +346,7 @@ BOOL CSFQTRadioBox::SetSkin(ImageRadioBox* style)
     return TRUE;
 }
 
-void CSFQTRadioBox::ShowWindow(int show)
-{
-    setVisible(show != 0);
-}
+void CSFQTRadioBox::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTRadioBox::MoveWindow(RECT* rc)
 {
@@ -381,10 +355,7 @@ void CSFQTRadioBox::MoveWindow(RECT* rc)
     MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
 }
 
-void CSFQTRadioBox::MoveWindow(int x, int y, int w, int h)
-{
-    setGeometry(x, y, w, h);
-}
+void CSFQTRadioBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
 
 void CSFQTRadioBox::SetCheck(int check)
 {
@@ -394,15 +365,9 @@ void CSFQTRadioBox::SetCheck(int check)
     update();
 }
 
-int CSFQTRadioBox::GetCheck()
-{
-    return m_bChecked ? 1 : 0;
-}
+int CSFQTRadioBox::GetCheck() { return m_bChecked ? 1 : 0; }
 
-int CSFQTRadioBox::GetWindowTextW(wchar_t* buf, int size)
-{
-    return CopyTextOut(text(), buf, size);
-}
+int CSFQTRadioBox::GetWindowTextW(wchar_t* buf, int size) { return CopyTextOut(text(), buf, size); }
 
 void CSFQTRadioBox::SetWindowTextW(const wchar_t* text)
 {
@@ -453,9 +418,7 @@ void CSFQTRadioBox::GetRadioWindowRect(RECT* rc)
         *rc = WidgetScreenRect(*this);
 }
 
-void CSFQTRadioBox::SetImageInfo(void* /*a*/, void* /*b*/)
-{
-}
+void CSFQTRadioBox::SetImageInfo(void* /*a*/, void* /*b*/) {}
 
 void CSFQTRadioBox::SetBkColor(COLORREF checked, COLORREF unchecked)
 {
@@ -464,29 +427,15 @@ void CSFQTRadioBox::SetBkColor(COLORREF checked, COLORREF unchecked)
     update();
 }
 
-void CSFQTRadioBox::SetBkRect(bool whole)
-{
-    m_bBkWholeRect = whole;
-}
+void CSFQTRadioBox::SetBkRect(bool whole) { m_bBkWholeRect = whole; }
 
-void CSFQTRadioBox::SetTooltipEnable(int /*enable*/)
-{
-}
+void CSFQTRadioBox::SetTooltipEnable(int /*enable*/) {}
 
-void CSFQTRadioBox::SetToolTipText(const wchar_t* text)
-{
-    setToolTip(WideToQString(text));
-}
+void CSFQTRadioBox::SetToolTipText(const wchar_t* text) { setToolTip(WideToQString(text)); }
 
-int CSFQTRadioBox::IsWindowVisible()
-{
-    return isVisible() ? 1 : 0;
-}
+int CSFQTRadioBox::IsWindowVisible() { return isVisible() ? 1 : 0; }
 
-int CSFQTRadioBox::IsWindow()
-{
-    return TRUE;
-}
+int CSFQTRadioBox::IsWindow() { return TRUE; }
 
 void CSFQTRadioBox::Invalidate(int erase)
 {
@@ -494,25 +443,13 @@ void CSFQTRadioBox::Invalidate(int erase)
         update();
 }
 
-void CSFQTRadioBox::SetEnabled(int enable)
-{
-    setEnabled(enable != 0);
-}
+void CSFQTRadioBox::SetEnabled(int enable) { setEnabled(enable != 0); }
 
-void CSFQTRadioBox::EnableAnimation(int enable)
-{
-    m_bFade = enable != 0;
-}
+void CSFQTRadioBox::EnableAnimation(int enable) { m_bFade = enable != 0; }
 
-void CSFQTRadioBox::SetExpendBGImge(int tile)
-{
-    m_bTile = tile != 0;
-}
+void CSFQTRadioBox::SetExpendBGImge(int tile) { m_bTile = tile != 0; }
 
-void CSFQTRadioBox::SetIconAlign(DWORD align)
-{
-    m_nIconAlign = align;
-}
+void CSFQTRadioBox::SetIconAlign(DWORD align) { m_nIconAlign = align; }
 
 void CSFQTRadioBox::SetPicTransparence(float value)
 {
@@ -523,8 +460,7 @@ void CSFQTRadioBox::SetPicTransparence(float value)
 int CSFQTRadioBox::CurrentPictureIndex() const
 {
     const int state = isEnabled() ? m_nState : StateDisabled;
-    switch (state)
-    {
+    switch (state) {
     case StateHover:
         return m_bChecked ? 1 : 4;
     case StatePressed:
@@ -560,8 +496,7 @@ void CSFQTRadioBox::StartFade()
         return;
     if (IsFadeRunning() && !isEnabled())
         return;
-    if (m_pAnimation)
-    {
+    if (m_pAnimation) {
         // A fade still running is replaced by the new one.
         disconnect(m_pAnimation, nullptr, this, nullptr);
         m_pAnimation->stop();
@@ -620,8 +555,7 @@ void CSFQTRadioBox::mouseReleaseEvent(QMouseEvent* event)
 {
     m_nState = StateNormal;
     const QPoint pt = event->position().toPoint();
-    if (rect().contains(pt))
-    {
+    if (rect().contains(pt)) {
         m_bChecked = !m_bChecked;
         SyncQtChecked();
         OnClicked(m_bChecked, pt);
@@ -634,15 +568,11 @@ void CSFQTRadioBox::mouseReleaseEvent(QMouseEvent* event)
     StartFade();
 }
 
-void CSFQTRadioBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    event->accept();
-}
+void CSFQTRadioBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 void CSFQTRadioBox::nextCheckState()
 {
-    if (m_bInMouseRelease)
-    {
+    if (m_bInMouseRelease) {
         SyncQtChecked();
         return;
     }
@@ -656,8 +586,7 @@ void CSFQTRadioBox::nextCheckState()
 void CSFQTRadioBox::paintEvent(QPaintEvent* event)
 {
     const QPixmap& pic = m_pics[CurrentPictureIndex()];
-    if (pic.isNull())
-    {
+    if (pic.isNull()) {
         QRadioButton::paintEvent(event);
         return;
     }
@@ -672,8 +601,7 @@ void CSFQTRadioBox::paintEvent(QPaintEvent* event)
     QRect icon(0, HalfDown(H - ph), pw, ph);
 
     const QColor& bk = m_bChecked ? m_checkedBkColor : m_uncheckedBkColor;
-    if (bk.isValid())
-    {
+    if (bk.isValid()) {
         if (m_bBkWholeRect)
             p.fillRect(rect(), bk);
         else
@@ -685,16 +613,12 @@ void CSFQTRadioBox::paintEvent(QPaintEvent* event)
     p.setFont(m_font);
 
     const QString label = text();
-    if (m_bTile)
-    {
+    if (m_bTile) {
         p.drawPixmap(icon, pic);
         for (QRect next = icon.translated(pw, 0); pw > 0 && next.right() < W - 1; next.translate(pw, 0))
             p.drawPixmap(next, pic);
-    }
-    else
-    {
-        if (m_nIconAlign == 1)
-        {
+    } else {
+        if (m_nIconAlign == 1) {
             const int tw = QFontMetrics(m_font).boundingRect(label).width();
             icon.moveLeft((W - pw - tw - m_nTextOffset - 1) / 2);
         }

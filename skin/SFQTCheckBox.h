@@ -53,7 +53,7 @@ public:
         StateHover = 0,
         StatePressed = 1,
         StateNormal = 2,
-        StateReleased = 4 // drawn as hover
+        StateReleased = 4  // drawn as hover
     };
 
     explicit CSFQTCheckBox(ISFCheckBoxEvent* pEvent);
@@ -66,10 +66,10 @@ public:
     BOOL Create(const char* text, DWORD style, const RECT& rc, void* parent, UINT id) override;
     void SetCursor() override;
     void ShowWindow(int show) override;
-    void MoveWindow(RECT* rc) override; // inclusive corners
+    void MoveWindow(RECT* rc) override;  // inclusive corners
     void MoveWindow(int x, int y, int w, int h) override;
-    void SetCheck(int check) override;   // silent: the sink is not called
-    int GetCheck(int* out) override;     // writes 0 / 1 to out (a null out is ignored), returns 0
+    void SetCheck(int check) override;  // silent: the sink is not called
+    int GetCheck(int* out) override;    // writes 0 / 1 to out (a null out is ignored), returns 0
     // Copies at most size - 1 characters and a terminating 0 (nothing when buf is null or
     // size <= 0); returns the number of characters copied, as the button does.
     int GetWindowTextW(wchar_t* buf, int size) override;
@@ -136,9 +136,9 @@ public:
     // Replaces the pictures of the non-empty names; takes effect at the next paint.
     BOOL SetSkin(ImageRadioBox* style) override;
     void ShowWindow(int show) override;
-    void MoveWindow(RECT* rc) override; // inclusive corners
+    void MoveWindow(RECT* rc) override;  // inclusive corners
     void MoveWindow(int x, int y, int w, int h) override;
-    void SetCheck(int check) override; // silent: the sink is not called
+    void SetCheck(int check) override;  // silent: the sink is not called
     int GetCheck() override;
     // Copies at most size - 1 characters and a terminating 0 (nothing when buf is null or
     // size <= 0); returns the number of characters copied.
@@ -147,7 +147,7 @@ public:
     void SetBoldHeavy(int bold) override;
     void SetTextColor(COLORREF color) override;
     void SetTextOffset(int offset) override;
-    void SetTextAlign(DWORD flags) override; // 1 centre, 2 right, else left
+    void SetTextAlign(DWORD flags) override;  // 1 centre, 2 right, else left
     void GetRadioClientRect(RECT* rc) override;
     void GetRadioWindowRect(RECT* rc) override;
     void SetImageInfo(void* a, void* b) override;
@@ -161,7 +161,7 @@ public:
     void SetEnabled(int enable) override;
     void EnableAnimation(int enable) override;
     void SetExpendBGImge(int tile) override;
-    void SetIconAlign(DWORD align) override; // 1 centres icon and text together
+    void SetIconAlign(DWORD align) override;  // 1 centres icon and text together
 
     // ---- Qt side ----
     float GetPicTransparence() const { return m_fPicTransparence; }

@@ -39,7 +39,7 @@ namespace {
 // Mode field of each cell field [1]..[7], in part order.
 const int kModeField[CSFQTComboBox::PartCount] = {8, 9, 11, 10, 12, 13, 14};
 
-} // namespace
+}  // namespace
 
 const char* CSFQTComboBox::ListStyleSheet()
 {
@@ -54,11 +54,11 @@ const char* CSFQTComboBox::ListStyleSheet()
 }
 
 CSFQTComboBox::CSFQTComboBox(ISFComboBoxEvent* pEvent)
-    : QComboBox(nullptr)
-    , CSFComboBox(pEvent)
-    , m_nState(StateNormal)
-    , m_bListOpen(0)
-    , m_nOriginStyle(0)
+    : QComboBox(nullptr),
+      CSFComboBox(pEvent),
+      m_nState(StateNormal),
+      m_bListOpen(0),
+      m_nOriginStyle(0)
 {
     // A plain style of the control's own keeps the list opening below the control.
     QCommonStyle* own = new QCommonStyle;
@@ -74,7 +74,8 @@ CSFQTComboBox::~CSFQTComboBox() = default;
 void CSFQTComboBox::ConnectSelect()
 {
     if (!m_selectConnection)
-        m_selectConnection = connect(this, &QComboBox::currentIndexChanged, this, &CSFQTComboBox::OnSelectChanged);
+        m_selectConnection =
+            connect(this, &QComboBox::currentIndexChanged, this, &CSFQTComboBox::OnSelectChanged);
 }
 
 void CSFQTComboBox::DisconnectSelect()
@@ -93,17 +94,14 @@ int CSFQTComboBox::Create(DWORD style, const RECT& rc, void* parentUI, UINT id)
     return 1;
 }
 
-void CSFQTComboBox::SetCursor()
-{
-}
+void CSFQTComboBox::SetCursor() {}
 
 int CSFQTComboBox::SetSkin(ImageComboBoxStyle* skin)
 {
     if (!skin || m_nOriginStyle == 1)
         return 0;
     m_skin = QPixmap(SkinFilePath((*skin)[0]));
-    for (int part = 0; part < PartCount; ++part)
-    {
+    for (int part = 0; part < PartCount; ++part) {
         const std::wstring& cell = (*skin)[part + 1];
         if (cell.empty())
             continue;
@@ -116,10 +114,7 @@ int CSFQTComboBox::SetSkin(ImageComboBoxStyle* skin)
     return 1;
 }
 
-void CSFQTComboBox::ShowWindow(int show)
-{
-    setVisible(show != 0);
-}
+void CSFQTComboBox::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTComboBox::MoveWindow(RECT* rc)
 {
@@ -128,10 +123,7 @@ void CSFQTComboBox::MoveWindow(RECT* rc)
     MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
 }
 
-void CSFQTComboBox::MoveWindow(int x, int y, int w, int h)
-{
-    setGeometry(x, y, w, h);
-}
+void CSFQTComboBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
 
 int CSFQTComboBox::AddString(const wchar_t* text)
 {
@@ -158,18 +150,14 @@ int CSFQTComboBox::GetLBText(int index, wchar_t* buf) const
     if (index < 0 || index >= count())
         return -1;
     const std::wstring wide = QStringToWide(itemText(index));
-    if (buf)
-    {
+    if (buf) {
         std::copy(wide.begin(), wide.end(), buf);
         buf[wide.size()] = L'\0';
     }
     return static_cast<int>(wide.size());
 }
 
-int CSFQTComboBox::GetCurSel() const
-{
-    return currentIndex();
-}
+int CSFQTComboBox::GetCurSel() const { return currentIndex(); }
 
 int CSFQTComboBox::SetCurSel(int index)
 {
@@ -182,15 +170,9 @@ int CSFQTComboBox::SetCurSel(int index)
     return GetCurSel();
 }
 
-int CSFQTComboBox::GetCount() const
-{
-    return count();
-}
+int CSFQTComboBox::GetCount() const { return count(); }
 
-void CSFQTComboBox::EnableWindow(int enable)
-{
-    setEnabled(enable != 0);
-}
+void CSFQTComboBox::EnableWindow(int enable) { setEnabled(enable != 0); }
 
 void CSFQTComboBox::SetOriginStyle(int style)
 {
@@ -299,8 +281,7 @@ void CSFQTComboBox::wheelEvent(QWheelEvent* event)
 
 void CSFQTComboBox::paintEvent(QPaintEvent* event)
 {
-    if (m_nOriginStyle == 1)
-    {
+    if (m_nOriginStyle == 1) {
         QComboBox::paintEvent(event);
         return;
     }
@@ -312,8 +293,7 @@ void CSFQTComboBox::paintEvent(QPaintEvent* event)
         state = StatePressed;
 
     int part = PartNormal;
-    switch (state)
-    {
+    switch (state) {
     case StateHover:
         part = PartHover;
         break;

@@ -3,8 +3,8 @@
 // a caller's buffer.
 #pragma once
 
-#include "skin/SFSkinString.h"
 #include "base/compat/sf_windows.h"
+#include "skin/SFSkinString.h"
 
 #include <QPoint>
 #include <QRect>
@@ -16,16 +16,10 @@
 #include <string>
 
 // The four corners of r: {left, top, right, bottom}, right and bottom inclusive.
-inline RECT InclusiveRect(const QRect& r)
-{
-    return RECT{r.left(), r.top(), r.right(), r.bottom()};
-}
+inline RECT InclusiveRect(const QRect& r) { return RECT{r.left(), r.top(), r.right(), r.bottom()}; }
 
 // The widget's own area in its own coordinates: {0, 0, width - 1, height - 1}.
-inline RECT WidgetClientRect(const QWidget& widget)
-{
-    return InclusiveRect(widget.rect());
-}
+inline RECT WidgetClientRect(const QWidget& widget) { return InclusiveRect(widget.rect()); }
 
 // The widget's area on the screen: its top-left and bottom-right pixels mapped to global
 // coordinates.

@@ -12,12 +12,9 @@ namespace {
 
 constexpr Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint;
 
-Qt::WindowFlags FlagsFromBits(DWORD bits)
-{
-    return Qt::WindowFlags::fromInt(static_cast<int>(bits));
-}
+Qt::WindowFlags FlagsFromBits(DWORD bits) { return Qt::WindowFlags::fromInt(static_cast<int>(bits)); }
 
-} // namespace
+}  // namespace
 
 CSFQTDialog::CSFQTDialog(ISFDialogEvent* pEvent, QWidget* parent, int flags)
     : CSFQTSkinWindow(pEvent, parent, Qt::WindowFlags::fromInt(flags), -1),
@@ -30,8 +27,7 @@ CSFQTDialog::CSFQTDialog(ISFDialogEvent* pEvent, QWidget* parent, int flags)
 
 CSFQTDialog::~CSFQTDialog()
 {
-    for (auto& triple : m_buttonPictures)
-    {
+    for (auto& triple : m_buttonPictures) {
         for (QPixmap& pm : triple)
             pm = QPixmap();
     }
@@ -51,15 +47,9 @@ int CSFQTDialog::DoModalDlg()
     return result == 0 ? 2 : result;
 }
 
-void CSFQTDialog::DoOK()
-{
-    accept();
-}
+void CSFQTDialog::DoOK() { accept(); }
 
-void CSFQTDialog::DoCancel()
-{
-    reject();
-}
+void CSFQTDialog::DoCancel() { reject(); }
 
 void CSFQTDialog::CenterWindow(void** /*unused*/)
 {
@@ -77,8 +67,7 @@ void CSFQTDialog::SetSkin(DialogStyle* style)
 
     // [58]..[69] hold the pictures of buttons 1, 3, 2 and 4 in that order.
     static const int kButtonOfGroup[4] = {1, 3, 2, 4};
-    for (int g = 0; g < 4; ++g)
-    {
+    for (int g = 0; g < 4; ++g) {
         for (int s = 0; s < 3; ++s)
             m_buttonPictures[kButtonOfGroup[g] - 1][s] = LoadSkinPixmap((*style)[58 + g * 3 + s]);
     }
@@ -88,10 +77,7 @@ void CSFQTDialog::SetSkin(DialogStyle* style)
     m_titleColor = HexStringToQColor((*style)[48]);
 }
 
-int CSFQTDialog::IsDlgZoomed()
-{
-    return TRUE;
-}
+int CSFQTDialog::IsDlgZoomed() { return TRUE; }
 
 int CSFQTDialog::ModifyDlgStyleEx(DWORD remove, DWORD add, UINT /*flags*/)
 {
@@ -107,10 +93,7 @@ int CSFQTDialog::ModifyDlgStyleEx(DWORD remove, DWORD add, UINT /*flags*/)
     return TRUE;
 }
 
-void CSFQTDialog::SetWindowTextW(const wchar_t* text)
-{
-    SetTitleText(WideToQString(text));
-}
+void CSFQTDialog::SetWindowTextW(const wchar_t* text) { SetTitleText(WideToQString(text)); }
 
 void CSFQTDialog::SetDlgIcon(const wchar_t* path)
 {
@@ -127,20 +110,11 @@ void CSFQTDialog::MacShowMaximize(bool on)
         showNormal();
 }
 
-int CSFQTDialog::HasFocus()
-{
-    return hasFocus() ? TRUE : FALSE;
-}
+int CSFQTDialog::HasFocus() { return hasFocus() ? TRUE : FALSE; }
 
-void CSFQTDialog::SetFocus()
-{
-    activateWindow();
-}
+void CSFQTDialog::SetFocus() { activateWindow(); }
 
-int CSFQTDialog::IsActiveWindow()
-{
-    return isActiveWindow() ? TRUE : FALSE;
-}
+int CSFQTDialog::IsActiveWindow() { return isActiveWindow() ? TRUE : FALSE; }
 
 void CSFQTDialog::ActiveWindow()
 {
@@ -148,15 +122,9 @@ void CSFQTDialog::ActiveWindow()
     activateWindow();
 }
 
-void CSFQTDialog::SetTitleText(const QString& text)
-{
-    PlaceTitleLabel(text, m_nTitleAlign, 5, m_titleColor);
-}
+void CSFQTDialog::SetTitleText(const QString& text) { PlaceTitleLabel(text, m_nTitleAlign, 5, m_titleColor); }
 
-const CSFQTSkinFrame::PictureTriple* CSFQTDialog::TitlePictures() const
-{
-    return m_buttonPictures;
-}
+const CSFQTSkinFrame::PictureTriple* CSFQTDialog::TitlePictures() const { return m_buttonPictures; }
 
 // ---- Qt ----------------------------------------------------------------------------------
 
@@ -174,19 +142,11 @@ void CSFQTDialog::reject()
     QDialog::reject();
 }
 
-bool CSFQTDialog::eventFilter(QObject* /*watched*/, QEvent* /*event*/)
-{
-    return true;
-}
+bool CSFQTDialog::eventFilter(QObject* /*watched*/, QEvent* /*event*/) { return true; }
 
-void CSFQTDialog::OnSwitchSize()
-{
-}
+void CSFQTDialog::OnSwitchSize() {}
 
-bool CSFQTDialog::event(QEvent* e)
-{
-    return QDialog::event(e);
-}
+bool CSFQTDialog::event(QEvent* e) { return QDialog::event(e); }
 
 void CSFQTDialog::mousePressEvent(QMouseEvent* e)
 {

@@ -18,10 +18,10 @@
 #include <string>
 
 CSFQTEditCtrl::CSFQTEditCtrl(ISFEditCtrlEvent* pEvent)
-    : QLineEdit(nullptr)
-    , CSFEditCtrl(pEvent)
-    , m_nEnterSuppress(0)
-    , m_pValidator(nullptr)
+    : QLineEdit(nullptr),
+      CSFEditCtrl(pEvent),
+      m_nEnterSuppress(0),
+      m_pValidator(nullptr)
 {
     setAutoFillBackground(true);
     setFrame(false);
@@ -47,9 +47,7 @@ int CSFQTEditCtrl::Create(DWORD style, const RECT& rc, void* parentUI, UINT id, 
     return 1;
 }
 
-void CSFQTEditCtrl::SetCursor()
-{
-}
+void CSFQTEditCtrl::SetCursor() {}
 
 int CSFQTEditCtrl::SetSkin(const wchar_t* picture)
 {
@@ -63,10 +61,7 @@ int CSFQTEditCtrl::SetSkin(const wchar_t* picture)
     return 1;
 }
 
-void CSFQTEditCtrl::ShowWindow(int show)
-{
-    setVisible(show != 0);
-}
+void CSFQTEditCtrl::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTEditCtrl::MoveWindow(RECT* rc)
 {
@@ -75,10 +70,7 @@ void CSFQTEditCtrl::MoveWindow(RECT* rc)
     setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
 }
 
-void CSFQTEditCtrl::MoveWindow(int x, int y, int w, int h)
-{
-    setGeometry(x, y, w, h);
-}
+void CSFQTEditCtrl::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
 
 int CSFQTEditCtrl::GetWindowTextW(wchar_t* buf, int size) const
 {
@@ -87,15 +79,9 @@ int CSFQTEditCtrl::GetWindowTextW(wchar_t* buf, int size) const
     return static_cast<int>(wide.size());
 }
 
-void CSFQTEditCtrl::SetWindowTextW(const wchar_t* text)
-{
-    setText(WideToQString(text));
-}
+void CSFQTEditCtrl::SetWindowTextW(const wchar_t* text) { setText(WideToQString(text)); }
 
-void CSFQTEditCtrl::EnableWindow(int enable)
-{
-    setEnabled(enable != 0);
-}
+void CSFQTEditCtrl::EnableWindow(int enable) { setEnabled(enable != 0); }
 
 void CSFQTEditCtrl::SetReadOnly(int readOnly)
 {
@@ -103,20 +89,11 @@ void CSFQTEditCtrl::SetReadOnly(int readOnly)
     setReadOnly(readOnly != 0);
 }
 
-void CSFQTEditCtrl::GetEditCtrolPos(RECT& rc)
-{
-    rc = InclusiveRect(geometry());
-}
+void CSFQTEditCtrl::GetEditCtrolPos(RECT& rc) { rc = InclusiveRect(geometry()); }
 
-void CSFQTEditCtrl::SetRegExp()
-{
-    SetPatternValidator(QStringLiteral("[A-Za-z0-9]+$"));
-}
+void CSFQTEditCtrl::SetRegExp() { SetPatternValidator(QStringLiteral("[A-Za-z0-9]+$")); }
 
-void CSFQTEditCtrl::InputNumberOnly()
-{
-    SetPatternValidator(QStringLiteral("^[1-9]\\d+$"));
-}
+void CSFQTEditCtrl::InputNumberOnly() { SetPatternValidator(QStringLiteral("^[1-9]\\d+$")); }
 
 void CSFQTEditCtrl::SetPatternValidator(const QString& pattern)
 {
@@ -132,8 +109,7 @@ void CSFQTEditCtrl::focusOutEvent(QFocusEvent* event)
     if (m_nEnterSuppress > 0)
         return;
     // Focus taken by the field's own context menu is no confirmation.
-    if (event->reason() == Qt::PopupFocusReason)
-    {
+    if (event->reason() == Qt::PopupFocusReason) {
         QWidget* popup = QApplication::activePopupWidget();
         if (popup && popup->parentWidget() == this)
             return;
@@ -146,8 +122,7 @@ void CSFQTEditCtrl::focusOutEvent(QFocusEvent* event)
 
 void CSFQTEditCtrl::paintEvent(QPaintEvent* event)
 {
-    if (m_skinBrush.style() != Qt::NoBrush)
-    {
+    if (m_skinBrush.style() != Qt::NoBrush) {
         QPainter painter(this);
         painter.fillRect(rect(), m_skinBrush);
     }
@@ -166,8 +141,7 @@ void CSFQTEditCtrl::OnKeyPressed()
 {
     // Only acceptable input gets here: the toolkit reports Return for nothing else.
     ++m_nEnterSuppress;
-    if (m_pEvent)
-    {
+    if (m_pEvent) {
         std::wstring wide = QStringToWide(text());
         m_pEvent->EDIT_OnEnterPressed(m_nID, &wide[0]);
     }

@@ -18,7 +18,7 @@ constexpr Qt::WindowFlags kMainWindowFlags =
 // Point in a size animation at which it counts as finished.
 constexpr int kAnimationEndMs = 250;
 
-} // namespace
+}  // namespace
 
 CSFQTMainWindow::CSFQTMainWindow(ISFDialogEvent* pEvent, QWidget* parent)
     : CSFQTSkinWindow(pEvent, parent, Qt::WindowFlags(), 0),
@@ -30,17 +30,11 @@ CSFQTMainWindow::CSFQTMainWindow(ISFDialogEvent* pEvent, QWidget* parent)
     ConnectTitleActions();
 }
 
-CSFQTMainWindow::~CSFQTMainWindow()
-{
-    ReleaseFrame();
-}
+CSFQTMainWindow::~CSFQTMainWindow() { ReleaseFrame(); }
 
 // ---- CSFDialog ---------------------------------------------------------------------------
 
-int CSFQTMainWindow::DoModalDlg()
-{
-    return -1;
-}
+int CSFQTMainWindow::DoModalDlg() { return -1; }
 
 void CSFQTMainWindow::DoOK()
 {
@@ -50,8 +44,7 @@ void CSFQTMainWindow::DoOK()
 
 void CSFQTMainWindow::DoCancel()
 {
-    if (Sink())
-    {
+    if (Sink()) {
         Sink()->m_pUIWnd = nullptr;
         Sink()->Dlg_OnCancel();
     }
@@ -63,8 +56,7 @@ void CSFQTMainWindow::CenterWindow(void** /*unused*/)
     QScreen* s = screen();
     const QRect work = s ? s->availableGeometry() : QRect();
     QRect area = work;
-    if (QWidget* parent = parentWidget())
-    {
+    if (QWidget* parent = parentWidget()) {
         area = parent->rect();
         if (isWindow())
             area.moveTopLeft(parent->mapToGlobal(QPoint(0, 0)));
@@ -79,15 +71,9 @@ void CSFQTMainWindow::SetSkin(DialogStyle* style)
         ReadSkin(*style);
 }
 
-int CSFQTMainWindow::IsDlgZoomed()
-{
-    return m_bMaximized ? TRUE : FALSE;
-}
+int CSFQTMainWindow::IsDlgZoomed() { return m_bMaximized ? TRUE : FALSE; }
 
-int CSFQTMainWindow::ModifyDlgStyleEx(DWORD /*remove*/, DWORD /*add*/, UINT /*flags*/)
-{
-    return TRUE;
-}
+int CSFQTMainWindow::ModifyDlgStyleEx(DWORD /*remove*/, DWORD /*add*/, UINT /*flags*/) { return TRUE; }
 
 void CSFQTMainWindow::SetWindowTextW(const wchar_t* text)
 {
@@ -104,18 +90,15 @@ void CSFQTMainWindow::SetDlgIcon(const wchar_t* name)
 
 void CSFQTMainWindow::MacShowMaximize(bool on)
 {
-    if (!m_bMaximized)
-    {
+    if (!m_bMaximized) {
         if (!on)
-            return; // never maximised: nothing to restore
-        if (m_pAnimation)
-        {
+            return;  // never maximised: nothing to restore
+        if (m_pAnimation) {
             m_pAnimation->setCurrentTime(kAnimationEndMs);
             return;
         }
         m_normalGeometry = geometry();
-        if (PlacementRefused())
-        {
+        if (PlacementRefused()) {
             showMaximized();
             m_bMaximized = true;
             return;
@@ -127,24 +110,22 @@ void CSFQTMainWindow::MacShowMaximize(bool on)
         m_bMaximized = true;
         return;
     }
-    if (m_pAnimation)
-    {
+    if (m_pAnimation) {
         m_pAnimation->setCurrentTime(kAnimationEndMs);
         return;
     }
     if (PlacementRefused())
         showNormal();
     else
-        MoveWindow(m_normalGeometry.x(), m_normalGeometry.y(), m_normalGeometry.width(), m_normalGeometry.height());
+        MoveWindow(m_normalGeometry.x(), m_normalGeometry.y(), m_normalGeometry.width(),
+                   m_normalGeometry.height());
     m_bMaximized = false;
 }
 
 bool CSFQTMainWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/)
 {
-    if (msg == WM_WTSSESSION_CHANGE)
-    {
-        if (Sink())
-        {
+    if (msg == WM_WTSSESSION_CHANGE) {
+        if (Sink()) {
             if (wParam == WTS_SESSION_LOCK)
                 Sink()->OnMsgScreenLock(1);
             else if (wParam == WTS_SESSION_UNLOCK)
@@ -163,9 +144,7 @@ void CSFQTMainWindow::SetTitleText(const QString& text)
 
 // ---- Slots -------------------------------------------------------------------------------
 
-void CSFQTMainWindow::OnSwitchSize()
-{
-}
+void CSFQTMainWindow::OnSwitchSize() {}
 
 void CSFQTMainWindow::OnAniShowMaxFinished()
 {
@@ -220,8 +199,7 @@ void CSFQTMainWindow::keyReleaseEvent(QKeyEvent* e)
 void CSFQTMainWindow::closeEvent(QCloseEvent* e)
 {
     qDebug("CSFQTMainWindow::closeEvent!");
-    if (Sink() && Sink()->Dlg_Close() == 1)
-    {
+    if (Sink() && Sink()->Dlg_Close() == 1) {
         e->ignore();
         return;
     }
@@ -233,8 +211,7 @@ void CSFQTMainWindow::QuitIfLastWindow()
 {
     // A window hidden before it is closed does not end the event loop by itself.
     const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* w : windows)
-    {
+    for (QWidget* w : windows) {
         if (w == this || !w->isWindow() || !w->isVisible() || w->parentWidget() ||
             !w->testAttribute(Qt::WA_QuitOnClose))
             continue;

@@ -74,6 +74,6 @@ private:
     void QuitIfLastWindow();
 
     QRect m_normalGeometry;
-    QPropertyAnimation* m_pAnimation; // never made; kept for the maximise paths
+    QPropertyAnimation* m_pAnimation;  // never made; kept for the maximise paths
     bool m_bMaximized;
 };

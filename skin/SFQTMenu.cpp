@@ -6,9 +6,7 @@
 #include <QMouseEvent>
 #include <QVariant>
 
-CSFQTMenu::CSFQTMenu(ISFMenuEvent* pEvent) : QMenu(nullptr), CSFMenu(pEvent)
-{
-}
+CSFQTMenu::CSFQTMenu(ISFMenuEvent* pEvent) : QMenu(nullptr), CSFMenu(pEvent) {}
 
 CSFQTMenu::~CSFQTMenu() = default;
 
@@ -19,20 +17,11 @@ int CSFQTMenu::Create(DWORD /*style*/, const RECT& /*rc*/, void* parentUI, UINT 
     return 1;
 }
 
-int CSFQTMenu::SetSkin()
-{
-    return 0;
-}
+int CSFQTMenu::SetSkin() { return 0; }
 
-void* CSFQTMenu::AddMenu(const wchar_t* title)
-{
-    return static_cast<void*>(addMenu(WideToQString(title)));
-}
+void* CSFQTMenu::AddMenu(const wchar_t* title) { return static_cast<void*>(addMenu(WideToQString(title))); }
 
-void CSFQTMenu::Popup(int x, int y)
-{
-    popup(QPoint(x, y));
-}
+void CSFQTMenu::Popup(int x, int y) { popup(QPoint(x, y)); }
 
 void* CSFQTMenu::AddAction(const wchar_t* text, int id)
 {
@@ -41,22 +30,15 @@ void* CSFQTMenu::AddAction(const wchar_t* text, int id)
     return static_cast<void*>(action);
 }
 
-void CSFQTMenu::AddSeparator()
-{
-    addSeparator();
-}
+void CSFQTMenu::AddSeparator() { addSeparator(); }
 
-void CSFQTMenu::Clear()
-{
-    clear();
-}
+void CSFQTMenu::Clear() { clear(); }
 
 void CSFQTMenu::mouseReleaseEvent(QMouseEvent* event)
 {
     // The sink hears only left-button choices made with the mouse on this menu's own
     // entries; the default handling then triggers the entry and closes the menu.
-    if (event->button() == Qt::LeftButton && m_pEvent)
-    {
+    if (event->button() == Qt::LeftButton && m_pEvent) {
         QAction* action = actionAt(event->position().toPoint());
         if (action)
             m_pEvent->Menu_OnAction(action->data().toInt());

@@ -19,10 +19,10 @@ public:
     // ---- CSFMenu ----
     // Gives the menu the Qt parent parentUI (it stays a pop-up); the rest is not used.
     int Create(DWORD style, const RECT& rc, void* parentUI, UINT id) override;
-    int SetSkin() override; // 0
+    int SetSkin() override;  // 0
     // Appends a plain sub-menu and returns its QMenu*; its entries do not reach the sink.
     void* AddMenu(const wchar_t* title) override;
-    void Popup(int x, int y) override; // screen position of the top-left corner
+    void Popup(int x, int y) override;  // screen position of the top-left corner
     // Appends an entry whose data is id; returns its QAction*.
     void* AddAction(const wchar_t* text, int id) override;
     void AddSeparator() override;

@@ -36,19 +36,10 @@ constexpr UINT kKeepSize = 1;
 constexpr UINT kKeepPosition = 2;
 
 // Width and height of a piece as used for placing: a piece without area takes no room.
-int PieceW(const QRect& r)
-{
-    return r.width() > 0 && r.height() > 0 ? r.width() : 0;
-}
-int PieceH(const QRect& r)
-{
-    return r.width() > 0 && r.height() > 0 ? r.height() : 0;
-}
+int PieceW(const QRect& r) { return r.width() > 0 && r.height() > 0 ? r.width() : 0; }
+int PieceH(const QRect& r) { return r.width() > 0 && r.height() > 0 ? r.height() : 0; }
 
-bool HasArea(const QRect& r)
-{
-    return r.width() > 0 && r.height() > 0;
-}
+bool HasArea(const QRect& r) { return r.width() > 0 && r.height() > 0; }
 
 void DrawPiece(QPainter& p, const QPixmap& sheet, const QRect& piece, int x, int y)
 {
@@ -67,8 +58,7 @@ QRect PrimaryWorkArea()
 // Escape); other for any other key.
 UINT SharedKeyCode(int qtKey, UINT other)
 {
-    switch (qtKey)
-    {
+    switch (qtKey) {
     case Qt::Key_F1:
         return VK_F1;
     case Qt::Key_Right:
@@ -84,15 +74,19 @@ UINT SharedKeyCode(int qtKey, UINT other)
     }
 }
 
-} // namespace
+}  // namespace
 
 // ---- DialogSkinData ----------------------------------------------------------------------
 
 DialogSkinData::DialogSkinData(int fill)
-    : requestedW(fill), requestedH(fill), baseW(fill), baseH(fill), radiusW(fill), radiusH(fill)
+    : requestedW(fill),
+      requestedH(fill),
+      baseW(fill),
+      baseH(fill),
+      radiusW(fill),
+      radiusH(fill)
 {
-    if (fill == 0)
-    {
+    if (fill == 0) {
         for (QRect& r : rects)
             r = QRect(QPoint(0, 0), QPoint(0, 0));
     }
@@ -115,8 +109,7 @@ CSFQTSkinFrame::CSFQTSkinFrame(ISFDialogEvent* pEvent, QWidget* host, int fill)
       m_nHotState(StateNormal),
       m_nHotButton(BtnNone),
       m_bMaskSet(false)
-{
-}
+{}
 
 CSFQTSkinFrame::~CSFQTSkinFrame() = default;
 
@@ -127,8 +120,7 @@ void CSFQTSkinFrame::ReleaseFrame()
     m_skin.backgroundPicture = QPixmap();
     delete m_pTitleLabel;
     m_pTitleLabel = nullptr;
-    if (m_pEvent)
-    {
+    if (m_pEvent) {
         // Closing without Cancel (a window-manager close) would otherwise leave it dangling.
         m_pEvent->m_pUIWnd = nullptr;
         m_pEvent->Dlg_Destroy();
@@ -147,15 +139,9 @@ int CSFQTSkinFrame::Create(const wchar_t* title, void* parent)
     return TRUE;
 }
 
-void CSFQTSkinFrame::MFCOK()
-{
-    DoOK();
-}
+void CSFQTSkinFrame::MFCOK() { DoOK(); }
 
-void CSFQTSkinFrame::MFCCancel()
-{
-    DoCancel();
-}
+void CSFQTSkinFrame::MFCCancel() { DoCancel(); }
 
 void CSFQTSkinFrame::SendDlgMessage(UINT msg, UINT /*wParam*/, LONG /*lParam*/)
 {
@@ -163,10 +149,7 @@ void CSFQTSkinFrame::SendDlgMessage(UINT msg, UINT /*wParam*/, LONG /*lParam*/)
         DoCancel();
 }
 
-int CSFQTSkinFrame::CreateDlg(void* /*parent*/)
-{
-    return TRUE;
-}
+int CSFQTSkinFrame::CreateDlg(void* /*parent*/) { return TRUE; }
 
 void CSFQTSkinFrame::ShowWindow(int show)
 {
@@ -224,25 +207,18 @@ void CSFQTSkinFrame::GetDlgWindowRect(RECT* rc)
         *rc = WidgetScreenRect(*m_pHost);
 }
 
-void CSFQTSkinFrame::SetDrawBackGround(int /*draw*/)
-{
-}
+void CSFQTSkinFrame::SetDrawBackGround(int /*draw*/) {}
 
-int CSFQTSkinFrame::DlgIsWindow()
-{
-    return m_pHost->isWindow() ? TRUE : FALSE;
-}
+int CSFQTSkinFrame::DlgIsWindow() { return m_pHost->isWindow() ? TRUE : FALSE; }
 
 int CSFQTSkinFrame::SetDlgWindowPos(void* /*after*/, int x, int y, int cx, int cy, UINT flags)
 {
     const QRect g = m_pHost->geometry();
-    if (flags & kKeepPosition)
-    {
+    if (flags & kKeepPosition) {
         x = g.x();
         y = g.y();
     }
-    if (flags & kKeepSize)
-    {
+    if (flags & kKeepSize) {
         cx = g.width();
         cy = g.height();
     }
@@ -251,19 +227,11 @@ int CSFQTSkinFrame::SetDlgWindowPos(void* /*after*/, int x, int y, int cx, int c
     return TRUE;
 }
 
-void CSFQTSkinFrame::SetDlgIcon(UINT /*resourceId*/)
-{
-}
+void CSFQTSkinFrame::SetDlgIcon(UINT /*resourceId*/) {}
 
-int CSFQTSkinFrame::IsDlgVisible()
-{
-    return m_pHost->isVisible() ? TRUE : FALSE;
-}
+int CSFQTSkinFrame::IsDlgVisible() { return m_pHost->isVisible() ? TRUE : FALSE; }
 
-void CSFQTSkinFrame::EnableNcLBtnDown(int enable)
-{
-    m_bNcLBtnDown = enable != 0;
-}
+void CSFQTSkinFrame::EnableNcLBtnDown(int enable) { m_bNcLBtnDown = enable != 0; }
 
 UINT CSFQTSkinFrame::SetDlgTimer(UINT id, UINT ms)
 {
@@ -325,8 +293,7 @@ QPixmap CSFQTSkinFrame::LoadSkinPixmap(const std::wstring& name)
 void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
 {
     const bool fixedSize = !style[57].empty();
-    if (fixedSize)
-    {
+    if (fixedSize) {
         const std::pair<int, int> size = ParseIntPairW(style[57]);
         m_skin.requestedW = size.first;
         m_skin.requestedH = size.second;
@@ -342,13 +309,10 @@ void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
     m_skin.backgroundPicture = LoadSkinPixmap(style[1]);
     m_skin.framePicture = LoadSkinPixmap(style[0]);
 
-    if (fixedSize)
-    {
+    if (fixedSize) {
         m_skin.baseW = m_skin.requestedW;
         m_skin.baseH = m_skin.requestedH;
-    }
-    else
-    {
+    } else {
         m_skin.baseW = m_skin.framePicture.width();
         m_skin.baseH = m_skin.framePicture.height();
     }
@@ -398,8 +362,7 @@ QPixmap CSFQTSkinFrame::ComposeFrame(const DialogSkinData& skin, int w, int h)
 
     // Top row.
     DrawPiece(p, sheet, tl, 0, 0);
-    if (HasArea(top))
-    {
+    if (HasArea(top)) {
         for (int x = PieceW(tl); x < w - PieceW(tr); x += top.width())
             DrawPiece(p, sheet, top, x, 0);
     }
@@ -407,8 +370,7 @@ QPixmap CSFQTSkinFrame::ComposeFrame(const DialogSkinData& skin, int w, int h)
 
     // Left edge.
     DrawPiece(p, sheet, lu, 0, PieceH(tl));
-    if (HasArea(lm))
-    {
+    if (HasArea(lm)) {
         for (int y = PieceH(tl) + PieceH(lu); y < h - PieceH(ll) - PieceH(bl); y += lm.height())
             DrawPiece(p, sheet, lm, 0, y);
     }
@@ -416,8 +378,7 @@ QPixmap CSFQTSkinFrame::ComposeFrame(const DialogSkinData& skin, int w, int h)
 
     // Right edge.
     DrawPiece(p, sheet, ru, w - PieceW(ru), PieceH(tl));
-    if (HasArea(rm))
-    {
+    if (HasArea(rm)) {
         for (int y = PieceH(tl) + PieceH(ru); y < h - PieceH(rl) - PieceH(bl); y += rm.height())
             DrawPiece(p, sheet, rm, w - PieceW(rm), y);
     }
@@ -425,8 +386,7 @@ QPixmap CSFQTSkinFrame::ComposeFrame(const DialogSkinData& skin, int w, int h)
 
     // Bottom row.
     DrawPiece(p, sheet, bl, 0, h - PieceH(bl));
-    if (HasArea(bottom))
-    {
+    if (HasArea(bottom)) {
         for (int x = PieceW(bl); x < w - PieceW(br); x += bottom.width())
             DrawPiece(p, sheet, bottom, x, h - bottom.height());
     }
@@ -466,11 +426,9 @@ void CSFQTSkinFrame::UpdateRoundMask()
 {
     const int rx = std::max(m_skin.radiusW, 0);
     const int ry = std::max(m_skin.radiusH, 0);
-    if (rx == 0 && ry == 0)
-    {
+    if (rx == 0 && ry == 0) {
         // Square corners show the whole window, which is what no mask shows too.
-        if (m_bMaskSet)
-        {
+        if (m_bMaskSet) {
             m_pHost->clearMask();
             m_bMaskSet = false;
         }
@@ -491,8 +449,7 @@ bool CSFQTSkinFrame::FollowResize(const QSize& size, const QSize& oldSize)
     QRect& caption = m_skin.rects[DialogSkinData::Caption];
     caption = QRect(0, 0, w, caption.height());
 
-    for (int b = BtnClose; b <= BtnExtra; ++b)
-    {
+    for (int b = BtnClose; b <= BtnExtra; ++b) {
         QRect& r = m_skin.ButtonRect(b);
         if (!r.isValid())
             continue;
@@ -505,12 +462,11 @@ bool CSFQTSkinFrame::FollowResize(const QSize& size, const QSize& oldSize)
 
 void CSFQTSkinFrame::PlaceTitleLabel(const QString& text, int align, int y, const QColor& color)
 {
-    if (!m_pTitleLabel)
-    {
+    if (!m_pTitleLabel) {
         m_pTitleLabel = new QLabel(text, m_pHost);
         // Set on the label itself so that an application style sheet cannot recolour it.
-        m_pTitleLabel->setStyleSheet(
-            QStringLiteral("QLabel { color: %1; background: transparent; }").arg(color.name(QColor::HexArgb)));
+        m_pTitleLabel->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }")
+                                         .arg(color.name(QColor::HexArgb)));
         m_pTitleLabel->show();
     }
     m_pTitleLabel->setText(text);
@@ -529,23 +485,16 @@ void CSFQTSkinFrame::PlaceTitleLabel(const QString& text, int align, int y, cons
 
 int CSFQTSkinFrame::HitTest(const QPoint& pt) const
 {
-    for (int b = BtnClose; b <= BtnExtra; ++b)
-    {
+    for (int b = BtnClose; b <= BtnExtra; ++b) {
         if (m_skin.ButtonRect(b).contains(pt))
             return b;
     }
     return BtnNone;
 }
 
-QPixmap CSFQTSkinFrame::WindowPicture(int w, int h) const
-{
-    return ComposeFrame(m_skin, w, h);
-}
+QPixmap CSFQTSkinFrame::WindowPicture(int w, int h) const { return ComposeFrame(m_skin, w, h); }
 
-const CSFQTSkinFrame::PictureTriple* CSFQTSkinFrame::TitlePictures() const
-{
-    return nullptr;
-}
+const CSFQTSkinFrame::PictureTriple* CSFQTSkinFrame::TitlePictures() const { return nullptr; }
 
 void CSFQTSkinFrame::RecomposeFrame(int w, int h)
 {
@@ -560,14 +509,13 @@ void CSFQTSkinFrame::RecomposeFrame(int w, int h)
 void CSFQTSkinFrame::PaintFrame(QPainter& painter, const PictureTriple* pictures) const
 {
     painter.drawPixmap(m_pHost->rect(), m_windowPixmap);
-    for (int b = BtnClose; b <= BtnExtra; ++b)
-    {
+    for (int b = BtnClose; b <= BtnExtra; ++b) {
         const QRect& r = m_skin.ButtonRect(b);
         const int state = b == m_nHotButton ? m_nHotState : StateNormal;
-        if (pictures && !pictures[b - 1][0].isNull())
-        {
+        if (pictures && !pictures[b - 1][0].isNull()) {
             // A missing picture of a state falls back to the normal one.
-            const QPixmap& pic = pictures[b - 1][state].isNull() ? pictures[b - 1][0] : pictures[b - 1][state];
+            const QPixmap& pic =
+                pictures[b - 1][state].isNull() ? pictures[b - 1][0] : pictures[b - 1][state];
             if (HasArea(r))
                 painter.drawPixmap(r, pic);
             continue;
@@ -610,30 +558,26 @@ void CSFQTSkinFrame::FramePress(QMouseEvent* e, bool maximised)
     if (e->button() != Qt::LeftButton)
         return;
     const QPoint pos = e->position().toPoint();
-    if (m_skin.rects[DialogSkinData::Caption].contains(pos) && !maximised)
-    {
+    if (m_skin.rects[DialogSkinData::Caption].contains(pos) && !maximised) {
         m_bDragging = true;
         m_dragOffset = e->globalPosition().toPoint() - m_pHost->pos();
     }
     const int hit = HitTest(pos);
-    if (hit != BtnNone)
-    {
+    if (hit != BtnNone) {
         m_bDragging = false;
         SetHot(hit, StatePressed);
-    }
-    else
-    {
+    } else {
         ClearHot(true);
     }
     // Where the window may not place itself, the compositor moves it instead.
-    if (m_bDragging && PlacementRefused() && m_pHost->windowHandle() && m_pHost->windowHandle()->startSystemMove())
+    if (m_bDragging && PlacementRefused() && m_pHost->windowHandle() &&
+        m_pHost->windowHandle()->startSystemMove())
         m_bDragging = false;
 }
 
 void CSFQTSkinFrame::FrameMove(QMouseEvent* e, bool held, bool maximised)
 {
-    if (held && m_bDragging && !maximised)
-    {
+    if (held && m_bDragging && !maximised) {
         QPoint p = e->globalPosition().toPoint() - m_dragOffset;
         const QRect work = PrimaryWorkArea();
         if (!work.isNull() && p.y() < work.top())
@@ -651,12 +595,10 @@ CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton)
         return ActNone;
-    if (m_bDragging)
-    {
+    if (m_bDragging) {
         QPoint p = e->globalPosition().toPoint() - m_dragOffset;
         QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen)
-        {
+        if (screen) {
             // Work-area rules as the frame always had them (inclusive right and bottom).
             const QRect s = screen->geometry();
             const QRect a = screen->availableGeometry();
@@ -664,18 +606,15 @@ CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
             bool moved = false;
             if (p.y() < a.top())
                 p.setY(a.top());
-            if (a.bottom() < s.bottom() && a.top() + p.y() > a.bottom())
-            {
+            if (a.bottom() < s.bottom() && a.top() + p.y() > a.bottom()) {
                 p.setY(a.bottom() - a.top());
                 moved = true;
             }
-            if (a.left() > s.left() && p.x() + w - a.top() < a.left())
-            {
+            if (a.left() > s.left() && p.x() + w - a.top() < a.left()) {
                 p.setX(a.left() + a.top() - w);
                 moved = true;
             }
-            if (a.right() < s.right() && a.top() + p.x() > a.right())
-            {
+            if (a.right() < s.right() && a.top() + p.x() > a.right()) {
                 p.setX(a.right() - a.top());
                 moved = true;
             }
@@ -686,8 +625,7 @@ CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
     }
 
     const int hit = HitTest(e->position().toPoint());
-    if (hit == BtnNone)
-    {
+    if (hit == BtnNone) {
         ClearHot(true);
         return ActNone;
     }
@@ -696,8 +634,7 @@ CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
     const Qt::WindowStates st = m_pHost->windowState();
     const bool plain = !(st & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     const bool maximised = (st & Qt::WindowMaximized) != 0;
-    switch (hit)
-    {
+    switch (hit) {
     case BtnClose:
         return ActClose;
     case BtnMaximize:
@@ -705,8 +642,7 @@ CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
             return ActMaximize;
         return maximised ? ActNormal : ActNone;
     case BtnMinimize:
-        if (plain)
-        {
+        if (plain) {
             m_pHost->setWindowState(Qt::WindowMinimized);
             return ActMinimize;
         }
@@ -720,8 +656,7 @@ CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
 
 UINT CSFQTSkinFrame::TimerUserId(int qtId) const
 {
-    for (const auto& entry : m_timers)
-    {
+    for (const auto& entry : m_timers) {
         if (entry.second == qtId)
             return entry.first;
     }
@@ -761,8 +696,7 @@ QSize CSFQTSkinFrame::PlacementSize(const DialogSkinData& skin, const QSize& cur
 {
     int w = skin.requestedW;
     int h = skin.requestedH;
-    if (w <= 0 || h <= 0)
-    {
+    if (w <= 0 || h <= 0) {
         // Nothing requested yet: the window is placed with the size it has.
         w = current.width();
         h = current.height();
@@ -777,7 +711,8 @@ QSize CSFQTSkinFrame::PlacementSize(const DialogSkinData& skin, const QSize& cur
 QPoint CSFQTSkinFrame::CenteredPosition(const QSize& size, const QRect& area)
 {
     if (size.width() <= area.width() && size.height() <= area.height())
-        return QPoint(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+        return QPoint(area.left() + (area.width() - size.width()) / 2,
+                      area.top() + (area.height() - size.height()) / 2);
     return area.topLeft();
 }
 
@@ -787,8 +722,7 @@ int CSFQTSkinFrame::DispatchFrameEvent(QEvent* e)
         return 0;
     SF_DispatchCustomEvent(m_pEvent, e);
     const CSFCustomEvent* ce = static_cast<const CSFCustomEvent*>(e);
-    if (static_cast<UINT>(ce->nMsg) == WM_COMMAND && ce->nCode == 0)
-    {
+    if (static_cast<UINT>(ce->nMsg) == WM_COMMAND && ce->nCode == 0) {
         if (ce->lParam == 1)
             return 1;
         if (ce->lParam == 2)

@@ -8,9 +8,9 @@
 // CSFQTMainWindow derive from CSFQTSkinWindow and fill in what each does its own way.
 #pragma once
 
+#include "base/compat/sf_windows.h"
 #include "skin/SFInterface.h"
 #include "skin/SFSkinString.h"
-#include "base/compat/sf_windows.h"
 
 #include <QBitmap>
 #include <QColor>
@@ -64,8 +64,8 @@ struct DialogSkinData
     // (every rectangle the single pixel at the origin).
     explicit DialogSkinData(int fill);
 
-    QPixmap framePicture;      // null when absent
-    QPixmap backgroundPicture; // null when absent
+    QPixmap framePicture;       // null when absent
+    QPixmap backgroundPicture;  // null when absent
     int requestedW, requestedH;
     int baseW, baseH;
     int radiusW, radiusH;
@@ -254,13 +254,13 @@ protected:
 
     QWidget* m_pHost;
     DialogSkinData m_skin;
-    QPixmap m_windowPixmap; // composed window picture; null until the first skinned resize
+    QPixmap m_windowPixmap;  // composed window picture; null until the first skinned resize
     QLabel* m_pTitleLabel;
     bool m_bDragging;
     bool m_bNcLBtnDown;
-    QPoint m_dragOffset; // press position on the screen minus the window position
+    QPoint m_dragOffset;  // press position on the screen minus the window position
     QPoint m_ptCenter;
-    std::map<UINT, int> m_timers; // SetDlgTimer id -> Qt timer id
+    std::map<UINT, int> m_timers;  // SetDlgTimer id -> Qt timer id
     int m_nHotState;
     int m_nHotButton;
     bool m_bMaskSet;
@@ -277,7 +277,8 @@ protected:
     // The widget is made with parent and flags, becomes the sink's window and takes drops,
     // mouse moves and the focus.
     CSFQTSkinWindow(ISFDialogEvent* pEvent, QWidget* parent, Qt::WindowFlags flags, int fill)
-        : Widget(parent, flags), CSFQTSkinFrame(pEvent, this, fill)
+        : Widget(parent, flags),
+          CSFQTSkinFrame(pEvent, this, fill)
     {
         if (Sink())
             Sink()->m_pUIWnd = static_cast<void*>(static_cast<QWidget*>(this));
@@ -299,8 +300,7 @@ protected:
     // Before the first skinned resize the widget paints itself.
     void paintEvent(QPaintEvent* e) override
     {
-        if (m_windowPixmap.isNull())
-        {
+        if (m_windowPixmap.isNull()) {
             Widget::paintEvent(e);
             return;
         }
@@ -317,8 +317,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         Window* self = static_cast<Window*>(this);
-        switch (FrameRelease(e))
-        {
+        switch (FrameRelease(e)) {
         case ActClose:
             Q_EMIT self->sgnClose();
             break;

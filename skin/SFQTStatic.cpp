@@ -14,15 +14,15 @@
 namespace {
 
 // Drawing flags of the static (toolkit values).
-constexpr int kFlagLeft = Qt::AlignLeft;           // 0x1
-constexpr int kFlagRight = Qt::AlignRight;         // 0x2
-constexpr int kFlagHCenter = Qt::AlignHCenter;     // 0x4
-constexpr int kFlagVCenter = Qt::AlignVCenter;     // 0x80
-constexpr int kFlagSingleLine = Qt::TextSingleLine; // 0x100
-constexpr int kFlagDontClip = Qt::TextDontClip;    // 0x200
-constexpr int kFlagWordWrap = Qt::TextWordWrap;    // 0x1000
-constexpr int kFlagWrapAnywhere = Qt::TextWrapAnywhere; // 0x2000
-constexpr int kInitialFlags = kFlagLeft | kFlagVCenter | kFlagSingleLine; // 385
+constexpr int kFlagLeft = Qt::AlignLeft;                                   // 0x1
+constexpr int kFlagRight = Qt::AlignRight;                                 // 0x2
+constexpr int kFlagHCenter = Qt::AlignHCenter;                             // 0x4
+constexpr int kFlagVCenter = Qt::AlignVCenter;                             // 0x80
+constexpr int kFlagSingleLine = Qt::TextSingleLine;                        // 0x100
+constexpr int kFlagDontClip = Qt::TextDontClip;                            // 0x200
+constexpr int kFlagWordWrap = Qt::TextWordWrap;                            // 0x1000
+constexpr int kFlagWrapAnywhere = Qt::TextWrapAnywhere;                    // 0x2000
+constexpr int kInitialFlags = kFlagLeft | kFlagVCenter | kFlagSingleLine;  // 385
 
 // The widget rectangle of a Create rectangle: right and bottom lie one past the area.
 QRect CreateRect(const RECT& rc)
@@ -30,7 +30,7 @@ QRect CreateRect(const RECT& rc)
     return QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1));
 }
 
-} // namespace
+}  // namespace
 
 // =========================================================================================
 // Static text
@@ -40,7 +40,7 @@ CSFQTStatic::CSFQTStatic(ISFStaticEvent* pEvent)
     : QLabel(nullptr),
       CSFStatic(pEvent),
       m_nBold(0),
-      m_textColor(Qt::black), // an unset colour paints black
+      m_textColor(Qt::black),  // an unset colour paints black
       m_bgColor(Qt::white),
       m_nFlags(kInitialFlags),
       m_nPixelSize(12),
@@ -49,8 +49,7 @@ CSFQTStatic::CSFQTStatic(ISFStaticEvent* pEvent)
       m_nWordWrap(0),
       m_nWrapAnywhere(0),
       m_nTooltipEnable(1)
-{
-}
+{}
 
 CSFQTStatic::~CSFQTStatic() = default;
 
@@ -64,19 +63,11 @@ int CSFQTStatic::Create(const wchar_t* text, DWORD style, const RECT& rc, void* 
     return 1;
 }
 
-void CSFQTStatic::SetCursor()
-{
-}
+void CSFQTStatic::SetCursor() {}
 
-int CSFQTStatic::SetSkin()
-{
-    return 1;
-}
+int CSFQTStatic::SetSkin() { return 1; }
 
-void CSFQTStatic::ShowWindow(int show)
-{
-    setVisible(show != 0);
-}
+void CSFQTStatic::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTStatic::MoveWindow(RECT* rc)
 {
@@ -85,10 +76,7 @@ void CSFQTStatic::MoveWindow(RECT* rc)
     setGeometry(CreateRect(*rc));
 }
 
-void CSFQTStatic::MoveWindow(int x, int y, int w, int h)
-{
-    setGeometry(x, y, w, h);
-}
+void CSFQTStatic::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
 
 int CSFQTStatic::GetStaticText(wchar_t* buf, int size) const
 {
@@ -116,13 +104,11 @@ void CSFQTStatic::SetTextAlignFlag(UINT dtFlags)
         flags = kFlagHCenter;
     if (dtFlags & DT_VCENTER)
         flags |= kFlagVCenter;
-    if (dtFlags & DT_WORDBREAK)
-    {
+    if (dtFlags & DT_WORDBREAK) {
         flags &= ~kFlagSingleLine;
         flags |= kFlagWordWrap | kFlagDontClip;
     }
-    if (dtFlags & DT_SINGLELINE)
-    {
+    if (dtFlags & DT_SINGLELINE) {
         flags &= ~kFlagWordWrap;
         flags |= kFlagSingleLine;
     }
@@ -130,10 +116,7 @@ void CSFQTStatic::SetTextAlignFlag(UINT dtFlags)
     update();
 }
 
-UINT CSFQTStatic::GetTextAlignFlag()
-{
-    return static_cast<UINT>(m_nFlags);
-}
+UINT CSFQTStatic::GetTextAlignFlag() { return static_cast<UINT>(m_nFlags); }
 
 void CSFQTStatic::SetTextColor(UINT colorref)
 {
@@ -167,10 +150,7 @@ void CSFQTStatic::SetTextSize(int px)
     setStyleSheet(QStringLiteral("QLabel {font-size:%1px;}").arg(px));
 }
 
-void CSFQTStatic::GetStaticCtrolPos(RECT& rc)
-{
-    rc = InclusiveRect(geometry());
-}
+void CSFQTStatic::GetStaticCtrolPos(RECT& rc) { rc = InclusiveRect(geometry()); }
 
 void CSFQTStatic::SetTextOffset(int x)
 {
@@ -188,10 +168,7 @@ void CSFQTStatic::SetWordWrap(int on)
     setWordWrap(on != 0);
 }
 
-int CSFQTStatic::GetWordWrap()
-{
-    return m_nWordWrap;
-}
+int CSFQTStatic::GetWordWrap() { return m_nWordWrap; }
 
 void CSFQTStatic::SetWrapAnywhere(int on)
 {
@@ -202,25 +179,13 @@ void CSFQTStatic::SetWrapAnywhere(int on)
         m_nFlags &= ~kFlagWrapAnywhere;
 }
 
-int CSFQTStatic::GetWrapAnywher()
-{
-    return m_nWrapAnywhere;
-}
+int CSFQTStatic::GetWrapAnywher() { return m_nWrapAnywhere; }
 
-void CSFQTStatic::SetTooltipEnable(int enable)
-{
-    m_nTooltipEnable = enable;
-}
+void CSFQTStatic::SetTooltipEnable(int enable) { m_nTooltipEnable = enable; }
 
-void CSFQTStatic::SetToolTipText(const wchar_t* text)
-{
-    setToolTip(WideToQString(text));
-}
+void CSFQTStatic::SetToolTipText(const wchar_t* text) { setToolTip(WideToQString(text)); }
 
-RECT CSFQTStatic::GetGeometry()
-{
-    return InclusiveRect(geometry());
-}
+RECT CSFQTStatic::GetGeometry() { return InclusiveRect(geometry()); }
 
 QFont CSFQTStatic::PaintFont() const
 {
@@ -255,9 +220,7 @@ void CSFQTStatic::paintEvent(QPaintEvent* /*event*/)
 // Picture
 // =========================================================================================
 
-CSFQTPictureCtrl::CSFQTPictureCtrl(ISFPictureCtrlEvent* pEvent) : QLabel(nullptr), CSFPictureCtrl(pEvent)
-{
-}
+CSFQTPictureCtrl::CSFQTPictureCtrl(ISFPictureCtrlEvent* pEvent) : QLabel(nullptr), CSFPictureCtrl(pEvent) {}
 
 CSFQTPictureCtrl::~CSFQTPictureCtrl() = default;
 
@@ -272,19 +235,11 @@ int CSFQTPictureCtrl::Create(const wchar_t* text, DWORD style, const RECT& rc, v
     return 1;
 }
 
-void CSFQTPictureCtrl::SetCursor()
-{
-}
+void CSFQTPictureCtrl::SetCursor() {}
 
-int CSFQTPictureCtrl::SetSkin()
-{
-    return 1;
-}
+int CSFQTPictureCtrl::SetSkin() { return 1; }
 
-void CSFQTPictureCtrl::ShowWindow(int show)
-{
-    setVisible(show != 0);
-}
+void CSFQTPictureCtrl::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTPictureCtrl::MoveWindow(RECT* rc)
 {
@@ -293,10 +248,7 @@ void CSFQTPictureCtrl::MoveWindow(RECT* rc)
     setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
 }
 
-void CSFQTPictureCtrl::MoveWindow(int x, int y, int w, int h)
-{
-    setGeometry(x, y, w, h);
-}
+void CSFQTPictureCtrl::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
 
 void CSFQTPictureCtrl::SetImage(const wchar_t* name)
 {
@@ -304,14 +256,9 @@ void CSFQTPictureCtrl::SetImage(const wchar_t* name)
     update();
 }
 
-void CSFQTPictureCtrl::SetDrawPicture(int /*draw*/)
-{
-}
+void CSFQTPictureCtrl::SetDrawPicture(int /*draw*/) {}
 
-void* CSFQTPictureCtrl::GetHWnd()
-{
-    return static_cast<void*>(static_cast<QWidget*>(this));
-}
+void* CSFQTPictureCtrl::GetHWnd() { return static_cast<void*>(static_cast<QWidget*>(this)); }
 
 void CSFQTPictureCtrl::SetWindowTextW(const wchar_t* text)
 {
@@ -331,9 +278,7 @@ void CSFQTPictureCtrl::paintEvent(QPaintEvent* /*event*/)
 // List box
 // =========================================================================================
 
-CSFQTListBox::CSFQTListBox(ISFListBoxEvent* pEvent) : QListWidget(nullptr), CSFListBox(pEvent)
-{
-}
+CSFQTListBox::CSFQTListBox(ISFListBoxEvent* pEvent) : QListWidget(nullptr), CSFListBox(pEvent) {}
 
 CSFQTListBox::~CSFQTListBox() = default;
 
@@ -345,19 +290,11 @@ int CSFQTListBox::Create(DWORD style, const RECT& rc, void* parentUI, UINT /*id*
     return 1;
 }
 
-void CSFQTListBox::SetCursor()
-{
-}
+void CSFQTListBox::SetCursor() {}
 
-int CSFQTListBox::SetSkin()
-{
-    return 0;
-}
+int CSFQTListBox::SetSkin() { return 0; }
 
-void CSFQTListBox::ShowWindow(int show)
-{
-    setVisible(show != 0);
-}
+void CSFQTListBox::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTListBox::MoveWindow(RECT* rc)
 {
@@ -366,15 +303,9 @@ void CSFQTListBox::MoveWindow(RECT* rc)
     MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
 }
 
-void CSFQTListBox::MoveWindow(int x, int y, int w, int h)
-{
-    setGeometry(x, y, w, h);
-}
+void CSFQTListBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
 
-int CSFQTListBox::GetCount()
-{
-    return count();
-}
+int CSFQTListBox::GetCount() { return count(); }
 
 int CSFQTListBox::GetText(int index, wchar_t* buf)
 {
@@ -385,10 +316,7 @@ int CSFQTListBox::GetText(int index, wchar_t* buf)
     return static_cast<int>(wide.size());
 }
 
-int CSFQTListBox::GetCurSel()
-{
-    return currentRow();
-}
+int CSFQTListBox::GetCurSel() { return currentRow(); }
 
 int CSFQTListBox::SetCurSel(int index)
 {
@@ -433,9 +361,7 @@ void CSFQTListBox::mouseMoveEvent(QMouseEvent* /*event*/)
 // Group box
 // =========================================================================================
 
-CSFQTGroupBox::CSFQTGroupBox(ISFGroupBoxEvent* pEvent) : QGroupBox(nullptr), CSFGroupBox(pEvent)
-{
-}
+CSFQTGroupBox::CSFQTGroupBox(ISFGroupBoxEvent* pEvent) : QGroupBox(nullptr), CSFGroupBox(pEvent) {}
 
 CSFQTGroupBox::~CSFQTGroupBox() = default;
 
@@ -448,18 +374,11 @@ int CSFQTGroupBox::Create(const wchar_t* text, DWORD style, const RECT& rc, void
     return 1;
 }
 
-void CSFQTGroupBox::SetCursor()
-{
-}
+void CSFQTGroupBox::SetCursor() {}
 
-int CSFQTGroupBox::SetSkin()
-{
-    return 0;
-}
+int CSFQTGroupBox::SetSkin() { return 0; }
 
-void CSFQTGroupBox::ShowWindow(int /*show*/)
-{
-}
+void CSFQTGroupBox::ShowWindow(int /*show*/) {}
 
 void CSFQTGroupBox::MoveWindow(RECT* rc)
 {
@@ -468,17 +387,8 @@ void CSFQTGroupBox::MoveWindow(RECT* rc)
     setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
 }
 
-void CSFQTGroupBox::MoveWindow(int x, int y, int w, int h)
-{
-    setGeometry(x, y, w, h);
-}
+void CSFQTGroupBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
 
-void CSFQTGroupBox::SetWindowTextW(const wchar_t* text)
-{
-    setTitle(WideToQString(text));
-}
+void CSFQTGroupBox::SetWindowTextW(const wchar_t* text) { setTitle(WideToQString(text)); }
 
-int CSFQTGroupBox::GetWindowTextW(wchar_t* /*buf*/, int /*size*/)
-{
-    return -1;
-}
+int CSFQTGroupBox::GetWindowTextW(wchar_t* /*buf*/, int /*size*/) { return -1; }

@@ -34,9 +34,9 @@ public:
     // paint font). Returns 1.
     int Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT id) override;
     void SetCursor() override;
-    int SetSkin() override; // 1
+    int SetSkin() override;  // 1
     void ShowWindow(int show) override;
-    void MoveWindow(RECT* rc) override; // right and bottom less 1, as Create
+    void MoveWindow(RECT* rc) override;  // right and bottom less 1, as Create
     void MoveWindow(int x, int y, int w, int h) override;
     // Copies at most size - 1 characters and a terminating 0 into buf; size <= 0 or a null
     // buf writes nothing. Returns 0.
@@ -47,23 +47,23 @@ public:
     // Converts DT_ flags (DT_CENTER, DT_RIGHT, DT_VCENTER, DT_WORDBREAK, DT_SINGLELINE) into
     // the drawing flags, discarding the previous ones.
     void SetTextAlignFlag(UINT dtFlags) override;
-    UINT GetTextAlignFlag() override; // the converted drawing flags
+    UINT GetTextAlignFlag() override;  // the converted drawing flags
     void SetTextColor(UINT colorref) override;
     void SetTextBold(int bold) override;
-    void GetTextSize(int& w, int& h) override; // the control's size
+    void GetTextSize(int& w, int& h) override;  // the control's size
     void SetBgColor(UINT colorref, int fill) override;
     // px > 0 becomes the pixel size; the style sheet "QLabel {font-size:<px>px;}" is set
     // in any case.
     void SetTextSize(int px) override;
-    void GetStaticCtrolPos(RECT& rc) override; // inclusive right and bottom
-    void SetTextOffset(int x) override;        // left edge of the text
+    void GetStaticCtrolPos(RECT& rc) override;  // inclusive right and bottom
+    void SetTextOffset(int x) override;         // left edge of the text
     void SetWordWrap(int on) override;
     int GetWordWrap() override;
     void SetWrapAnywhere(int on) override;
     int GetWrapAnywher() override;
-    void SetTooltipEnable(int enable) override; // stored only
+    void SetTooltipEnable(int enable) override;  // stored only
     void SetToolTipText(const wchar_t* text) override;
-    RECT GetGeometry() override; // inclusive right and bottom
+    RECT GetGeometry() override;  // inclusive right and bottom
 
     // The font the control paints with: the widget's font, bold or normal, at the pixel size.
     QFont PaintFont() const;
@@ -101,16 +101,16 @@ public:
     CSFQTPictureCtrl(const CSFQTPictureCtrl&) = delete;
     CSFQTPictureCtrl& operator=(const CSFQTPictureCtrl&) = delete;
 
-    int Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT id) override; // 1
+    int Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT id) override;  // 1
     void SetCursor() override;
-    int SetSkin() override; // 1
+    int SetSkin() override;  // 1
     void ShowWindow(int show) override;
-    void MoveWindow(RECT* rc) override; // inclusive corners
+    void MoveWindow(RECT* rc) override;  // inclusive corners
     void MoveWindow(int x, int y, int w, int h) override;
     // Loads skin folder + name (a file that does not load leaves no picture).
     void SetImage(const wchar_t* name) override;
-    void SetDrawPicture(int draw) override; // no effect
-    void* GetHWnd() override;               // the QWidget*
+    void SetDrawPicture(int draw) override;  // no effect
+    void* GetHWnd() override;                // the QWidget*
     void SetWindowTextW(const wchar_t* text) override;
 
     const QPixmap& Picture() const { return m_picture; }
@@ -137,20 +137,20 @@ public:
     CSFQTListBox(const CSFQTListBox&) = delete;
     CSFQTListBox& operator=(const CSFQTListBox&) = delete;
 
-    int Create(DWORD style, const RECT& rc, void* parentUI, UINT id) override; // 1
+    int Create(DWORD style, const RECT& rc, void* parentUI, UINT id) override;  // 1
     void SetCursor() override;
-    int SetSkin() override; // 0
+    int SetSkin() override;  // 0
     void ShowWindow(int show) override;
-    void MoveWindow(RECT* rc) override; // width right - left + 1
+    void MoveWindow(RECT* rc) override;  // width right - left + 1
     void MoveWindow(int x, int y, int w, int h) override;
     int GetCount() override;
     // Copies row index's characters into buf WITHOUT a terminator and returns their number;
     // buf must hold the whole row text. Out of range (or a null buf): -1, nothing written.
     int GetText(int index, wchar_t* buf) override;
-    int GetCurSel() override;                   // -1 when none
-    int SetCurSel(int index) override;          // -1 when out of range
-    int AddString(const wchar_t* text) override; // the new row's index
-    int DeleteString(UINT index) override;       // the count afterwards
+    int GetCurSel() override;                     // -1 when none
+    int SetCurSel(int index) override;            // -1 when out of range
+    int AddString(const wchar_t* text) override;  // the new row's index
+    int DeleteString(UINT index) override;        // the count afterwards
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -171,12 +171,12 @@ public:
     CSFQTGroupBox(const CSFQTGroupBox&) = delete;
     CSFQTGroupBox& operator=(const CSFQTGroupBox&) = delete;
 
-    int Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT id) override; // 1
+    int Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT id) override;  // 1
     void SetCursor() override;
-    int SetSkin() override;            // 0
-    void ShowWindow(int show) override; // no effect
-    void MoveWindow(RECT* rc) override; // inclusive corners
+    int SetSkin() override;              // 0
+    void ShowWindow(int show) override;  // no effect
+    void MoveWindow(RECT* rc) override;  // inclusive corners
     void MoveWindow(int x, int y, int w, int h) override;
     void SetWindowTextW(const wchar_t* text) override;
-    int GetWindowTextW(wchar_t* buf, int size) override; // -1, copies nothing
+    int GetWindowTextW(wchar_t* buf, int size) override;  // -1, copies nothing
 };

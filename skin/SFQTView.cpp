@@ -21,7 +21,7 @@ POINT ToPoint(const QPoint& p)
     return pt;
 }
 
-} // namespace
+}  // namespace
 
 CSFQTView::CSFQTView(ISFViewEvent* pEvent)
     : QWidget(nullptr),
@@ -42,8 +42,7 @@ CSFQTView::CSFQTView(ISFViewEvent* pEvent)
 
 CSFQTView::~CSFQTView()
 {
-    if (m_pEvent)
-    {
+    if (m_pEvent) {
         m_pEvent->OnDestroy();
         m_pEvent->m_pUIWnd = nullptr;
     }
@@ -63,10 +62,7 @@ int CSFQTView::Create(const wchar_t* /*className*/, const wchar_t* title, DWORD 
     return 1;
 }
 
-void CSFQTView::ShowWindow(int show)
-{
-    setVisible(show != 0);
-}
+void CSFQTView::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTView::SetBackground(const wchar_t* name)
 {
@@ -125,35 +121,21 @@ void CSFQTView::Screen2Client(RECT* rc)
     rc->bottom = br.y();
 }
 
-int CSFQTView::isShow()
-{
-    return isVisible() ? 1 : 0;
-}
+int CSFQTView::isShow() { return isVisible() ? 1 : 0; }
 
-int CSFQTView::isWindow()
-{
-    return QWidget::isWindow() ? 1 : 0;
-}
+int CSFQTView::isWindow() { return QWidget::isWindow() ? 1 : 0; }
 
-int CSFQTView::SubclassWindow()
-{
-    return 1;
-}
+int CSFQTView::SubclassWindow() { return 1; }
 
-void* CSFQTView::UnsubclassWindow()
-{
-    return nullptr;
-}
+void* CSFQTView::UnsubclassWindow() { return nullptr; }
 
-void CSFQTView::SetRoundCornerRadius(UINT radius)
-{
-    m_nRadius = radius;
-}
+void CSFQTView::SetRoundCornerRadius(UINT radius) { m_nRadius = radius; }
 
 void CSFQTView::SetBGClr(UINT color)
 {
-    m_bgColor = QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
-                       static_cast<int>((color >> 16) & 0xFFu), 255 - static_cast<int>((color >> 24) & 0xFFu));
+    m_bgColor =
+        QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
+               static_cast<int>((color >> 16) & 0xFFu), 255 - static_cast<int>((color >> 24) & 0xFFu));
     update();
 }
 
@@ -165,10 +147,7 @@ void CSFQTView::SetFrameClr(UINT color, int width)
     update();
 }
 
-void CSFQTView::AddRadioBox(CSFQTRadioBox* radio)
-{
-    AddRowWidget(m_radioBoxes, radio);
-}
+void CSFQTView::AddRadioBox(CSFQTRadioBox* radio) { AddRowWidget(m_radioBoxes, radio); }
 
 void CSFQTView::AddRowWidget(RowList& row, QWidget* control)
 {
@@ -192,8 +171,7 @@ void CSFQTView::paintEvent(QPaintEvent* event)
             p.drawPixmap(rect(), m_bgPicture);
         else
             p.fillRect(rect(), m_bgColor);
-        if (m_nFrameWidth != 0)
-        {
+        if (m_nFrameWidth != 0) {
             QPen pen(m_frameColor);
             pen.setWidth(1);
             pen.setCosmetic(true);
@@ -209,8 +187,7 @@ void CSFQTView::resizeEvent(QResizeEvent* event)
 {
     if (m_pEvent)
         m_pEvent->OnSize(0, width(), height());
-    if (m_nRadius != 0 && width() > 0 && height() > 0)
-    {
+    if (m_nRadius != 0 && width() > 0 && height() > 0) {
         QBitmap mask(size());
         mask.fill(Qt::color0);
         QPainter p(&mask);
@@ -234,8 +211,7 @@ void CSFQTView::mousePressEvent(QMouseEvent* event)
 
 void CSFQTView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-    {
+    if (event->button() == Qt::LeftButton) {
         if (m_pEvent)
             m_pEvent->OnLButtonDblClk(0, ToPoint(event->position().toPoint()));
         return;
@@ -243,7 +219,4 @@ void CSFQTView::mouseDoubleClickEvent(QMouseEvent* event)
     QWidget::mouseDoubleClickEvent(event);
 }
 
-void CSFQTView::customEvent(QEvent* event)
-{
-    SF_DispatchCustomEvent(m_pEvent, event);
-}
+void CSFQTView::customEvent(QEvent* event) { SF_DispatchCustomEvent(m_pEvent, event); }

@@ -40,8 +40,8 @@ public:
     int Create(const wchar_t* className, const wchar_t* title, DWORD style, const RECT& rc, void* parentUI,
                UINT id) override;
     void ShowWindow(int show) override;
-    void SetBackground(const wchar_t* name) override; // skin folder + name
-    void MoveWindow(RECT* rc) override;               // inclusive corners
+    void SetBackground(const wchar_t* name) override;  // skin folder + name
+    void MoveWindow(RECT* rc) override;                // inclusive corners
     // A visible view is hidden for the move and shown again.
     void MoveWindow(int x, int y, int w, int h) override;
     void GetViewClientRect(RECT* rc) override;
@@ -49,7 +49,7 @@ public:
     void Screen2Client(POINT* pt) override;
     void Screen2Client(RECT* rc) override;
     int isShow() override;
-    int isWindow() override; // 1 for a top-level window
+    int isWindow() override;  // 1 for a top-level window
     int SubclassWindow() override;
     void* UnsubclassWindow() override;
     // Takes effect at the next resize.

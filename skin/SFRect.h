@@ -23,22 +23,31 @@ inline LONG Sub(LONG a, LONG b)
 {
     return static_cast<LONG>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
 }
-inline LONG Neg(LONG a)
-{
-    return static_cast<LONG>(0u - static_cast<std::uint32_t>(a));
-}
+inline LONG Neg(LONG a) { return static_cast<LONG>(0u - static_cast<std::uint32_t>(a)); }
 // The Win32 packing of two signed 16-bit values into 32 bits: low half first.
 inline LONG PackedLow(std::uint32_t v) { return static_cast<std::int16_t>(v & 0xFFFFu); }
 inline LONG PackedHigh(std::uint32_t v) { return static_cast<std::int16_t>((v >> 16) & 0xFFFFu); }
-} // namespace sf_geometry_detail
+}  // namespace sf_geometry_detail
 
 class CSFSize : public tagSIZE
 {
 public:
     CSFSize() = default;  // fields left uninitialised
-    CSFSize(int initCX, int initCY) { cx = initCX; cy = initCY; }
-    CSFSize(tagSIZE initSize) { cx = initSize.cx; cy = initSize.cy; }
-    CSFSize(tagPOINT initPt) { cx = initPt.x; cy = initPt.y; }
+    CSFSize(int initCX, int initCY)
+    {
+        cx = initCX;
+        cy = initCY;
+    }
+    CSFSize(tagSIZE initSize)
+    {
+        cx = initSize.cx;
+        cy = initSize.cy;
+    }
+    CSFSize(tagPOINT initPt)
+    {
+        cx = initPt.x;
+        cy = initPt.y;
+    }
     // Packed form: cx = low 16 bits, cy = high 16 bits, both signed. Only the low 32 bits
     // of the value count.
     explicit CSFSize(std::uint32_t dwSize)
@@ -49,9 +58,21 @@ public:
 
     BOOL operator==(tagSIZE size) const { return (cx == size.cx && cy == size.cy) ? 1 : 0; }
     BOOL operator!=(tagSIZE size) const { return (cx != size.cx || cy != size.cy) ? 1 : 0; }
-    void operator+=(tagSIZE size) { cx = sf_geometry_detail::Add(cx, size.cx); cy = sf_geometry_detail::Add(cy, size.cy); }
-    void operator-=(tagSIZE size) { cx = sf_geometry_detail::Sub(cx, size.cx); cy = sf_geometry_detail::Sub(cy, size.cy); }
-    void SetSize(int CX, int CY) { cx = CX; cy = CY; }
+    void operator+=(tagSIZE size)
+    {
+        cx = sf_geometry_detail::Add(cx, size.cx);
+        cy = sf_geometry_detail::Add(cy, size.cy);
+    }
+    void operator-=(tagSIZE size)
+    {
+        cx = sf_geometry_detail::Sub(cx, size.cx);
+        cy = sf_geometry_detail::Sub(cy, size.cy);
+    }
+    void SetSize(int CX, int CY)
+    {
+        cx = CX;
+        cy = CY;
+    }
 
     CSFSize operator+(tagSIZE size) const
     {
@@ -75,9 +96,21 @@ class CSFPoint : public tagPOINT
 {
 public:
     CSFPoint() = default;  // fields left uninitialised
-    CSFPoint(int initX, int initY) { x = initX; y = initY; }
-    CSFPoint(tagPOINT initPt) { x = initPt.x; y = initPt.y; }
-    CSFPoint(tagSIZE initSize) { x = initSize.cx; y = initSize.cy; }
+    CSFPoint(int initX, int initY)
+    {
+        x = initX;
+        y = initY;
+    }
+    CSFPoint(tagPOINT initPt)
+    {
+        x = initPt.x;
+        y = initPt.y;
+    }
+    CSFPoint(tagSIZE initSize)
+    {
+        x = initSize.cx;
+        y = initSize.cy;
+    }
     // Packed form (a mouse position in a message parameter): x = low 16 bits, y = high 16
     // bits, both signed. Only the low 32 bits of the value count.
     explicit CSFPoint(std::int32_t lParam)
@@ -86,17 +119,31 @@ public:
         y = sf_geometry_detail::PackedHigh(static_cast<std::uint32_t>(lParam));
     }
 
-    void Offset(int xOffset, int yOffset) { x = sf_geometry_detail::Add(x, xOffset); y = sf_geometry_detail::Add(y, yOffset); }
+    void Offset(int xOffset, int yOffset)
+    {
+        x = sf_geometry_detail::Add(x, xOffset);
+        y = sf_geometry_detail::Add(y, yOffset);
+    }
     void Offset(tagPOINT point) { Offset(point.x, point.y); }
     void Offset(tagSIZE size) { Offset(size.cx, size.cy); }
-    void SetPoint(int X, int Y) { x = X; y = Y; }
+    void SetPoint(int X, int Y)
+    {
+        x = X;
+        y = Y;
+    }
 
     BOOL operator==(tagPOINT point) const { return (x == point.x && y == point.y) ? 1 : 0; }
     BOOL operator!=(tagPOINT point) const { return (x != point.x || y != point.y) ? 1 : 0; }
     void operator+=(tagSIZE size) { Offset(size.cx, size.cy); }
-    void operator-=(tagSIZE size) { Offset(sf_geometry_detail::Neg(size.cx), sf_geometry_detail::Neg(size.cy)); }
+    void operator-=(tagSIZE size)
+    {
+        Offset(sf_geometry_detail::Neg(size.cx), sf_geometry_detail::Neg(size.cy));
+    }
     void operator+=(tagPOINT point) { Offset(point.x, point.y); }
-    void operator-=(tagPOINT point) { Offset(sf_geometry_detail::Neg(point.x), sf_geometry_detail::Neg(point.y)); }
+    void operator-=(tagPOINT point)
+    {
+        Offset(sf_geometry_detail::Neg(point.x), sf_geometry_detail::Neg(point.y));
+    }
 
     CSFPoint operator+(tagSIZE size) const
     {
@@ -125,7 +172,13 @@ class CSFRect : public tagRECT
 {
 public:
     CSFRect() = default;  // fields left uninitialised
-    CSFRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+    CSFRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     CSFRect(const tagRECT& srcRect) { sfwin::CopyRect(this, &srcRect); }
     // A null source gives an all-zero rectangle.
     CSFRect(const tagRECT* lpSrcRect)
@@ -170,7 +223,10 @@ public:
     BOOL PtInRect(tagPOINT point) const { return sfwin::PtInRect(this, point); }
 
     void SetRect(int x1, int y1, int x2, int y2) { sfwin::SetRect(this, x1, y1, x2, y2); }
-    void SetRect(tagPOINT topLeft, tagPOINT bottomRight) { SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
+    void SetRect(tagPOINT topLeft, tagPOINT bottomRight)
+    {
+        SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    }
     void SetRectEmpty() { sfwin::SetRectEmpty(this); }
     void CopyRect(const tagRECT* lpSrcRect) { sfwin::CopyRect(this, lpSrcRect); }
     CSFRect& operator=(const tagRECT& srcRect)
@@ -187,7 +243,10 @@ public:
     void InflateRect(int dx, int dy) { sfwin::InflateRect(this, dx, dy); }
     void InflateRect(tagSIZE size) { InflateRect(size.cx, size.cy); }
     // left -= r->left, top -= r->top, right += r->right, bottom += r->bottom
-    void InflateRect(const tagRECT* lpRect) { InflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    void InflateRect(const tagRECT* lpRect)
+    {
+        InflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
     void InflateRect(int l, int t, int r, int b)
     {
         left = sf_geometry_detail::Sub(left, l);
@@ -195,9 +254,15 @@ public:
         right = sf_geometry_detail::Add(right, r);
         bottom = sf_geometry_detail::Add(bottom, b);
     }
-    void DeflateRect(int dx, int dy) { InflateRect(sf_geometry_detail::Neg(dx), sf_geometry_detail::Neg(dy)); }
+    void DeflateRect(int dx, int dy)
+    {
+        InflateRect(sf_geometry_detail::Neg(dx), sf_geometry_detail::Neg(dy));
+    }
     void DeflateRect(tagSIZE size) { DeflateRect(size.cx, size.cy); }
-    void DeflateRect(const tagRECT* lpRect) { DeflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    void DeflateRect(const tagRECT* lpRect)
+    {
+        DeflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
     void DeflateRect(int l, int t, int r, int b)
     {
         left = sf_geometry_detail::Add(left, l);
@@ -211,8 +276,14 @@ public:
     void OffsetRect(tagSIZE size) { OffsetRect(size.cx, size.cy); }
     void operator+=(tagPOINT point) { OffsetRect(point.x, point.y); }
     void operator+=(tagSIZE size) { OffsetRect(size.cx, size.cy); }
-    void operator-=(tagPOINT point) { OffsetRect(sf_geometry_detail::Neg(point.x), sf_geometry_detail::Neg(point.y)); }
-    void operator-=(tagSIZE size) { OffsetRect(sf_geometry_detail::Neg(size.cx), sf_geometry_detail::Neg(size.cy)); }
+    void operator-=(tagPOINT point)
+    {
+        OffsetRect(sf_geometry_detail::Neg(point.x), sf_geometry_detail::Neg(point.y));
+    }
+    void operator-=(tagSIZE size)
+    {
+        OffsetRect(sf_geometry_detail::Neg(size.cx), sf_geometry_detail::Neg(size.cy));
+    }
 
     // Move so that left (top) becomes the value, keeping width and height.
     void MoveToX(int x)
@@ -233,8 +304,14 @@ public:
     void MoveToXY(tagPOINT point) { MoveToXY(point.x, point.y); }
 
     // The Win32 operations with this rectangle as destination; their BOOL result.
-    BOOL IntersectRect(const tagRECT* lpRect1, const tagRECT* lpRect2) { return sfwin::IntersectRect(this, lpRect1, lpRect2); }
-    BOOL UnionRect(const tagRECT* lpRect1, const tagRECT* lpRect2) { return sfwin::UnionRect(this, lpRect1, lpRect2); }
+    BOOL IntersectRect(const tagRECT* lpRect1, const tagRECT* lpRect2)
+    {
+        return sfwin::IntersectRect(this, lpRect1, lpRect2);
+    }
+    BOOL UnionRect(const tagRECT* lpRect1, const tagRECT* lpRect2)
+    {
+        return sfwin::UnionRect(this, lpRect1, lpRect2);
+    }
     BOOL SubtractRect(const tagRECT* lpRectSrc1, const tagRECT* lpRectSrc2)
     {
         return sfwin::SubtractRect(this, lpRectSrc1, lpRectSrc2);
@@ -318,7 +395,8 @@ public:
     CSFRect MulDiv(int nMultiplier, int nDivisor) const
     {
         return CSFRect(sfwin::MulDiv(left, nMultiplier, nDivisor), sfwin::MulDiv(top, nMultiplier, nDivisor),
-                       sfwin::MulDiv(right, nMultiplier, nDivisor), sfwin::MulDiv(bottom, nMultiplier, nDivisor));
+                       sfwin::MulDiv(right, nMultiplier, nDivisor),
+                       sfwin::MulDiv(bottom, nMultiplier, nDivisor));
     }
 };
 
@@ -356,7 +434,8 @@ inline CSFRect CSFPoint::operator-(const tagRECT* lpRect) const
 }
 
 static_assert(sizeof(CSFSize) == sizeof(tagSIZE) && sizeof(CSFSize) == 8, "CSFSize has the layout of SIZE");
-static_assert(sizeof(CSFPoint) == sizeof(tagPOINT) && sizeof(CSFPoint) == 8, "CSFPoint has the layout of POINT");
+static_assert(sizeof(CSFPoint) == sizeof(tagPOINT) && sizeof(CSFPoint) == 8,
+              "CSFPoint has the layout of POINT");
 static_assert(sizeof(CSFRect) == sizeof(tagRECT) && sizeof(CSFRect) == 16, "CSFRect has the layout of RECT");
 static_assert(std::is_standard_layout<CSFSize>::value, "CSFSize stays a plain record");
 static_assert(std::is_standard_layout<CSFPoint>::value, "CSFPoint stays a plain record");

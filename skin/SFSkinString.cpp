@@ -102,27 +102,15 @@ QColor hexColor(const String& text)
     return QColor(hexPair(text[0], text[1]), hexPair(text[2], text[3]), hexPair(text[4], text[5]), 255);
 }
 
-} // namespace
+}  // namespace
 
-QRect StringToRect(const std::wstring& text)
-{
-    return inclusiveRect(scanFour(text));
-}
+QRect StringToRect(const std::wstring& text) { return inclusiveRect(scanFour(text)); }
 
-QRect StringToRectA(const std::string& text)
-{
-    return inclusiveRect(scanFour(text));
-}
+QRect StringToRectA(const std::string& text) { return inclusiveRect(scanFour(text)); }
 
-QRect StringToQRect(const std::wstring& text)
-{
-    return exclusiveRect(scanFour(text));
-}
+QRect StringToQRect(const std::wstring& text) { return exclusiveRect(scanFour(text)); }
 
-QRect StringToQRectA(const std::string& text)
-{
-    return exclusiveRect(scanFour(text));
-}
+QRect StringToQRectA(const std::string& text) { return exclusiveRect(scanFour(text)); }
 
 QRect* CopyQRect(QRect* dst, const QRect* src)
 {
@@ -134,10 +122,7 @@ QRect* CopyQRect(QRect* dst, const QRect* src)
     return dst;
 }
 
-QRect* DuplicateQRect(QRect* dst, const QRect* src)
-{
-    return CopyQRect(dst, src);
-}
+QRect* DuplicateQRect(QRect* dst, const QRect* src) { return CopyQRect(dst, src); }
 
 std::pair<int, int> ParseIntPairQ(const QString& text)
 {
@@ -149,55 +134,31 @@ std::pair<int, int> ParseIntPairQ(const QString& text)
     return {parts[0].toInt(nullptr, 10), parts[1].toInt(nullptr, 10)};
 }
 
-std::pair<int, int> ParseIntPairW(const std::wstring& text)
-{
-    return ParseIntPairQ(WideToQString(text));
-}
+std::pair<int, int> ParseIntPairW(const std::wstring& text) { return ParseIntPairQ(WideToQString(text)); }
 
 std::pair<int, int> ParseIntPairA(const std::string& text)
 {
     return ParseIntPairQ(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-QColor HexStringToQColor(const std::wstring& text)
-{
-    return hexColor(text);
-}
+QColor HexStringToQColor(const std::wstring& text) { return hexColor(text); }
 
-QColor HexStringToQColorA(const std::string& text)
-{
-    return hexColor(text);
-}
+QColor HexStringToQColorA(const std::string& text) { return hexColor(text); }
 
-int ColorRefRed(DWORD color)
-{
-    return static_cast<int>(color & 0xFFu);
-}
+int ColorRefRed(DWORD color) { return static_cast<int>(color & 0xFFu); }
 
-int ColorRefGreen(DWORD color)
-{
-    return static_cast<int>((color >> 8) & 0xFFu);
-}
+int ColorRefGreen(DWORD color) { return static_cast<int>((color >> 8) & 0xFFu); }
 
-int ColorRefBlue(DWORD color)
-{
-    return static_cast<int>((color >> 16) & 0xFFu);
-}
+int ColorRefBlue(DWORD color) { return static_cast<int>((color >> 16) & 0xFFu); }
 
 QColor ColorRefToQColor(DWORD color)
 {
     return QColor(ColorRefRed(color), ColorRefGreen(color), ColorRefBlue(color), 255);
 }
 
-void SetSkinPath(const std::wstring& path)
-{
-    skinStrings().skinPath = WideToQString(path);
-}
+void SetSkinPath(const std::wstring& path) { skinStrings().skinPath = WideToQString(path); }
 
-QString GetSkinPath()
-{
-    return skinStrings().skinPath;
-}
+QString GetSkinPath() { return skinStrings().skinPath; }
 
 QString SkinFilePath(const QString& name)
 {
@@ -206,20 +167,11 @@ QString SkinFilePath(const QString& name)
     return skinStrings().skinPath + file;
 }
 
-QString SkinFilePath(const std::wstring& name)
-{
-    return SkinFilePath(WideToQString(name));
-}
+QString SkinFilePath(const std::wstring& name) { return SkinFilePath(WideToQString(name)); }
 
-QString SkinFilePath(const wchar_t* name)
-{
-    return SkinFilePath(WideToQString(name));
-}
+QString SkinFilePath(const wchar_t* name) { return SkinFilePath(WideToQString(name)); }
 
-std::wstring GetAppDirPath()
-{
-    return SF_SOFT_BASE::SFBaseGetAppDirPath();
-}
+std::wstring GetAppDirPath() { return SF_SOFT_BASE::SFBaseGetAppDirPath(); }
 
 void GetScreenRect(QRect* out)
 {
@@ -246,10 +198,7 @@ void LoadStyleSheet(const std::wstring& path)
     file.close();
 }
 
-QString GetStyleSheetPath()
-{
-    return skinStrings().styleSheetPath;
-}
+QString GetStyleSheetPath() { return skinStrings().styleSheetPath; }
 
 QString Utf8ToQString(const char* utf8)
 {

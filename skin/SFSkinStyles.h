@@ -38,20 +38,27 @@ struct DialogStyle
 };
 
 // Image button: [0] normal, [1] hover, [2] pressed, [3] disabled, [4]..[7] spare.
-struct ImageButtonStyle : SFWideStringRecord<8> {};
+struct ImageButtonStyle : SFWideStringRecord<8>
+{};
 // Check box and radio box: [0] checked normal, [1] checked hover, [2] checked pressed,
 // [3] unchecked normal, [4] unchecked hover, [5] unchecked pressed, [6] checked disabled,
 // [7] unchecked disabled.
-struct ImageCheckBox : SFWideStringRecord<8> {};
-struct ImageRadioBox : SFWideStringRecord<8> {};
+struct ImageCheckBox : SFWideStringRecord<8>
+{};
+struct ImageRadioBox : SFWideStringRecord<8>
+{};
 // Combo box: 15 wide strings.
-struct ImageComboBoxStyle : SFWideStringRecord<15> {};
+struct ImageComboBoxStyle : SFWideStringRecord<15>
+{};
 // Slider: [0] picture file, [1]..[6] piece rectangles.
-struct ImageSliderStyle : SFWideStringRecord<7> {};
+struct ImageSliderStyle : SFWideStringRecord<7>
+{};
 // Progress bar: [0] chunk picture, [1] background picture, [2] and [3] spare.
-struct ImageProgressCtrlStyle : SFWideStringRecord<4> {};
+struct ImageProgressCtrlStyle : SFWideStringRecord<4>
+{};
 // Month calendar (no implementation reads it).
-struct ImageMonthCalStyle : SFWideStringRecord<8> {};
+struct ImageMonthCalStyle : SFWideStringRecord<8>
+{};
 
 // ---- Value records ----------------------------------------------------------------------
 
@@ -61,7 +68,7 @@ struct _SF_SYSTEMTIME
     WORD wYear;
     WORD wMonth;  // 1..12
     WORD wDayOfWeek;
-    WORD wDay;    // 1..31
+    WORD wDay;  // 1..31
     WORD wHour;
     WORD wMinute;
     WORD wSecond;

@@ -23,12 +23,9 @@ inline LONG maxOf(LONG a, LONG b) { return a > b ? a : b; }
 inline bool empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 inline void zero(RECT* r) { r->left = r->top = r->right = r->bottom = 0; }
 
-} // namespace
+}  // namespace
 
-BOOL IsRectEmpty(const RECT* r)
-{
-    return (!r || empty(*r)) ? TRUE : FALSE;
-}
+BOOL IsRectEmpty(const RECT* r) { return (!r || empty(*r)) ? TRUE : FALSE; }
 
 BOOL PtInRect(const RECT* r, POINT pt)
 {
@@ -41,9 +38,8 @@ BOOL EqualRect(const RECT* a, const RECT* b)
 {
     if (!a || !b)
         return FALSE;
-    return (a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom)
-               ? TRUE
-               : FALSE;
+    return (a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom) ? TRUE
+                                                                                                      : FALSE;
 }
 
 BOOL SetRect(RECT* r, int left, int top, int right, int bottom)
@@ -184,10 +180,12 @@ int MulDiv(int a, int b, int c)
     const std::int64_t product = static_cast<std::int64_t>(a) * static_cast<std::int64_t>(b);
     const bool negative = (product < 0) != (c < 0);
     // Magnitudes: |product| <= 2^62 and |c| <= 2^31, so nothing here overflows 64 bits.
-    const std::uint64_t num = product < 0 ? static_cast<std::uint64_t>(0) - static_cast<std::uint64_t>(product)
-                                          : static_cast<std::uint64_t>(product);
-    const std::uint64_t den = c < 0 ? static_cast<std::uint64_t>(0) - static_cast<std::uint64_t>(static_cast<std::int64_t>(c))
-                                    : static_cast<std::uint64_t>(c);
+    const std::uint64_t num = product < 0
+                                  ? static_cast<std::uint64_t>(0) - static_cast<std::uint64_t>(product)
+                                  : static_cast<std::uint64_t>(product);
+    const std::uint64_t den =
+        c < 0 ? static_cast<std::uint64_t>(0) - static_cast<std::uint64_t>(static_cast<std::int64_t>(c))
+              : static_cast<std::uint64_t>(c);
     const std::uint64_t magnitude = (num + den / 2) / den;  // halves round away from zero
     if (magnitude > 0x7FFFFFFFu)
         return -1;  // the result does not fit (the most negative value counts as not fitting)
@@ -195,4 +193,4 @@ int MulDiv(int a, int b, int c)
     return negative ? -value : value;
 }
 
-} // namespace sfwin
+}  // namespace sfwin

@@ -26,15 +26,9 @@ namespace sfwin {
 // ---------------------------------------------------------------------------------------
 // Threads and time
 
-DWORD GetCurrentThreadId()
-{
-    return static_cast<DWORD>(::gettid());
-}
+DWORD GetCurrentThreadId() { return static_cast<DWORD>(::gettid()); }
 
-void Sleep(DWORD milliseconds)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
+void Sleep(DWORD milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 // ---------------------------------------------------------------------------------------
 // Debug output
@@ -53,7 +47,7 @@ std::function<void(const char*)>& DebugSink()
     return sink;
 }
 
-} // namespace
+}  // namespace
 
 void OutputDebugStringA(const char* text)
 {
@@ -194,7 +188,7 @@ std::function<intptr_t(const std::string&)>& ShellHandler()
     return handler;
 }
 
-} // namespace
+}  // namespace
 
 intptr_t ShellOpen(const std::string& pathOrUrlUtf8)
 {
@@ -242,7 +236,7 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
-} // namespace
+}  // namespace
 
 std::string WideToUtf8(const wchar_t* text, std::size_t length)
 {
@@ -322,4 +316,4 @@ std::wstring Utf8ToWide(const char* text, std::size_t length)
     return out;
 }
 
-} // namespace sfwin
+}  // namespace sfwin

@@ -54,4 +54,4 @@ bool IsShellUrl(const std::string& text);
 std::string WideToUtf8(const wchar_t* text, std::size_t length);
 std::wstring Utf8ToWide(const char* text, std::size_t length);
 
-} // namespace sfwin
+}  // namespace sfwin

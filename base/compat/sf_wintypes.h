@@ -5,30 +5,44 @@
 #include <cstddef>
 #include <cstdint>
 
-typedef int            BOOL;      // int, not bool: BOOL-style results include -1 and other ints
+typedef int BOOL;  // int, not bool: BOOL-style results include -1 and other ints
 #ifndef TRUE
-#define TRUE  1
+#define TRUE 1
 #define FALSE 0
 #endif
-typedef std::uint8_t   BYTE;
-typedef std::uint16_t  WORD;
-typedef std::uint32_t  DWORD;
-typedef std::int32_t   LONG;
-typedef std::uint32_t  UINT;
-typedef std::uint32_t  COLORREF;  // 0x00BBGGRR
-typedef std::uintptr_t WPARAM;    // pointer-sized: notifications carry pointers in it
-typedef std::intptr_t  LPARAM;
-typedef std::intptr_t  LRESULT;
+typedef std::uint8_t BYTE;
+typedef std::uint16_t WORD;
+typedef std::uint32_t DWORD;
+typedef std::int32_t LONG;
+typedef std::uint32_t UINT;
+typedef std::uint32_t COLORREF;  // 0x00BBGGRR
+typedef std::uintptr_t WPARAM;   // pointer-sized: notifications carry pointers in it
+typedef std::intptr_t LPARAM;
+typedef std::intptr_t LRESULT;
 typedef std::uintptr_t UINT_PTR;
-typedef void*          HWND;      // opaque: the Qt widget pointer the facade hands around
+typedef void* HWND;  // opaque: the Qt widget pointer the facade hands around
 
-struct tagRECT  { LONG left, top, right, bottom; };
+struct tagRECT
+{
+    LONG left, top, right, bottom;
+};
 typedef tagRECT RECT;
-struct tagPOINT { LONG x, y; };
+struct tagPOINT
+{
+    LONG x, y;
+};
 typedef tagPOINT POINT;
-struct tagSIZE  { LONG cx, cy; };
+struct tagSIZE
+{
+    LONG cx, cy;
+};
 typedef tagSIZE SIZE;
-struct tagNMHDR { HWND hwndFrom; UINT_PTR idFrom; UINT code; };
+struct tagNMHDR
+{
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
 typedef tagNMHDR NMHDR;
 
 static_assert(sizeof(DWORD) == 4, "DWORD is 32 bits");
@@ -48,46 +62,46 @@ constexpr inline BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) 
 constexpr inline BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
 
 // Waits
-constexpr DWORD INFINITE      = 0xFFFFFFFFu;
+constexpr DWORD INFINITE = 0xFFFFFFFFu;
 constexpr DWORD WAIT_OBJECT_0 = 0;
-constexpr DWORD WAIT_TIMEOUT  = 258;
-constexpr DWORD WAIT_FAILED   = 0xFFFFFFFFu;
+constexpr DWORD WAIT_TIMEOUT = 258;
+constexpr DWORD WAIT_FAILED = 0xFFFFFFFFu;
 
 // Code pages
-constexpr UINT CP_ACP  = 0;
+constexpr UINT CP_ACP = 0;
 constexpr UINT CP_UTF8 = 65001;
 
 // Messages
-constexpr UINT WM_CLOSE             = 0x0010;
-constexpr UINT WM_NOTIFY            = 0x004E;
-constexpr UINT WM_COMMAND           = 0x0111;
-constexpr UINT WM_TIMER             = 0x0113;
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_NOTIFY = 0x004E;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_WTSSESSION_CHANGE = 0x02B1;
-constexpr UINT WTS_SESSION_LOCK     = 7;
-constexpr UINT WTS_SESSION_UNLOCK   = 8;
+constexpr UINT WTS_SESSION_LOCK = 7;
+constexpr UINT WTS_SESSION_UNLOCK = 8;
 
 // Window styles
 constexpr DWORD WS_VISIBLE = 0x10000000u;
-constexpr DWORD WS_CHILD   = 0x40000000u;
+constexpr DWORD WS_CHILD = 0x40000000u;
 
 // Text drawing flags
-constexpr UINT DT_CENTER       = 0x0001;
-constexpr UINT DT_RIGHT        = 0x0002;
-constexpr UINT DT_VCENTER      = 0x0004;
-constexpr UINT DT_WORDBREAK    = 0x0010;
-constexpr UINT DT_SINGLELINE   = 0x0020;
-constexpr UINT DT_EDITCONTROL  = 0x2000;
+constexpr UINT DT_CENTER = 0x0001;
+constexpr UINT DT_RIGHT = 0x0002;
+constexpr UINT DT_VCENTER = 0x0004;
+constexpr UINT DT_WORDBREAK = 0x0010;
+constexpr UINT DT_SINGLELINE = 0x0020;
+constexpr UINT DT_EDITCONTROL = 0x2000;
 
 // Virtual keys
 constexpr UINT VK_RETURN = 13;
 constexpr UINT VK_ESCAPE = 27;
-constexpr UINT VK_F1     = 0x70;
+constexpr UINT VK_F1 = 0x70;
 
 // Show modes
-constexpr int SW_HIDE       = 0;
+constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOW       = 5;
+constexpr int SW_SHOW = 5;
 
 // Shell notifications
 constexpr DWORD SHCNE_ASSOCCHANGED = 0x08000000u;
-constexpr UINT  SHCNF_IDLIST       = 0;
+constexpr UINT SHCNF_IDLIST = 0;

@@ -7,71 +7,35 @@
 
 // ---- Factories --------------------------------------------------------------------------
 
-CSFListCtrl* SF_CreateListCtrl(ISFListCtrlEvent* /*pEvent*/)
+CSFListCtrl* SF_CreateListCtrl(ISFListCtrlEvent* /*pEvent*/) { return nullptr; }
+
+CSFTreeCtrl* SF_CreateTreeCtrl(ISFTreeCtrlEvent* /*pEvent*/) { return nullptr; }
+
+CSFDateTimeCtrl* SF_CreateDateTimeCtrl(ISFDateTimeCtrlEvent* /*pEvent*/, int /*mode*/) { return nullptr; }
+
+CSFScrollArea* SF_CreateScrollArea(ISFScrollAreaEvent* /*pEvent*/) { return nullptr; }
+
+CSFNumSpiner* SF_CreateNumSpiner(ISFNumSpinerEvent* /*pEvent*/) { return nullptr; }
+
+CSFImagePanel* SF_CreateImagePanel(ISFImagePanelEvent* /*pEvent*/) { return nullptr; }
+
+CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* /*pEvent*/) { return nullptr; }
+
+CSFPlayProgressPanel* SF_CreatePlayProgressPanel(IPlayProgressEvent* /*pEvent*/) { return nullptr; }
+
+CSFVerticalScene* SF_CreateVerticalScene(ISFVerticalSceneEvent* /*pEvent*/) { return nullptr; }
+
+CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE /*mode*/, ISFVideoWindowEvent* /*pEvent*/,
+                                     int /*maxRows*/, int /*maxCols*/)
 {
     return nullptr;
 }
 
-CSFTreeCtrl* SF_CreateTreeCtrl(ISFTreeCtrlEvent* /*pEvent*/)
-{
-    return nullptr;
-}
+CSFVideoInFocus* SF_CreateVideoInFocus() { return nullptr; }
 
-CSFDateTimeCtrl* SF_CreateDateTimeCtrl(ISFDateTimeCtrlEvent* /*pEvent*/, int /*mode*/)
-{
-    return nullptr;
-}
+CSFHorizontalScene* SF_CreateHorizontalScene() { return nullptr; }
 
-CSFScrollArea* SF_CreateScrollArea(ISFScrollAreaEvent* /*pEvent*/)
-{
-    return nullptr;
-}
-
-CSFNumSpiner* SF_CreateNumSpiner(ISFNumSpinerEvent* /*pEvent*/)
-{
-    return nullptr;
-}
-
-CSFImagePanel* SF_CreateImagePanel(ISFImagePanelEvent* /*pEvent*/)
-{
-    return nullptr;
-}
-
-CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* /*pEvent*/)
-{
-    return nullptr;
-}
-
-CSFPlayProgressPanel* SF_CreatePlayProgressPanel(IPlayProgressEvent* /*pEvent*/)
-{
-    return nullptr;
-}
-
-CSFVerticalScene* SF_CreateVerticalScene(ISFVerticalSceneEvent* /*pEvent*/)
-{
-    return nullptr;
-}
-
-CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE /*mode*/, ISFVideoWindowEvent* /*pEvent*/, int /*maxRows*/,
-                                     int /*maxCols*/)
-{
-    return nullptr;
-}
-
-CSFVideoInFocus* SF_CreateVideoInFocus()
-{
-    return nullptr;
-}
-
-CSFHorizontalScene* SF_CreateHorizontalScene()
-{
-    return nullptr;
-}
-
-CSFSimulationScene* SF_CreateSimulationScene()
-{
-    return nullptr;
-}
+CSFSimulationScene* SF_CreateSimulationScene() { return nullptr; }
 
 // ---- Destroy entries: all extended controls are children, released by their parent -----
 

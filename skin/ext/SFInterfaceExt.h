@@ -3,9 +3,9 @@
 // default and gives 0, FALSE or NULL; the exceptions are marked.
 #pragma once
 
+#include "base/compat/sf_windows.h"
 #include "skin/SFInterface.h"
 #include "skin/SFSkinStyles.h"
-#include "base/compat/sf_windows.h"
 
 #include <cstdint>
 #include <map>
@@ -30,7 +30,10 @@ public:
     CSFListCtrl& operator=(const CSFListCtrl&) = default;
     virtual ~CSFListCtrl() {}
 
-    virtual int Create(DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/, bool /*flag*/) { return 0; }
+    virtual int Create(DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/, bool /*flag*/)
+    {
+        return 0;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin(ListCtrlStyle* /*style*/) { return 0; }
     virtual void ShowWindow(int /*show*/) {}
@@ -48,7 +51,11 @@ public:
     virtual int SetItemData(int /*row*/, DWORD /*data*/) { return 0; }
     virtual int SetItemText(int /*row*/, int /*col*/, const wchar_t* /*text*/) { return 0; }
     virtual int SubItemHitTest(void* /*info*/) { return 0; }
-    virtual int InsertColumn(int /*col*/, const wchar_t* /*heading*/, int /*hidden*/, int /*format*/, int /*width*/) { return 0; }
+    virtual int InsertColumn(int /*col*/, const wchar_t* /*heading*/, int /*hidden*/, int /*format*/,
+                             int /*width*/)
+    {
+        return 0;
+    }
     virtual int InsertColumnCheck(int /*col*/, ImageRadioBox /*skin*/) { return 0; }
     virtual int InsertItem(int /*row*/, const wchar_t* /*text*/) { return 0; }
     virtual DWORD SetExtendedStyle(DWORD /*style*/) { return 0; }
@@ -58,7 +65,8 @@ public:
     virtual int SetColumnWidth(int /*col*/, int /*width*/) { return 0; }
     virtual void SetColumnTextAlign(int /*col*/, UINT /*dtFlags*/) {}
     virtual void SetItemWidget(int /*row*/, int /*col*/, const wchar_t* /*tip1*/, const wchar_t* /*tip2*/,
-                               ImageButtonStyle /*skin1*/, ImageButtonStyle /*skin2*/) {}
+                               ImageButtonStyle /*skin1*/, ImageButtonStyle /*skin2*/)
+    {}
     virtual void SetItemProgress(int /*row*/, int /*col*/, UINT /*id*/, ImageProgressCtrlStyle /*skin*/) {}
     virtual void SetItemCheckWidget(int /*row*/, int /*col*/, ImageRadioBox /*skin*/) {}
     virtual void SetItemIcon(int /*row*/, int /*col*/, const wchar_t* /*path*/) {}
@@ -82,8 +90,9 @@ public:
     virtual void SetItemEdit(int /*row*/, int /*col*/) {}
     virtual void SetRowColor(int /*row*/) {}
     virtual void EmitHeadClickFun(int /*col*/) {}
-    virtual void AddOperateBtn(int /*row*/, int /*col*/, const wchar_t* /*text*/, int /*id*/, ImageButtonStyle /*skin*/,
-                               int /*w*/, int /*h*/) {}
+    virtual void AddOperateBtn(int /*row*/, int /*col*/, const wchar_t* /*text*/, int /*id*/,
+                               ImageButtonStyle /*skin*/, int /*w*/, int /*h*/)
+    {}
     virtual void SetBtnEnable(int /*row*/, bool /*enable*/) {}
     virtual void SetAllCheck(int /*check*/) {}
     virtual void SetItemShow(int /*row*/, int /*col*/, UINT /*id*/, bool /*show*/) {}
@@ -119,7 +128,11 @@ public:
     CSFTreeCtrl& operator=(const CSFTreeCtrl&) = default;
     virtual ~CSFTreeCtrl() {}
 
-    virtual int Create(DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/, int /*checkMode*/) { return 0; }
+    virtual int Create(DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/,
+                       int /*checkMode*/)
+    {
+        return 0;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin(UITreeCtrlStyle* /*style*/) { return 0; }
     virtual void ShowWindow(int /*show*/) {}
@@ -213,8 +226,7 @@ protected:
 
 // The scroll area reports nothing.
 class ISFScrollAreaEvent
-{
-};
+{};
 
 // This facade has no virtual destructor: a scroll area is always released by its parent.
 class CSFScrollArea
@@ -224,7 +236,11 @@ public:
     CSFScrollArea(const CSFScrollArea&) = default;
     CSFScrollArea& operator=(const CSFScrollArea&) = default;
 
-    virtual int Create(DWORD /*style*/, const RECT& /*rc*/, UINT /*cx*/, UINT /*cy*/, void* /*parentUI*/, UINT /*id*/) { return 0; }
+    virtual int Create(DWORD /*style*/, const RECT& /*rc*/, UINT /*cx*/, UINT /*cy*/, void* /*parentUI*/,
+                       UINT /*id*/)
+    {
+        return 0;
+    }
     virtual void ShowWindow(int /*show*/) {}
     virtual void MoveWindow(RECT* /*rc*/) {}
     virtual void MoveWindow(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
@@ -260,7 +276,10 @@ public:
     CSFNumSpiner& operator=(const CSFNumSpiner&) = default;
     virtual ~CSFNumSpiner() {}
 
-    virtual BOOL Create(const wchar_t* /*text*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return FALSE; }
+    virtual BOOL Create(const wchar_t* /*text*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/)
+    {
+        return FALSE;
+    }
     virtual void SetRange(int /*min*/, int /*max*/) {}
     virtual void GetRange(int& /*min*/, int& /*max*/) {}
     virtual void SetStep(int /*step*/) {}
@@ -299,7 +318,10 @@ public:
     CSFImagePanel& operator=(const CSFImagePanel&) = default;
     virtual ~CSFImagePanel() {}
 
-    virtual BOOL Create(const wchar_t* /*text*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return FALSE; }
+    virtual BOOL Create(const wchar_t* /*text*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/)
+    {
+        return FALSE;
+    }
     virtual void SetCursor() {}
     virtual BOOL SetSkin(UIImagePanelStyle* /*style*/) { return FALSE; }
     virtual void ShowWindow(int /*show*/) {}
@@ -307,7 +329,10 @@ public:
     virtual void MoveWindow(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
     virtual int GetCount() { return 0; }
     virtual BOOL AddItem(const wchar_t* /*path*/, const wchar_t* /*name*/, const wchar_t* /*type*/,
-                         const wchar_t* /*start*/, const wchar_t* /*end*/) { return FALSE; }
+                         const wchar_t* /*start*/, const wchar_t* /*end*/)
+    {
+        return FALSE;
+    }
     virtual void ClearItems() {}
     virtual void DelByItemName(const wchar_t* /*name*/) {}
     virtual void SetScrollType(DISPLAY_TYPE /*type*/) {}
@@ -323,8 +348,7 @@ protected:
 
 // The animated picture reports nothing.
 class ISFPictureExEvent
-{
-};
+{};
 
 class CSFPictureEx
 {
@@ -334,7 +358,11 @@ public:
     CSFPictureEx& operator=(const CSFPictureEx&) = default;
     virtual ~CSFPictureEx() {}
 
-    virtual BOOL Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return FALSE; }
+    virtual BOOL Create(const wchar_t* /*text*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/,
+                        UINT /*id*/)
+    {
+        return FALSE;
+    }
     virtual void SetCursor() {}
     virtual BOOL SetSkin() { return FALSE; }
     virtual void ShowWindow(int /*show*/) {}
@@ -355,8 +383,9 @@ protected:
 class IPlayProgressEvent
 {
 public:
-    virtual void OnPositionChanged(UINT /*nID*/, int /*nChannel*/, int /*nRecordID*/, int /*nPos*/, VIDEOCUT_TYPE /*cut*/,
-                                   bool /*bMove*/) {}
+    virtual void OnPositionChanged(UINT /*nID*/, int /*nChannel*/, int /*nRecordID*/, int /*nPos*/,
+                                   VIDEOCUT_TYPE /*cut*/, bool /*bMove*/)
+    {}
     virtual void OnSetHighlight(UINT /*nID*/, int /*nChannel*/) {}
     virtual void OnMouseOverChannel(UINT /*nID*/, int /*nChannel*/, POINT /*pt*/, int /*nTime*/) {}
     virtual void PPP_OnMouseLeave(UINT /*nID*/) {}
@@ -385,7 +414,10 @@ public:
     virtual void Reserved11() {}
     virtual void SetRecordTypeFilter(int /*mask*/) {}
     virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, DWORD /*exStyle*/, const RECT& /*rc*/,
-                       void* /*parentUI*/, UINT /*id*/) { return 0; }
+                       void* /*parentUI*/, UINT /*id*/)
+    {
+        return 0;
+    }
     virtual void ShowWindow(int /*show*/) {}
     virtual void MoveWindow(RECT* /*rc*/) {}
     virtual void MoveWindow(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
@@ -421,7 +453,11 @@ public:
     CSFHorizontalScene& operator=(const CSFHorizontalScene&) = default;
     virtual ~CSFHorizontalScene() {}
 
-    virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return 1; }
+    virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/,
+                       UINT /*id*/)
+    {
+        return 1;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin(ImageHorizontalStyle* /*style*/) { return 1; }
     virtual void ShowWindow(int /*show*/) {}
@@ -449,7 +485,11 @@ public:
     CSFVerticalScene& operator=(const CSFVerticalScene&) = default;
     virtual ~CSFVerticalScene() {}
 
-    virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return 1; }
+    virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/,
+                       UINT /*id*/)
+    {
+        return 1;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin(ImageVericalStyle* /*style*/) { return 1; }
     virtual void ShowWindow(int /*show*/) {}
@@ -472,7 +512,11 @@ public:
     CSFSimulationScene& operator=(const CSFSimulationScene&) = default;
     virtual ~CSFSimulationScene() {}
 
-    virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return 1; }
+    virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/,
+                       UINT /*id*/)
+    {
+        return 1;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin(ImageSimulationlStyle* /*style*/) { return 1; }
     virtual void ShowWindow(int /*show*/) {}
@@ -515,7 +559,10 @@ public:
     // layout model.
     static const char* GetDefaultLayout(DEFAULT_LAYOUT layout);
 
-    virtual int Create(const wchar_t* /*title*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return 0; }
+    virtual int Create(const wchar_t* /*title*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/)
+    {
+        return 0;
+    }
     virtual int SetSkin(ImageVideoWindowStyle* /*style*/) { return 0; }
     virtual void ShowWindow(int /*show*/) {}
     virtual void MoveWindow(RECT* /*rc*/) {}
@@ -552,7 +599,11 @@ public:
     virtual void SetParent(void* /*parent*/) {}
     virtual void SetUpdatesEnabled(int /*index*/, bool /*enabled*/) {}
     virtual void SetFocus(int /*index*/) {}
-    virtual int RenderSubWin(int /*id*/, BYTE* /*data*/, RENDER_DATA_TYPE /*type*/, int /*width*/, int /*height*/) { return 0; }
+    virtual int RenderSubWin(int /*id*/, BYTE* /*data*/, RENDER_DATA_TYPE /*type*/, int /*width*/,
+                             int /*height*/)
+    {
+        return 0;
+    }
 
 protected:
     ISFVideoWindowEvent* m_pEvent;
@@ -570,7 +621,11 @@ public:
     CSFVideoInFocus& operator=(const CSFVideoInFocus&) = default;
     virtual ~CSFVideoInFocus() {}
 
-    virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/, UINT /*id*/) { return 1; }
+    virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, const RECT& /*rc*/, void* /*parentUI*/,
+                       UINT /*id*/)
+    {
+        return 1;
+    }
     virtual void SetCursor() {}
     virtual int SetSkin(ImageButtonStyle* /*style*/) { return 1; }
     virtual void ShowWindow(int /*show*/) {}

@@ -6,19 +6,19 @@
 #include "app/AboutDlgEventImp.h"
 #include "app/MainFrameEventImp.h"
 #include "app/MessageBox.h"
+#include "app/ToolBarEventImp.h"
+#include "base/compat/sf_winapi.h"
+#include "base/config_manager.h"
 #include "skin/SFQTButton.h"
 #include "skin/SFQTStatic.h"
-#include "app/ToolBarEventImp.h"
-#include "base/config_manager.h"
-#include "base/compat/sf_winapi.h"
 
 #include <QEnterEvent>
 #include <QFileInfo>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 #include <QLabel>
 #include <QMenu>
+#include <QPixmap>
+#include <QScreen>
 #include <QTest>
 
 #include <boost/make_shared.hpp>
@@ -52,15 +52,11 @@ protected:
     std::vector<std::string> m_opened;
 };
 
-QWidget* WidgetOf(void* ui)
-{
-    return static_cast<QWidget*>(ui);
-}
+QWidget* WidgetOf(void* ui) { return static_cast<QWidget*>(ui); }
 
 CSFQTButton* ButtonAt(QWidget* parent, const QPoint& topLeft)
 {
-    for (CSFQTButton* b : parent->findChildren<CSFQTButton*>(QString(), Qt::FindDirectChildrenOnly))
-    {
+    for (CSFQTButton* b : parent->findChildren<CSFQTButton*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (b->geometry().topLeft() == topLeft)
             return b;
     }
@@ -69,8 +65,7 @@ CSFQTButton* ButtonAt(QWidget* parent, const QPoint& topLeft)
 
 QString TitleText(QWidget* dlg)
 {
-    for (QLabel* label : dlg->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-    {
+    for (QLabel* label : dlg->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!qobject_cast<CSFQTStatic*>(label) && !qobject_cast<CSFQTPictureCtrl*>(label))
             return label->text();
     }
@@ -99,8 +94,7 @@ protected:
 
     CSFQTStatic* StaticAt(const QPoint& topLeft)
     {
-        for (CSFQTStatic* s : m_dlg->findChildren<CSFQTStatic*>())
-        {
+        for (CSFQTStatic* s : m_dlg->findChildren<CSFQTStatic*>()) {
             if (s->geometry().topLeft() == topLeft)
                 return s;
         }
@@ -148,8 +142,7 @@ TEST_F(AboutDlgTest, ExistsHiddenWithItsTextsAndControls)
 TEST_F(AboutDlgTest, EnterEscapeAndCloseButtonEndTheModalRun)
 {
     const int buttonsBefore = m_dlg->findChildren<CSFQTButton*>().size();
-    for (int key : {int(Qt::Key_Return), int(Qt::Key_Escape), 0})
-    {
+    for (int key : {int(Qt::Key_Return), int(Qt::Key_Escape), 0}) {
         ModalAnswer answer([&](QWidget* dlg) {
             EXPECT_EQ(dlg, m_dlg);
             if (key)
@@ -196,7 +189,7 @@ TEST_F(AboutDlgTest, LinkColourFollowsTheMouse)
 
     QEnterEvent enter(QPointF(c), QPointF(link->mapTo(m_dlg, c)), QPointF(link->mapToGlobal(c)));
     QApplication::sendEvent(link, &enter);
-    EXPECT_EQ(link->TextColor(), blue); // COLORREF 0xFF0000 is blue
+    EXPECT_EQ(link->TextColor(), blue);  // COLORREF 0xFF0000 is blue
     QTest::mousePress(link, Qt::LeftButton, Qt::NoModifier, c);
     EXPECT_EQ(link->TextColor(), white);
     QTest::mouseRelease(link, Qt::LeftButton, Qt::NoModifier, c);
@@ -214,7 +207,7 @@ TEST_F(AboutDlgTest, RefreshTextSwitchesLanguageButKeepsTheLink)
     const QString link = Link()->text();
     CConfigManager::GetInstance().SetLangId(1);
     m_about->RefreshText();
-    EXPECT_EQ(TitleText(m_dlg), QStringLiteral("\u5173\u4E8E")); // "About" in Chinese
+    EXPECT_EQ(TitleText(m_dlg), QStringLiteral("\u5173\u4E8E"));  // "About" in Chinese
     EXPECT_NE(TitleText(m_dlg), englishCaption);
     EXPECT_EQ(StaticAt(QPoint(20, 115))->text(), LangQ(L"ProductVer"));
     EXPECT_EQ(StaticAt(QPoint(20, 140))->text(), LangQ(L"CopyrightString"));
@@ -224,20 +217,21 @@ TEST_F(AboutDlgTest, RefreshTextSwitchesLanguageButKeepsTheLink)
 TEST(AboutDlgLifetime, SinkOutlivingItsDialogDoesNotTouchIt)
 {
     QWidget owner;
-    boost::shared_ptr<CAboutDlgEventImp> about = boost::make_shared<CAboutDlgEventImp>(
-        boost::shared_ptr<CMainFrameEventImp>());
+    boost::shared_ptr<CAboutDlgEventImp> about =
+        boost::make_shared<CAboutDlgEventImp>(boost::shared_ptr<CMainFrameEventImp>());
     ASSERT_EQ(about->Create(), 0);
     QPointer<QWidget> dlg = WidgetOf(about->GetDlg()->GetUIWnd());
     // Owned by another window that goes first, as the frame's window does at exit.
     dlg->setParent(&owner, dlg->windowFlags());
     delete dlg.data();
     EXPECT_EQ(about->GetUIWnd(), nullptr);
-    about.reset(); // must not destroy the dialog a second time
+    about.reset();  // must not destroy the dialog a second time
 }
 
 TEST(ToolBarLifetime, ReleasingTheBarTakesALiveViewAlong)
 {
-    boost::shared_ptr<CToolBarEventImp> bar = CToolBarEventImp::Create(boost::shared_ptr<CMainFrameEventImp>());
+    boost::shared_ptr<CToolBarEventImp> bar =
+        CToolBarEventImp::Create(boost::shared_ptr<CMainFrameEventImp>());
     ASSERT_NE(bar->GetView(), nullptr);
     QPointer<QWidget> view = WidgetOf(bar->GetView()->GetUIWnd());
     ASSERT_FALSE(view.isNull());
@@ -280,14 +274,16 @@ protected:
     CSFQTButton* Min() { return ButtonAt(m_view, QPoint(m_view->width() - 66, 6)); }
     CSFQTButton* Menu()
     {
-        for (CSFQTButton* b : m_view->findChildren<CSFQTButton*>())
-        {
+        for (CSFQTButton* b : m_view->findChildren<CSFQTButton*>()) {
             if (b->geometry().topLeft() == QPoint(m_view->width() - 96, 6) && b->isVisibleTo(m_view))
                 return b;
         }
         return nullptr;
     }
-    static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
+    static void Click(QWidget* w)
+    {
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    }
 
     CMainFrameEventImpPtr m_frame;
     boost::shared_ptr<CToolBarEventImp> m_bar;
@@ -300,11 +296,16 @@ TEST_F(ToolBarTest, LaysOutTitleAndButtonsAtTheRightEnd)
     ASSERT_TRUE(m_window->isVisible());
     EXPECT_EQ(m_view->width(), m_window->width() - 2);
 
-    struct Expect { CSFQTButton* button; int left; const char* name; };
-    const int cx = m_view->width();
-    const Expect buttons[] = {{Close(), cx - 36, "close"}, {Min(), cx - 66, "min"}, {Menu(), cx - 96, "menu"}};
-    for (const Expect& e : buttons)
+    struct Expect
     {
+        CSFQTButton* button;
+        int left;
+        const char* name;
+    };
+    const int cx = m_view->width();
+    const Expect buttons[] = {
+        {Close(), cx - 36, "close"}, {Min(), cx - 66, "min"}, {Menu(), cx - 96, "menu"}};
+    for (const Expect& e : buttons) {
         ASSERT_NE(e.button, nullptr) << e.name;
         EXPECT_TRUE(e.button->isVisible()) << e.name;
         EXPECT_EQ(e.button->x(), e.left) << e.name;
@@ -393,18 +394,15 @@ TEST_F(ToolBarTest, HelpOpensTheManualOfTheCurrentLanguage)
 TEST_F(ToolBarTest, CloseAsksAndCancelKeepsTheWindow)
 {
     const QString question = LangQ(L"Are you sure to close software?");
-    for (bool viaCloseButton : {false, true})
-    {
+    for (bool viaCloseButton : {false, true}) {
         QString asked;
         ModalAnswer answer([&](QWidget* box) {
             for (CSFQTStatic* s : box->findChildren<CSFQTStatic*>())
                 asked = s->text();
-            for (CSFQTButton* b : box->findChildren<CSFQTButton*>())
-            {
+            for (CSFQTButton* b : box->findChildren<CSFQTButton*>()) {
                 const bool isCancel = b->text() == LangQ(L"Cancel");
                 const bool isClose = b->text().isEmpty();
-                if ((viaCloseButton && isClose) || (!viaCloseButton && isCancel))
-                {
+                if ((viaCloseButton && isClose) || (!viaCloseButton && isCancel)) {
                     Click(b);
                     return;
                 }
@@ -421,10 +419,8 @@ TEST_F(ToolBarTest, CloseAsksAndCancelKeepsTheWindow)
 TEST_F(ToolBarTest, CloseConfirmedHidesAndClosesTheFrame)
 {
     ModalAnswer answer([&](QWidget* box) {
-        for (CSFQTButton* b : box->findChildren<CSFQTButton*>())
-        {
-            if (b->text() == LangQ(L"OK"))
-            {
+        for (CSFQTButton* b : box->findChildren<CSFQTButton*>()) {
+            if (b->text() == LangQ(L"OK")) {
                 Click(b);
                 return;
             }
@@ -432,11 +428,11 @@ TEST_F(ToolBarTest, CloseConfirmedHidesAndClosesTheFrame)
     });
     Click(Close());
     EXPECT_TRUE(answer.Answered());
-    QCoreApplication::processEvents(); // the close is queued
+    QCoreApplication::processEvents();  // the close is queued
     QCoreApplication::processEvents();
     EXPECT_FALSE(m_window->isVisible());
     // The frame's close saved the settings beside the program.
     EXPECT_TRUE(QFileInfo::exists(m_dir.path() + "/config.xml"));
 }
 
-} // namespace
+}  // namespace

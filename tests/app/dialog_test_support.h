@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/SFEntry.h"
 #include "base/lang_table.h"
 #include "base/sf_paths.h"
+#include "skin/SFEntry.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -31,11 +31,9 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         const QString folder = m_dir.path();
-        for (const char* name : {"Lang_0.xml", "Lang_1.xml", "Tessaly.xml", "NVRSpec.xml"})
-        {
+        for (const char* name : {"Lang_0.xml", "Lang_1.xml", "Tessaly.xml", "NVRSpec.xml"}) {
             const QString from = QStringLiteral(TESSALY_DATA_DIR "/") + QLatin1String(name);
-            if (QFile::exists(from))
-            {
+            if (QFile::exists(from)) {
                 ASSERT_TRUE(QFile::copy(from, folder + QLatin1Char('/') + QLatin1String(name))) << name;
             }
         }
@@ -70,7 +68,8 @@ class ModalAnswer
 {
 public:
     explicit ModalAnswer(std::function<void(QWidget*)> action, int timeoutMs = 30000)
-        : m_timer(new QTimer), m_answered(std::make_shared<bool>(false))
+        : m_timer(new QTimer),
+          m_answered(std::make_shared<bool>(false))
     {
         auto clock = std::make_shared<QElapsedTimer>();
         clock->start();
@@ -79,15 +78,13 @@ public:
         timer->setInterval(10);
         QObject::connect(timer, &QTimer::timeout, [timer, clock, action, timeoutMs, answered]() {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal->isVisible())
-            {
+            if (modal && modal->isVisible()) {
                 timer->stop();
                 *answered = true;
                 QPointer<QWidget> guard(modal);
                 action(modal);
                 QTimer::singleShot(timeoutMs, [guard]() {
-                    if (guard && guard == QApplication::activeModalWidget())
-                    {
+                    if (guard && guard == QApplication::activeModalWidget()) {
                         ADD_FAILURE() << "the modal dialog did not end after the answer";
                         if (QDialog* dlg = qobject_cast<QDialog*>(guard.data()))
                             dlg->done(0);
@@ -95,8 +92,7 @@ public:
                 });
                 return;
             }
-            if (clock->elapsed() > timeoutMs)
-            {
+            if (clock->elapsed() > timeoutMs) {
                 timer->stop();
                 ADD_FAILURE() << "no modal dialog came up";
             }

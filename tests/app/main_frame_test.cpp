@@ -6,11 +6,11 @@
 #include "app/MainPageEventImp.h"
 #include "app/ToolBarEventImp.h"
 
-#include "skin/SFSkinString.h"
+#include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "base/lang_table.h"
 #include "base/sf_paths.h"
-#include "base/compat/sf_winapi.h"
+#include "skin/SFSkinString.h"
 
 #include <gtest/gtest.h>
 
@@ -70,8 +70,7 @@ std::multiset<QString> VisibleTexts(QWidget* window, CSFMenu* menu)
         if (!t.trimmed().isEmpty())
             texts.insert(t);
     };
-    for (QWidget* w : window->findChildren<QWidget*>())
-    {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->isWindow())
             continue;
         add(w->toolTip());
@@ -79,24 +78,19 @@ std::multiset<QString> VisibleTexts(QWidget* window, CSFMenu* menu)
             add(label->text());
         if (auto* button = qobject_cast<QAbstractButton*>(w))
             add(button->text());
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-        {
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
             for (int i = 0; i < combo->count(); ++i)
                 add(combo->itemText(i));
         }
     }
-    if (auto* qmenu = dynamic_cast<QMenu*>(menu))
-    {
+    if (auto* qmenu = dynamic_cast<QMenu*>(menu)) {
         for (QAction* a : qmenu->actions())
             add(a->text());
     }
     return texts;
 }
 
-bool Contains(const std::multiset<QString>& texts, const QString& t)
-{
-    return texts.count(t) > 0;
-}
+bool Contains(const std::multiset<QString>& texts, const QString& t) { return texts.count(t) > 0; }
 
 // Runs open(), which shows a modal dialog, and closes the first modal window that appears.
 // Returns that window's title and label texts (empty when none appeared).
@@ -110,20 +104,15 @@ QStringList RunModalAndClose(const std::function<void()>& open)
     QObject::connect(&poll, &QTimer::timeout, [&] {
         ++ticks;
         QWidget* active = QApplication::activeModalWidget();
-        if (active && !modal)
-        {
+        if (active && !modal) {
             modal = active;
             seen << active->windowTitle();
             for (QLabel* l : active->findChildren<QLabel*>())
                 seen << l->text();
             QTest::keyClick(active, Qt::Key_Escape);
-        }
-        else if (active && active == modal && ticks % 10 == 0)
-        {
+        } else if (active && active == modal && ticks % 10 == 0) {
             active->close();  // the dialog ignored Esc
-        }
-        else if (!active && ticks > 1500)
-        {
+        } else if (!active && ticks > 1500) {
             poll.stop();  // nothing came up within 30 s
         }
     });
@@ -165,8 +154,7 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         m_cwd = QDir::currentPath();
-        for (const char* name : {"Tessaly.xml", "NVRSpec.xml", "Lang_0.xml", "Lang_1.xml", "Style.css"})
-        {
+        for (const char* name : {"Tessaly.xml", "NVRSpec.xml", "Lang_0.xml", "Lang_1.xml", "Style.css"}) {
             ASSERT_TRUE(QFile::exists(BinFile(name))) << name;
             ASSERT_TRUE(QFile::copy(BinFile(name), Path(name))) << name;
         }
@@ -241,8 +229,7 @@ TEST_F(MainFrameStart, ServicesComeUpInOrderAroundTheFrame)
     auto manager = VesperonBase::CSFMessageLoopManager::GetInstance();
     EXPECT_EQ(6u, manager->GetCount());
     std::set<VesperonBase::CSFMessageLoop*> loops;
-    for (int id : {1, 2, 3, 5, 6, 7})
-    {
+    for (int id : {1, 2, 3, 5, 6, 7}) {
         VesperonBase::CSFMessageLoopPtr loop = manager->GetMessageLoop(id);
         ASSERT_TRUE(loop) << id;
         loops.insert(loop.get());
@@ -260,8 +247,7 @@ TEST_F(MainFrameStart, LoadsBothTablesAndHandsThemToThePage)
 {
     Start();
     const NVRCapabilityTable& cap = Frame().GetCapabilityTable();
-    for (int s = 0; s < kRecorderSeriesCount; ++s)
-    {
+    for (int s = 0; s < kRecorderSeriesCount; ++s) {
         EXPECT_NE('\0', cap[s].slot[0].type[0]) << s;
         EXPECT_STREQ(cap[s].slot[0].type, cap[s].slot[59].type) << s;
     }
@@ -282,8 +268,7 @@ TEST_F(MainFrameStart, LoadsBothTablesAndHandsThemToThePage)
     Frame().GetMainPage()->OnSearch();
     const std::vector<NVRSearchResult>& hits = Frame().GetMainPage()->GetSearchResults();
     ASSERT_FALSE(hits.empty());
-    for (const NVRSearchResult& hit : hits)
-    {
+    for (const NVRSearchResult& hit : hits) {
         bool found = false;
         for (int g = 0; g < kRecorderSeriesCount && !found; ++g)
             for (int r = 0; r < kModelRowsPerGroup && !found; ++r)
@@ -344,8 +329,7 @@ TEST_F(MainFrameStart, LanguageSwitchFlipsEveryTextAndBackAndSavesOnlyAtClose)
     EXPECT_TRUE(Contains(english0, QStringLiteral("中文")));  // the menu offers the other language
 
     std::vector<std::multiset<QString>> after;
-    for (int i = 0; i < 4; ++i)
-    {
+    for (int i = 0; i < 4; ++i) {
         Frame().Menu_OnAction(kMainMenuLanguage);
         EXPECT_EQ((i + 1) % 2, CConfigManager::GetInstance().GetLangId());
         after.push_back(VisibleTexts(Window(), menu));
@@ -422,7 +406,8 @@ TEST_F(MainFrameStart, HelpAndAboutShowTheirDialogsModally)
     const QStringList help = RunModalAndClose([this] { Frame().Menu_OnAction(kMainMenuHelp); });
     ASSERT_FALSE(help.isEmpty()) << "no help box";
     EXPECT_TRUE(help.contains(QStringLiteral("Help")));
-    EXPECT_TRUE(help.filter(QStringLiteral("then click \u201CSearch\u201D to list")).size() == 1) << help.join('|').toStdString();
+    EXPECT_TRUE(help.filter(QStringLiteral("then click \u201CSearch\u201D to list")).size() == 1)
+        << help.join('|').toStdString();
 
     const QStringList about = RunModalAndClose([this] { Frame().Menu_OnAction(kMainMenuAbout); });
     ASSERT_FALSE(about.isEmpty()) << "no About box";
@@ -435,4 +420,4 @@ TEST_F(MainFrameStart, HelpAndAboutShowTheirDialogsModally)
     EXPECT_EQ(0, CConfigManager::GetInstance().GetLangId());
 }
 
-} // namespace
+}  // namespace

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "app/MainPageEventImp.h"
-#include "skin/SFRect.h"
-#include "skin/SFSkinString.h"
 #include "app/recorder_tables.h"
 #include "base/sf_paths.h"
+#include "skin/SFRect.h"
+#include "skin/SFSkinString.h"
 
 #include <gtest/gtest.h>
 
@@ -28,10 +28,7 @@ QWidget* W(T* facade)
     return dynamic_cast<QWidget*>(facade);
 }
 
-inline std::wstring Widen(const char* s)
-{
-    return QString::fromUtf8(s).toStdWString();
-}
+inline std::wstring Widen(const char* s) { return QString::fromUtf8(s).toStdWString(); }
 
 template <class T>
 void Click(T* facade)
@@ -77,4 +74,4 @@ inline void LeaveShippedData()
     SF_SOFT_BASE::SFBaseSetAppDirPathOverride(std::wstring());
 }
 
-} // namespace MainPageFixture
+}  // namespace MainPageFixture

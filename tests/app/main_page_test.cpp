@@ -2,13 +2,13 @@
 // boxes, "Search", "<", ">" and the result slots clicked with the mouse, and what the page
 // then shows read back through the controls.
 #include "app/MainPageEventImp.h"
-#include "skin/SFQTCheckBox.h"
-#include "skin/SFSkinString.h"
 #include "base/config_manager.h"
 #include "base/lang_table.h"
+#include "base/sf_paths.h"
+#include "skin/SFQTCheckBox.h"
+#include "skin/SFSkinString.h"
 #include "tests/app/main_page_fixture.h"
 #include "tests/app/nvr_search_fixture.h"
-#include "base/sf_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +80,8 @@ bool Enabled(T* facade)
 QColor PictureColour(const QString& name)
 {
     const uint h = qHash(name);
-    return QColor(static_cast<int>(h & 0xFF), static_cast<int>((h >> 8) & 0xFF), static_cast<int>((h >> 16) & 0xFF));
+    return QColor(static_cast<int>(h & 0xFF), static_cast<int>((h >> 8) & 0xFF),
+                  static_cast<int>((h >> 16) & 0xFF));
 }
 
 class MainPageTest : public ::testing::Test
@@ -96,13 +97,11 @@ protected:
         ASSERT_TRUE(m_skin.isValid());
         QStringList names = {QStringLiteral("na.png")};
         for (int g = 0; g < 6; ++g)
-            for (int r = 1; r <= 14; ++r)
-            {
+            for (int r = 1; r <= 14; ++r) {
                 names << QStringLiteral("S%1_%2.png").arg(g).arg(r);
                 names << QStringLiteral("S%1_%2_Frame.png").arg(g).arg(r);
             }
-        for (const QString& name : names)
-        {
+        for (const QString& name : names) {
             QImage image(220, 100, QImage::Format_RGB32);
             image.fill(PictureColour(name));
             ASSERT_TRUE(image.save(m_skin.filePath(name)));
@@ -161,12 +160,10 @@ protected:
     std::vector<std::wstring> VisibleSlots() const
     {
         std::vector<std::wstring> out;
-        for (int i = 0; i < kNvrResultsPerPage; ++i)
-        {
+        for (int i = 0; i < kNvrResultsPerPage; ++i) {
             const bool labels = Shown(C().pResultName[i]);
             EXPECT_EQ(labels, Shown(C().pResultCapacity[i])) << i;
-            if (!Shown(C().pResult[i]))
-            {
+            if (!Shown(C().pResult[i])) {
                 EXPECT_FALSE(labels) << "labels of a hidden slot " << i;
                 continue;
             }
@@ -218,8 +215,9 @@ TEST_F(MainPageTest, FreshPageControlsAndPlaces)
     EXPECT_EQ(StaticText(c.pDetailCaption[4]), L"BandWidth\uFF1A");
     EXPECT_EQ(Details(), kNoDetails);
 
-    for (QWidget* w : {W(c.pHddCheck), W(c.pInputCheck), W(c.pHddCombo), W(c.pInputEdit), W(c.pDecodeEdit),
-                       W(c.pSearchButton), W(c.pPrevButton), W(c.pNextButton), W(c.pTotalCount), W(c.pDetailPanel)})
+    for (QWidget* w :
+         {W(c.pHddCheck), W(c.pInputCheck), W(c.pHddCombo), W(c.pInputEdit), W(c.pDecodeEdit),
+          W(c.pSearchButton), W(c.pPrevButton), W(c.pNextButton), W(c.pTotalCount), W(c.pDetailPanel)})
         EXPECT_TRUE(w->isVisible());
 
     // Slot 0 shows the placeholder, checked; the others are hidden with their labels.
@@ -227,8 +225,7 @@ TEST_F(MainPageTest, FreshPageControlsAndPlaces)
     EXPECT_EQ(c.pResult[0]->GetCheck(), 1);
     for (int f = 0; f < 8; ++f)
         EXPECT_EQ(SlotPicture(0, f), QStringLiteral("na.png")) << f;
-    for (int i = 1; i < kNvrResultsPerPage; ++i)
-    {
+    for (int i = 1; i < kNvrResultsPerPage; ++i) {
         EXPECT_FALSE(Shown(c.pResult[i])) << i;
         EXPECT_FALSE(Shown(c.pResultName[i])) << i;
         EXPECT_FALSE(Shown(c.pResultCapacity[i])) << i;
@@ -238,8 +235,7 @@ TEST_F(MainPageTest, FreshPageControlsAndPlaces)
     QWidget* view = static_cast<QWidget*>(m_page->GetView()->GetUIWnd());
     EXPECT_EQ(view->parentWidget(), m_parent.get());
     EXPECT_EQ(view->windowTitle(), QStringLiteral("Filter"));
-    for (int i = 0; i < kNvrResultsPerPage; ++i)
-    {
+    for (int i = 0; i < kNvrResultsPerPage; ++i) {
         const int x = (i % 3 == 0) ? 10 : (i % 3 == 1) ? 330 : 650;
         const int y = i < 3 ? 162 : 312;
         EXPECT_EQ(Slot(i)->ControlId(), 159u + i);
@@ -276,13 +272,12 @@ TEST_F(MainPageTest, ChannelEditRule)
         const wchar_t* after;
     };
     const Case cases[] = {
-        {L"257", L"1"}, {L"256", L"256"}, {L"300", L"1"},  {L"007", L"7"},       {L"12ab", L"12"},
-        {L"-3", L"-3"}, {L"", L""},       {L"0", L"0"},    {L"abc", L"abc"},     {L"4294967552", L"1"},
-        {L" 42", L"42"}, {L"-4294967552", L"-2147483648"},
+        {L"257", L"1"},   {L"256", L"256"},      {L"300", L"1"},  {L"007", L"7"},
+        {L"12ab", L"12"}, {L"-3", L"-3"},        {L"", L""},      {L"0", L"0"},
+        {L"abc", L"abc"}, {L"4294967552", L"1"}, {L" 42", L"42"}, {L"-4294967552", L"-2147483648"},
     };
     for (CSFEditCtrl* edit : {C().pDecodeEdit, C().pInputEdit})
-        for (const Case& c : cases)
-        {
+        for (const Case& c : cases) {
             edit->SetWindowTextW(c.set);
             EXPECT_EQ(EditText(edit), c.after) << QString::fromWCharArray(c.set).toStdString();
         }
@@ -321,14 +316,15 @@ TEST_F(MainPageTest, BothFiltersAtEquality)
 {
     const CMainPageControls& c = C();
     Click(c.pHddCheck);
-    c.pHddCombo->SetCurSel(2); // "4"
+    c.pHddCombo->SetCurSel(2);  // "4"
     Click(c.pInputCheck);
     c.pInputEdit->SetWindowTextW(L"32");
     Search(L"20");
 
     EXPECT_EQ(Counters(), (std::vector<std::wstring>{L"4", L"1", L"1"}));
-    EXPECT_EQ(VisibleSlots(), (std::vector<std::wstring>{L"A-32|  - up to 32 ch", L"E-64|  - up to 64 ch",
-                                                        L"F-128|  - up to 128 ch", L"F-256|  - up to 256 ch"}));
+    EXPECT_EQ(VisibleSlots(),
+              (std::vector<std::wstring>{L"A-32|  - up to 32 ch", L"E-64|  - up to 64 ch",
+                                         L"F-128|  - up to 128 ch", L"F-256|  - up to 256 ch"}));
     EXPECT_EQ(c.pResult[0]->GetCheck(), 1);
     for (int i = 1; i < 4; ++i)
         EXPECT_EQ(c.pResult[i]->GetCheck(), 0) << i;
@@ -363,8 +359,10 @@ TEST_F(MainPageTest, PagingWithinBounds)
 
     Click(C().pNextButton);
     EXPECT_EQ(Counters(), (std::vector<std::wstring>{L"8", L"2", L"2"}));
-    EXPECT_EQ(VisibleSlots(), (std::vector<std::wstring>{L"F-128|  - up to 128 ch", L"F-256|  - up to 256 ch"}));
-    EXPECT_EQ(Details(), (std::vector<std::wstring>{L"F-128", L"QZ-F-128", L"128", L"16 x 4TB", L"320Mbps/s"}));
+    EXPECT_EQ(VisibleSlots(),
+              (std::vector<std::wstring>{L"F-128|  - up to 128 ch", L"F-256|  - up to 256 ch"}));
+    EXPECT_EQ(Details(),
+              (std::vector<std::wstring>{L"F-128", L"QZ-F-128", L"128", L"16 x 4TB", L"320Mbps/s"}));
     EXPECT_EQ(SlotPicture(0, 0), QStringLiteral("S5_1_Frame.png"));
     EXPECT_EQ(C().pResult[0]->GetCheck(), 1);
     EXPECT_EQ(C().pResult[1]->GetCheck(), 0);
@@ -400,8 +398,7 @@ TEST_F(MainPageTest, ThresholdAtSixteenAndSeventeen)
 
 TEST_F(MainPageTest, EntriesThatReadAsZeroOrNegative)
 {
-    for (const wchar_t* entry : {L"", L"0", L"abc"})
-    {
+    for (const wchar_t* entry : {L"", L"0", L"abc"}) {
         Search(entry);
         EXPECT_EQ(EditText(C().pDecodeEdit), L"1");
         EXPECT_EQ(StaticText(C().pTotalCount), L"8");
@@ -426,7 +423,7 @@ TEST_F(MainPageTest, EntriesThatReadAsZeroOrNegative)
 
 TEST_F(MainPageTest, NoResultAtAll)
 {
-    Search(L"16"); // something first, so the reset is seen
+    Search(L"16");  // something first, so the reset is seen
     Click(C().pResult[2]);
     Search(L"81");
     EXPECT_EQ(Counters(), (std::vector<std::wstring>{L"0", L"0", L"0"}));
@@ -458,8 +455,7 @@ TEST_F(MainPageTest, ZeroedTablesFindNothing)
     std::memset(&cap, 0, sizeof(cap));
     std::memset(&models, 0, sizeof(models));
     m_page->SetData(cap, models);
-    for (const wchar_t* d : {L"1", L"-3"})
-    {
+    for (const wchar_t* d : {L"1", L"-3"}) {
         Search(d);
         EXPECT_EQ(Counters(), (std::vector<std::wstring>{L"0", L"0", L"0"}));
         EXPECT_EQ(VisibleSlots(), (std::vector<std::wstring>{L"<placeholder>"}));
@@ -468,8 +464,7 @@ TEST_F(MainPageTest, ZeroedTablesFindNothing)
 
 TEST_F(MainPageTest, TwelveAndThirteenResults)
 {
-    for (int total : {12, 13})
-    {
+    for (int total : {12, 13}) {
         SCOPED_TRACE(total);
         NVRModelTable models;
         std::memset(&models, 0, sizeof(models));
@@ -483,13 +478,10 @@ TEST_F(MainPageTest, TwelveAndThirteenResults)
         EXPECT_EQ(VisibleSlots().size(), 6u);
         EXPECT_EQ(StaticText(C().pResultName[0]), L"M-7");
         Click(C().pNextButton);
-        if (total == 12)
-        {
+        if (total == 12) {
             EXPECT_EQ(StaticText(C().pCurPageLabel), L"2");
             EXPECT_EQ(VisibleSlots().size(), 6u);
-        }
-        else
-        {
+        } else {
             EXPECT_EQ(StaticText(C().pCurPageLabel), L"3");
             EXPECT_EQ(VisibleSlots(), (std::vector<std::wstring>{L"M-13|  - up to 13 ch"}));
             EXPECT_EQ(Details()[2], L"13");
@@ -555,7 +547,7 @@ TEST_F(MainPageTest, LanguageSwitchAndBack)
     EXPECT_EQ(Counters(), (std::vector<std::wstring>{L"0", L"0", L"0"}));
 
     // The search still reads digits from the translated disk-bay items.
-    c.pHddCombo->SetCurSel(5); // "24"
+    c.pHddCombo->SetCurSel(5);  // "24"
     c.pFrameRateCombo->SetCurSel(NvrFixture::kFrameRate);
     c.pDecodeEdit->SetWindowTextW(L"20");
     Click(c.pSearchButton);
@@ -578,8 +570,7 @@ TEST_F(MainPageTest, ResizeMovesOnlyTheFigures)
     const QRect slot = W(c.pResult[0])->geometry();
     const QRect header = W(c.pSpecHeader)->geometry();
 
-    for (int cy : {641, 500, 800})
-    {
+    for (int cy : {641, 500, 800}) {
         SCOPED_TRACE(cy);
         RECT rc = {1, 58, 998, 58 + cy - 1};
         m_page->GetView()->MoveWindow(&rc);
@@ -587,8 +578,7 @@ TEST_F(MainPageTest, ResizeMovesOnlyTheFigures)
         ASSERT_EQ(view->height(), cy);
         const int cx = view->width();
         EXPECT_EQ(W(c.pDetailPanel)->geometry(), QRect(0, cy - 152, cx, 152));
-        for (int n = 0; n < kNvrDetailCount; ++n)
-        {
+        for (int n = 0; n < kNvrDetailCount; ++n) {
             EXPECT_EQ(W(c.pDetailCaption[n])->pos(), QPoint(10, cy - 147 + 24 * n)) << n;
             EXPECT_EQ(W(c.pDetailValue[n])->pos(), QPoint(130, cy - 147 + 24 * n)) << n;
             EXPECT_GE(W(c.pDetailCaption[n])->height(), 24);
@@ -606,7 +596,8 @@ TEST_F(MainPageTest, SizeBeforeCreationUnderVisibleParent)
     parent.resize(1000, 700);
     parent.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
-    boost::shared_ptr<CMainPageEventImp> page = CreateMainPage(boost::shared_ptr<CMainFrameEventImp>(), &parent);
+    boost::shared_ptr<CMainPageEventImp> page =
+        CreateMainPage(boost::shared_ptr<CMainFrameEventImp>(), &parent);
     ASSERT_NE(page->GetView(), nullptr);
     QWidget* view = static_cast<QWidget*>(page->GetView()->GetUIWnd());
     EXPECT_EQ(view->geometry(), QRect(100, 0, 901, 63));
@@ -621,17 +612,17 @@ TEST_F(MainPageTest, PageAndParentGoInEitherOrder)
         boost::shared_ptr<CMainPageEventImp> page =
             CreateMainPage(boost::shared_ptr<CMainFrameEventImp>(), parent.get());
         page->SetData(m_cap, m_models);
-        page.reset(); // the page takes its window along
+        page.reset();  // the page takes its window along
         EXPECT_TRUE(parent->findChildren<QWidget*>().isEmpty());
     }
     {
         auto parent = std::make_unique<QWidget>();
         boost::shared_ptr<CMainPageEventImp> page =
             CreateMainPage(boost::shared_ptr<CMainFrameEventImp>(), parent.get());
-        parent.reset(); // the window goes first
+        parent.reset();  // the window goes first
         EXPECT_EQ(page->GetView(), nullptr);
         EXPECT_EQ(page->GetControls().pSearchButton, nullptr);
-        page->OnSearch(); // harmless without controls
+        page->OnSearch();  // harmless without controls
         page->RefreshText();
         page.reset();
     }
@@ -659,10 +650,9 @@ TEST_F(MainPageTest, ShippedTablesThreePages)
     Click(C().pNextButton);
     Click(C().pNextButton);
     EXPECT_EQ(VisibleSlots(), (std::vector<std::wstring>{L"RVM-24256-HD-X2P|  - up to 256 ch"}));
-    EXPECT_EQ(Details(),
-              (std::vector<std::wstring>{L"RVM-24256-HD-X2P", L"QZN-M24256-HDX2P-R02", L"256", L"24 x 4TB",
-                                         L"512Mbps/s"}));
+    EXPECT_EQ(Details(), (std::vector<std::wstring>{L"RVM-24256-HD-X2P", L"QZN-M24256-HDX2P-R02", L"256",
+                                                    L"24 x 4TB", L"512Mbps/s"}));
     EXPECT_FALSE(Slot(0)->Picture(0).isNull());
 }
 
-} // namespace
+}  // namespace

@@ -19,8 +19,7 @@
 namespace {
 
 class MsgBoxTest : public AppFolderFixture
-{
-};
+{};
 
 struct BoxParts
 {
@@ -36,8 +35,7 @@ BoxParts FindParts(QWidget* dlg, const QString& okText, const QString& cancelTex
     const auto statics = dlg->findChildren<CSFQTStatic*>();
     if (statics.size() == 1)
         parts.text = statics.front();
-    for (CSFQTButton* b : dlg->findChildren<CSFQTButton*>())
-    {
+    for (CSFQTButton* b : dlg->findChildren<CSFQTButton*>()) {
         if (b->text() == okText)
             parts.ok = b;
         else if (b->text() == cancelText)
@@ -48,14 +46,18 @@ BoxParts FindParts(QWidget* dlg, const QString& okText, const QString& cancelTex
     return parts;
 }
 
-void Click(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-}
+void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
 
 // ---- Results -------------------------------------------------------------------------------
 
-enum class Answer { Enter, Escape, ClickOk, ClickCancel, ClickClose };
+enum class Answer
+{
+    Enter,
+    Escape,
+    ClickOk,
+    ClickCancel,
+    ClickClose
+};
 
 struct ResultCase
 {
@@ -65,14 +67,10 @@ struct ResultCase
     int expected;
 };
 
-void PrintTo(const ResultCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const ResultCase& c, std::ostream* os) { *os << c.name; }
 
 class MsgBoxResultTest : public AppFolderFixture, public ::testing::WithParamInterface<ResultCase>
-{
-};
+{};
 
 TEST_P(MsgBoxResultTest, AnswerGivesItsResult)
 {
@@ -88,13 +86,22 @@ TEST_P(MsgBoxResultTest, AnswerGivesItsResult)
         ASSERT_NE(parts.cancel, nullptr);
         ASSERT_NE(parts.close, nullptr);
         cancelShown = parts.cancel->isVisible();
-        switch (c.answer)
-        {
-        case Answer::Enter: QTest::keyClick(dlg, Qt::Key_Return); break;
-        case Answer::Escape: QTest::keyClick(dlg, Qt::Key_Escape); break;
-        case Answer::ClickOk: Click(parts.ok); break;
-        case Answer::ClickCancel: Click(parts.cancel); break;
-        case Answer::ClickClose: Click(parts.close); break;
+        switch (c.answer) {
+        case Answer::Enter:
+            QTest::keyClick(dlg, Qt::Key_Return);
+            break;
+        case Answer::Escape:
+            QTest::keyClick(dlg, Qt::Key_Escape);
+            break;
+        case Answer::ClickOk:
+            Click(parts.ok);
+            break;
+        case Answer::ClickCancel:
+            Click(parts.cancel);
+            break;
+        case Answer::ClickClose:
+            Click(parts.close);
+            break;
         }
     });
     const int result = ShowSFMessageBox(L"Are you sure?", L"Prompt", nullptr, c.type, 0);
@@ -136,25 +143,21 @@ Layout ShowAndMeasure(const wchar_t* text, const wchar_t* caption, int type, con
     ModalAnswer answer([&](QWidget* dlg) {
         BoxParts parts = FindParts(dlg, okText, cancelText);
         layout.dialog = dlg->geometry();
-        if (parts.text)
-        {
+        if (parts.text) {
             layout.text = parts.text->geometry();
             layout.shownText = parts.text->text();
         }
-        if (parts.ok)
-        {
+        if (parts.ok) {
             layout.ok = parts.ok->geometry();
             layout.okVisible = parts.ok->isVisible();
         }
-        if (parts.cancel)
-        {
+        if (parts.cancel) {
             layout.cancel = parts.cancel->geometry();
             layout.cancelVisible = parts.cancel->isVisible();
         }
         if (parts.close)
             layout.close = parts.close->geometry();
-        for (QLabel* label : dlg->findChildren<QLabel*>())
-        {
+        for (QLabel* label : dlg->findChildren<QLabel*>()) {
             if (!qobject_cast<CSFQTStatic*>(label) && !label->text().isEmpty())
                 layout.caption = label->text();
         }
@@ -174,7 +177,7 @@ void ExpectCommonRules(const Layout& l)
     EXPECT_EQ(l.text.topLeft(), QPoint(20, 37));
     EXPECT_GE(l.text.width(), 310);
     EXPECT_GE(l.text.height(), 68);
-    const int textBottom = l.text.y() + l.text.height(); // exclusive
+    const int textBottom = l.text.y() + l.text.height();  // exclusive
     EXPECT_EQ(l.ok.y(), textBottom + 10);
     EXPECT_EQ(l.dialog.width(), 351);
     EXPECT_EQ(l.dialog.height(), l.ok.bottom() + 10 + 1);
@@ -322,12 +325,13 @@ TEST(ControlTextHelpers, ReachTheControlsSetTextOperations)
     RecordingEdit edit;
     RecordingStatic label;
     RecordingList list;
-    SetControlText(&edit, "\xE4\xB8\xAD" "x");
+    SetControlText(&edit, "\xE4\xB8\xAD"
+                          "x");
     SetControlInt(&edit, -42);
     SetControlText(&label, "abc");
     SetControlInt(&label, 7);
     const std::string longText(100, 'z');
-    SetItemText(&list, 2, 3, longText.c_str()); // a cell takes the whole text
+    SetItemText(&list, 2, 3, longText.c_str());  // a cell takes the whole text
     SetItemInt(&list, 0, 1, 2147483647);
     EXPECT_EQ(edit.texts, (std::vector<std::wstring>{L"\u4E2Dx", L"-42"}));
     EXPECT_EQ(label.texts, (std::vector<std::wstring>{L"abc", L"7"}));
@@ -340,4 +344,4 @@ TEST(ControlTextHelpers, ReachTheControlsSetTextOperations)
     SetItemInt(nullptr, 0, 0, 1);
 }
 
-} // namespace
+}  // namespace

@@ -24,7 +24,7 @@ namespace NvrFixture {
 
 constexpr int kResolution = 7;
 constexpr int kFrameRate = 5;
-constexpr int kSlot = kResolution * 6 + kFrameRate; // 47
+constexpr int kSlot = kResolution * 6 + kFrameRate;  // 47
 
 inline void SetText(char* field, std::size_t size, const std::string& text)
 {
@@ -65,10 +65,8 @@ inline void BuildCapabilityRaw(NVRCapabilityTable& table)
 {
     static const char* const kSlot47[6] = {"64", "N/A", ">16", ">80", ">48", "24"};
     std::memset(&table, 0, sizeof(table));
-    for (int s = 0; s < 6; ++s)
-    {
-        for (int k = 0; k < 60; ++k)
-        {
+    for (int s = 0; s < 6; ++s) {
+        for (int k = 0; k < 60; ++k) {
             NVRCapabilitySlot& slot = table[s].slot[k];
             SetText(slot.type, sizeof(slot.type), "S" + std::to_string(s));
             SetText(slot.value, sizeof(slot.value), k == kSlot ? kSlot47[s] : "N/A");
@@ -89,4 +87,4 @@ inline bool BuildCapability(NVRCapabilityTable& table)
     return SaveCapabilityTable(path, raw) && LoadCapabilityTable(path, table);
 }
 
-} // namespace NvrFixture
+}  // namespace NvrFixture

@@ -66,13 +66,12 @@ TEST(NvrSearchParse, WideAndNarrowAgreeAndSaturate)
         {"2147483648", INT_MAX},
         {"-2147483648", INT_MIN},
         {"-2147483649", INT_MIN},
-        {"4294967552", INT_MAX},            // would wrap to 256 in 32 bits
+        {"4294967552", INT_MAX},  // would wrap to 256 in 32 bits
         {"99999999999999999999999", INT_MAX},
         {"-99999999999999999999999", INT_MIN},
         {"000000000000000000000012", 12},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(SF_AToI(c.text), c.expected);
         const std::wstring wide(c.text, c.text + std::strlen(c.text));
@@ -87,17 +86,20 @@ TEST(NvrSearchParse, WideAndNarrowAgreeAndSaturate)
 TEST(NvrSearchParse, BoundedParseStopsAtTheLimit)
 {
     char field[8];
-    std::memset(field, '9', sizeof(field)); // no terminator
+    std::memset(field, '9', sizeof(field));  // no terminator
     EXPECT_EQ(SF_AToIBounded(field, 3), 999);
     EXPECT_EQ(SF_AToIBounded(field, sizeof(field)), 99999999);
-    EXPECT_EQ(SF_AToIBounded("12\0" "34", 5), 12);
+    EXPECT_EQ(SF_AToIBounded("12\0"
+                             "34",
+                             5),
+              12);
 }
 
 TEST(NvrSearchParse, BoundedCopyTerminatesAndFillsWithNul)
 {
     char dst[8];
     std::memset(dst, 'x', sizeof(dst));
-    SF_CopyBounded(dst, "abcdefghijkl", 31); // limit beyond the field: field size wins
+    SF_CopyBounded(dst, "abcdefghijkl", 31);  // limit beyond the field: field size wins
     EXPECT_STREQ(dst, "abcdefg");
 
     std::memset(dst, 'x', sizeof(dst));
@@ -125,7 +127,8 @@ protected:
         NvrFixture::BuildModels(m_models);
     }
 
-    std::vector<NVRSearchResult> Run(int decode, bool hdd = false, int bays = 1, bool inp = false, int channels = 1)
+    std::vector<NVRSearchResult> Run(int decode, bool hdd = false, int bays = 1, bool inp = false,
+                                     int channels = 1)
     {
         NvrSearchQuery q = Query(NvrFixture::kResolution, NvrFixture::kFrameRate, decode);
         q.bHddFilter = hdd;
@@ -133,7 +136,7 @@ protected:
         q.bChannelFilter = inp;
         q.nInputChannels = channels;
         std::vector<NVRSearchResult> results;
-        results.push_back(NVRSearchResult{}); // a stale hit must go
+        results.push_back(NVRSearchResult{});  // a stale hit must go
         SearchRecorders(m_cap, m_models, q, results);
         return results;
     }
@@ -162,7 +165,7 @@ TEST_F(NvrSearchFixture, WorkedCases)
         int channels;
         std::vector<std::string> expected;
     };
-    const std::vector<std::string> all16 = {"A-8/S0/64",  "A-32/S0/64", "A-64/S0/64", "C-256/S2/16",
+    const std::vector<std::string> all16 = {"A-8/S0/64",  "A-32/S0/64", "A-64/S0/64",  "C-256/S2/16",
                                             "E-64/S4/48", "E-16/S4/48", "F-128/S5/24", "F-256/S5/24"};
     std::vector<std::string> all17 = all16;
     all17.erase(all17.begin() + 3);
@@ -170,14 +173,35 @@ TEST_F(NvrSearchFixture, WorkedCases)
     negative.insert(negative.begin() + 4, "D-128/S3/>80");
 
     const Case cases[] = {
-        {"both filters at equality", 20, true, 4, true, 32,
+        {"both filters at equality",
+         20,
+         true,
+         4,
+         true,
+         32,
          {"A-32/S0/64", "E-64/S4/48", "F-128/S5/24", "F-256/S5/24"}},
         {"D = 16 reaches series 2's threshold", 16, false, 1, false, 1, all16},
         {"D = 17 passes it", 17, false, 1, false, 1, all17},
-        {"D = 24 equals series 5's plain value", 24, false, 1, false, 1,
+        {"D = 24 equals series 5's plain value",
+         24,
+         false,
+         1,
+         false,
+         1,
          {"A-8/S0/64", "A-32/S0/64", "A-64/S0/64", "E-64/S4/48", "E-16/S4/48", "F-128/S5/24", "F-256/S5/24"}},
-        {"D = 25", 25, false, 1, false, 1, {"A-8/S0/64", "A-32/S0/64", "A-64/S0/64", "E-64/S4/48", "E-16/S4/48"}},
-        {"D = 48 reaches series 4's threshold", 48, false, 1, false, 1,
+        {"D = 25",
+         25,
+         false,
+         1,
+         false,
+         1,
+         {"A-8/S0/64", "A-32/S0/64", "A-64/S0/64", "E-64/S4/48", "E-16/S4/48"}},
+        {"D = 48 reaches series 4's threshold",
+         48,
+         false,
+         1,
+         false,
+         1,
          {"A-8/S0/64", "A-32/S0/64", "A-64/S0/64", "E-64/S4/48", "E-16/S4/48"}},
         {"D = 49", 49, false, 1, false, 1, {"A-8/S0/64", "A-32/S0/64", "A-64/S0/64"}},
         {"D = 64 equals series 0's value", 64, false, 1, false, 1, {"A-8/S0/64", "A-32/S0/64", "A-64/S0/64"}},
@@ -185,13 +209,23 @@ TEST_F(NvrSearchFixture, WorkedCases)
         {"negative D: every series not N/A qualifies", -3, false, 1, false, 1, negative},
         {"D = 0 also reads the unflagged >80 as 0", 0, false, 1, false, 1, negative},
         {"disk bays only", 20, true, 16, false, 1, {"F-128/S5/24", "F-256/S5/24"}},
-        {"input channels only", 20, false, 1, true, 64, {"A-64/S0/64", "E-64/S4/48", "F-128/S5/24", "F-256/S5/24"}},
-        {"filters off ignore B and I", 20, false, 99, false, 999,
+        {"input channels only",
+         20,
+         false,
+         1,
+         true,
+         64,
+         {"A-64/S0/64", "E-64/S4/48", "F-128/S5/24", "F-256/S5/24"}},
+        {"filters off ignore B and I",
+         20,
+         false,
+         99,
+         false,
+         999,
          {"A-8/S0/64", "A-32/S0/64", "A-64/S0/64", "E-64/S4/48", "E-16/S4/48", "F-128/S5/24", "F-256/S5/24"}},
         {"nothing left", 81, false, 1, false, 1, {}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Triples(Run(c.decode, c.hdd, c.bays, c.inp, c.channels)), c.expected);
     }
@@ -203,8 +237,7 @@ TEST_F(NvrSearchFixture, HitCarriesTheWholeRowAndTerminatedTexts)
     ASSERT_EQ(results.size(), 4u);
     EXPECT_EQ(std::memcmp(&results[0].item, &m_models[0][1], sizeof(NVRSpecItem)), 0);
     EXPECT_EQ(std::memcmp(&results[3].item, &m_models[5][1], sizeof(NVRSpecItem)), 0);
-    for (const NVRSearchResult& r : results)
-    {
+    for (const NVRSearchResult& r : results) {
         for (std::size_t i = std::strlen(r.type); i < sizeof(r.type); ++i)
             EXPECT_EQ(r.type[i], '\0');
         for (std::size_t i = std::strlen(r.decode); i < sizeof(r.decode); ++i)
@@ -275,8 +308,7 @@ TEST(NvrSearchZeroed, ZeroedTablesFindNothingAnywhere)
     std::vector<NVRSearchResult> results;
     for (int res = 0; res < 10; ++res)
         for (int fps = 0; fps < 6; ++fps)
-            for (int d : {INT_MIN, -3, 0, 1, 256})
-            {
+            for (int d : {INT_MIN, -3, 0, 1, 256}) {
                 SearchRecorders(cap, models, Query(res, fps, d), results);
                 EXPECT_TRUE(results.empty()) << res << " " << fps << " " << d;
             }
@@ -296,8 +328,8 @@ protected:
     }
     void SetUp() override { ASSERT_TRUE(s_loaded); }
 
-    static std::vector<NVRSearchResult> Run(int slot, int decode, bool hdd = false, int bays = 1, bool inp = false,
-                                            int channels = 1)
+    static std::vector<NVRSearchResult> Run(int slot, int decode, bool hdd = false, int bays = 1,
+                                            bool inp = false, int channels = 1)
     {
         NvrSearchQuery q = Query(slot / 6, slot % 6, decode);
         q.bHddFilter = hdd;
@@ -331,11 +363,11 @@ TEST_F(NvrSearchShipped, ExpectedCounts)
         int pages;
     };
     const Case cases[] = {
-        {0, 16, false, 1, false, 1, 0, 0},   // start-up defaults: s0..s2 N/A
-        {0, 2, false, 1, false, 1, 13, 3},   // D equal to the value "2"
-        {0, 3, false, 1, false, 1, 4, 1},    // one above it
+        {0, 16, false, 1, false, 1, 0, 0},  // start-up defaults: s0..s2 N/A
+        {0, 2, false, 1, false, 1, 13, 3},  // D equal to the value "2"
+        {0, 3, false, 1, false, 1, 4, 1},   // one above it
         {59, 1, false, 1, false, 1, 25, 5},
-        {59, 16, false, 1, false, 1, 22, 4}, // s1 value 16 = D, s2 flagged
+        {59, 16, false, 1, false, 1, 22, 4},  // s1 value 16 = D, s2 flagged
         {59, 17, false, 1, false, 1, 13, 3},
         {59, 33, false, 1, false, 1, 9, 2},
         {59, 49, false, 1, false, 1, 4, 1},
@@ -348,10 +380,10 @@ TEST_F(NvrSearchShipped, ExpectedCounts)
         {59, 1, false, 1, true, 256, 5, 1},
         {59, 1, true, 24, false, 1, 3, 1},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE("slot " + std::to_string(c.slot) + " D " + std::to_string(c.decode) + " B " +
-                     (c.hdd ? std::to_string(c.bays) : "-") + " I " + (c.inp ? std::to_string(c.channels) : "-"));
+                     (c.hdd ? std::to_string(c.bays) : "-") + " I " +
+                     (c.inp ? std::to_string(c.channels) : "-"));
         const std::vector<NVRSearchResult> results = Run(c.slot, c.decode, c.hdd, c.bays, c.inp, c.channels);
         EXPECT_EQ(results.size(), c.count);
         EXPECT_EQ(NvrPageCount(results.size()), c.pages);
@@ -361,9 +393,9 @@ TEST_F(NvrSearchShipped, ExpectedCounts)
 TEST_F(NvrSearchShipped, OrderIsSeriesThenRowAcrossTheEmptyRow)
 {
     const std::vector<std::string> all = {
-        "RVL-104",   "RVL-108",   "RVL-208",   "RVH-108",   "RVH-116",  "RVH-216",          "RVH-232",
-        "RVO-216",   "RVO-232",   "RVO-432",   "RVO-464",   "RVO-864",  "RVP-432",          "RVP-464",
-        "RVP-864",   "RVP-8128",  "RVC-864",   "RVC-8128",  "RVC-16128", "RVC-16256",       "RVC-24256",
+        "RVL-104",   "RVL-108",   "RVL-208",   "RVH-108",         "RVH-116",   "RVH-216",   "RVH-232",
+        "RVO-216",   "RVO-232",   "RVO-432",   "RVO-464",         "RVO-864",   "RVP-432",   "RVP-464",
+        "RVP-864",   "RVP-8128",  "RVC-864",   "RVC-8128",        "RVC-16128", "RVC-16256", "RVC-24256",
         "RVM-16128", "RVM-16256", "RVM-24256", "RVM-24256-HD-X2P"};
     const std::vector<NVRSearchResult> results = Run(59, 1);
     EXPECT_EQ(Models(results), all);
@@ -421,20 +453,13 @@ TEST(NvrSearchPaging, PagesAndItemsPerPage)
     {
         std::size_t n;
         int pages;
-        std::vector<int> items; // items on pages 0..pages+1
+        std::vector<int> items;  // items on pages 0..pages+1
     };
     const Case cases[] = {
-        {0, 0, {0, 0}},
-        {1, 1, {0, 1, 0}},
-        {6, 1, {0, 6, 0}},
-        {7, 2, {0, 6, 1, 0}},
-        {8, 2, {0, 6, 2, 0}},
-        {12, 2, {0, 6, 6, 0}},
-        {13, 3, {0, 6, 6, 1, 0}},
-        {25, 5, {0, 6, 6, 6, 6, 1, 0}},
+        {0, 0, {0, 0}},       {1, 1, {0, 1, 0}},     {6, 1, {0, 6, 0}},        {7, 2, {0, 6, 1, 0}},
+        {8, 2, {0, 6, 2, 0}}, {12, 2, {0, 6, 6, 0}}, {13, 3, {0, 6, 6, 1, 0}}, {25, 5, {0, 6, 6, 6, 6, 1, 0}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.n);
         EXPECT_EQ(NvrPageCount(c.n), c.pages);
         for (std::size_t p = 0; p < c.items.size(); ++p)
@@ -473,11 +498,11 @@ TEST(NvrSearchText, Utf8FieldsBecomeWholeCharacters)
     NVRSpecItem item;
     std::memset(&item, 0, sizeof(item));
     CopyRecorderText(item.Model, sizeof(item.Model), "\xE5\xBD\x95\xF0\x9F\x98\x80-1");
-    std::memset(item.QZModel, 'Q', sizeof(item.QZModel)); // no terminator
+    std::memset(item.QZModel, 'Q', sizeof(item.QZModel));  // no terminator
     std::wstring details[kNvrDetailCount];
     NvrFormatDetails(item, details);
     EXPECT_EQ(details[0], std::wstring(L"\u5F55") + static_cast<wchar_t>(0x1F600) + L"-1");
     EXPECT_EQ(details[1], std::wstring(32, L'Q'));
 }
 
-} // namespace
+}  // namespace

@@ -4,11 +4,11 @@
 // be clipped by its own box or run into the control beside it.
 #include "app/AppStartup.h"
 #include "app/MainPageEventImp.h"
-#include "skin/SFQTStatic.h"
+#include "app/recorder_tables.h"
 #include "base/config_manager.h"
 #include "base/lang_table.h"
+#include "skin/SFQTStatic.h"
 #include "tests/app/main_page_fixture.h"
-#include "app/recorder_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -84,27 +84,37 @@ protected:
     {
         const CMainPageControls& c = C();
         std::vector<Named> out = {
-            {"parameter label", W(c.pNvrParamLabel)},   {"hdd check", W(c.pHddCheck)},
-            {"hdd label", W(c.pHddBaysLabel)},          {"hdd combo", W(c.pHddCombo)},
-            {"input check", W(c.pInputCheck)},          {"input label", W(c.pInputChannelLabel)},
-            {"input edit", W(c.pInputEdit)},            {"frame-rate label", W(c.pFrameRateLabel)},
-            {"frame-rate combo", W(c.pFrameRateCombo)}, {"decoding label", W(c.pDecodePerfLabel)},
-            {"channel label", W(c.pDecodeChannelLabel)}, {"decode edit", W(c.pDecodeEdit)},
-            {"resolution label", W(c.pResolutionLabel)}, {"resolution combo", W(c.pResolutionCombo)},
-            {"search button", W(c.pSearchButton)},      {"total-of label", W(c.pTotalOfLabel)},
-            {"total count", W(c.pTotalCount)},          {"devices-found label", W(c.pDevicesFoundLabel)},
-            {"current page", W(c.pCurPageLabel)},       {"slash", W(c.pSlashLabel)},
-            {"page count", W(c.pPageCountLabel)},       {"prev button", W(c.pPrevButton)},
-            {"next button", W(c.pNextButton)},          {"spec label", W(c.pSpecLabel)},
+            {"parameter label", W(c.pNvrParamLabel)},
+            {"hdd check", W(c.pHddCheck)},
+            {"hdd label", W(c.pHddBaysLabel)},
+            {"hdd combo", W(c.pHddCombo)},
+            {"input check", W(c.pInputCheck)},
+            {"input label", W(c.pInputChannelLabel)},
+            {"input edit", W(c.pInputEdit)},
+            {"frame-rate label", W(c.pFrameRateLabel)},
+            {"frame-rate combo", W(c.pFrameRateCombo)},
+            {"decoding label", W(c.pDecodePerfLabel)},
+            {"channel label", W(c.pDecodeChannelLabel)},
+            {"decode edit", W(c.pDecodeEdit)},
+            {"resolution label", W(c.pResolutionLabel)},
+            {"resolution combo", W(c.pResolutionCombo)},
+            {"search button", W(c.pSearchButton)},
+            {"total-of label", W(c.pTotalOfLabel)},
+            {"total count", W(c.pTotalCount)},
+            {"devices-found label", W(c.pDevicesFoundLabel)},
+            {"current page", W(c.pCurPageLabel)},
+            {"slash", W(c.pSlashLabel)},
+            {"page count", W(c.pPageCountLabel)},
+            {"prev button", W(c.pPrevButton)},
+            {"next button", W(c.pNextButton)},
+            {"spec label", W(c.pSpecLabel)},
         };
-        for (int i = 0; i < kNvrResultsPerPage; ++i)
-        {
+        for (int i = 0; i < kNvrResultsPerPage; ++i) {
             out.push_back({"result slot " + std::to_string(i), W(c.pResult[i])});
             out.push_back({"result name " + std::to_string(i), W(c.pResultName[i]), i});
             out.push_back({"result capacity " + std::to_string(i), W(c.pResultCapacity[i]), i});
         }
-        for (int n = 0; n < kNvrDetailCount; ++n)
-        {
+        for (int n = 0; n < kNvrDetailCount; ++n) {
             out.push_back({"caption " + std::to_string(n), W(c.pDetailCaption[n])});
             out.push_back({"value " + std::to_string(n), W(c.pDetailValue[n])});
         }
@@ -139,8 +149,7 @@ protected:
         SCOPED_TRACE(state);
         const std::vector<Named> all = Controls();
         int checked = 0;
-        for (const Named& subject : all)
-        {
+        for (const Named& subject : all) {
             const auto* label = qobject_cast<const CSFQTStatic*>(subject.widget);
             if (!label || label->isHidden() || label->text().trimmed().isEmpty())
                 continue;
@@ -153,8 +162,7 @@ protected:
             EXPECT_LE(fm.height(), g.height()) << subject.name << " is cut off at the bottom";
 
             const QRect ink = InkRect(label);
-            for (const Named& other : all)
-            {
+            for (const Named& other : all) {
                 if (other.widget == subject.widget || !other.widget || other.widget->isHidden())
                     continue;
                 const auto* otherLabel = qobject_cast<const CSFQTStatic*>(other.widget);
@@ -220,4 +228,4 @@ TEST(InterfaceFont, BecomesTheDefaultAndStandsInForTheSkinsFace)
     EXPECT_EQ(QFontInfo(skinFace).family(), face);
 }
 
-} // namespace
+}  // namespace

@@ -35,7 +35,8 @@ protected:
         if (!QFile::exists(BinFile("Tessaly")))
             GTEST_SKIP() << "the program is not built";
         ASSERT_TRUE(m_dir.isValid());
-        for (const char* name : {"Tessaly", "Tessaly.xml", "NVRSpec.xml", "Lang_0.xml", "Lang_1.xml", "Style.css"})
+        for (const char* name :
+             {"Tessaly", "Tessaly.xml", "NVRSpec.xml", "Lang_0.xml", "Lang_1.xml", "Style.css"})
             ASSERT_TRUE(QFile::copy(BinFile(name), Path(name))) << name;
         ASSERT_TRUE(QFile::link(BinFile("Skin"), Path("Skin")));
         QFile screens(Path("screens.json"));
@@ -50,7 +51,8 @@ protected:
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + Path("screens.json"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   QStringLiteral("offscreen:configfile=") + Path("screens.json"));
         env.insert(QStringLiteral("TESSALY_FIRST_PAINT_PROBE"), QString::fromUtf8(probe));
         env.remove(QStringLiteral("DISPLAY"));
         p.setProcessEnvironment(env);
@@ -60,8 +62,7 @@ protected:
         if (!p.waitForStarted(30000))
             return r;
         r.finished = p.waitForFinished(60000);
-        if (!r.finished)
-        {
+        if (!r.finished) {
             p.kill();
             p.waitForFinished(5000);
         }
@@ -88,7 +89,8 @@ TEST_F(TessalyProgram, ComesUpCentredAndTheDesktopCloseEndsItWithZeroAndSettings
     EXPECT_EQ(QProcess::NormalExit, r.status);
     EXPECT_EQ(0, r.exitCode) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QLatin1String("first-paint-ns "))) << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains(QRegularExpression(QStringLiteral("rss-kb [1-9][0-9]*\n")))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QRegularExpression(QStringLiteral("rss-kb [1-9][0-9]*\n"))))
+        << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QLatin1String("window 460 190 1000 700"))) << r.out.toStdString();
     // Nothing outlives the application object noisily.
     for (const char* warning : {"Timers cannot", "QObject::", "QThread: Destroyed", "QWidget:"})
@@ -103,7 +105,8 @@ TEST_F(TessalyProgram, ArgumentsChangeNothingAndTheSavedLanguageStays)
 {
     QFile f(Path("config.xml"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("<Setting>\n    <UIConfig>\n        <Lang value=\"1\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+    f.write("<Setting>\n    <UIConfig>\n        <Lang value=\"1\" Default=\"0\" Min=\"0\" Max=\"0\" "
+            "Scale=\"0\" />\n"
             "    </UIConfig>\n</Setting>\n");
     f.close();
     const ProgramRun r = Start({QStringLiteral("foo"), QStringLiteral("--bar")});
@@ -121,7 +124,7 @@ TEST_F(TessalyProgram, QuittingWithoutACloseWritesNoSettings)
     EXPECT_FALSE(QFile::exists(Path("config.xml")));
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -129,17 +132,17 @@ namespace {
 // so its text is not drawn as empty boxes.
 TEST(ShippedManual, BothLanguagesArePdfsAndTheChineseOneEmbedsACjkFace)
 {
-    for (const char* name : {"Operation Manual.pdf", "操作手册.pdf"})
-    {
+    for (const char* name : {"Operation Manual.pdf", "操作手册.pdf"}) {
         QFile f(BinFile(name));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
         const QByteArray bytes = f.readAll();
         EXPECT_TRUE(bytes.startsWith("%PDF-")) << name;
-        EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2) << name << ": one page or none";
+        EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2)
+            << name << ": one page or none";
     }
     QFile zh(BinFile("操作手册.pdf"));
     ASSERT_TRUE(zh.open(QIODevice::ReadOnly));
     EXPECT_TRUE(zh.readAll().contains("/BaseFont /NotoSansCJK"));
 }
 
-} // namespace
+}  // namespace

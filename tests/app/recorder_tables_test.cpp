@@ -22,8 +22,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kShippedSeries[6] = {"RV-Lite",   "RV-Home",   "RV-Office",
-                                       "RV-Pro",    "RV-Campus", "RV-Metropole"};
+const char* const kShippedSeries[6] = {"RV-Lite", "RV-Home",   "RV-Office",
+                                       "RV-Pro",  "RV-Campus", "RV-Metropole"};
 
 // The slots that carry a "more than" flag, per series.
 const std::map<int, std::set<int>> kFlagSlots = {
@@ -32,10 +32,7 @@ const std::map<int, std::set<int>> kFlagSlots = {
     {5, {35, 41, 47, 51, 52, 53, 56, 57, 58, 59}},
 };
 
-std::string ShippedPath(const char* name)
-{
-    return std::string(TESSALY_DATA_DIR) + "/" + name;
-}
+std::string ShippedPath(const char* name) { return std::string(TESSALY_DATA_DIR) + "/" + name; }
 
 std::string ReadBytes(const std::string& path)
 {
@@ -121,10 +118,7 @@ struct SeriesDef
     bool missingType = false;
 };
 
-std::string DefaultValue(int s, int k)
-{
-    return std::to_string(s * 100 + k);
-}
+std::string DefaultValue(int s, int k) { return std::to_string(s * 100 + k); }
 
 std::string Escape(const std::string& text)
 {
@@ -172,8 +166,7 @@ std::vector<SeriesDef> PlainSeries(int count)
 
 std::string ModelRow(const std::string& model, const std::string& hdd = "2")
 {
-    return "<Item Model=\"" + model + "\" QZModel=\"Q-" + model +
-           "\" MaxChannel=\"16\" MaxHdd=\"" + hdd +
+    return "<Item Model=\"" + model + "\" QZModel=\"Q-" + model + "\" MaxChannel=\"16\" MaxHdd=\"" + hdd +
            "\" BandWidth=\"100\" PictureName=\"p.png\" FramePictureName=\"p_Frame.png\" />\n";
 }
 
@@ -330,13 +323,12 @@ TEST_F(RecorderTablesShipped, ModelGroups)
             }
             const std::string prefix = item.PictureName;
             ASSERT_GT(prefix.size(), 4u);
-            EXPECT_EQ(prefix.compare(0, std::strlen(kShippedSeries[g]) + 1,
-                                     std::string(kShippedSeries[g]) + "_"),
-                      0)
+            EXPECT_EQ(
+                prefix.compare(0, std::strlen(kShippedSeries[g]) + 1, std::string(kShippedSeries[g]) + "_"),
+                0)
                 << item.Model;
             EXPECT_EQ(prefix.substr(prefix.size() - 4), ".png") << item.Model;
-            EXPECT_EQ(std::string(item.FramePictureName),
-                      prefix.substr(0, prefix.size() - 4) + "_Frame.png")
+            EXPECT_EQ(std::string(item.FramePictureName), prefix.substr(0, prefix.size() - 4) + "_Frame.png")
                 << item.Model;
             EXPECT_EQ(bays.count(item.MaxHdd), 1u) << item.Model;
             baysSeen.insert(item.MaxHdd);
@@ -468,9 +460,8 @@ TEST_F(RecorderTablesFixture, FlagsDependOnSeriesSlotAndExactText)
         int flag;
     };
     const Expect expects[] = {
-        {4, 0, ">48", 0},  {4, 41, ">48", 1}, {0, 47, ">16", 0},  {3, 59, ">48", 0},
-        {2, 47, ">48", 0}, {2, 52, ">16", 1}, {2, 53, ">160", 0}, {5, 35, ">80", 1},
-        {5, 56, "80", 0},
+        {4, 0, ">48", 0},  {4, 41, ">48", 1},  {0, 47, ">16", 0}, {3, 59, ">48", 0}, {2, 47, ">48", 0},
+        {2, 52, ">16", 1}, {2, 53, ">160", 0}, {5, 35, ">80", 1}, {5, 56, "80", 0},
     };
     int flags = 0;
     for (const NVRSeriesCapability& s : t->capability)
@@ -515,9 +506,9 @@ TEST_F(RecorderTablesFixture, LongTextsAreCutOnACharacterBoundary)
     EXPECT_EQ(std::string(t->capability[1].slot[8].value), std::string(51, 'w'));
     ExpectPlainSeries(t->capability[2], 2);
 
-    const std::string xml = "<xml><Item><Item Model=\"" + model + "\" QZModel=\"" + qz +
-                            "\" PictureName=\"" + ascii40 + "\" FramePictureName=\"" +
-                            std::string(31, 'f') + "\" MaxChannel=\"4\" /></Item></xml>";
+    const std::string xml = "<xml><Item><Item Model=\"" + model + "\" QZModel=\"" + qz + "\" PictureName=\"" +
+                            ascii40 + "\" FramePictureName=\"" + std::string(31, 'f') +
+                            "\" MaxChannel=\"4\" /></Item></xml>";
     auto m = LoadModels(xml);
     const NVRSpecItem& item = m->models[0][0];
     EXPECT_EQ(std::string(item.Model), a30);
@@ -539,8 +530,8 @@ TEST(RecorderTablesCopyText, BoundsAndTermination)
     const Case cases[] = {
         {"abc", 8, "abc"},
         {"abcdefgh", 8, "abcdefg"},
-        {"abcdef\xC3\xA9", 8, "abcdef"},          // 2-byte char ends at byte 8
-        {"abcde\xC3\xA9z", 8, "abcde\xC3\xA9"},   // fits exactly
+        {"abcdef\xC3\xA9", 8, "abcdef"},         // 2-byte char ends at byte 8
+        {"abcde\xC3\xA9z", 8, "abcde\xC3\xA9"},  // fits exactly
         {"abcd\xE4\xB8\xAD\xE4\xB8\xAD", 8, "abcd\xE4\xB8\xAD"},
         {"abcde\xE4\xB8\xAD", 8, "abcde"},
         {"\xF0\x9F\x98\x80\xF0\x9F\x98\x80", 6, "\xF0\x9F\x98\x80"},
@@ -580,8 +571,7 @@ TEST_F(RecorderTablesFixture, EachGroupStartsAtItsOwnRowZero)
 TEST_F(RecorderTablesFixture, NumbersAndMissingAttributes)
 {
     const std::string xml = "<xml><Item>" + ModelRow("A", "abc") + ModelRow("B", "12abc") +
-                            ModelRow("C", " 7") + ModelRow("D", "-3") +
-                            ModelRow("E", "99999999999") +
+                            ModelRow("C", " 7") + ModelRow("D", "-3") + ModelRow("E", "99999999999") +
                             "<Item Model=\"F\" />"
                             "<Item QZModel=\"G\" MaxChannel=\"8\" />"
                             "</Item></xml>";
@@ -642,13 +632,20 @@ TEST_F(RecorderTablesFixture, ExtraRowsAndGroupsAreIgnored)
 
 TEST_F(RecorderTablesFixture, UnreadableFilesLeaveZeroedTablesAndOneDiagnosticLine)
 {
-    enum Kind { Missing, Empty, Half, UnclosedRoot, NotXml };
+    enum Kind
+    {
+        Missing,
+        Empty,
+        Half,
+        UnclosedRoot,
+        NotXml
+    };
     const struct
     {
         const char* name;
         Kind kind;
     } cases[] = {
-        {"missing file", Missing}, {"empty file", Empty},   {"cut in half", Half},
+        {"missing file", Missing},       {"empty file", Empty}, {"cut in half", Half},
         {"unclosed root", UnclosedRoot}, {"not XML", NotXml},
     };
     for (const auto& c : cases) {
@@ -669,8 +666,8 @@ TEST_F(RecorderTablesFixture, UnreadableFilesLeaveZeroedTablesAndOneDiagnosticLi
                 WriteBytes(path, "series,values\n1,2\n");
             auto t = NewTables(0xAB);
             testing::internal::CaptureStderr();
-            const bool ok = capability ? LoadCapabilityTable(path, t->capability)
-                                       : LoadModelTable(path, t->models);
+            const bool ok =
+                capability ? LoadCapabilityTable(path, t->capability) : LoadModelTable(path, t->models);
             const std::string err = testing::internal::GetCapturedStderr();
             EXPECT_FALSE(ok);
             if (capability)
@@ -736,4 +733,4 @@ TEST_F(RecorderTablesFixture, FailedSaveKeepsTheOldFile)
     EXPECT_EQ(ReadBytes(dir.File("Tessaly.xml")), ReadBytes(ShippedPath("Tessaly.xml")));
 }
 
-} // namespace
+}  // namespace

@@ -22,10 +22,7 @@ struct Literal
     int line;
 };
 
-bool IsIdentChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
-}
+bool IsIdentChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
 
 // The string literals of a C++ source, narrow or with any encoding prefix, comments and
 // character literals skipped; adjacent literals are joined as the compiler joins them.
@@ -43,28 +40,23 @@ std::vector<Literal> StringLiterals(const QString& src)
         line += src.mid(i, stop - i).count(QLatin1Char('\n'));
         i = stop;
     };
-    while (i < n)
-    {
+    while (i < n) {
         const QChar c = src[i];
-        if (c == QLatin1Char('/') && i + 1 < n && src[i + 1] == QLatin1Char('/'))
-        {
+        if (c == QLatin1Char('/') && i + 1 < n && src[i + 1] == QLatin1Char('/')) {
             skipTo(QStringLiteral("\n"));
             continue;
         }
-        if (c == QLatin1Char('/') && i + 1 < n && src[i + 1] == QLatin1Char('*'))
-        {
+        if (c == QLatin1Char('/') && i + 1 < n && src[i + 1] == QLatin1Char('*')) {
             i += 2;
             skipTo(QStringLiteral("*/"));
             continue;
         }
-        if (c == QLatin1Char('\''))
-        {
+        if (c == QLatin1Char('\'')) {
             // A digit separator (1'000) is no character literal; a prefix (L'x') is.
             int p = i;
             while (p > 0 && IsIdentChar(src[p - 1]))
                 --p;
-            if (p < i && src[p].isDigit())
-            {
+            if (p < i && src[p].isDigit()) {
                 ++i;
                 continue;
             }
@@ -75,35 +67,30 @@ std::vector<Literal> StringLiterals(const QString& src)
             joinable = false;
             continue;
         }
-        if (c == QLatin1Char('"'))
-        {
+        if (c == QLatin1Char('"')) {
             // The encoding prefix, and R for a raw literal.
             int p = i;
             while (p > 0 && IsIdentChar(src[p - 1]))
                 --p;
             const QString prefix = src.mid(p, i - p);
-            static const QStringList kPrefixes = {QString(), "L", "u8", "u", "U", "R", "LR", "u8R", "uR", "UR"};
-            if (!kPrefixes.contains(prefix))
-            {
+            static const QStringList kPrefixes = {QString(), "L",  "u8",  "u",  "U",
+                                                  "R",       "LR", "u8R", "uR", "UR"};
+            if (!kPrefixes.contains(prefix)) {
                 ADD_FAILURE() << "unexpected literal prefix " << prefix.toStdString() << " at line " << line;
                 return out;
             }
             const int startLine = line;
             QString text;
-            if (prefix.endsWith(QLatin1Char('R')))
-            {
+            if (prefix.endsWith(QLatin1Char('R'))) {
                 const int open = src.indexOf(QLatin1Char('('), i);
                 const QString close = QLatin1Char(')') + src.mid(i + 1, open - i - 1) + QLatin1Char('"');
                 const int end = src.indexOf(close, open);
                 text = src.mid(open + 1, end - open - 1);
                 line += src.mid(i, end + close.size() - i).count(QLatin1Char('\n'));
                 i = end + close.size();
-            }
-            else
-            {
+            } else {
                 int j = i + 1;
-                while (j < n && src[j] != QLatin1Char('"'))
-                {
+                while (j < n && src[j] != QLatin1Char('"')) {
                     if (src[j] == QLatin1Char('\\'))
                         ++j;
                     ++j;
@@ -122,8 +109,7 @@ std::vector<Literal> StringLiterals(const QString& src)
             ++line;
         if (!c.isSpace() && !IsIdentChar(c))
             joinable = false;
-        if (IsIdentChar(c))
-        {
+        if (IsIdentChar(c)) {
             // An identifier right before a quote is its prefix, checked there.
             int j = i;
             while (j < n && IsIdentChar(src[j]))
@@ -151,8 +137,7 @@ public:
             QStringLiteral("\\b\\w*(?:ButtonPictures|ButtonStyle)\\(\\s*L\"([^\"]+)\"\\s*\\)"));
         for (auto it = kComposer.globalMatch(src); it.hasNext();)
             m_prefixes.insert(it.next().captured(1));
-        for (const Literal& lit : StringLiterals(src))
-        {
+        for (const Literal& lit : StringLiterals(src)) {
             if (!lit.text.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
                 continue;
             const QString at = where + QLatin1Char(':') + QString::number(lit.line);
@@ -167,10 +152,10 @@ public:
     std::map<QString, QString> Names() const
     {
         std::map<QString, QString> names = m_names;
-        for (const auto& [piece, at] : m_pieces)
-        {
-            EXPECT_FALSE(m_prefixes.isEmpty()) << "name piece " << piece.toStdString() << " at " << at.toStdString()
-                                               << ": the names it is part of are not known to this test";
+        for (const auto& [piece, at] : m_pieces) {
+            EXPECT_FALSE(m_prefixes.isEmpty())
+                << "name piece " << piece.toStdString() << " at " << at.toStdString()
+                << ": the names it is part of are not known to this test";
             for (const QString& prefix : m_prefixes)
                 names.emplace(prefix + piece, at);
         }
@@ -190,18 +175,18 @@ QString ReadText(const QString& path)
     return QString::fromUtf8(f.readAll());
 }
 
-} // namespace
+}  // namespace
 
 TEST(SkinNamesUsed, ScannerFindsNamesAsTheCompilerSeesThem)
 {
-    const QString src = QStringLiteral(
-        "// \"InComment.png\" and /* \"Block.png\" */\n"
-        "/* \"Block2.png\"\n */ const wchar_t* a = L\"Wide.png\";\n"
-        "const char* b = \"Narrow.png\"; char q = '\"'; int big = 1'000; auto r = u8'\"';\n"
-        "auto c = u8\"Utf8.png\"; auto d = R\"x(Raw\"y.png)x\";\n"
-        "auto e = L\"Split_\"  /* gap */ L\"Name.png\"; auto f = dir + L\"/Skin/ip.png\";\n"
-        "auto g = L\"not a picture.png.txt\"; auto h = L\"Upper.PNG\";\n"
-        "const wchar_t* k[] = {L\"-normal.png\"};\n");
+    const QString src =
+        QStringLiteral("// \"InComment.png\" and /* \"Block.png\" */\n"
+                       "/* \"Block2.png\"\n */ const wchar_t* a = L\"Wide.png\";\n"
+                       "const char* b = \"Narrow.png\"; char q = '\"'; int big = 1'000; auto r = u8'\"';\n"
+                       "auto c = u8\"Utf8.png\"; auto d = R\"x(Raw\"y.png)x\";\n"
+                       "auto e = L\"Split_\"  /* gap */ L\"Name.png\"; auto f = dir + L\"/Skin/ip.png\";\n"
+                       "auto g = L\"not a picture.png.txt\"; auto h = L\"Upper.PNG\";\n"
+                       "const wchar_t* k[] = {L\"-normal.png\"};\n");
     PictureNameScan scan;
     scan.Add(src, QStringLiteral("sample"));
     // The prefixes may come from another file than the pieces.
@@ -210,8 +195,9 @@ TEST(SkinNamesUsed, ScannerFindsNamesAsTheCompilerSeesThem)
     std::vector<QString> got;
     for (const auto& [name, at] : scan.Names())
         got.push_back(name);
-    const std::vector<QString> want = {"Narrow.png", "Raw\"y.png", "Split_Name.png", "Upper.PNG", "Utf8.png",
-                                       "Wide.png",   "help-normal.png", "ip.png", "min-normal.png"};
+    const std::vector<QString> want = {"Narrow.png",      "Raw\"y.png", "Split_Name.png",
+                                       "Upper.PNG",       "Utf8.png",   "Wide.png",
+                                       "help-normal.png", "ip.png",     "min-normal.png"};
     EXPECT_EQ(got, want);
 }
 
@@ -227,11 +213,9 @@ TEST(SkinNamesUsed, EveryNamedPictureShipsUnderItsExactName)
     int files = 0;
     for (const auto& [folder, patterns] : std::vector<std::pair<QString, QStringList>>{
              {QStringLiteral("app"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}},
-             {QStringLiteral("skin"), {QStringLiteral("*.cpp")}}})
-    {
+             {QStringLiteral("skin"), {QStringLiteral("*.cpp")}}}) {
         const QDir dir(source.filePath(folder));
-        for (const QString& file : dir.entryList(patterns, QDir::Files, QDir::Name))
-        {
+        for (const QString& file : dir.entryList(patterns, QDir::Files, QDir::Name)) {
             ++files;
             scan.Add(ReadText(dir.filePath(file)), folder + QLatin1Char('/') + file);
         }
@@ -247,8 +231,7 @@ TEST(SkinNamesUsed, EveryNamedPictureShipsUnderItsExactName)
     static const QRegularExpression kAttr(QStringLiteral("\\b(?:Frame)?PictureName\\s*=\\s*\"([^\"]*)\""));
     const QString spec = ReadText(QStringLiteral(TESSALY_DATA_DIR "/NVRSpec.xml"));
     int attributes = 0;
-    for (auto it = kAttr.globalMatch(spec); it.hasNext();)
-    {
+    for (auto it = kAttr.globalMatch(spec); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         ++attributes;
         if (!m.captured(1).isEmpty())
@@ -258,8 +241,7 @@ TEST(SkinNamesUsed, EveryNamedPictureShipsUnderItsExactName)
     EXPECT_GT(used.size(), fromCode) << "no picture name in data/NVRSpec.xml";
 
     std::string missing;
-    for (const auto& [name, at] : used)
-    {
+    for (const auto& [name, at] : used) {
         if (present.contains(name))
             continue;
         missing += "\n  " + name.toStdString() + " (" + at.toStdString() + ")";

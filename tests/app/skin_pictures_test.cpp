@@ -17,15 +17,9 @@
 
 namespace {
 
-QString skinDir()
-{
-    return QStringLiteral(TESSALY_BIN_DIR "/Skin/");
-}
+QString skinDir() { return QStringLiteral(TESSALY_BIN_DIR "/Skin/"); }
 
-QImage load(const QString& name)
-{
-    return QImage(skinDir() + name).convertToFormat(QImage::Format_ARGB32);
-}
+QImage load(const QString& name) { return QImage(skinDir() + name).convertToFormat(QImage::Format_ARGB32); }
 
 struct Expected
 {
@@ -42,23 +36,41 @@ const Expected kPictures[] = {
     {"ip2.png", 32, 32},
     // tool bar (the close set is also the dialogs' close button)
     {"title.png", 266, 58},
-    {"help-normal.png", 24, 24}, {"help-hover.png", 24, 24}, {"help-pressed.png", 24, 24}, {"help-disabled.png", 24, 24},
-    {"about-normal.png", 24, 24}, {"about-hover.png", 24, 24}, {"about-pressed.png", 24, 24}, {"about-disabled.png", 24, 24},
-    {"min-normal.png", 24, 24}, {"min-hover.png", 24, 24}, {"min-pressed.png", 24, 24}, {"min-disabled.png", 24, 24},
-    {"close-normal.png", 24, 24}, {"close-hover.png", 24, 24}, {"close-pressed.png", 24, 24}, {"close-disabled.png", 24, 24},
+    {"help-normal.png", 24, 24},
+    {"help-hover.png", 24, 24},
+    {"help-pressed.png", 24, 24},
+    {"help-disabled.png", 24, 24},
+    {"about-normal.png", 24, 24},
+    {"about-hover.png", 24, 24},
+    {"about-pressed.png", 24, 24},
+    {"about-disabled.png", 24, 24},
+    {"min-normal.png", 24, 24},
+    {"min-hover.png", 24, 24},
+    {"min-pressed.png", 24, 24},
+    {"min-disabled.png", 24, 24},
+    {"close-normal.png", 24, 24},
+    {"close-hover.png", 24, 24},
+    {"close-pressed.png", 24, 24},
+    {"close-disabled.png", 24, 24},
     // About and message dialogs
     {"Frame.png", 148, 140},
     {"bgColorWhite.png", 16, 16},
     {"AboutPic.png", 358, 78},
     {"bg_monitor.png", 330, 20},
-    {"btn_nor.png", 72, 25}, {"btn_over.png", 72, 25}, {"btn_down.png", 72, 25}, {"btn_dis.png", 72, 25},
+    {"btn_nor.png", 72, 25},
+    {"btn_over.png", 72, 25},
+    {"btn_down.png", 72, 25},
+    {"btn_dis.png", 72, 25},
     // search page
     {"Select_Check.png", 16, 16},
     {"Select_unCheck.png", 16, 16},
     {"bg_edit.png", 80, 24},
     {"ComboBox_Min.png", 81, 113},
     {"ComboBox_Mag.png", 321, 113},
-    {"search_nor1.png", 110, 30}, {"search_hover1.png", 110, 30}, {"search_press1.png", 110, 30}, {"search_dis1.png", 110, 30},
+    {"search_nor1.png", 110, 30},
+    {"search_hover1.png", 110, 30},
+    {"search_press1.png", 110, 30},
+    {"search_dis1.png", 110, 30},
     {"border.png", 980, 1},
     {"Spec.png", 100, 30},
     // result slots: drawn unscaled in a 220 x 100 box
@@ -67,8 +79,8 @@ const Expected kPictures[] = {
 
 // Model families named by the shipped model table; each has a plain and a selected ("_Frame") picture.
 const char* const kFamilies[] = {
-    "RV-Lite_1", "RV-Lite_2", "RV-Home_1", "RV-Home_2", "RV-Office_1", "RV-Office_2", "RV-Office_3",
-    "RV-Pro_1", "RV-Pro_2", "RV-Campus_1", "RV-Campus_2", "RV-Campus_3", "RV-Metropole_1", "RV-Metropole_2",
+    "RV-Lite_1", "RV-Lite_2", "RV-Home_1",   "RV-Home_2",   "RV-Office_1", "RV-Office_2",    "RV-Office_3",
+    "RV-Pro_1",  "RV-Pro_2",  "RV-Campus_1", "RV-Campus_2", "RV-Campus_3", "RV-Metropole_1", "RV-Metropole_2",
 };
 
 std::vector<Expected> allExpected()
@@ -108,7 +120,7 @@ double luminance(QRgb c)
     return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
 }
 
-} // namespace
+}  // namespace
 
 TEST(SkinPictures, EveryPictureShipsUnderItsExactNameAtItsSize)
 {
@@ -139,29 +151,45 @@ TEST(SkinPictures, SheetsCoverEveryRectangleCutFromThem)
     };
     const Cut cuts[] = {
         // dialog frame pieces and its close-button cells
-        {"Frame.png", 0, 0, 10, 27, false}, {"Frame.png", 30, 0, 1, 27, false}, {"Frame.png", 138, 0, 10, 27, false},
-        {"Frame.png", 0, 27, 1, 80, false}, {"Frame.png", 0, 110, 1, 20, false},
-        {"Frame.png", 147, 27, 1, 80, false}, {"Frame.png", 147, 110, 1, 20, false},
-        {"Frame.png", 0, 139, 10, 1, false}, {"Frame.png", 10, 139, 1, 1, false}, {"Frame.png", 138, 139, 10, 1, false},
-        {"Frame.png", 11, 41, 23, 14, false}, {"Frame.png", 41, 41, 23, 14, false}, {"Frame.png", 71, 41, 23, 14, false},
+        {"Frame.png", 0, 0, 10, 27, false},
+        {"Frame.png", 30, 0, 1, 27, false},
+        {"Frame.png", 138, 0, 10, 27, false},
+        {"Frame.png", 0, 27, 1, 80, false},
+        {"Frame.png", 0, 110, 1, 20, false},
+        {"Frame.png", 147, 27, 1, 80, false},
+        {"Frame.png", 147, 110, 1, 20, false},
+        {"Frame.png", 0, 139, 10, 1, false},
+        {"Frame.png", 10, 139, 1, 1, false},
+        {"Frame.png", 138, 139, 10, 1, false},
+        {"Frame.png", 11, 41, 23, 14, false},
+        {"Frame.png", 41, 41, 23, 14, false},
+        {"Frame.png", 71, 41, 23, 14, false},
         // main window frame pieces
-        {"FrameMain.png", 0, 0, 10, 8, false}, {"FrameMain.png", 30, 0, 1, 8, false}, {"FrameMain.png", 138, 0, 10, 8, false},
-        {"FrameMain.png", 0, 37, 1, 30, false}, {"FrameMain.png", 147, 37, 1, 30, false},
-        {"FrameMain.png", 0, 132, 10, 8, false}, {"FrameMain.png", 10, 132, 30, 8, false},
+        {"FrameMain.png", 0, 0, 10, 8, false},
+        {"FrameMain.png", 30, 0, 1, 8, false},
+        {"FrameMain.png", 138, 0, 10, 8, false},
+        {"FrameMain.png", 0, 37, 1, 30, false},
+        {"FrameMain.png", 147, 37, 1, 30, false},
+        {"FrameMain.png", 0, 132, 10, 8, false},
+        {"FrameMain.png", 10, 132, 30, 8, false},
         {"FrameMain.png", 138, 132, 10, 8, false},
         // combo cells: normal/hover, open below, open above, disabled
-        {"ComboBox_Min.png", 0, 0, 80, 27, true}, {"ComboBox_Min.png", 0, 84, 80, 28, true},
-        {"ComboBox_Min.png", 0, 28, 80, 28, true}, {"ComboBox_Min.png", 0, 28, 80, 27, true},
-        {"ComboBox_Mag.png", 0, 0, 320, 27, true}, {"ComboBox_Mag.png", 0, 84, 320, 28, true},
-        {"ComboBox_Mag.png", 0, 28, 320, 28, true}, {"ComboBox_Mag.png", 0, 28, 320, 27, true},
+        {"ComboBox_Min.png", 0, 0, 80, 27, true},
+        {"ComboBox_Min.png", 0, 84, 80, 28, true},
+        {"ComboBox_Min.png", 0, 28, 80, 28, true},
+        {"ComboBox_Min.png", 0, 28, 80, 27, true},
+        {"ComboBox_Mag.png", 0, 0, 320, 27, true},
+        {"ComboBox_Mag.png", 0, 84, 320, 28, true},
+        {"ComboBox_Mag.png", 0, 28, 320, 28, true},
+        {"ComboBox_Mag.png", 0, 28, 320, 27, true},
     };
     for (const Cut& c : cuts) {
         SCOPED_TRACE(std::string(c.sheet) + " " + std::to_string(c.x) + "," + std::to_string(c.y) + "," +
                      std::to_string(c.w) + "," + std::to_string(c.h));
         const QImage sheet = load(QString::fromLatin1(c.sheet));
         ASSERT_FALSE(sheet.isNull());
-        const QRect r = c.comboCell ? QRect(QPoint(c.x, c.y), QPoint(c.x + c.w, c.y + c.h))
-                                    : QRect(c.x, c.y, c.w, c.h);
+        const QRect r =
+            c.comboCell ? QRect(QPoint(c.x, c.y), QPoint(c.x + c.w, c.y + c.h)) : QRect(c.x, c.y, c.w, c.h);
         EXPECT_TRUE(sheet.rect().contains(r));
         if (sheet.rect().contains(r)) {
             EXPECT_TRUE(hasOpaquePixel(sheet, r));
@@ -235,7 +263,8 @@ TEST(SkinPictures, SelectedModelPictureDiffersFromPlainOne)
         // The selection frame runs along the picture's edge.
         EXPECT_EQ(qAlpha(framed.pixel(framed.width() / 2, 1)), 255);
         EXPECT_EQ(qAlpha(framed.pixel(1, framed.height() / 2)), 255);
-        distinctPlain.insert(QByteArray(reinterpret_cast<const char*>(plain.constBits()), int(plain.sizeInBytes())));
+        distinctPlain.insert(
+            QByteArray(reinterpret_cast<const char*>(plain.constBits()), int(plain.sizeInBytes())));
     }
     // Every family has a front of its own.
     EXPECT_EQ(distinctPlain.size(), std::size(kFamilies));

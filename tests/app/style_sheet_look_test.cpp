@@ -2,9 +2,9 @@
 // with the shipped skin and data, must look exactly the same with the sheet applied as
 // without it, control by control.
 #include "app/MainPageEventImp.h"
+#include "app/recorder_tables.h"
 #include "base/config_manager.h"
 #include "tests/app/main_page_fixture.h"
-#include "app/recorder_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -43,19 +43,26 @@ struct ShownPage
     {
         const CMainPageControls& c = page->GetControls();
         std::vector<std::pair<std::string, QWidget*>> out = {
-            {"hdd check", W(c.pHddCheck)},           {"input check", W(c.pInputCheck)},
-            {"hdd combo", W(c.pHddCombo)},           {"frame-rate combo", W(c.pFrameRateCombo)},
+            {"hdd check", W(c.pHddCheck)},
+            {"input check", W(c.pInputCheck)},
+            {"hdd combo", W(c.pHddCombo)},
+            {"frame-rate combo", W(c.pFrameRateCombo)},
             {"resolution combo", W(c.pResolutionCombo)},
-            {"input edit (disabled)", W(c.pInputEdit)}, {"decode edit", W(c.pDecodeEdit)},
-            {"search button", W(c.pSearchButton)},   {"prev button", W(c.pPrevButton)},
-            {"next button", W(c.pNextButton)},       {"hdd label", W(c.pHddBaysLabel)},
-            {"parameter label", W(c.pNvrParamLabel)}, {"counter bar", W(c.pCounterBar)},
-            {"total count", W(c.pTotalCount)},       {"border picture", W(c.pBorder)},
-            {"spec picture", W(c.pSpecPicture)},     {"detail panel", W(c.pDetailPanel)},
+            {"input edit (disabled)", W(c.pInputEdit)},
+            {"decode edit", W(c.pDecodeEdit)},
+            {"search button", W(c.pSearchButton)},
+            {"prev button", W(c.pPrevButton)},
+            {"next button", W(c.pNextButton)},
+            {"hdd label", W(c.pHddBaysLabel)},
+            {"parameter label", W(c.pNvrParamLabel)},
+            {"counter bar", W(c.pCounterBar)},
+            {"total count", W(c.pTotalCount)},
+            {"border picture", W(c.pBorder)},
+            {"spec picture", W(c.pSpecPicture)},
+            {"detail panel", W(c.pDetailPanel)},
             {"detail caption", W(c.pDetailCaption[0])},
         };
-        for (int i = 0; i < kNvrResultsPerPage; ++i)
-        {
+        for (int i = 0; i < kNvrResultsPerPage; ++i) {
             out.push_back({"result slot " + std::to_string(i), W(c.pResult[i])});
             out.push_back({"result name " + std::to_string(i), W(c.pResultName[i])});
         }
@@ -88,8 +95,7 @@ protected:
     static std::vector<std::pair<std::string, QImage>> Snapshot(const ShownPage& shown)
     {
         std::vector<std::pair<std::string, QImage>> out;
-        for (const auto& [name, widget] : shown.Controls())
-        {
+        for (const auto& [name, widget] : shown.Controls()) {
             EXPECT_NE(widget, nullptr) << name;
             QImage image;
             if (widget && widget->isVisible())
@@ -103,8 +109,7 @@ protected:
                                const std::vector<std::pair<std::string, QImage>>& styled)
     {
         ASSERT_EQ(plain.size(), styled.size());
-        for (size_t i = 0; i < plain.size(); ++i)
-        {
+        for (size_t i = 0; i < plain.size(); ++i) {
             SCOPED_TRACE(plain[i].first);
             const QImage& a = plain[i].second;
             const QImage& b = styled[i].second;
@@ -116,8 +121,8 @@ protected:
                 for (int x = 0; x < a.width(); ++x)
                     if (a.pixel(x, y) != b.pixel(x, y) && differing++ == 0)
                         first = QPoint(x, y);
-            EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y() << " of " << a.width() << " x "
-                                    << a.height();
+            EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y() << " of " << a.width()
+                                    << " x " << a.height();
         }
     }
 
@@ -126,7 +131,7 @@ protected:
     QString m_sheet;
 };
 
-} // namespace
+}  // namespace
 
 // As the program does it: the sheet is applied before the page is made.
 TEST_F(StyleSheetLookTest, PageMadeUnderTheSheetLooksAsWithoutIt)

@@ -31,17 +31,13 @@ void WriteFile(const std::string& path, const std::string& text)
     out << text;
 }
 
-bool Exists(const char* path)
-{
-    return QFileInfo::exists(QString::fromUtf8(path));
-}
+bool Exists(const char* path) { return QFileInfo::exists(QString::fromUtf8(path)); }
 
-const char kShippedLayout[] =
-    "<Setting>\n"
-    "    <UIConfig>\n"
-    "        <Lang value=\"0\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
-    "    </UIConfig>\n"
-    "</Setting>\n";
+const char kShippedLayout[] = "<Setting>\n"
+                              "    <UIConfig>\n"
+                              "        <Lang value=\"0\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+                              "    </UIConfig>\n"
+                              "</Setting>\n";
 
 // Every test runs in a fresh working directory with an empty registry.
 class ConfigTest : public ::testing::Test
@@ -99,12 +95,11 @@ TEST_F(ConfigTest, NoFileKeepsDefaultAndSaveWritesTheShippedFile)
 
 TEST_F(ConfigTest, LanguageIdReadsBackAndRoundTripsByteForByte)
 {
-    const std::string chinese =
-        "<Setting>\n"
-        "    <UIConfig>\n"
-        "        <Lang value=\"1\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
-        "    </UIConfig>\n"
-        "</Setting>\n";
+    const std::string chinese = "<Setting>\n"
+                                "    <UIConfig>\n"
+                                "        <Lang value=\"1\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+                                "    </UIConfig>\n"
+                                "</Setting>\n";
     WriteFile("config.xml", chinese);
     OpenStore();
     Registry().LoadConfig();
@@ -122,13 +117,13 @@ TEST_F(ConfigTest, MissingEmptyOrMalformedFileKeepsDefaultsAndNextSaveIsGood)
     const char* const cases[] = {
         "",
         "not xml at all",
-        "<Setting><UIConfig><Lang value=\"1\" />",                    // cut short
-        "<Setting><UIConfig><Lang value=\"1\" /></UIConfig></Setting", // broken end tag
+        "<Setting><UIConfig><Lang value=\"1\" />",                      // cut short
+        "<Setting><UIConfig><Lang value=\"1\" /></UIConfig></Setting",  // broken end tag
         "<Setting><UIConfig><Lang value=\"1\" Default=\"0\" /></UIConfig></Oops>",
-        "<Setting><UIConfig><Lang /></UIConfig></Setting>",           // no value
+        "<Setting><UIConfig><Lang /></UIConfig></Setting>",  // no value
         "<Setting><UIConfig><Lang value=\"abc\" /></UIConfig></Setting>",
-        "<Setting><Other><Lang value=\"1\" /></Other></Setting>",     // wrong section
-        "<Setting><UIConfig><lang value=\"1\" /></UIConfig></Setting>", // names are exact
+        "<Setting><Other><Lang value=\"1\" /></Other></Setting>",        // wrong section
+        "<Setting><UIConfig><lang value=\"1\" /></UIConfig></Setting>",  // names are exact
     };
     for (const char* text : cases) {
         SCOPED_TRACE(text);
@@ -166,12 +161,12 @@ TEST_F(ConfigTest, IntItemsAreClampedAsUnsignedNumbers)
     const Case cases[] = {
         {"value=\"20\"", 2, 1, 5, 10},
         {"value=\"0\"", 2, 1, 5, 2},
-        {"value=\"-1\"", 2, 1, 5, 10},   // 4294967295 as unsigned
+        {"value=\"-1\"", 2, 1, 5, 10},  // 4294967295 as unsigned
         {"value=\"5\"", 2, 1, 5, 5},
         {"value=\"2\"", 2, 1, 5, 2},
         {"value=\"10\"", 2, 1, 5, 10},
         {"value=\"3\"", 2, 1, 5, 3},
-        {"value=\"20\"", 2, 5, 1, 20},   // Min above Max: never clamped
+        {"value=\"20\"", 2, 5, 1, 20},  // Min above Max: never clamped
         {"value=\"-1\"", 2, 5, 1, -1},
         {"value=\"20\"", 2, -1, 5, 20},  // a negative Min is above Max as unsigned
         {"value=\"7\"", 0, 0, 0, 7},     // the language item's settings: no clamp
@@ -305,8 +300,8 @@ TEST_F(ConfigTest, LoginPswIsHexOfAtMost127Bytes)
     EXPECT_EQ(std::string(127, 'x'), ConfigHexTextToBytes(stored));
 
     EXPECT_EQ("JK\xff", ConfigHexTextToBytes(L"4A4bFf"));
-    EXPECT_EQ("J", ConfigHexTextToBytes(L"4A4"));   // an odd digit is dropped
-    EXPECT_EQ("J", ConfigHexTextToBytes(L"4Ag04b")); // decoding stops at a bad pair
+    EXPECT_EQ("J", ConfigHexTextToBytes(L"4A4"));     // an odd digit is dropped
+    EXPECT_EQ("J", ConfigHexTextToBytes(L"4Ag04b"));  // decoding stops at a bad pair
     EXPECT_EQ("", ConfigHexTextToBytes(L""));
 }
 
@@ -318,19 +313,18 @@ TEST_F(ConfigTest, SectionsThatAreNotAdjacentAreWrittenTwiceAndAllReadBack)
     Registry().RegisterItem(L"B", L"K3", &b1, 0, 0, 0, 0, 0, false);
     Registry().RegisterItem(L"A", L"K4", &a3, 0, 0, 0, 0, 0, false);
     Registry().SaveConfig();
-    const std::string layout =
-        "<Setting>\n"
-        "    <A>\n"
-        "        <K1 value=\"1\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
-        "        <K2 value=\"2\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
-        "    </A>\n"
-        "    <B>\n"
-        "        <K3 value=\"3\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
-        "    </B>\n"
-        "    <A>\n"
-        "        <K4 value=\"4\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
-        "    </A>\n"
-        "</Setting>\n";
+    const std::string layout = "<Setting>\n"
+                               "    <A>\n"
+                               "        <K1 value=\"1\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+                               "        <K2 value=\"2\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+                               "    </A>\n"
+                               "    <B>\n"
+                               "        <K3 value=\"3\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+                               "    </B>\n"
+                               "    <A>\n"
+                               "        <K4 value=\"4\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+                               "    </A>\n"
+                               "</Setting>\n";
     EXPECT_EQ(layout, ReadFile("config.xml"));
 
     a1 = a2 = b1 = a3 = 0;
@@ -413,4 +407,4 @@ TEST_F(ConfigTest, DoublesUseTheCLocaleWhateverTheUserLocale)
     EXPECT_DOUBLE_EQ(0.5, d);
 }
 
-} // namespace
+}  // namespace

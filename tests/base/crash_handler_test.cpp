@@ -117,7 +117,7 @@ QByteArray ReportValue(const QByteArray& report, const char* key)
     return QByteArray();
 }
 
-} // namespace
+}  // namespace
 
 // The body of every child: set up as the program does, then fault as told.
 TEST(CrashChild, Run)
@@ -160,9 +160,8 @@ TEST_F(CrashHandler, FaultsWriteTheReportBesideTheProgramAndExitWithOne)
         const char* signal;
         bool onWorker;
     } cases[] = {
-        {"main-null", "11 SIGSEGV", false},
-        {"worker-null", "11 SIGSEGV", true},
-        {"main-overflow", "11 SIGSEGV", false},    // needs the alternate stack
+        {"main-null", "11 SIGSEGV", false},      {"worker-null", "11 SIGSEGV", true},
+        {"main-overflow", "11 SIGSEGV", false},   // needs the alternate stack
         {"worker-overflow", "11 SIGSEGV", true},  // needs the worker's own one
         {"abort", "6 SIGABRT", false},
     };

@@ -30,15 +30,9 @@ void WriteFile(const QString& path, const std::string& text)
     out << text;
 }
 
-std::string Utf8(const std::wstring& text)
-{
-    return QString::fromStdWString(text).toStdString();
-}
+std::string Utf8(const std::wstring& text) { return QString::fromStdWString(text).toStdString(); }
 
-std::wstring Wide(const char* utf8)
-{
-    return QString::fromUtf8(utf8).toStdWString();
-}
+std::wstring Wide(const char* utf8) { return QString::fromUtf8(utf8).toStdWString(); }
 
 // A fresh application folder, an empty table and language id 0 for every test.
 class LangTableTest : public ::testing::Test
@@ -98,14 +92,14 @@ TEST_F(LangTableTest, KeysAreLookedUpExactly)
         {L"Cancel", L"Cancel-0"},
         {L"Missing key  ", L"Missing key  "},  // trailing blanks come back too
         {L"cancel", L"cancel"},
-        {L"Twice", L"second"},                 // the later entry wins
-        {L"Other", L"read too"},               // any element name is read
-        {L"NoValue", L"NoValue"},              // skipped
+        {L"Twice", L"second"},     // the later entry wins
+        {L"Other", L"read too"},   // any element name is read
+        {L"NoValue", L"NoValue"},  // skipped
         {L"no name", L"no name"},
         {L"Blank", L"Blank"},
         {L"Blank ", L"with blank"},
         {L"Empty", L""},
-        {L"Ref", L"\u4E2D<&"},                 // character references without a BOM
+        {L"Ref", L"\u4E2D<&"},  // character references without a BOM
         {L"\u89E3\u7801", L"\u4E2D\u6587"},
         {L"", L""},
     };
@@ -154,8 +148,7 @@ TEST_F(LangTableTest, LanguageSwitchReloadsTheTable)
 
 TEST_F(LangTableTest, ResultsLiveInFiveRotatingBuffers)
 {
-    WriteLang(0, {{"k0", "v0"}, {"k1", "v1"}, {"k2", "v2"}, {"k3", "v3"}, {"k4", "v4"},
-                  {"k5", "v5"}});
+    WriteLang(0, {{"k0", "v0"}, {"k1", "v1"}, {"k2", "v2"}, {"k3", "v3"}, {"k4", "v4"}, {"k5", "v5"}});
     const wchar_t* results[6];
     for (int i = 0; i < 6; ++i)
         results[i] = GetLangText((L"k" + std::to_wstring(i)).c_str());
@@ -190,8 +183,7 @@ TEST_F(LangTableTest, LongTextsAreCutTo1023Characters)
 // A .qm file with the given translations of context "T", made by the Qt release tool.
 bool MakeQm(const QString& qmPath, const std::vector<std::pair<std::string, std::string>>& msgs)
 {
-    const QString lrelease =
-        QLibraryInfo::path(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
+    const QString lrelease = QLibraryInfo::path(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
     if (!QFile::exists(lrelease))
         return false;
     std::string ts = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
@@ -207,10 +199,7 @@ bool MakeQm(const QString& qmPath, const std::vector<std::pair<std::string, std:
     return process.waitForFinished(60000) && process.exitCode() == 0 && QFile::exists(qmPath);
 }
 
-QString Tr(const char* source)
-{
-    return QCoreApplication::translate("T", source);
-}
+QString Tr(const char* source) { return QCoreApplication::translate("T", source); }
 
 TEST_F(LangTableTest, QtTranslatorIsReplacedOnlyByOneThatLoads)
 {
@@ -269,8 +258,7 @@ LangFile ReadShipped(const char* name)
     if (!doc.LoadFile(path.c_str()) || !doc.RootElement() ||
         std::string(doc.RootElement()->Value()) != "Strings")
         return file;
-    for (const TiXmlElement* e = doc.RootElement()->FirstChildElement(); e;
-         e = e->NextSiblingElement()) {
+    for (const TiXmlElement* e = doc.RootElement()->FirstChildElement(); e; e = e->NextSiblingElement()) {
         if (std::string(e->Value()) != "item" || !e->Attribute("name") || !e->Attribute("value"))
             return file;
         file.order.push_back(e->Attribute("name"));
@@ -282,28 +270,76 @@ LangFile ReadShipped(const char* name)
 
 // Keys the program's windows pass to the table; spelled exactly as the code writes them.
 const char* const kRequiredKeys[] = {
-    "ProductName", "ProductVer", "CopyrightString", "WebSite", "Help", "About", "Language",
-    "Operation Manual.pdf", "Close", "Min", "Are you sure to close software?", "Prompt", "OK",
+    "ProductName",
+    "ProductVer",
+    "CopyrightString",
+    "WebSite",
+    "Help",
+    "About",
+    "Language",
+    "Operation Manual.pdf",
+    "Close",
+    "Min",
+    "Are you sure to close software?",
+    "Prompt",
+    "OK",
     "Cancel",
     "Select desired resolution ,frame rate and HDD Bays from the dropdown box, and put in the "
     "total channel number (max 256), then click \xE2\x80\x9CSearch\xE2\x80\x9D button to show "
     "all compatible NVR models,if you pick a picture,you can see the specific information of "
     "related NVR model.",
-    "NVR Parameter\xEF\xBC\x9A", "HDD Bays", "Input Channel", "Frame Rate",
-    "Decoding Performance\xEF\xBC\x9A", "Decoding Channel", "Resolution", "Search", "Search NVR",
-    "A total of", "devices found", "Previous Page", "Next Page", "     Spec", "    Spec",
-    "Model\xEF\xBC\x9A", "QZ Model\xEF\xBC\x9A", "Max Channel\xEF\xBC\x9A", "Max Hdd\xEF\xBC\x9A",
-    "BandWidth\xEF\xBC\x9A", "12MP(8Mbps_fixed lens cameras)",
-    "12MP(8Mbps_fisheye/vari-focal cameras)", "8MP(8Mbps)", "6MP(8Mbps)", "5MP(4Mbps)",
-    "4MP(4Mbps)", "3MP(4Mbps)", "2MP(4Mbps)", "1.3MP(2Mbps)", "1MP(2Mbps)",
-    "1", "2", "4", "8", "16", "24", "30fps", "25fps", "20fps", "15fps", "10fps", "5fps",
-    "0", "/", "<", ">",
+    "NVR Parameter\xEF\xBC\x9A",
+    "HDD Bays",
+    "Input Channel",
+    "Frame Rate",
+    "Decoding Performance\xEF\xBC\x9A",
+    "Decoding Channel",
+    "Resolution",
+    "Search",
+    "Search NVR",
+    "A total of",
+    "devices found",
+    "Previous Page",
+    "Next Page",
+    "     Spec",
+    "    Spec",
+    "Model\xEF\xBC\x9A",
+    "QZ Model\xEF\xBC\x9A",
+    "Max Channel\xEF\xBC\x9A",
+    "Max Hdd\xEF\xBC\x9A",
+    "BandWidth\xEF\xBC\x9A",
+    "12MP(8Mbps_fixed lens cameras)",
+    "12MP(8Mbps_fisheye/vari-focal cameras)",
+    "8MP(8Mbps)",
+    "6MP(8Mbps)",
+    "5MP(4Mbps)",
+    "4MP(4Mbps)",
+    "3MP(4Mbps)",
+    "2MP(4Mbps)",
+    "1.3MP(2Mbps)",
+    "1MP(2Mbps)",
+    "1",
+    "2",
+    "4",
+    "8",
+    "16",
+    "24",
+    "30fps",
+    "25fps",
+    "20fps",
+    "15fps",
+    "10fps",
+    "5fps",
+    "0",
+    "/",
+    "<",
+    ">",
 };
 
 // Chinese values that are rightly the same as the English ones.
 const std::set<std::string> kSameInChinese = {
-    "WebSite", "1", "2", "4", "8", "16", "24", "30fps", "25fps", "20fps", "15fps", "10fps",
-    "5fps", "0", "/", "<", ">",
+    "WebSite", "1",     "2",     "4",    "8", "16", "24", "30fps", "25fps",
+    "20fps",   "15fps", "10fps", "5fps", "0", "/",  "<",  ">",
 };
 
 // Chinese characters proper; full-width punctuation such as the colon does not count.
@@ -380,8 +416,8 @@ TEST(ShippedLanguageFiles, ValuesAreGivenInTheirLanguage)
     EXPECT_NE(' ', zh.items.at("     Spec")[5]);
     EXPECT_EQ(0u, zh.items.at("    Spec").rfind("    ", 0));
     EXPECT_NE(' ', zh.items.at("    Spec")[4]);
-    EXPECT_EQ(".pdf", zh.items.at("Operation Manual.pdf").substr(
-                          zh.items.at("Operation Manual.pdf").size() - 4));
+    EXPECT_EQ(".pdf",
+              zh.items.at("Operation Manual.pdf").substr(zh.items.at("Operation Manual.pdf").size() - 4));
 }
 
 TEST(ShippedLanguageFiles, TableReadsThemThroughTheProgramsPath)
@@ -469,4 +505,4 @@ TEST(ShippedLanguageFiles, EveryLiteralKeyInTheCodeHasAnEntry)
     RecordProperty("literal_keys", found);
 }
 
-} // namespace
+}  // namespace

@@ -109,7 +109,7 @@ protected:
     Recorder m_rec;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(GuiLoop, EachTickRunsOneTaskNormalBeforeIdleThenTheTimerStops)
 {
@@ -288,7 +288,7 @@ TEST(WorkerLoop, TasksFromSeveralThreadsRunInOrderAndTheLoopBlocksWhenIdle)
     thread.reset();
     EXPECT_FALSE(watch.expired());  // the thread keeps its own reference while it runs
     loop->QuitAndWait();
-    EXPECT_TRUE(watch.expired());   // and has let it go once QuitAndWait returns
+    EXPECT_TRUE(watch.expired());  // and has let it go once QuitAndWait returns
 }
 
 TEST(WorkerLoop, FiveWorkersHaveTheirOwnThreadsAndLoops)

@@ -65,8 +65,8 @@ TEST(SoftBaseStreamConvert, ValidTextsInBothCodePagesAndDirections)
             ExpectHolds(fromBytes, t.wide, t.bytes);
         }
     }
-    EXPECT_EQ(1u, std::wcslen(CSFStreamConvert(Bytes({0xF0, 0x9F, 0x98, 0x80}).c_str(), CP_UTF8)
-                                  .GetWideChar()));
+    EXPECT_EQ(1u,
+              std::wcslen(CSFStreamConvert(Bytes({0xF0, 0x9F, 0x98, 0x80}).c_str(), CP_UTF8).GetWideChar()));
 }
 
 TEST(SoftBaseStreamConvert, InvalidInputIsReplacedNotRejected)
@@ -606,4 +606,4 @@ TEST(SoftBaseDateTime, SixIntFormRejectsOutOfRangeFields)
             << c.y << "-" << c.mo << "-" << c.d << " " << c.h << ":" << c.mi << ":" << c.s;
 }
 
-} // namespace
+}  // namespace

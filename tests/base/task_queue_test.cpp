@@ -41,10 +41,12 @@ TEST(TaskQueue, TaskIsDestroyedRightAfterItRanAndMayRunTheQueueAgainInside)
     CSFTaskQueue queue;
     int runs = 0;
     bool destroyed = false;
-    queue.Push(MakeTask([&] {
-        ++runs;
-        queue.DoWork();
-    }, [&] { destroyed = true; }));
+    queue.Push(MakeTask(
+        [&] {
+            ++runs;
+            queue.DoWork();
+        },
+        [&] { destroyed = true; }));
     queue.Push(MakeTask([&] { ++runs; }));
     EXPECT_EQ(1, queue.DoWork());
     EXPECT_EQ(2, runs);
@@ -88,8 +90,8 @@ TEST(TaskQueue, ModuleNames)
     {
         int id;
         const char* name;
-    } cases[] = {{1, "ML_MAIN"}, {2, "ML_HELPER"}, {3, "ML_SDK"}, {4, "ML_LOG"}, {0, "UNKNOWN"},
-                 {5, "UNKNOWN"}, {6, "UNKNOWN"}, {7, "UNKNOWN"}, {-1, "UNKNOWN"}};
+    } cases[] = {{1, "ML_MAIN"}, {2, "ML_HELPER"}, {3, "ML_SDK"},  {4, "ML_LOG"},  {0, "UNKNOWN"},
+                 {5, "UNKNOWN"}, {6, "UNKNOWN"},   {7, "UNKNOWN"}, {-1, "UNKNOWN"}};
     for (const auto& c : cases)
         EXPECT_STREQ(c.name, CTaskBase::GetModuleName(c.id)) << c.id;
 }
@@ -152,9 +154,8 @@ TEST_F(TaskTrace, PostAndDestroyLinesFollowTheLevels)
     PostAndDestroy(2);
     lines = Lines();
     ASSERT_EQ(3u, lines.size());
-    EXPECT_NE(std::string::npos,
-              lines[2].find("]--|\xE3\x80\x90ML_HELPER      \xE3\x80\x91|\xE3\x80\x90"
-                            "Destroy        \xE3\x80\x91|             |<OnSearch>.\n"))
+    EXPECT_NE(std::string::npos, lines[2].find("]--|\xE3\x80\x90ML_HELPER      \xE3\x80\x91|\xE3\x80\x90"
+                                               "Destroy        \xE3\x80\x91|             |<OnSearch>.\n"))
         << lines[2];
 
     PostAndDestroy(3);  // the task's own level is above the global one

@@ -25,7 +25,7 @@ TEST(Utilities, IpAddCarriesByTheRulesOfTheAddressText)
         const char* expected;
     } cases[] = {
         {"10.0.0.254", 1, "10.0.0.255"},
-        {"10.0.0.255", 1, "10.0.1.1"},          // 256 carries 1 and keeps 256 % 255
+        {"10.0.0.255", 1, "10.0.1.1"},           // 256 carries 1 and keeps 256 % 255
         {"192.168.1.10", 600, "192.168.3.100"},  // 610: carries 2, keeps 100
         {"1.255.255.255", 1, "2.1.1.1"},         // the carry runs through every part
         {"255.255.255.255", 1, "255.1.1.1"},     // the first part stops at 255
@@ -56,7 +56,7 @@ TEST(Utilities, MakeDirPathCreatesOnlyPrefixesEndingBeforeASlash)
     EXPECT_TRUE(QFileInfo(tmp.filePath(QString::fromWCharArray(L"u/\u00e4"))).isDir());
     EXPECT_FALSE(QFileInfo::exists(tmp.filePath(QString::fromWCharArray(L"u/\u00e4/b"))));
 
-    EXPECT_EQ(0, MakeDirPath(root + L"/t/a"));  // exists already
+    EXPECT_EQ(0, MakeDirPath(root + L"/t/a"));        // exists already
     EXPECT_EQ(-1, MakeDirPath(root + L"/t/a/leaf"));  // nothing to create: no mkdir ran
 
     // A file in the way: the first mkdir below it fails and the walk stops.
@@ -139,12 +139,11 @@ TEST(Utilities, YuvToRgb32)
     std::vector<std::uint8_t> out(3 * 2 * 4, 0);
     Yuv420ToRgb32(y, u, v, 3, 2, out.data());
     const std::vector<std::uint8_t> expected = {
-        0,   0,   0,   255,  // Y 16: black
-        254, 254, 254, 255,  // Y 235: white (254 in 13-bit fixed point)
-        53,  54,  255, 255,  // Y 128, U 90, V 240: red clamps at 255
-        75,  75,  75,  255,  // second row, first chroma column: grey
-        150, 150, 150, 255,
-        0,   0,   207, 255,  // Y 41, U 90, V 240: blue and green clamp at 0
+        0,   0,   0,   255,                  // Y 16: black
+        254, 254, 254, 255,                  // Y 235: white (254 in 13-bit fixed point)
+        53,  54,  255, 255,                  // Y 128, U 90, V 240: red clamps at 255
+        75,  75,  75,  255,                  // second row, first chroma column: grey
+        150, 150, 150, 255, 0, 0, 207, 255,  // Y 41, U 90, V 240: blue and green clamp at 0
     };
     EXPECT_EQ(expected, out);
 

@@ -15,9 +15,9 @@ class FnTask : public VesperonBase::CSFTask
 {
 public:
     explicit FnTask(std::function<void()> run, std::function<void()> onDestroy = {})
-        : m_run(std::move(run)), m_onDestroy(std::move(onDestroy))
-    {
-    }
+        : m_run(std::move(run)),
+          m_onDestroy(std::move(onDestroy))
+    {}
     ~FnTask() override
     {
         if (m_onDestroy)
@@ -39,4 +39,4 @@ inline VesperonBase::CSFTaskPtr MakeTask(std::function<void()> run, std::functio
     return boost::make_shared<FnTask>(std::move(run), std::move(onDestroy));
 }
 
-} // namespace testutil
+}  // namespace testutil

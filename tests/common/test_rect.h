@@ -16,4 +16,4 @@ inline RECT Rect(LONG left, LONG top, LONG right, LONG bottom)
     return rc;
 }
 
-} // namespace testutil
+}  // namespace testutil

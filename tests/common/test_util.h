@@ -15,4 +15,4 @@ inline std::string Bytes(std::initializer_list<int> b)
     return s;
 }
 
-} // namespace testutil
+}  // namespace testutil

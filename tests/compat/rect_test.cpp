@@ -17,37 +17,45 @@ using testutil::Rect;
     if (actual.left == expected.left && actual.top == expected.top && actual.right == expected.right &&
         actual.bottom == expected.bottom)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got {" << actual.left << ", " << actual.top << ", " << actual.right
-                                         << ", " << actual.bottom << "}, want {" << expected.left << ", "
-                                         << expected.top << ", " << expected.right << ", " << expected.bottom << "}";
+    return ::testing::AssertionFailure()
+           << "got {" << actual.left << ", " << actual.top << ", " << actual.right << ", " << actual.bottom
+           << "}, want {" << expected.left << ", " << expected.top << ", " << expected.right << ", "
+           << expected.bottom << "}";
 }
 
 TEST(RectFunctions, EmptinessAndPointContainment)
 {
     EXPECT_EQ(sfwin::IsRectEmpty(nullptr), TRUE);
-    struct Case { RECT r; BOOL empty; };
+    struct Case
+    {
+        RECT r;
+        BOOL empty;
+    };
     const Case cases[] = {
-        {Rect(0, 0, 1, 1), FALSE},
-        {Rect(0, 0, 0, 5), TRUE},    // no width
-        {Rect(0, 0, 5, 0), TRUE},    // no height
-        {Rect(5, 0, 0, 5), TRUE},    // inverted horizontally
-        {Rect(0, 5, 5, 0), TRUE},    // inverted vertically
+        {Rect(0, 0, 1, 1), FALSE},       {Rect(0, 0, 0, 5), TRUE},  // no width
+        {Rect(0, 0, 5, 0), TRUE},                                   // no height
+        {Rect(5, 0, 0, 5), TRUE},                                   // inverted horizontally
+        {Rect(0, 5, 5, 0), TRUE},                                   // inverted vertically
         {Rect(-10, -10, -5, -5), FALSE},
     };
     for (const Case& c : cases) {
         const RECT r = c.r;
-        EXPECT_EQ(sfwin::IsRectEmpty(&r), c.empty) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        EXPECT_EQ(sfwin::IsRectEmpty(&r), c.empty)
+            << r.left << "," << r.top << "," << r.right << "," << r.bottom;
     }
 
     const RECT r = Rect(10, 20, 30, 40);
-    struct Pt { int x, y; BOOL in; };
+    struct Pt
+    {
+        int x, y;
+        BOOL in;
+    };
     const Pt points[] = {
         {10, 20, TRUE},   // top-left corner is inside
         {29, 39, TRUE},   // last pixel
         {30, 39, FALSE},  // right edge is outside
         {29, 40, FALSE},  // bottom edge is outside
-        {9, 20, FALSE},
-        {10, 19, FALSE},
+        {9, 20, FALSE},  {10, 19, FALSE},
     };
     for (const Pt& p : points) {
         POINT pt;
@@ -185,30 +193,33 @@ TEST(RectFunctions, DestinationMayAliasASource)
 
 TEST(MulDiv, Table)
 {
-    struct Case { int a, b, c, expected; };
+    struct Case
+    {
+        int a, b, c, expected;
+    };
     const Case cases[] = {
         {10, 3, 5, 6},
-        {1, 1, 2, 1},          // 0.5 rounds up
-        {-1, 1, 2, -1},        // -0.5 rounds away from zero
+        {1, 1, 2, 1},    // 0.5 rounds up
+        {-1, 1, 2, -1},  // -0.5 rounds away from zero
         {1, -1, 2, -1},
         {1, 1, -2, -1},
-        {-1, -1, -2, -1},      // 1 * 1 / -2 = -0.5
+        {-1, -1, -2, -1},  // 1 * 1 / -2 = -0.5
         {-1, -1, 2, 1},
-        {3, 1, 2, 2},          // 1.5 -> 2
-        {5, 1, 2, 3},          // 2.5 -> 3
+        {3, 1, 2, 2},  // 1.5 -> 2
+        {5, 1, 2, 3},  // 2.5 -> 3
         {-5, 1, 2, -3},
         {5, 1, -2, -3},
-        {7, 1, 3, 2},          // 2.33 -> 2
-        {8, 1, 3, 3},          // 2.67 -> 3
+        {7, 1, 3, 2},  // 2.33 -> 2
+        {8, 1, 3, 3},  // 2.67 -> 3
         {-8, 1, 3, -3},
         {0, 5, -3, 0},
-        {7, 9, 0, -1},         // zero divisor
+        {7, 9, 0, -1},  // zero divisor
         {0, 0, 0, -1},
-        {INT_MAX, INT_MAX, INT_MAX, INT_MAX},   // the 64-bit product is needed
+        {INT_MAX, INT_MAX, INT_MAX, INT_MAX},  // the 64-bit product is needed
         {INT_MAX, 2, 2, INT_MAX},
-        {INT_MAX, 2, 1, -1},                    // does not fit
+        {INT_MAX, 2, 1, -1},  // does not fit
         {INT_MIN, 2, 1, -1},
-        {INT_MIN, 1, 1, -1},                    // the most negative value counts as not fitting
+        {INT_MIN, 1, 1, -1},  // the most negative value counts as not fitting
         {INT_MIN, 1, -1, -1},
         {-INT_MAX, 1, 1, -INT_MAX},
         {INT_MIN, 1, 2, INT_MIN / 2},
@@ -220,4 +231,4 @@ TEST(MulDiv, Table)
         EXPECT_EQ(sfwin::MulDiv(c.a, c.b, c.c), c.expected) << c.a << " * " << c.b << " / " << c.c;
 }
 
-} // namespace
+}  // namespace

@@ -44,15 +44,9 @@ std::string Hex(const std::wstring& s)
     return out;
 }
 
-std::string ToUtf8(const std::wstring& w)
-{
-    return sfwin::WideToUtf8(w.data(), w.size());
-}
+std::string ToUtf8(const std::wstring& w) { return sfwin::WideToUtf8(w.data(), w.size()); }
 
-std::wstring ToWide(const std::string& s)
-{
-    return sfwin::Utf8ToWide(s.data(), s.size());
-}
+std::wstring ToWide(const std::string& s) { return sfwin::Utf8ToWide(s.data(), s.size()); }
 
 struct CodecCase
 {
@@ -72,12 +66,11 @@ TEST(WinApiCodec, ValidTextsConvertBothWays)
         {"non-bmp", std::wstring(1, static_cast<wchar_t>(0x1F600)), Bytes({0xF0, 0x9F, 0x98, 0x80})},
         {"highest", std::wstring(1, static_cast<wchar_t>(0x10FFFF)), Bytes({0xF4, 0x8F, 0xBF, 0xBF})},
         {"range edges",
-         std::wstring{static_cast<wchar_t>(0x7F), static_cast<wchar_t>(0x80),
-                      static_cast<wchar_t>(0x7FF), static_cast<wchar_t>(0x800),
-                      static_cast<wchar_t>(0xD7FF), static_cast<wchar_t>(0xE000),
+         std::wstring{static_cast<wchar_t>(0x7F), static_cast<wchar_t>(0x80), static_cast<wchar_t>(0x7FF),
+                      static_cast<wchar_t>(0x800), static_cast<wchar_t>(0xD7FF), static_cast<wchar_t>(0xE000),
                       static_cast<wchar_t>(0xFFFF), static_cast<wchar_t>(0x10000)},
-         Bytes({0x7F, 0xC2, 0x80, 0xDF, 0xBF, 0xE0, 0xA0, 0x80, 0xED, 0x9F, 0xBF, 0xEE, 0x80,
-                0x80, 0xEF, 0xBF, 0xBF, 0xF0, 0x90, 0x80, 0x80})},
+         Bytes({0x7F, 0xC2, 0x80, 0xDF, 0xBF, 0xE0, 0xA0, 0x80, 0xED, 0x9F, 0xBF,
+                0xEE, 0x80, 0x80, 0xEF, 0xBF, 0xBF, 0xF0, 0x90, 0x80, 0x80})},
         {"mixed", L"a\u4E2Db", Bytes({'a', 0xE4, 0xB8, 0xAD, 'b'})},
     };
     for (const auto& c : cases) {
@@ -109,8 +102,7 @@ TEST(WinApiCodec, InvalidUtf8BecomesReplacementPerMaximalSubpart)
         {"lead alone at end", std::wstring{R}, Bytes({0xE4})},
         {"truncated then ascii", std::wstring{R, L'A'}, Bytes({0xE4, 0xB8, 0x41})},
         {"truncated then lead", std::wstring{R, 0x4E2D}, Bytes({0xE4, 0xE4, 0xB8, 0xAD})},
-        {"standard example",
-         std::wstring{L'a', R, R, R, L'b', R, L'c', R, R, L'd'},
+        {"standard example", std::wstring{L'a', R, R, R, L'b', R, L'c', R, R, L'd'},
          Bytes({0x61, 0xF1, 0x80, 0x80, 0xE1, 0x80, 0xC2, 0x62, 0x80, 0x63, 0x80, 0xBF, 0x64})},
     };
     for (const auto& c : cases) {
@@ -135,7 +127,8 @@ TEST(WinApiCodec, LengthIsHonouredAndNullIsEmpty)
     EXPECT_EQ("ab", sfwin::WideToUtf8(w, 2));
     EXPECT_EQ(Bytes({'a', 'b', 'c', 0xE4, 0xB8, 0xAD}), sfwin::WideToUtf8(w, 4));
     // A length that ends inside a sequence sees only the bytes it was given.
-    const char* s = "\xE4\xB8\xAD" "x";
+    const char* s = "\xE4\xB8\xAD"
+                    "x";
     EXPECT_EQ(std::wstring(1, 0xFFFD), sfwin::Utf8ToWide(s, 2));
     EXPECT_EQ(L"", sfwin::Utf8ToWide(nullptr, 5));
     EXPECT_EQ("", sfwin::WideToUtf8(nullptr, 5));
@@ -178,10 +171,7 @@ TEST(WinApiDebug, OutputGoesToSinkOrStderr)
     EXPECT_EQ(2u, got.size()) << "the removed sink must not be called";
 }
 
-int LocalFunction()
-{
-    return 7;
-}
+int LocalFunction() { return 7; }
 
 TEST(WinApiModule, FileNameOfProgramAndLibrary)
 {
@@ -199,7 +189,8 @@ TEST(WinApiModule, FileNameOfProgramAndLibrary)
     static int localData = 0;
     EXPECT_EQ(self, sfwin::GetModuleFileNameOf(&localData));
 
-    const std::string libc = sfwin::GetModuleFileNameOf(reinterpret_cast<const void*>(&::gnu_get_libc_version));
+    const std::string libc =
+        sfwin::GetModuleFileNameOf(reinterpret_cast<const void*>(&::gnu_get_libc_version));
     EXPECT_EQ('/', libc.empty() ? '?' : libc[0]);
     EXPECT_NE(std::string::npos, libc.find("libc")) << libc;
 
@@ -357,8 +348,8 @@ TEST_F(WinApiShellOpen, DefaultReportsNoHandlerWhenOpenerIsMissing)
 TEST_F(WinApiShellOpen, DefaultStartsOpenerWithFileOrAddress)
 {
     const std::string mark = m_dir + "/mark";
-    WriteFile("xdg-open", "#!/bin/sh\necho \"$1\" > '" + mark + ".tmp'\nexec /bin/mv '" + mark + ".tmp' '" +
-                              mark + "'\n",
+    WriteFile("xdg-open",
+              "#!/bin/sh\necho \"$1\" > '" + mark + ".tmp'\nexec /bin/mv '" + mark + ".tmp' '" + mark + "'\n",
               0755);
     ::setenv("PATH", m_dir.c_str(), 1);
     auto waitForMark = [&mark]() {
@@ -390,4 +381,4 @@ TEST_F(WinApiShellOpen, DefaultStartsOpenerWithFileOrAddress)
     EXPECT_EQ(0, zombies);
 }
 
-} // namespace
+}  // namespace

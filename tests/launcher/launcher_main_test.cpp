@@ -1,9 +1,9 @@
 // The whole launch with a stand-in program, the single-instance lock, starting and
 // waiting, and the archive the built launcher carries.
-#include "launcher/launcher.h"
-#include "tests/launcher/launcher_test_support.h"
-#include "launcher/sf_resource.h"
 #include "base/compat/sf_winapi.h"
+#include "launcher/launcher.h"
+#include "launcher/sf_resource.h"
+#include "tests/launcher/launcher_test_support.h"
 
 #include <sys/file.h>
 
@@ -16,15 +16,14 @@ namespace {
 
 // A stand-in for the program: records its arguments and working folder, leaves a
 // marker in its own folder, and keeps running while the hold file exists.
-const char kStandIn[] =
-    "#!/bin/sh\n"
-    "out=\"$LAUNCHER_TEST_OUT\"\n"
-    "printf '%s\\n' \"$#\" \"$1\" \"$(pwd)\" > \"$out/args\"\n"
-    "touch \"$(dirname \"$0\")/marker\"\n"
-    "touch \"$out/started\"\n"
-    "while [ -e \"$out/hold\" ]; do sleep 0.02; done\n"
-    "sleep 0.3\n"
-    "touch \"$out/ended\"\n";
+const char kStandIn[] = "#!/bin/sh\n"
+                        "out=\"$LAUNCHER_TEST_OUT\"\n"
+                        "printf '%s\\n' \"$#\" \"$1\" \"$(pwd)\" > \"$out/args\"\n"
+                        "touch \"$(dirname \"$0\")/marker\"\n"
+                        "touch \"$out/started\"\n"
+                        "while [ -e \"$out/hold\" ]; do sleep 0.02; done\n"
+                        "sleep 0.3\n"
+                        "touch \"$out/ended\"\n";
 
 class launcherRun : public ::testing::Test
 {
@@ -97,7 +96,8 @@ std::vector<std::string> ErrorLines(const std::string& err)
     const std::string tag = "\nERROR:";
     for (std::size_t pos = err.find(tag); pos != std::string::npos;) {
         const std::size_t next = err.find(tag, pos + tag.size());
-        lines.push_back(err.substr(pos + tag.size(), next == std::string::npos ? next : next - pos - tag.size()));
+        lines.push_back(
+            err.substr(pos + tag.size(), next == std::string::npos ? next : next - pos - tag.size()));
         pos = next;
     }
     return lines;
@@ -174,8 +174,9 @@ TEST_F(launcherRun, AProgramThatCannotStartEndsTheLaunchWithoutWaiting)
         const ChildRun run = Run();
         ASSERT_TRUE(run.exited);
         EXPECT_EQ(run.code, 1);
-        EXPECT_EQ(ErrorLines(run.err), (std::vector<std::string>{"start 7zUnzip main!", "Extract7zZip succeed!",
-                                                                 "ShellExecute failed!", "exit main!"}));
+        EXPECT_EQ(ErrorLines(run.err),
+                  (std::vector<std::string>{"start 7zUnzip main!", "Extract7zZip succeed!",
+                                            "ShellExecute failed!", "exit main!"}));
         EXPECT_FALSE(Exists(out + "/started"));
     }
 }
@@ -203,8 +204,9 @@ TEST_F(launcherRun, AFileInPlaceOfTheFolderStopsWithExitZero)
     const ChildRun run = Run();
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(ErrorLines(run.err), (std::vector<std::string>{"start 7zUnzip main!", "Remove directory failed!",
-                                                             "can not create file", "load zip resource failed!"}));
+    EXPECT_EQ(ErrorLines(run.err),
+              (std::vector<std::string>{"start 7zUnzip main!", "Remove directory failed!",
+                                        "can not create file", "load zip resource failed!"}));
     EXPECT_EQ(ReadFile(target), "a file named like the folder");
 }
 
@@ -335,7 +337,8 @@ TEST(launcherBuilt, CarriesTheArchiveOfTheProgramAndItsFiles)
         RunChild([folder] { return launcher::Extract7zArchive("Vesperon.7z", folder, true); }, folder);
     ASSERT_EQ(run.code, 0) << run.out << run.err;
     int compared = 0;
-    for (const char* name : {"Tessaly.xml", "NVRSpec.xml", "Lang_0.xml", "Lang_1.xml", "config.xml", "Style.css"}) {
+    for (const char* name :
+         {"Tessaly.xml", "NVRSpec.xml", "Lang_0.xml", "Lang_1.xml", "config.xml", "Style.css"}) {
         if (Exists(bin + "/" + name)) {
             EXPECT_EQ(ReadFile(tmp / name), ReadFile(bin + "/" + name)) << name;
             ++compared;
@@ -348,4 +351,4 @@ TEST(launcherBuilt, CarriesTheArchiveOfTheProgramAndItsFiles)
     RecordProperty("files_compared", compared);
 }
 
-} // namespace
+}  // namespace

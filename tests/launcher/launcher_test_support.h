@@ -116,7 +116,8 @@ inline int RunCommand(const std::vector<std::string>& args, const std::string& c
 
 // Packs the named items of stage (relative names) with LZMA2 and the x86 branch
 // filter, the way the carried archive is made.
-inline void Make7z(const std::string& stage, const std::string& archive, const std::vector<std::string>& names)
+inline void Make7z(const std::string& stage, const std::string& archive,
+                   const std::vector<std::string>& names)
 {
     std::vector<std::string> args = {"7zz", "a", "-t7z", "-m0=lzma2", "-mf=BCJ", "-bd", archive, "--"};
     args.insert(args.end(), names.begin(), names.end());
@@ -151,7 +152,8 @@ inline void WriteCrafted7z(const std::string& path, const std::vector<CraftedEnt
         }
         ASSERT_EQ(archive_write_header(a, en), ARCHIVE_OK) << archive_error_string(a);
         if (!e.data.empty()) {
-            ASSERT_EQ(archive_write_data(a, e.data.data(), e.data.size()), static_cast<la_ssize_t>(e.data.size()));
+            ASSERT_EQ(archive_write_data(a, e.data.data(), e.data.size()),
+                      static_cast<la_ssize_t>(e.data.size()));
         }
         archive_entry_free(en);
     }
@@ -222,4 +224,4 @@ inline bool WaitForFile(const std::string& path, int seconds = 60)
     return true;
 }
 
-} // namespace lt
+}  // namespace lt

@@ -1,8 +1,8 @@
 // Unpacking the carried archive, writing it out, and clearing the old folder.
-#include "launcher/launcher.h"
-#include "tests/launcher/launcher_test_support.h"
-#include "launcher/sf_resource.h"
 #include "base/compat/sf_winapi.h"
+#include "launcher/launcher.h"
+#include "launcher/sf_resource.h"
+#include "tests/launcher/launcher_test_support.h"
 
 #include <sys/resource.h>
 
@@ -40,8 +40,9 @@ protected:
         for (const auto& [name, data] : PayloadFiles())
             WriteFile(stage + "/" + name, data, name == "Tessaly" ? 0755 : 0644);
         archive = tmp / "payload.7z";
-        Make7z(stage, archive, {"Tessaly", "config.xml", "Tessaly.xml", "Skin",
-                                "\xE6\x93\x8D\xE4\xBD\x9C\xE6\x89\x8B\xE5\x86\x8C.pdf"});
+        Make7z(stage, archive,
+               {"Tessaly", "config.xml", "Tessaly.xml", "Skin",
+                "\xE6\x93\x8D\xE4\xBD\x9C\xE6\x89\x8B\xE5\x86\x8C.pdf"});
     }
 
     // Puts the given archive bytes into the target folder and unpacks them there in a
@@ -101,8 +102,8 @@ TEST_F(launcherUnpack, KeepFoldersOffPutsEveryFileAtTheTop)
 {
     WriteFile(target + "/" + launcher::kArchiveName, ReadFile(archive));
     const std::string folder = target;
-    const ChildRun run =
-        RunChild([folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.path());
+    const ChildRun run = RunChild(
+        [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.path());
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(ReadFile(target + "/ok.png"), PayloadFiles().at("Skin/Main/Buttons/ok.png"));
@@ -115,8 +116,8 @@ TEST_F(launcherUnpack, KeepFoldersOffPutsEveryFileAtTheTop)
     fs::remove_all(target);
     fs::create_directories(target);
     WriteFile(target + "/" + launcher::kArchiveName, ReadFile(crafted));
-    const ChildRun flat =
-        RunChild([folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.path());
+    const ChildRun flat = RunChild(
+        [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.path());
     EXPECT_EQ(flat.code, launcher::kErrArchive);
     EXPECT_FALSE(Exists(target + "/alias.png"));
 }
@@ -152,7 +153,8 @@ TEST_F(launcherUnpack, DamagedArchivesFailCleanlyWithAnErrorLine)
         EXPECT_NE(run.code, 0);
         EXPECT_EQ(run.out.find("Everything is Ok"), std::string::npos);
         const bool errorLine = run.err.find("\nERROR:") != std::string::npos;
-        const bool errorCode = run.out.find("\nERROR #" + std::to_string(run.code) + "\n") != std::string::npos;
+        const bool errorCode =
+            run.out.find("\nERROR #" + std::to_string(run.code) + "\n") != std::string::npos;
         EXPECT_TRUE(errorLine || errorCode) << "stdout: " << run.out << "\nstderr: " << run.err;
         EXPECT_TRUE(errorLine) << "a clear diagnostic line is expected; stderr: " << run.err;
         ExpectOnlyIntactPayloadFiles();
@@ -167,8 +169,8 @@ TEST_F(launcherUnpack, ResultCodesFollowTheDecoderNumbering)
 
     fs::remove(target + "/" + launcher::kArchiveName);
     const std::string folder = target;
-    const ChildRun missing =
-        RunChild([folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, true); }, tmp.path());
+    const ChildRun missing = RunChild(
+        [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, true); }, tmp.path());
     EXPECT_EQ(missing.code, launcher::kErrRead);
     EXPECT_NE(missing.err.find("\nERROR:can not open input file"), std::string::npos);
 
@@ -193,7 +195,8 @@ TEST_F(launcherUnpack, UnsafeItemsAreRefusedAndNothingOutsideIsTouched)
         {"a parent part deeper down", {{"Skin/../../escaped", "bad", ""}}},
         {"an absolute name", {{outside + "/victim", "overwritten", ""}}},
         {"a link to an absolute place", {{"evil", "", outside}, {"evil/victim", "overwritten", ""}}},
-        {"a link climbing out", {{"Skin/evil", "", "../../outside"}, {"Skin/evil/victim", "overwritten", ""}}},
+        {"a link climbing out",
+         {{"Skin/evil", "", "../../outside"}, {"Skin/evil/victim", "overwritten", ""}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -309,7 +312,8 @@ TEST_F(launcherResource, WritesTheWholeResourceAndReportsEachFailure)
     sfwin::SetDebugOutputSink([&lines](const char* t) { lines.emplace_back(t); });
     const std::string bytes = Noise(100000, 7);
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    SFResource table[] = {{launcher::kArchiveResourceType, launcher::kArchiveResourceId, p, p + bytes.size()}};
+    SFResource table[] = {
+        {launcher::kArchiveResourceType, launcher::kArchiveResourceId, p, p + bytes.size()}};
 
     SF_SetResourceTable(table, 1);
     WriteFile(tmp / "Vesperon.7z", std::string(200000, 'o'));  // a longer old file is cut
@@ -354,4 +358,4 @@ TEST_F(launcherResource, AShortWriteIsAnError)
     EXPECT_EQ(run.err, "\nERROR:can not open write file");
 }
 
-} // namespace
+}  // namespace

@@ -33,8 +33,7 @@ public:
     SkinFolder()
     {
         m_previous = GetSkinPath();
-        for (int i = 0; i < 4; ++i)
-        {
+        for (int i = 0; i < 4; ++i) {
             QImage img(8, 8, QImage::Format_RGB32);
             img.fill(kPicColour[i]);
             img.save(m_dir.filePath(QString::fromLatin1(kPicName[i])));
@@ -99,8 +98,7 @@ public:
 protected:
     void customEvent(QEvent* e) override
     {
-        if (e->type() == CSFCustomEvent::EventType())
-        {
+        if (e->type() == CSFCustomEvent::EventType()) {
             const CSFCustomEvent* ev = static_cast<CSFCustomEvent*>(e);
             ++commands;
             lastMsg = ev->nMsg;
@@ -178,35 +176,63 @@ TEST_F(SkinButtonTest, PicturePerStateFollowsTheMouseAndDisabling)
     CSFQTButton* b = MakeButton(77, &parent);
     ASSERT_NE(b, nullptr);
 
-    enum Step { Fresh, EnterIt, Press, Release, LeaveIt, Disable, EnterDisabled, PressDisabled, LeaveDisabled, Enable };
+    enum Step
+    {
+        Fresh,
+        EnterIt,
+        Press,
+        Release,
+        LeaveIt,
+        Disable,
+        EnterDisabled,
+        PressDisabled,
+        LeaveDisabled,
+        Enable
+    };
     const struct
     {
         Step step;
-        int picture; // index into the skin record
+        int picture;  // index into the skin record
         int state;
     } table[] = {
-        {Fresh, 0, 2},   {EnterIt, 1, 0},       {Press, 2, 1},         {Release, 1, 4}, {LeaveIt, 0, 2},
+        {Fresh, 0, 2},   {EnterIt, 1, 0},       {Press, 2, 1},         {Release, 1, 4},       {LeaveIt, 0, 2},
         {Disable, 3, 2}, {EnterDisabled, 3, 0}, {PressDisabled, 3, 0}, {LeaveDisabled, 3, 2}, {Enable, 0, 2},
     };
-    for (const auto& row : table)
-    {
-        switch (row.step)
-        {
-        case Fresh: break;
-        case EnterIt: case EnterDisabled: Enter(b); break;
-        case Press: case PressDisabled: QTest::mousePress(b, Qt::LeftButton); break;
-        case Release: QTest::mouseRelease(b, Qt::LeftButton); break;
-        case LeaveIt: case LeaveDisabled: Leave(b); break;
-        case Disable: b->EnableWindow(0); break;
-        case Enable: b->EnableWindow(1); break;
+    for (const auto& row : table) {
+        switch (row.step) {
+        case Fresh:
+            break;
+        case EnterIt:
+        case EnterDisabled:
+            Enter(b);
+            break;
+        case Press:
+        case PressDisabled:
+            QTest::mousePress(b, Qt::LeftButton);
+            break;
+        case Release:
+            QTest::mouseRelease(b, Qt::LeftButton);
+            break;
+        case LeaveIt:
+        case LeaveDisabled:
+            Leave(b);
+            break;
+        case Disable:
+            b->EnableWindow(0);
+            break;
+        case Enable:
+            b->EnableWindow(1);
+            break;
         }
         EXPECT_EQ(b->GetBtnState(), row.state) << "step " << row.step;
         EXPECT_EQ(Centre(b->CurrentPicture()), kPicColour[row.picture]) << "step " << row.step;
         // What is painted is that picture, stretched over the whole button.
         const QImage shot = b->grab().toImage();
-        EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), kPicColour[row.picture]) << "step " << row.step;
+        EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), kPicColour[row.picture])
+            << "step " << row.step;
         EXPECT_EQ(shot.pixelColor(0, 0), kPicColour[row.picture]) << "step " << row.step;
-        EXPECT_EQ(shot.pixelColor(shot.width() - 1, shot.height() - 1), kPicColour[row.picture]) << "step " << row.step;
+        EXPECT_EQ(shot.pixelColor(shot.width() - 1, shot.height() - 1), kPicColour[row.picture])
+            << "step " << row.step;
     }
     EXPECT_EQ(b->IsEnabled(), TRUE);
 }
@@ -216,7 +242,7 @@ TEST_F(SkinButtonTest, SkinRecordNamesAndFailures)
     CSFQTButton* b = MakeButton(1, &parent);
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->SetSkin(nullptr), FALSE);
-    EXPECT_EQ(Centre(b->CurrentPicture()), kPicColour[0]); // unchanged
+    EXPECT_EQ(Centre(b->CurrentPicture()), kPicColour[0]);  // unchanged
 
     // Empty names keep the previous pictures; a missing file leaves a null picture.
     ImageButtonStyle partial;
@@ -229,7 +255,7 @@ TEST_F(SkinButtonTest, SkinRecordNamesAndFailures)
     EXPECT_EQ(Centre(b->CurrentPicture()), kPicColour[2]);
     b->SetBtnState(4);
     EXPECT_EQ(Centre(b->CurrentPicture()), kPicColour[1]);
-    b->SetBtnState(7); // unknown states show the normal picture
+    b->SetBtnState(7);  // unknown states show the normal picture
     EXPECT_TRUE(b->CurrentPicture().isNull());
 }
 
@@ -243,8 +269,7 @@ TEST_F(SkinButtonTest, RightPressShowsPressedAndTellsNobody)
     EXPECT_EQ(b->GetBtnState(), 1);
     EXPECT_EQ(Centre(b->CurrentPicture()), kPicColour[2]);
     QTest::mouseRelease(b, Qt::RightButton);
-    for (const std::string& entry : log)
-    {
+    for (const std::string& entry : log) {
         EXPECT_NE(entry, "down:77");
         EXPECT_NE(entry, "clicked:77");
         EXPECT_NE(entry, "map:77");
@@ -284,7 +309,7 @@ TEST_F(SkinButtonTest, CommandOutsideTheMapAndButtonWithoutParent)
     log.clear();
     other->click();
     EXPECT_EQ(log, (std::vector<std::string>{"clicked:78"}));
-    EXPECT_EQ(parent.commands, 1); // sent, but the map has no entry for 78
+    EXPECT_EQ(parent.commands, 1);  // sent, but the map has no entry for 78
     EXPECT_EQ(parent.lastL, 78);
 
     CSFQTButton* orphan = MakeButton(77, nullptr);
@@ -309,14 +334,14 @@ TEST_F(SkinButtonTest, GetWindowTextNeverWritesPastTheBuffer)
 {
     CSFQTButton* b = MakeButton(1, &parent, L"Search");
     ASSERT_NE(b, nullptr);
-    const std::wstring nonBmp = L"\U0001D11Eabc"; // one wchar_t outside the BMP, then three
+    const std::wstring nonBmp = L"\U0001D11Eabc";  // one wchar_t outside the BMP, then three
     const struct
     {
         const wchar_t* text;
         int size;
         bool nullBuf;
         int want;
-        const wchar_t* wantText; // NULL: the buffer is untouched
+        const wchar_t* wantText;  // NULL: the buffer is untouched
     } table[] = {
         {L"Search", 4, false, 3, L"Sea"},
         {L"Search", 64, false, 6, L"Search"},
@@ -332,20 +357,16 @@ TEST_F(SkinButtonTest, GetWindowTextNeverWritesPastTheBuffer)
     };
     constexpr int kGuard = 8;
     constexpr wchar_t kCanary = 0x5A5A;
-    for (const auto& row : table)
-    {
+    for (const auto& row : table) {
         b->SetWindowTextW(row.text);
         std::vector<wchar_t> mem(static_cast<size_t>(std::max(row.size, 0) + kGuard), kCanary);
         const int got = b->GetWindowTextW(row.nullBuf ? nullptr : mem.data(), row.size);
         EXPECT_EQ(got, row.want) << "size " << row.size;
-        if (row.wantText)
-        {
+        if (row.wantText) {
             EXPECT_EQ(std::wstring(mem.data()), std::wstring(row.wantText)) << "size " << row.size;
             for (size_t i = static_cast<size_t>(row.want) + 1; i < mem.size(); ++i)
                 EXPECT_EQ(mem[i], kCanary) << "size " << row.size << " index " << i;
-        }
-        else
-        {
+        } else {
             for (wchar_t c : mem)
                 EXPECT_EQ(c, kCanary) << "size " << row.size;
         }
@@ -358,7 +379,7 @@ TEST_F(SkinButtonTest, AlignmentAndEliding)
     ASSERT_NE(b, nullptr);
     const int base = Qt::AlignVCenter | Qt::TextSingleLine;
     EXPECT_EQ(b->TextFlags(), base | Qt::AlignHCenter);
-    EXPECT_EQ(b->TextToDraw(), b->text()); // no eliding at first
+    EXPECT_EQ(b->TextToDraw(), b->text());  // no eliding at first
 
     b->SetTextAlign(1 | 0x8000);
     EXPECT_EQ(b->TextFlags(), base | Qt::AlignHCenter);
@@ -379,8 +400,7 @@ TEST_F(SkinButtonTest, AlignmentAndEliding)
         UINT flags;
         int align;
     } table[] = {{2, Qt::AlignRight}, {0, Qt::AlignLeft}, {3, Qt::AlignHCenter}, {0x10, Qt::AlignLeft}};
-    for (const auto& row : table)
-    {
+    for (const auto& row : table) {
         b->SetTextAlign(row.flags);
         EXPECT_EQ(b->TextFlags(), base | row.align) << row.flags;
         EXPECT_EQ(b->TextToDraw(), want) << row.flags;
@@ -403,10 +423,10 @@ TEST_F(SkinButtonTest, TextColourAndDisabledGrey)
     ASSERT_NE(b, nullptr);
     ImageButtonStyle white;
     for (int i = 0; i < 4; ++i)
-        white[i] = L"missing.png"; // no pictures: only the text is drawn
+        white[i] = L"missing.png";  // no pictures: only the text is drawn
     b->SetSkin(&white);
     QFont f = b->font();
-    f.setPixelSize(26); // thick stems, so some pixels carry the pen colour exactly
+    f.setPixelSize(26);  // thick stems, so some pixels carry the pen colour exactly
     b->setFont(f);
     b->MoveWindow(0, 0, 120, 40);
     b->SetTextColor(255);
@@ -430,11 +450,11 @@ TEST_F(SkinButtonTest, RectangleReadings)
     parent.show();
     CSFQTButton* b = MakeButton(1, &parent);
     ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->geometry(), QRect(10, 10, 60, 30)); // Create: right and bottom exclusive
+    EXPECT_EQ(b->geometry(), QRect(10, 10, 60, 30));  // Create: right and bottom exclusive
     EXPECT_TRUE(b->isVisible());
 
     RECT rc{5, 6, 29, 30};
-    b->MoveWindow(&rc); // inclusive corners
+    b->MoveWindow(&rc);  // inclusive corners
     EXPECT_EQ(b->geometry(), QRect(5, 6, 25, 25));
     b->MoveWindow(1, 2, 3, 4);
     EXPECT_EQ(b->geometry(), QRect(1, 2, 3, 4));
@@ -464,7 +484,7 @@ TEST_F(SkinButtonTest, FadeDipsAndReturnsAndNeverPilesUp)
     CSFQTButton* b = MakeButton(1, &parent);
     ASSERT_NE(b, nullptr);
 
-    Enter(b); // fade off: nothing animates
+    Enter(b);  // fade off: nothing animates
     EXPECT_EQ(b->FadeAnimation(), nullptr);
     Leave(b);
 
@@ -483,8 +503,7 @@ TEST_F(SkinButtonTest, FadeDipsAndReturnsAndNeverPilesUp)
     EXPECT_FLOAT_EQ(b->picTransparence(), 1.0f);
 
     // Ten quick entries: each new fade replaces the running one.
-    for (int i = 0; i < 10; ++i)
-    {
+    for (int i = 0; i < 10; ++i) {
         Leave(b);
         Enter(b);
     }
@@ -506,4 +525,4 @@ TEST_F(SkinButtonTest, FadeDipsAndReturnsAndNeverPilesUp)
     EXPECT_FLOAT_EQ(b->picTransparence(), 1.0f);
 }
 
-} // namespace
+}  // namespace

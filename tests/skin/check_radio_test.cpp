@@ -29,8 +29,8 @@ typedef std::vector<std::string> Log;
 
 std::string Str(const char* tag, int a, int b, int x, int y)
 {
-    return std::string(tag) + "(" + std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(x) + "," +
-           std::to_string(y) + ")";
+    return std::string(tag) + "(" + std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(x) +
+           "," + std::to_string(y) + ")";
 }
 
 // A parent window that records the commands its children send it.
@@ -45,7 +45,8 @@ protected:
         if (event->type() != CSFCustomEvent::EventType())
             return;
         const CSFCustomEvent* ev = static_cast<const CSFCustomEvent*>(event);
-        m_log->push_back(Str("cmd", ev->nMsg, ev->nCode, static_cast<int>(ev->wParam), static_cast<int>(ev->lParam)));
+        m_log->push_back(
+            Str("cmd", ev->nMsg, ev->nCode, static_cast<int>(ev->wParam), static_cast<int>(ev->lParam)));
     }
 
 private:
@@ -71,7 +72,10 @@ class RadioSink : public ISFRadioBoxEvent
 {
 public:
     explicit RadioSink(Log* log) : m_log(log) {}
-    void RADIO_OnClicked(int check, int id, POINT pt) override { m_log->push_back(Str("radio", check, id, pt.x, pt.y)); }
+    void RADIO_OnClicked(int check, int id, POINT pt) override
+    {
+        m_log->push_back(Str("radio", check, id, pt.x, pt.y));
+    }
 
 private:
     Log* m_log;
@@ -106,7 +110,8 @@ void SendLeave(QWidget* w)
 
 void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
 {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent ev(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
     QApplication::sendEvent(w, &ev);
 }
@@ -202,7 +207,7 @@ protected:
     Log log;
     CheckSink sink{&log};
     std::unique_ptr<CommandParent> parent;
-    CSFQTCheckBox* box = nullptr; // owned by parent
+    CSFQTCheckBox* box = nullptr;  // owned by parent
 };
 
 TEST_F(SkinCheckBox, CreateReadsExclusiveRectAndLeavesStateAlone)
@@ -220,8 +225,7 @@ TEST_F(SkinCheckBox, CreateReadsExclusiveRectAndLeavesStateAlone)
 
 TEST_F(SkinCheckBox, PictureFollowsCheckMouseAndEnableStates)
 {
-    for (int check = 0; check <= 1; ++check)
-    {
+    for (int check = 0; check <= 1; ++check) {
         box->SetCheck(check);
         const int on = check ? 0 : 3;
         SendLeave(box);
@@ -316,21 +320,18 @@ TEST_F(SkinCheckBox, ReadOutNeverWritesPastTheBuffer)
     struct Case
     {
         int size;
-        const wchar_t* expected; // nullptr: buffer untouched
+        const wchar_t* expected;  // nullptr: buffer untouched
         int result;
     };
-    const Case cases[] = {{20, L"Filter", 6}, {7, L"Filter", 6}, {4, L"Fil", 3}, {1, L"", 0}, {0, nullptr, 0}};
-    for (const Case& c : cases)
-    {
+    const Case cases[] = {
+        {20, L"Filter", 6}, {7, L"Filter", 6}, {4, L"Fil", 3}, {1, L"", 0}, {0, nullptr, 0}};
+    for (const Case& c : cases) {
         wchar_t buf[32];
         std::fill(std::begin(buf), std::end(buf), L'#');
         EXPECT_EQ(box->GetWindowTextW(buf, c.size), c.result) << c.size;
-        if (c.expected)
-        {
+        if (c.expected) {
             EXPECT_EQ(std::wstring(buf), std::wstring(c.expected)) << c.size;
-        }
-        else
-        {
+        } else {
             EXPECT_EQ(buf[0], L'#');
         }
         for (int i = c.size; i < 32; ++i)
@@ -350,7 +351,7 @@ TEST_F(SkinCheckBox, PicturesKeptWhenPictureOneHasTheBoxSize)
     b->Create("", 0, Rect(0, 0, 16, 16), parent.get(), 1);
     ImageCheckBox names = EightNames<ImageCheckBox>();
     b->SetSkin(&names);
-    b->show(); // the first resize event
+    b->show();  // the first resize event
     QResizeEvent ev(QSize(16, 16), QSize(16, 16));
     QApplication::sendEvent(b, &ev);
     EXPECT_EQ(b->Picture(0).toImage(), big);
@@ -365,8 +366,7 @@ TEST_F(SkinCheckBox, GrowingExpandsEveryPictureFromItsCentre)
 {
     // Odd and even picture sizes; the box grows from the picture size to 40 x 30.
     const QSize sizes[] = {QSize(16, 16), QSize(15, 13)};
-    for (const QSize& ps : sizes)
-    {
+    for (const QSize& ps : sizes) {
         skin.Pattern("pat.png", ps);
         const QImage src = QPixmap(SkinFilePath(L"pat.png")).toImage().convertToFormat(QImage::Format_ARGB32);
         ImageCheckBox names;
@@ -377,15 +377,15 @@ TEST_F(SkinCheckBox, GrowingExpandsEveryPictureFromItsCentre)
         b->SetSkin(&names);
         b->show();
         b->MoveWindow(0, 0, 40, 30);
-        for (int i = 0; i < 6; ++i)
-        {
+        for (int i = 0; i < 6; ++i) {
             const QImage out = b->Picture(i).toImage().convertToFormat(QImage::Format_ARGB32);
             ASSERT_EQ(out.size(), QSize(40, 30));
             for (int y = 0; y < 30; ++y)
                 for (int x = 0; x < 40; ++x)
                     ASSERT_EQ(out.pixel(x, y),
                               src.pixel(SourceCoord(x, 40, ps.width()), SourceCoord(y, 30, ps.height())))
-                        << "picture " << i << " of " << ps.width() << "x" << ps.height() << " at " << x << "," << y;
+                        << "picture " << i << " of " << ps.width() << "x" << ps.height() << " at " << x << ","
+                        << y;
         }
         // Pictures [6] and [7] were never loaded and stay null.
         EXPECT_TRUE(b->Picture(6).isNull());
@@ -402,9 +402,10 @@ TEST_F(SkinCheckBox, LargerPicturesAreCutToTheirTopLeftPart)
     CSFQTCheckBox* b = new CSFQTCheckBox(nullptr);
     b->Create("", 0, Rect(0, 0, 20, 10), parent.get(), 1);
     b->SetSkin(&names);
-    b->show(); // the pending resize event fits the pictures
+    b->show();  // the pending resize event fits the pictures
     for (int i = 0; i < 2; ++i)
-        EXPECT_EQ(b->Picture(i).toImage().convertToFormat(QImage::Format_ARGB32), src.copy(0, 0, 20, 10)) << i;
+        EXPECT_EQ(b->Picture(i).toImage().convertToFormat(QImage::Format_ARGB32), src.copy(0, 0, 20, 10))
+            << i;
 }
 
 TEST(SkinCheckBoxExpand, DegenerateInputsComeBackUnchanged)
@@ -467,7 +468,7 @@ protected:
     Log log;
     RadioSink sink{&log};
     std::unique_ptr<CommandParent> parent;
-    CSFQTRadioBox* box = nullptr; // owned by parent
+    CSFQTRadioBox* box = nullptr;  // owned by parent
 };
 
 TEST_F(SkinRadioBox, CreateGeometryVisibilityAndRects)
@@ -554,8 +555,7 @@ TEST_F(SkinRadioBox, SetCheckIsSilentAndResetsTheMouseState)
 
 TEST_F(SkinRadioBox, PictureFollowsMouseAndDisabledWins)
 {
-    for (int check = 0; check <= 1; ++check)
-    {
+    for (int check = 0; check <= 1; ++check) {
         box->SetCheck(check);
         const int on = check ? 0 : 3;
         SendEnter(box);
@@ -600,13 +600,11 @@ TEST_F(SkinRadioBox, ReadOutIsTerminatedAndBounded)
         int result;
     };
     const Case cases[] = {{10, L"Slot", 4}, {5, L"Slot", 4}, {4, L"Slo", 3}, {1, L"", 0}, {0, nullptr, 0}};
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         wchar_t buf[16];
         std::fill(std::begin(buf), std::end(buf), L'#');
         EXPECT_EQ(box->GetWindowTextW(buf, c.size), c.result) << c.size;
-        if (c.expected)
-        {
+        if (c.expected) {
             EXPECT_EQ(std::wstring(buf), std::wstring(c.expected)) << c.size;
         }
         for (int i = c.size; i < 16; ++i)
@@ -659,7 +657,7 @@ TEST_F(SkinRadioBox, PaintingPlacesIconBackgroundAndTiles)
     EXPECT_EQ(img.pixel(98, 37), green);
     EXPECT_EQ(img.pixel(99, 20), kSentinel);
     EXPECT_EQ(img.pixel(50, 38), kSentinel);
-    EXPECT_EQ(img.pixel(18, 5), kSentinel); // the band starts at the icon's right edge
+    EXPECT_EQ(img.pixel(18, 5), kSentinel);  // the band starts at the icon's right edge
     EXPECT_EQ(img.pixel(19, 5), green);
     EXPECT_EQ(img.pixel(19, 20), kColors[0]);
     box->SetCheck(0);
@@ -699,7 +697,7 @@ TEST_F(SkinRadioBox, FadeRunsAndIsReplacedSafely)
     box->EnableAnimation(1);
     SendEnter(box);
     EXPECT_TRUE(box->IsFadeRunning());
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(40, 20)); // starts a new fade over the old
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(40, 20));  // starts a new fade over the old
     EXPECT_TRUE(box->IsFadeRunning());
     QElapsedTimer timer;
     timer.start();
@@ -723,13 +721,10 @@ public:
         if (i < 0 || i > 5)
             return;
         ++clicks;
-        if (check)
-        {
+        if (check) {
             for (int k = 0; k < 6; ++k)
                 boxes[k]->SetCheck(k == i ? 1 : 0);
-        }
-        else
-        {
+        } else {
             boxes[i]->SetCheck(0);
         }
     }
@@ -737,10 +732,9 @@ public:
     {
         int found = -1;
         for (int k = 0; k < 6; ++k)
-            if (boxes[k]->GetCheck())
-            {
+            if (boxes[k]->GetCheck()) {
                 if (found >= 0)
-                    return -2; // more than one
+                    return -2;  // more than one
                 found = k;
             }
         return found;
@@ -759,8 +753,7 @@ TEST_F(SkinRadioBox, ResultSlotsAreReskinnedAndKeptExclusive)
 
     SlotPage page;
     parent->resize(700, 250);
-    for (int i = 0; i < 6; ++i)
-    {
+    for (int i = 0; i < 6; ++i) {
         page.boxes[i] = SF_CreateRadioBox(&page);
         ASSERT_NE(page.boxes[i], nullptr);
         const int x = (i % 3) * 230, y = (i / 3) * 110;
@@ -779,8 +772,7 @@ TEST_F(SkinRadioBox, ResultSlotsAreReskinnedAndKeptExclusive)
     ImageRadioBox model;
     model[0] = model[1] = model[2] = L"M_1_Frame.png";
     model[3] = model[4] = model[5] = L"M_1.png";
-    for (int i = 0; i < 6; ++i)
-    {
+    for (int i = 0; i < 6; ++i) {
         page.boxes[i]->SetSkin(&model);
         page.boxes[i]->SetCheck(i == 0 ? 1 : 0);
     }
@@ -812,4 +804,4 @@ TEST_F(SkinRadioBox, ResultSlotsAreReskinnedAndKeptExclusive)
     EXPECT_EQ(log, expected);
 }
 
-} // namespace
+}  // namespace

@@ -34,10 +34,7 @@ public:
     std::vector<std::pair<int, int>> events;
 };
 
-CSFQTComboBox* Impl(CSFComboBox* combo)
-{
-    return dynamic_cast<CSFQTComboBox*>(combo);
-}
+CSFQTComboBox* Impl(CSFComboBox* combo) { return dynamic_cast<CSFQTComboBox*>(combo); }
 
 void Fill(CSFComboBox* combo, const std::vector<std::wstring>& items)
 {
@@ -61,7 +58,7 @@ ImageComboBoxStyle SmallSkin()
     return s;
 }
 
-} // namespace
+}  // namespace
 
 TEST(SkinComboItems, RangesReadOutsAndGuardBytes)
 {
@@ -97,23 +94,20 @@ TEST(SkinComboItems, RangesReadOutsAndGuardBytes)
         int ret;
         const wchar_t* text;  // NULL: nothing written
     };
-    const Case cases[] = {{4, 2, L"16"}, {0, 1, L"1"}, {6, 2, L"\U0001F600x"}, {-1, -1, nullptr}, {7, -1, nullptr}};
-    for (const Case& c : cases)
-    {
+    const Case cases[] = {
+        {4, 2, L"16"}, {0, 1, L"1"}, {6, 2, L"\U0001F600x"}, {-1, -1, nullptr}, {7, -1, nullptr}};
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
         std::vector<wchar_t> buf(static_cast<size_t>(guard + 16 + guard), L'#');
         wchar_t* p = buf.data() + guard;
         EXPECT_EQ(combo->GetLBText(c.index, p), c.ret);
         const int written = c.text ? c.ret + 1 : 0;
-        for (int i = -guard; i < 16 + guard; ++i)
-        {
-            if (i < 0 || i >= written)
-            {
+        for (int i = -guard; i < 16 + guard; ++i) {
+            if (i < 0 || i >= written) {
                 EXPECT_EQ(p[i], L'#') << "index " << i;
             }
         }
-        if (c.text)
-        {
+        if (c.text) {
             EXPECT_EQ(std::wstring(p), std::wstring(c.text));
         }
     }
@@ -192,7 +186,7 @@ protected:
     CSFQTComboBox* w = nullptr;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(SkinComboUser, UserChoiceIsReportedOwnerChangesAreNot)
 {
@@ -261,8 +255,7 @@ TEST(SkinComboSkin, CellsCoverOneMorePixelEachWayAndModesFollowTheirFields)
     EXPECT_EQ(w->GetSkinPart(CSFQTComboBox::PartOpenBelow).source, QRect(0, 84, 81, 29));
     EXPECT_EQ(w->GetSkinPart(CSFQTComboBox::PartOpenAbove).source, QRect(0, 28, 81, 29));
     EXPECT_EQ(w->GetSkinPart(CSFQTComboBox::PartDisabled).source, QRect(0, 28, 81, 28));
-    for (int part = 0; part < CSFQTComboBox::PartCount; ++part)
-    {
+    for (int part = 0; part < CSFQTComboBox::PartCount; ++part) {
         SCOPED_TRACE(part);
         EXPECT_EQ(w->GetSkinPart(part).loaded, part != 5);
         EXPECT_EQ(w->GetSkinPart(part).stretch, part == CSFQTComboBox::PartOpenBelow);
@@ -273,12 +266,13 @@ TEST(SkinComboSkin, CellsCoverOneMorePixelEachWayAndModesFollowTheirFields)
     EXPECT_FALSE(w->GetSkinPart(CSFQTComboBox::PartOpenBelow).stretch);
     EXPECT_TRUE(w->GetSkinPart(CSFQTComboBox::PartOpenAbove).stretch);
 
-    EXPECT_EQ(w->styleSheet(),
-              QString("QComboBox {subcontrol-position: bottom;}"
-                      "QComboBox QAbstractItemView {border: 1px solid darkgray;border-top-width: 0px;outline:0px;"
-                      "background-color: rgb(227,227,227);selection-background-color: rgb(132,144,167);"
-                      "subcontrol-origin: content;background-clip:content;position: absolute;}"
-                      "QComboBox QAbstractItemView::item:selected {Background: rgba(255,0,0,50%);}"));
+    EXPECT_EQ(
+        w->styleSheet(),
+        QString("QComboBox {subcontrol-position: bottom;}"
+                "QComboBox QAbstractItemView {border: 1px solid darkgray;border-top-width: 0px;outline:0px;"
+                "background-color: rgb(227,227,227);selection-background-color: rgb(132,144,167);"
+                "subcontrol-origin: content;background-clip:content;position: absolute;}"
+                "QComboBox QAbstractItemView::item:selected {Background: rgba(255,0,0,50%);}"));
 
     combo->SetOriginStyle(1);
     EXPECT_EQ(combo->SetSkin(&skin), 0);
@@ -308,8 +302,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         QImage sheet(21, 10 * Cells, QImage::Format_RGB32);
-        for (int cell = 0; cell < Cells; ++cell)
-        {
+        for (int cell = 0; cell < Cells; ++cell) {
             for (int y = 0; y < 10; ++y)
                 for (int x = 0; x < 21; ++x)
                     sheet.setPixel(x, cell * 10 + y, (y == 9 ? Marker(cell) : Colour(cell)).rgb());
@@ -344,8 +337,8 @@ protected:
 
     static QColor Colour(int cell)
     {
-        static const QColor c[Cells] = {QColor(200, 0, 0), QColor(0, 200, 0), QColor(0, 0, 200), QColor(200, 200, 0),
-                                        QColor(0, 200, 200)};
+        static const QColor c[Cells] = {QColor(200, 0, 0), QColor(0, 200, 0), QColor(0, 0, 200),
+                                        QColor(200, 200, 0), QColor(0, 200, 200)};
         return c[cell];
     }
     static QColor Marker(int cell) { return QColor(20 + cell * 40, 100, 150); }
@@ -382,7 +375,7 @@ protected:
     CSFQTComboBox* w = nullptr;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(SkinComboPaint, StatesPaintTheirCells)
 {

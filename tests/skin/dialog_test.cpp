@@ -28,7 +28,10 @@ protected:
     }
     void TearDown() override { SF_DestroyDialog(dlg); }
 
-    void ShowSkinned(int width = 358, int height = 250) { SkinWindowFixture::ShowSkinned(100, 100, width, height); }
+    void ShowSkinned(int width = 358, int height = 250)
+    {
+        SkinWindowFixture::ShowSkinned(100, 100, width, height);
+    }
     QPoint ButtonCentre(int button) const { return qt->SkinData().ButtonRect(button).center(); }
 
     CSFDialog* dlg = nullptr;
@@ -48,12 +51,30 @@ TEST_F(SkinDialogTest, ComposesPiecesAroundTheStretchedBackground)
         int x, y;
         QColor want;
     } cases[] = {
-        {0, 0, kTL},       {9, 26, kTL},      {10, 0, kTop},     {347, 26, kTop},   {348, 0, kTR},
-        {357, 26, kTR},    {1, 27, kLU},      {2, 66, kLU},      {1, 67, kLM},      {1, 221, kLM},
-        {1, 222, kLL},     {1, 241, kLL},     {356, 27, kRU},    {355, 100, kRM},   {357, 230, kRL},
-        {0, 242, kBL},     {10, 249, kBottom}, {347, 242, kBottom}, {348, 249, kBR}, {357, 249, kBR},
-        {100, 100, kBackground}, {3, 100, kBackground}, {354, 100, kBackground},
-        {329, 11, kCellN}, // title button 1, 40 px from the right edge
+        {0, 0, kTL},
+        {9, 26, kTL},
+        {10, 0, kTop},
+        {347, 26, kTop},
+        {348, 0, kTR},
+        {357, 26, kTR},
+        {1, 27, kLU},
+        {2, 66, kLU},
+        {1, 67, kLM},
+        {1, 221, kLM},
+        {1, 222, kLL},
+        {1, 241, kLL},
+        {356, 27, kRU},
+        {355, 100, kRM},
+        {357, 230, kRL},
+        {0, 242, kBL},
+        {10, 249, kBottom},
+        {347, 242, kBottom},
+        {348, 249, kBR},
+        {357, 249, kBR},
+        {100, 100, kBackground},
+        {3, 100, kBackground},
+        {354, 100, kBackground},
+        {329, 11, kCellN},  // title button 1, 40 px from the right edge
     };
     const QImage img = w->grab().toImage();
     ASSERT_EQ(img.size(), QSize(358, 250));
@@ -77,7 +98,7 @@ TEST_F(SkinDialogTest, PiecesWithoutAreaAreSkippedAndDoNotHang)
     EXPECT_EQ(Name(img.pixelColor(1, 100)), Name(kBackground));
     EXPECT_EQ(Name(img.pixelColor(100, 199)), Name(kBackground));
     EXPECT_EQ(Name(img.pixelColor(297, 100)), Name(kBackground));
-    EXPECT_EQ(Name(img.pixelColor(1, 199)), Name(kLL)); // no bottom-left corner below it
+    EXPECT_EQ(Name(img.pixelColor(1, 199)), Name(kLL));  // no bottom-left corner below it
     EXPECT_EQ(Name(img.pixelColor(5, 199)), Name(kBackground));
     EXPECT_EQ(Name(img.pixelColor(299, 199)), Name(kBR));
 }
@@ -87,7 +108,7 @@ TEST_F(SkinDialogTest, WithoutAFramePictureResizeDoesNothing)
     skin.style[0] = L"Missing.png";
     ShowSkinned();
     EXPECT_TRUE(sink.sizes.empty());
-    EXPECT_FALSE(qt->SkinData().ButtonRect(1).left() >= 0); // not moved from the right edge
+    EXPECT_FALSE(qt->SkinData().ButtonRect(1).left() >= 0);  // not moved from the right edge
 }
 
 TEST_F(SkinDialogTest, TitleButtonFollowsTheRightEdgeAndShowsItsStates)
@@ -157,14 +178,14 @@ TEST_F(SkinDialogTest, CaptionDragMovesTheWindowAndOutsideTheCaptionDoesNot)
     EXPECT_EQ(sink.hovers - hovers, 2);
     EXPECT_FALSE(qt->IsDragging());
 
-    drag(QPoint(50, 100), QPoint(40, 30)); // below the 27-px caption
+    drag(QPoint(50, 100), QPoint(40, 30));  // below the 27-px caption
     EXPECT_EQ(w->pos(), QPoint(140, 130));
 
-    drag(ButtonCentre(1), QPoint(-40, 30)); // a title button is no caption
+    drag(ButtonCentre(1), QPoint(-40, 30));  // a title button is no caption
     EXPECT_EQ(w->pos(), QPoint(140, 130));
 
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-    drag(QPoint(50, 10), QPoint(0, -(130 - work.top()) - 60)); // past the work area's top
+    drag(QPoint(50, 10), QPoint(0, -(130 - work.top()) - 60));  // past the work area's top
     EXPECT_EQ(w->pos(), QPoint(140, work.top()));
 }
 
@@ -189,11 +210,12 @@ TEST(SkinDialogModal, RunsEndWithOneForOkAndTwoForCancelOrClose)
         {"message 16", [](CSFDialog* d, QWidget*) { d->SendDlgMessage(16, 0, 0); }, 2, 0, 1, 0},
         {"close()", [](CSFDialog*, QWidget* w) { w->close(); }, 2, 0, 0, 1},
         {"title close",
-         [](CSFDialog* d, QWidget* w) { Click(w, dynamic_cast<CSFQTDialog*>(d)->SkinData().ButtonRect(1).center()); },
+         [](CSFDialog* d, QWidget* w) {
+             Click(w, dynamic_cast<CSFQTDialog*>(d)->SkinData().ButtonRect(1).center());
+         },
          2, 0, 0, 1},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TestSkin skin;
         RecordingSink sink;
@@ -254,7 +276,7 @@ TEST_F(SkinDialogTest, CommandsReachTheMessageMapBeforeOkAndCancel)
     QApplication::sendEvent(w, &seven);
     EXPECT_EQ(sink.log, std::vector<std::string>{"map7"});
     EXPECT_TRUE(w->isVisible());
-    CSFCustomEvent notACommand(WM_COMMAND, 5, 0, 1); // a non-zero code is no OK
+    CSFCustomEvent notACommand(WM_COMMAND, 5, 0, 1);  // a non-zero code is no OK
     QApplication::sendEvent(w, &notACommand);
     EXPECT_EQ(sink.Count("ok"), 0);
     CSFCustomEvent one(WM_COMMAND, 0, 0, 1);
@@ -296,8 +318,7 @@ TEST_F(SkinDialogTest, KeysAreReportedAsVirtualKeyCodes)
         {Qt::Key_Enter, Qt::KeypadModifier, 0, 0},
         {Qt::Key_F4, Qt::NoModifier, 0, 0},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         const auto got = SendKey(w, QEvent::KeyPress, c.key, c.mods, sink);
         EXPECT_EQ(got, std::make_pair(c.wantMods, c.wantKey)) << "key " << std::hex << c.key;
     }
@@ -309,7 +330,8 @@ TEST_F(SkinDialogTest, ADropReportsOnlyTheFirstLocalFile)
 {
     const QString first = QString::fromStdWString(L"/tmp/r\u00e9sum\u00e9 \U0001F600/a b.txt");
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile("/tmp/second"), QUrl::fromLocalFile("/tmp/third")});
+    data.setUrls(
+        {QUrl::fromLocalFile(first), QUrl::fromLocalFile("/tmp/second"), QUrl::fromLocalFile("/tmp/third")});
     // A drop goes to the widget that accepted the drag's entry.
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &enter);
@@ -330,15 +352,15 @@ TEST_F(SkinDialogTest, ADropReportsOnlyTheFirstLocalFile)
 
 TEST_F(SkinDialogTest, SkinFieldsLandInTheirPlaces)
 {
-    skin.style[41] = L"1,1,5,5";    // button 4
-    skin.style[42] = L"-120,5,23,14"; // button 3
-    skin.style[43] = L"-80,5,23,14";  // button 2
-    skin.style[58] = L"b1.png";     // button 1 normal picture
-    skin.style[64] = L"b2.png";     // button 2 normal picture
-    skin.style[26] = L"145,27,3,40"; // right upper
-    skin.style[22] = L"140,70,3,20"; // right lower
-    skin.style[28] = L"1,2,3,4";    // button 4 normal cell
-    skin.style[39] = L"9,8,7,6";    // button 1 pressed cell
+    skin.style[41] = L"1,1,5,5";       // button 4
+    skin.style[42] = L"-120,5,23,14";  // button 3
+    skin.style[43] = L"-80,5,23,14";   // button 2
+    skin.style[58] = L"b1.png";        // button 1 normal picture
+    skin.style[64] = L"b2.png";        // button 2 normal picture
+    skin.style[26] = L"145,27,3,40";   // right upper
+    skin.style[22] = L"140,70,3,20";   // right lower
+    skin.style[28] = L"1,2,3,4";       // button 4 normal cell
+    skin.style[39] = L"9,8,7,6";       // button 1 pressed cell
     skin.style[48] = L"12AB0F";
     skin.style[53] = L"center";
     dlg->SetSkin(&skin.style);
@@ -399,13 +421,14 @@ TEST_F(SkinDialogTest, CentringUsesTheRequestedSizeWithinTheWorkArea)
 
     skin.style[57] = L"300,200";
     dlg->SetSkin(&skin.style);
-    EXPECT_EQ(w->geometry(), QRect(a.left() + (a.width() - 300) / 2, a.top() + (a.height() - 200) / 2, 300, 200));
+    EXPECT_EQ(w->geometry(),
+              QRect(a.left() + (a.width() - 300) / 2, a.top() + (a.height() - 200) / 2, 300, 200));
 }
 
 TEST_F(SkinDialogTest, RoundCornersMaskTheWindow)
 {
     ShowSkinned();
-    EXPECT_TRUE(w->mask().isEmpty()); // square corners: no mask at all
+    EXPECT_TRUE(w->mask().isEmpty());  // square corners: no mask at all
     dlg->SetSizeRoundCorner(L"12,12");
     dlg->MoveWindow(100, 100, 300, 200);
     Drain();
@@ -461,8 +484,8 @@ TEST_F(SkinDialogTest, CreateWithAParentMakesAChildWidget)
     dlg->Create(L"", &parent);
     EXPECT_EQ(w->parentWidget(), &parent);
     EXPECT_EQ(dlg->DlgIsWindow(), FALSE);
-    SF_DestroyDialog(dlg); // before the parent takes it along
+    SF_DestroyDialog(dlg);  // before the parent takes it along
     dlg = nullptr;
 }
 
-} // namespace
+}  // namespace

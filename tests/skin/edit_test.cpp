@@ -75,10 +75,7 @@ public:
     int depth = 0;
 };
 
-QLineEdit* Widget(CSFEditCtrl* edit)
-{
-    return dynamic_cast<QLineEdit*>(edit);
-}
+QLineEdit* Widget(CSFEditCtrl* edit) { return dynamic_cast<QLineEdit*>(edit); }
 
 // A shown, active window with the edit under test (id 148) and a second field to Tab to.
 class SkinEditFocus : public ::testing::Test
@@ -110,7 +107,7 @@ protected:
     QLineEdit* other = nullptr;   // owned by host
 };
 
-} // namespace
+}  // namespace
 
 TEST(SkinEditGeometry, CreateReadsExclusiveCornersMoveAndPositionInclusive)
 {
@@ -166,18 +163,11 @@ TEST(SkinEditText, ReadOutIsBoundedTerminatedAndReturnsTheWholeLength)
     };
     // U+1F600 is one wchar_t.
     const Case cases[] = {
-        {L"abcdefgh", 5, L"abcd", 8},
-        {L"abc", 20, L"abc", 3},
-        {L"abcdefgh", 9, L"abcdefgh", 8},
-        {L"abcdefgh", 8, L"abcdefg", 8},
-        {L"abcdefgh", 1, L"", 8},
-        {L"abcdefgh", 0, nullptr, 8},
-        {L"abcdefgh", -3, nullptr, 8},
-        {L"", 4, L"", 0},
-        {L"a\U0001F600b", 3, L"a\U0001F600", 3},
+        {L"abcdefgh", 5, L"abcd", 8},    {L"abc", 20, L"abc", 3},  {L"abcdefgh", 9, L"abcdefgh", 8},
+        {L"abcdefgh", 8, L"abcdefg", 8}, {L"abcdefgh", 1, L"", 8}, {L"abcdefgh", 0, nullptr, 8},
+        {L"abcdefgh", -3, nullptr, 8},   {L"", 4, L"", 0},         {L"a\U0001F600b", 3, L"a\U0001F600", 3},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromWCharArray(c.text).toStdString() + " size " + std::to_string(c.size));
         edit->SetWindowTextW(c.text);
         const int guard = 8;
@@ -186,15 +176,12 @@ TEST(SkinEditText, ReadOutIsBoundedTerminatedAndReturnsTheWholeLength)
         EXPECT_EQ(edit->GetWindowTextW(p, c.size), c.ret);
         // Only the copied characters and their terminator are written.
         const int written = c.size > 0 ? std::min(c.ret, c.size - 1) + 1 : 0;
-        for (int i = -guard; i < 32 + guard; ++i)
-        {
-            if (i < 0 || i >= written)
-            {
+        for (int i = -guard; i < 32 + guard; ++i) {
+            if (i < 0 || i >= written) {
                 EXPECT_EQ(p[i], L'#') << "index " << i;
             }
         }
-        if (c.want)
-        {
+        if (c.want) {
             EXPECT_EQ(std::wstring(p), std::wstring(c.want));
         }
     }
@@ -220,13 +207,12 @@ TEST(SkinEditValidators, NumberAndLetterPatternsAcceptAndRefuse)
     };
     edit->InputNumberOnly();
     const Case numbers[] = {
-        {"0", QValidator::Invalid},        {"7", QValidator::Intermediate}, {"10", QValidator::Acceptable},
-        {"705", QValidator::Acceptable},   {"07", QValidator::Invalid},     {"1a", QValidator::Invalid},
-        {"-3", QValidator::Invalid},       {"", QValidator::Intermediate},  {"256", QValidator::Acceptable},
+        {"0", QValidator::Invalid},      {"7", QValidator::Intermediate}, {"10", QValidator::Acceptable},
+        {"705", QValidator::Acceptable}, {"07", QValidator::Invalid},     {"1a", QValidator::Invalid},
+        {"-3", QValidator::Invalid},     {"", QValidator::Intermediate},  {"256", QValidator::Acceptable},
     };
     ASSERT_NE(w->validator(), nullptr);
-    for (const Case& c : numbers)
-    {
+    for (const Case& c : numbers) {
         QString s = QString::fromLatin1(c.text);
         int pos = static_cast<int>(s.size());
         EXPECT_EQ(w->validator()->validate(s, pos), c.want) << c.text;
@@ -249,11 +235,10 @@ TEST(SkinEditValidators, NumberAndLetterPatternsAcceptAndRefuse)
     // The letter pattern replaces the number pattern.
     edit->SetRegExp();
     const Case letters[] = {
-        {"abc123", QValidator::Acceptable}, {"Z", QValidator::Acceptable},    {"0", QValidator::Acceptable},
-        {"ab-c", QValidator::Invalid},      {"a b", QValidator::Invalid},     {"\xc3\xa9", QValidator::Invalid},
+        {"abc123", QValidator::Acceptable}, {"Z", QValidator::Acceptable}, {"0", QValidator::Acceptable},
+        {"ab-c", QValidator::Invalid},      {"a b", QValidator::Invalid},  {"\xc3\xa9", QValidator::Invalid},
     };
-    for (const Case& c : letters)
-    {
+    for (const Case& c : letters) {
         QString s = QString::fromUtf8(c.text);
         int pos = static_cast<int>(s.size());
         EXPECT_EQ(w->validator()->validate(s, pos), c.want) << c.text;
@@ -303,7 +288,8 @@ TEST_F(SkinEditFocus, ReturnConfirmsOnceAndDropsTheFocus)
     QTest::keyClick(Widget(edit), Qt::Key_Return);
     FocusEdit();
     QTest::keyClick(Widget(edit), Qt::Key_Return);
-    const std::vector<EditEvent> want3{{'E', 148, L"165"}, {'F', 148, L"165"}, {'E', 148, L"165"}, {'F', 148, L"165"}};
+    const std::vector<EditEvent> want3{
+        {'E', 148, L"165"}, {'F', 148, L"165"}, {'E', 148, L"165"}, {'F', 148, L"165"}};
     EXPECT_EQ(sink.events, want3);
 }
 
@@ -366,13 +352,11 @@ TEST_F(SkinEditFocus, ChannelRuleRewritingFromTheCallbackSettles)
     const Case cases[] = {
         {"300", "1", 4},  // "3", "30", "300", then the rewrite to "1"
         {"007", "7", 4},  // "0", "00", "007", then "7"
-        {"257", "1", 4},
-        {"256", "256", 3},
+        {"257", "1", 4},   {"256", "256", 3},
         {"12ab", "12", 6},  // "1", "12", "12a" and its rewrite "12", "12b" and its rewrite
         {"-3", "-3", 2},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         w->clear();
         rule.events.clear();
@@ -475,8 +459,7 @@ TEST(SkinEditState, SkinIsPaintedUnderAnApplicationStyleSheet)
         {"one tool-tip rule, disabled", QStringLiteral("QToolTip { color: red; }"), false, false, false},
         {"shipped sheet, read-only", shipped, false, true, true},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (!c.sheetAfterShow)
             qApp->setStyleSheet(c.sheet);
@@ -503,17 +486,17 @@ TEST(SkinEditState, SkinIsPaintedUnderAnApplicationStyleSheet)
         const QImage shot = Widget(edit)->grab().toImage();
         ASSERT_EQ(shot.size(), QSize(80, 24));
         const int xs[] = {77, 72, 67, 62};  // blue, red, blue, red
-        for (int i = 0; i < 4; ++i)
-        {
+        for (int i = 0; i < 4; ++i) {
             const QColor want = (i % 2 == 0) ? QColor(20, 20, 200) : QColor(200, 20, 20);
             for (int y : {0, 12, 23})
-                EXPECT_EQ(shot.pixelColor(xs[i], y).name().toStdString(), want.name().toStdString()) << "x " << xs[i] << " y " << y;
+                EXPECT_EQ(shot.pixelColor(xs[i], y).name().toStdString(), want.name().toStdString())
+                    << "x " << xs[i] << " y " << y;
         }
         // The palette holds the skin as SetSkin left it (a later sheet re-dresses the
         // palette; the painting above does not rely on it).
-        if (!c.sheetAfterShow)
-        {
-            EXPECT_EQ(Widget(edit)->palette().brush(QPalette::Active, QPalette::Base).style(), Qt::TexturePattern);
+        if (!c.sheetAfterShow) {
+            EXPECT_EQ(Widget(edit)->palette().brush(QPalette::Active, QPalette::Base).style(),
+                      Qt::TexturePattern);
         }
         qApp->setStyleSheet(QString());
     }

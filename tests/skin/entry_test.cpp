@@ -1,7 +1,7 @@
 // Entry layer: start-up and paths, style sheets, the sized 8-bit conversion, destroy entries
 // and the hooks.
-#include "skin/SFEntry.h"
 #include "base/sf_paths.h"
+#include "skin/SFEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +79,7 @@ TEST(EntryStartUp, StyleSheetIsDecodedAsUtf8AndAMissingFileKeepsTheOldOne)
     SF_InitApplication(qApp);
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QByteArray sheet = "QLabel { font-family: \"\xE5\xAE\x8B\xE4\xBD\x93\"; }"; // a CJK family name
+    const QByteArray sheet = "QLabel { font-family: \"\xE5\xAE\x8B\xE4\xBD\x93\"; }";  // a CJK family name
     const QString css = dir.filePath(QStringLiteral("Style.css"));
     QFile f(css);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -95,7 +95,7 @@ TEST(EntryStartUp, StyleSheetIsDecodedAsUtf8AndAMissingFileKeepsTheOldOne)
 
 TEST(EntryText, Utf8ToLocal8BitNeverWritesPastTheBuffer)
 {
-    const char* cjk = "\xE4\xB8\xAD\xE6\x96\x87"; // two characters, six bytes
+    const char* cjk = "\xE4\xB8\xAD\xE6\x96\x87";  // two characters, six bytes
     const struct
     {
         const char* text;
@@ -103,14 +103,11 @@ TEST(EntryText, Utf8ToLocal8BitNeverWritesPastTheBuffer)
         int result;
         const char* out;
     } cases[] = {
-        {"abc", 4, 1, "abc"},      // text and NUL exactly fill the buffer
-        {"abcd", 4, 0, ""},        // one byte short: empty text, failure
-        {cjk, 7, 1, cjk},
-        {cjk, 6, 0, ""},
-        {"", 1, 1, ""},
+        {"abc", 4, 1, "abc"},  // text and NUL exactly fill the buffer
+        {"abcd", 4, 0, ""},    // one byte short: empty text, failure
+        {cjk, 7, 1, cjk},     {cjk, 6, 0, ""}, {"", 1, 1, ""},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         char buf[16];
         std::memset(buf, '#', sizeof(buf));
         EXPECT_EQ(SF_Utf8ToLocal8Bit(c.text, buf, c.size), c.result) << c.text << " in " << c.size;
@@ -190,4 +187,4 @@ TEST(EntryHooks, HooksDoNothingAndTheAdapterRunsTheFunction)
     EXPECT_EQ(SF_ThreadStartAdapter(nullptr), 0u);
 }
 
-} // namespace
+}  // namespace

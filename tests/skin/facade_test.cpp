@@ -3,8 +3,8 @@
 // without an implementation are never made, and the UI-message id list of a sink.
 #include "skin/SFEntry.h"
 #include "skin/SFInterface.h"
-#include "skin/ext/SFInterfaceExt.h"
 #include "skin/SFMsgMap.h"
+#include "skin/ext/SFInterfaceExt.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(dlg.IsActiveWindow(), 0);
     dlg.ShowWindow(1), dlg.MoveWindow(&rc), dlg.MoveWindow(1, 2, 3, 4), dlg.MFCOK(), dlg.MFCCancel();
     dlg.CenterWindow(nullptr), dlg.SetSkin(nullptr), dlg.Screen2Client(&pt), dlg.Screen2Client(&rc);
-    dlg.GetDlgClientRect(&rc), dlg.GetDlgWindowRect(&rc), dlg.SendDlgMessage(16, 0, 0), dlg.SetDrawBackGround(1);
+    dlg.GetDlgClientRect(&rc), dlg.GetDlgWindowRect(&rc), dlg.SendDlgMessage(16, 0, 0),
+        dlg.SetDrawBackGround(1);
     dlg.SetWindowTextW(L"x"), dlg.SetDlgIcon(1u), dlg.SetDlgIcon(L"i.png"), dlg.EnableNcLBtnDown(0);
     dlg.SetSizeRoundCorner(L"4,4"), dlg.MacShowFullScreen(true), dlg.MacShowMinimize(true);
     dlg.MacShowMaximize(true), dlg.SetFocus(), dlg.ActiveWindow();
@@ -82,7 +83,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(view.SubclassWindow(), 0);
     CHECK_RESULT(view.UnsubclassWindow(), 0);
     view.ShowWindow(1), view.SetBackground(L"b"), view.MoveWindow(&rc), view.MoveWindow(1, 2, 3, 4);
-    view.GetViewClientRect(&rc), view.GetViewWindowRect(&rc), view.Screen2Client(&pt), view.Screen2Client(&rc);
+    view.GetViewClientRect(&rc), view.GetViewWindowRect(&rc), view.Screen2Client(&pt),
+        view.Screen2Client(&rc);
     view.SetRoundCornerRadius(3), view.SetBGClr(0), view.SetParentWindow(nullptr, WINDOW_TYPE_DIALOG);
     view.SetFrameClr(0, 1);
 
@@ -109,7 +111,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(check.GetCheck(&checked), 0);
     CHECK_RESULT(check.GetWindowTextW(buf, 16), 0);
     CHECK_RESULT(check.SetSkin(nullptr), FALSE);
-    check.SetCursor(), check.ShowWindow(1), check.MoveWindow(&rc), check.MoveWindow(1, 2, 3, 4), check.SetCheck(1);
+    check.SetCursor(), check.ShowWindow(1), check.MoveWindow(&rc), check.MoveWindow(1, 2, 3, 4),
+        check.SetCheck(1);
     check.SetWindowTextW(L"w"), check.EnableWindow(1);
 
     CSFRadioBox rb(nullptr);
@@ -120,14 +123,16 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(rb.IsWindowVisible(), 0);
     rb.SetCursor(), rb.ShowWindow(1), rb.MoveWindow(&rc), rb.MoveWindow(1, 2, 3, 4), rb.SetCheck(1);
     rb.SetWindowTextW(L"w"), rb.SetBoldHeavy(1), rb.SetTextColor(0), rb.SetTextOffset(1), rb.SetTextAlign(1);
-    rb.GetRadioClientRect(&rc), rb.GetRadioWindowRect(&rc), rb.SetImageInfo(nullptr, nullptr), rb.SetBkColor(0, 0);
+    rb.GetRadioClientRect(&rc), rb.GetRadioWindowRect(&rc), rb.SetImageInfo(nullptr, nullptr),
+        rb.SetBkColor(0, 0);
     rb.SetBkRect(true), rb.SetTooltipEnable(1), rb.SetToolTipText(L"t");
 
     CSFFrameWnd frame(nullptr);
     CHECK_RESULT(frame.GetUIWnd(), 0);
     CHECK_RESULT(frame.Create(L"c", L"t", 0, rc, nullptr, L"m", 0, nullptr), FALSE);
     CHECK_RESULT(frame.CreateChildWnd(), 0);
-    frame.ShowWindow(1), frame.DockControlBar(nullptr, 0, &rc), frame.UIEnableDocking(0), frame.SetSkin(nullptr);
+    frame.ShowWindow(1), frame.DockControlBar(nullptr, 0, &rc), frame.UIEnableDocking(0),
+        frame.SetSkin(nullptr);
 
     CSFChildWnd child(nullptr);
     CHECK_RESULT(child.GetUIWnd(), 0);
@@ -138,8 +143,10 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(edit.Create(0, rc, nullptr, 1, false), 0);
     CHECK_RESULT(edit.SetSkin(L"e.png"), 0);
     CHECK_RESULT(edit.GetWindowTextW(buf, 16), 0);
-    edit.SetCursor(), edit.ShowWindow(1), edit.MoveWindow(&rc), edit.MoveWindow(1, 2, 3, 4), edit.SetWindowTextW(L"w");
-    edit.EnableWindow(1), edit.SetReadOnly(1), edit.GetEditCtrolPos(rc), edit.SetRegExp(), edit.InputNumberOnly();
+    edit.SetCursor(), edit.ShowWindow(1), edit.MoveWindow(&rc), edit.MoveWindow(1, 2, 3, 4),
+        edit.SetWindowTextW(L"w");
+    edit.EnableWindow(1), edit.SetReadOnly(1), edit.GetEditCtrolPos(rc), edit.SetRegExp(),
+        edit.InputNumberOnly();
 
     CSFComboBox combo(nullptr);
     CHECK_RESULT(combo.Create(0, rc, nullptr, 1), 0);
@@ -150,7 +157,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(combo.GetCurSel(), -1);
     CHECK_RESULT(combo.SetCurSel(0), 0);
     CHECK_RESULT(combo.GetCount(), 0);
-    combo.SetCursor(), combo.ShowWindow(1), combo.MoveWindow(&rc), combo.MoveWindow(1, 2, 3, 4), combo.EnableWindow(1);
+    combo.SetCursor(), combo.ShowWindow(1), combo.MoveWindow(&rc), combo.MoveWindow(1, 2, 3, 4),
+        combo.EnableWindow(1);
     combo.SetOriginStyle(1), combo.Clear(), combo.ResetContent();
 
     CSFStatic stat(nullptr);
@@ -161,7 +169,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(stat.GetWordWrap(), 0);
     CHECK_RESULT(stat.GetWrapAnywher(), 0);
     CHECK_RESULT(stat.GetGeometry(), 0);
-    stat.SetCursor(), stat.ShowWindow(1), stat.MoveWindow(&rc), stat.MoveWindow(1, 2, 3, 4), stat.SetStaticText(L"s");
+    stat.SetCursor(), stat.ShowWindow(1), stat.MoveWindow(&rc), stat.MoveWindow(1, 2, 3, 4),
+        stat.SetStaticText(L"s");
     stat.SetTextAlignFlag(0x24), stat.SetTextColor(0), stat.SetTextBold(1), stat.GetTextSize(a, b);
     stat.SetBgColor(0, 1), stat.SetTextSize(12), stat.GetStaticCtrolPos(rc), stat.SetTextOffset(1);
     stat.SetWordWrap(1), stat.SetWrapAnywhere(1), stat.SetTooltipEnable(1), stat.SetToolTipText(L"t");
@@ -170,7 +179,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(pic.Create(L"p", 0, rc, nullptr, 1), 0);
     CHECK_RESULT(pic.SetSkin(), 0);
     CHECK_RESULT(pic.GetHWnd(), 0);
-    pic.SetCursor(), pic.ShowWindow(1), pic.MoveWindow(&rc), pic.MoveWindow(1, 2, 3, 4), pic.SetImage(L"i.png");
+    pic.SetCursor(), pic.ShowWindow(1), pic.MoveWindow(&rc), pic.MoveWindow(1, 2, 3, 4),
+        pic.SetImage(L"i.png");
     pic.SetDrawPicture(1), pic.SetWindowTextW(L"w");
 
     CSFListBox list(nullptr);
@@ -206,7 +216,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(prog.GetPos(), 0);
     CHECK_RESULT(prog.SetStep(1), 0);
     CHECK_RESULT(prog.StepIt(), 0);
-    prog.SetCursor(), prog.ShowWindow(1), prog.MoveWindow(&rc), prog.MoveWindow(1, 2, 3, 4), prog.GetRange(a, b);
+    prog.SetCursor(), prog.ShowWindow(1), prog.MoveWindow(&rc), prog.MoveWindow(1, 2, 3, 4),
+        prog.GetRange(a, b);
     prog.SetPos(1), prog.SetRange(0, 9), prog.SetTextVisible(1);
 
     CSFTabCtrl tab(nullptr);
@@ -228,7 +239,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(cal.GetCurSel(&st), 0);
     CHECK_RESULT(cal.GetToday(&st), 0);
     CHECK_RESULT(cal.SetCurSel(&st), 0);
-    cal.SetCursor(), cal.ShowWindow(1), cal.MoveWindow(&rc), cal.MoveWindow(1, 2, 3, 4), cal.GetClientRect(&rc);
+    cal.SetCursor(), cal.ShowWindow(1), cal.MoveWindow(&rc), cal.MoveWindow(1, 2, 3, 4),
+        cal.GetClientRect(&rc);
     cal.SetToday(&st);
 
     CSFIPAddressCtrl ip(nullptr);
@@ -281,10 +293,13 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(lc.SetColumnWidth(0, 10), 0);
     CHECK_RESULT(lc.IsSelected(0), 1);
     CHECK_RESULT(lc.IsCheck(0), 0);
-    lc.SetCursor(), lc.ShowWindow(1), lc.MoveWindow(&rc), lc.MoveWindow(1, 2, 3, 4), lc.DeleteSelectedItems(rows);
-    lc.SetItemSelected(&a, 1, true), lc.SetColumnTextAlign(0, 1), lc.SetItemWidget(0, 0, L"a", L"b", button, button);
+    lc.SetCursor(), lc.ShowWindow(1), lc.MoveWindow(&rc), lc.MoveWindow(1, 2, 3, 4),
+        lc.DeleteSelectedItems(rows);
+    lc.SetItemSelected(&a, 1, true), lc.SetColumnTextAlign(0, 1),
+        lc.SetItemWidget(0, 0, L"a", L"b", button, button);
     lc.SetItemProgress(0, 0, 1, progress), lc.SetItemCheckWidget(0, 0, radio), lc.SetItemIcon(0, 0, L"p");
-    lc.SetObjectName(L"n"), lc.SetHorizontalHeaderVisible(1), lc.ScrollToBottom(), lc.SetToolTipText(0, 0, L"t");
+    lc.SetObjectName(L"n"), lc.SetHorizontalHeaderVisible(1), lc.ScrollToBottom(),
+        lc.SetToolTipText(0, 0, L"t");
     lc.SetShowGrid(1), lc.SetColumnHeaderText(0, L"h"), lc.EnableWindow(1), lc.SetSelectionStyle(1);
     lc.EditorMode(5), lc.GetSelectRow(rows), lc.SetHeaderSortEnable(1), lc.SetColumnHidden(0, true);
     lc.SetVerticalHeaderHide(), lc.SetSortIndicatorShown(1), lc.SetItemEditable(0, 0), lc.SetItemEdit(0, 0);
@@ -350,7 +365,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(spin.GetStep(), 0);
     CHECK_RESULT(spin.GetCurrentNum(), 0);
     CHECK_RESULT(spin.SetSkin(nullptr), FALSE);
-    spin.SetRange(0, 9), spin.GetRange(a, b), spin.SetStep(1), spin.SetCurrentNum(3), spin.StepUp(), spin.StepDown();
+    spin.SetRange(0, 9), spin.GetRange(a, b), spin.SetStep(1), spin.SetCurrentNum(3), spin.StepUp(),
+        spin.StepDown();
     spin.ShowWindow(1), spin.MoveWindow(&rc), spin.MoveWindow(1, 2, 3, 4), spin.EnableWindow(1);
     spin.SetCircleStep(1), spin.SetOriginStyle(1);
 
@@ -360,7 +376,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(panel.GetCount(), 0);
     CHECK_RESULT(panel.AddItem(L"p", L"n", L"t", L"s", L"e"), FALSE);
     CHECK_RESULT(panel.GetHotImagePath(), 0);
-    panel.SetCursor(), panel.ShowWindow(1), panel.MoveWindow(&rc), panel.MoveWindow(1, 2, 3, 4), panel.ClearItems();
+    panel.SetCursor(), panel.ShowWindow(1), panel.MoveWindow(&rc), panel.MoveWindow(1, 2, 3, 4),
+        panel.ClearItems();
     panel.DelByItemName(L"n"), panel.SetScrollType(DISPLAY_TYPE_HORIZONTAL);
 
     CSFPictureEx picEx(nullptr);
@@ -378,9 +395,11 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CHECK_RESULT(play.GetPosition(-1), 0);
     play.AddChannel(channel), play.RemoveAllChannels(), play.RemoveChannel(1), play.SetBackground(L"b");
     play.SetZoom(2), play.Reserved11(), play.SetRecordTypeFilter(1), play.ShowWindow(1), play.MoveWindow(&rc);
-    play.MoveWindow(1, 2, 3, 4), play.SetPosition(-1, 5), play.SetPositionOffset(1, 5), play.SetHighlightChannel(1);
+    play.MoveWindow(1, 2, 3, 4), play.SetPosition(-1, 5), play.SetPositionOffset(1, 5),
+        play.SetHighlightChannel(1);
     play.SetViewMode(1, 1), play.ScrollChannelDown(), play.ScrollChannelUp(), play.SetSkinLayout(nullptr);
-    play.SetSkin(nullptr), play.SetSyncCursor(1), play.EnableVideoCut(1), play.ScrollToTime(5), play.SetCutPos(0, 1.5);
+    play.SetSkin(nullptr), play.SetSyncCursor(1), play.EnableVideoCut(1), play.ScrollToTime(5),
+        play.SetCutPos(0, 1.5);
 
     CSFHorizontalScene hs;
     CHECK_RESULT(hs.Create(L"h", 0, rc, nullptr, 1), 1);
@@ -397,7 +416,8 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     CSFSimulationScene ss;
     CHECK_RESULT(ss.Create(L"s", 0, rc, nullptr, 1), 1);
     CHECK_RESULT(ss.SetSkin(nullptr), 1);
-    ss.SetCursor(), ss.ShowWindow(1), ss.MoveWindow(&rc), ss.MoveWindow(1, 2, 3, 4), ss.ChangeScale(1, 2, 0.5, 4);
+    ss.SetCursor(), ss.ShowWindow(1), ss.MoveWindow(&rc), ss.MoveWindow(1, 2, 3, 4),
+        ss.ChangeScale(1, 2, 0.5, 4);
 
     CSFVideoWindow vw(nullptr);
     char text[8] = "";
@@ -424,14 +444,16 @@ TEST(FacadeDefaults, EveryOperationGivesItsNeutralResultOrItsException)
     vw.SetSubWinVideo(0, 1), vw.SetSubWinVideoByID(0, 1), vw.SetDragMode(1), vw.SetFrameZoomMode(1);
     vw.SetDrawOSDHandle(nullptr), vw.SetDragSubWinCursor(nullptr), vw.SetSubWinCtrlsVisible(1);
     vw.SetSubWinRecordState(1, 1), vw.EableSubWinExchange(1), vw.ResetSubWinSizeToMin(0);
-    vw.ResetSubWinSizeToMinByID(0), vw.SetActiveCheckMode(1), vw.SetParent(nullptr), vw.SetUpdatesEnabled(0, true);
+    vw.ResetSubWinSizeToMinByID(0), vw.SetActiveCheckMode(1), vw.SetParent(nullptr),
+        vw.SetUpdatesEnabled(0, true);
     vw.SetFocus(0);
 
     CSFVideoInFocus focus;
     CHECK_RESULT(focus.Create(L"f", 0, rc, nullptr, 1), 1);
     CHECK_RESULT(focus.SetSkin(&button), 1);
     CHECK_RESULT(focus.AddPointY(5), 0);
-    focus.SetCursor(), focus.ShowWindow(1), focus.MoveWindow(&rc), focus.MoveWindow(1, 2, 3, 4), focus.SetMode(1);
+    focus.SetCursor(), focus.ShowWindow(1), focus.MoveWindow(&rc), focus.MoveWindow(1, 2, 3, 4),
+        focus.SetMode(1);
     focus.ClearPointY(), focus.SetString(L"s", 1);
 
     for (const Result& r : results)
@@ -462,15 +484,11 @@ TEST(FacadeDefaults, ReservedTimeLineOperationsThrowTheirText)
                     {&CSFPlayProgressPanel::Reserved8, "unimplemented"},
                     {&CSFPlayProgressPanel::Reserved10, "umimplemented"},
                     {&CSFPlayProgressPanel::Reserved30, "unimplemented"}};
-    for (const auto& r : reserved)
-    {
-        try
-        {
+    for (const auto& r : reserved) {
+        try {
             (play.*r.op)();
             ADD_FAILURE() << "no exception, expected " << r.text;
-        }
-        catch (const char* thrown)
-        {
+        } catch (const char* thrown) {
             EXPECT_STREQ(thrown, r.text);
         }
     }
@@ -567,7 +585,7 @@ TEST(MessageIds, ListOfUIMessageEntriesIsBuiltOnceAndShared)
     EXPECT_EQ(ids[2], -1);
     EXPECT_EQ(sink.GetThisMessageIDs(), ids);
 
-    CTimerSink copy(sink); // copies share the list
+    CTimerSink copy(sink);  // copies share the list
     EXPECT_EQ(copy.GetThisMessageIDs(), ids);
 
     // A dialog facade answers with its sink's list; making one forgets the cached list
@@ -591,4 +609,4 @@ TEST(MessageIds, MapWithoutUIMessageEntriesGivesNull)
     EXPECT_EQ(sink.m_pMessageIDs, nullptr);
 }
 
-} // namespace
+}  // namespace

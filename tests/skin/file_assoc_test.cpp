@@ -46,13 +46,13 @@ TEST(FileAssocNames, DerivedFromTheProgramPath)
         {"/p/$HOME/a\"b", "a\"b.Files", "\"/p/\\$HOME/a\\\"b\" %f"},
         {"/p/a`b\\c 100%", "a`b\\c100%.Files", "\"/p/a\\`b\\\\c 100%%\" %f"},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         const QString program = QString::fromUtf8(c.program);
         EXPECT_EQ(SFFileAssoc::TypeName(program), QString::fromUtf8(c.type)) << c.program;
         EXPECT_EQ(SFFileAssoc::CommandLine(program), QString::fromUtf8(c.command)) << c.program;
     }
-    EXPECT_EQ(SFFileAssoc::MimeType(QStringLiteral("MyTool.Files")), QStringLiteral("application/x-mytool.files"));
+    EXPECT_EQ(SFFileAssoc::MimeType(QStringLiteral("MyTool.Files")),
+              QStringLiteral("application/x-mytool.files"));
 }
 
 class FileAssoc : public ::testing::Test
@@ -112,10 +112,12 @@ TEST_F(FileAssoc, RegistersOnceAndNotifiesOnce)
     EXPECT_TRUE(mime.contains("<glob pattern=\"*.tsy\"/>")) << mime.constData();
     const QByteArray desktop = ReadAll(DesktopFile());
     EXPECT_TRUE(desktop.startsWith("[Desktop Entry]\n")) << desktop.constData();
-    for (const char* line : {"Type=Application\n", "Exec=\"/opt/My Tool/My Tool\" %f\n", "Icon=/opt/My Tool/icon.png\n",
-                             "MimeType=application/x-mytool.files;\n", "NoDisplay=true\n"})
+    for (const char* line :
+         {"Type=Application\n", "Exec=\"/opt/My Tool/My Tool\" %f\n", "Icon=/opt/My Tool/icon.png\n",
+          "MimeType=application/x-mytool.files;\n", "NoDisplay=true\n"})
         EXPECT_TRUE(desktop.contains(line)) << line << " in\n" << desktop.constData();
-    EXPECT_EQ(ReadAll(MimeApps()), QByteArray("[Default Applications]\napplication/x-mytool.files=MyTool.Files.desktop\n"));
+    EXPECT_EQ(ReadAll(MimeApps()),
+              QByteArray("[Default Applications]\napplication/x-mytool.files=MyTool.Files.desktop\n"));
     EXPECT_EQ(SFFileAssoc::IsAssociated(m_program, QStringLiteral(".tsy")), 1);
 
     // Everything in place: nothing written, nothing notified.
@@ -204,7 +206,7 @@ TEST_F(FileAssoc, AFailedWriteIsReportedAndNotNotified)
     EXPECT_EQ(SFFileAssoc::Register(m_program, QStringLiteral(".tsy"), m_icon, 1), 0);
     EXPECT_EQ(m_notified, 0);
     EXPECT_EQ(SFFileAssoc::IsAssociated(m_program, QStringLiteral(".tsy")), 0);
-    EXPECT_FALSE(QFile::exists(MimeApps())); // stopped at the first failure
+    EXPECT_FALSE(QFile::exists(MimeApps()));  // stopped at the first failure
 
     // Unusable extensions write nothing.
     qputenv("XDG_DATA_HOME", m_data.toUtf8());
@@ -226,7 +228,8 @@ TEST_F(FileAssoc, EntryFunctionsUseThisProgram)
     EXPECT_EQ(SF_IsFileAssociated(nullptr), 0);
 
     const QString type = SFFileAssoc::TypeName(QCoreApplication::applicationFilePath());
-    const QByteArray desktop = ReadAll(m_data + QStringLiteral("/applications/") + type + QStringLiteral(".desktop"));
+    const QByteArray desktop =
+        ReadAll(m_data + QStringLiteral("/applications/") + type + QStringLiteral(".desktop"));
     EXPECT_TRUE(desktop.contains(QStringLiteral("Icon=/icons/\u4E2D.png\n").toUtf8())) << desktop.constData();
 }
 
@@ -240,4 +243,4 @@ TEST_F(FileAssoc, TheDefaultNotifierRefreshesTheMimeDatabase)
     EXPECT_TRUE(globs.contains(":application/x-mytool.files:*.tsy")) << globs.constData();
 }
 
-} // namespace
+}  // namespace

@@ -12,9 +12,9 @@ namespace {
 {
     if (r.left == l && r.top == t && r.right == rr && r.bottom == b)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got {" << r.left << ", " << r.top << ", " << r.right << ", "
-                                         << r.bottom << "}, want {" << l << ", " << t << ", " << rr << ", " << b
-                                         << "}";
+    return ::testing::AssertionFailure()
+           << "got {" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}, want {" << l
+           << ", " << t << ", " << rr << ", " << b << "}";
 }
 
 TEST(Geometry, PackedConstructorsTakeSignedHalves)
@@ -283,4 +283,4 @@ TEST(Geometry, LayoutMatchesTheRecords)
     EXPECT_TRUE(Is(asRecords[1], 5, 6, 7, 8));
 }
 
-} // namespace
+}  // namespace

@@ -69,7 +69,7 @@ TEST_F(SkinMainWindowTest, OwnMaximiseFillsThePrimaryWorkAreaAndRestoresExactly)
     const QRect normal(30, 40, 400, 300);
     ASSERT_EQ(w->geometry(), normal);
 
-    frame->MacShowMaximize(false); // never maximised: nothing to restore
+    frame->MacShowMaximize(false);  // never maximised: nothing to restore
     Drain();
     EXPECT_EQ(w->geometry(), normal);
     EXPECT_EQ(frame->IsDlgZoomed(), FALSE);
@@ -79,10 +79,10 @@ TEST_F(SkinMainWindowTest, OwnMaximiseFillsThePrimaryWorkAreaAndRestoresExactly)
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(w->geometry(), work);
     EXPECT_EQ(frame->IsDlgZoomed(), TRUE);
-    Drag(QPoint(50, 10), QPoint(40, 30)); // no drag while maximised
+    Drag(QPoint(50, 10), QPoint(40, 30));  // no drag while maximised
     EXPECT_EQ(w->geometry(), work);
 
-    frame->MacShowMaximize(true); // a second maximise restores
+    frame->MacShowMaximize(true);  // a second maximise restores
     Drain();
     EXPECT_EQ(w->geometry(), normal);
     EXPECT_EQ(frame->IsDlgZoomed(), FALSE);
@@ -112,8 +112,7 @@ TEST_F(SkinMainWindowTest, SessionLockAndUnlockReachTheSink)
         {0x2B1, 5, {1, 0}, 3},
         {0x111, 7, {1, 0}, 3},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         EXPECT_FALSE(qt->OnWindowMessage(c.msg, c.param, 0));
         EXPECT_EQ(sink.locks, c.locks);
         EXPECT_EQ(debug.Count("WM_WTSSESSION_CHANGE return "), c.lines);
@@ -130,8 +129,7 @@ TEST_F(SkinMainWindowTest, KeysKeepUnmappedQtCodesAndReleasesAreReported)
         {Qt::Key_Return, Qt::NoModifier, 0, static_cast<UINT>(Qt::Key_Return)},
         {Qt::Key_A, Qt::NoModifier, 0, static_cast<UINT>(Qt::Key_A)},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         EXPECT_EQ(SendKey(w, QEvent::KeyPress, c.key, c.mods, sink), std::make_pair(c.wantMods, c.wantKey));
         EXPECT_EQ(SendKey(w, QEvent::KeyRelease, c.key, c.mods, sink), std::make_pair(c.wantMods, c.wantKey));
     }
@@ -155,9 +153,9 @@ TEST_F(SkinMainWindowTest, OkOnlyTellsTheSinkAndCancelClosesThroughDlgClose)
 
     CSFCustomEvent two(WM_COMMAND, 0, 0, 2);
     QApplication::sendEvent(w, &two);
-    EXPECT_EQ(sink.uiWndAtCancel, nullptr); // cleared before Dlg_OnCancel
+    EXPECT_EQ(sink.uiWndAtCancel, nullptr);  // cleared before Dlg_OnCancel
     EXPECT_EQ(frame->GetUIWnd(), nullptr);
-    EXPECT_TRUE(w->isVisible());            // the close is queued
+    EXPECT_TRUE(w->isVisible());  // the close is queued
     ASSERT_TRUE(WaitFor([&] { return !w->isVisible(); }));
     EXPECT_EQ(sink.log, (std::vector<std::string>{"map1", "ok", "ok", "cancel", "close"}));
     EXPECT_EQ(debug.Count("CSFQTMainWindow::closeEvent!"), 1);
@@ -213,15 +211,15 @@ TEST_F(SkinMainWindowTest, HiddenThenClosedWindowEndsTheEventLoop)
 
 TEST_F(SkinMainWindowTest, AFramePictureAsLargeAsTheWindowIsCroppedNotComposed)
 {
-    ShowSkinned(10, 10, 140, 120); // smaller than the 148 x 140 sheet
+    ShowSkinned(10, 10, 140, 120);  // smaller than the 148 x 140 sheet
     ASSERT_FALSE(sink.sizes.empty());
     EXPECT_EQ(sink.sizes.back(), (std::vector<int>{0, 140, 120}));
     QImage img = w->grab().toImage();
-    EXPECT_EQ(Name(img.pixelColor(139, 0)), kTR.name().toStdString()); // sheet pixel (139, 0)
+    EXPECT_EQ(Name(img.pixelColor(139, 0)), kTR.name().toStdString());  // sheet pixel (139, 0)
     EXPECT_EQ(Name(img.pixelColor(60, 50)), kCellN.name().toStdString());
     EXPECT_EQ(Name(img.pixelColor(100, 100)), kSheetRest.name().toStdString());
 
-    frame->MoveWindow(10, 10, 300, 200); // larger: composed over the background
+    frame->MoveWindow(10, 10, 300, 200);  // larger: composed over the background
     Drain();
     img = w->grab().toImage();
     EXPECT_EQ(Name(img.pixelColor(299, 0)), kTR.name().toStdString());
@@ -251,7 +249,7 @@ TEST(SkinMainWindowCentre, CentresWithinItsParentOrTheWorkArea)
         CSFDialog* frame = SF_CreateMainWindow(&sink, &parent);
         ASSERT_NE(frame, nullptr);
         QWidget* w = static_cast<QWidget*>(frame->GetUIWnd());
-        EXPECT_FALSE(w->isWindow()); // an ordinary widget inside its parent
+        EXPECT_FALSE(w->isWindow());  // an ordinary widget inside its parent
         frame->MoveWindow(0, 0, 200, 100);
         frame->CenterWindow(nullptr);
         EXPECT_EQ(w->pos(), QPoint(200, 150));
@@ -262,7 +260,8 @@ TEST(SkinMainWindowCentre, CentresWithinItsParentOrTheWorkArea)
     const QRect a = w->screen()->availableGeometry();
     skin.style[57] = L"300,200";
     frame->SetSkin(&skin.style);
-    EXPECT_EQ(w->geometry(), QRect(a.left() + (a.width() - 300) / 2, a.top() + (a.height() - 200) / 2, 300, 200));
+    EXPECT_EQ(w->geometry(),
+              QRect(a.left() + (a.width() - 300) / 2, a.top() + (a.height() - 200) / 2, 300, 200));
 
     sink.log.clear();
     SF_DestroyMainWindow(frame);
@@ -271,4 +270,4 @@ TEST(SkinMainWindowCentre, CentresWithinItsParentOrTheWorkArea)
     EXPECT_EQ(sink.log, std::vector<std::string>{"destroy"});
 }
 
-} // namespace
+}  // namespace

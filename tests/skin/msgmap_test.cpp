@@ -27,27 +27,26 @@ SF_MSGMAP_ENTRY Raw(UINT msg, UINT code, UINT id, UINT last, UINT sig)
 TEST(MsgMapLookup, TableOfCases)
 {
     const SF_MSGMAP_ENTRY table[] = {
-        Raw(0x111, 0, 100, 109, 1),                // 0
-        Raw(0x111, 0, 105, 105, 1),                // 1: shadowed by entry 0
-        Raw(0x4E, 2, 40, 40, 2),                   // 2
-        Raw(0x111, 0, 0x80000000u, 0x8000000Fu, 1), // 3
-        Raw(0x113, 0x113, 7, 7, 3),                // 4
-        Raw(0, 0, 0, 0, 0),                        // end
-        Raw(0x111, 0, 500, 500, 1),                // behind the end: never reached
+        Raw(0x111, 0, 100, 109, 1),                  // 0
+        Raw(0x111, 0, 105, 105, 1),                  // 1: shadowed by entry 0
+        Raw(0x4E, 2, 40, 40, 2),                     // 2
+        Raw(0x111, 0, 0x80000000u, 0x8000000Fu, 1),  // 3
+        Raw(0x113, 0x113, 7, 7, 3),                  // 4
+        Raw(0, 0, 0, 0, 0),                          // end
+        Raw(0x111, 0, 500, 500, 1),                  // behind the end: never reached
     };
     struct Case
     {
         UINT msg, code, id;
-        int want; // index into table, -1 for none
+        int want;  // index into table, -1 for none
     } cases[] = {
-        {0x111, 0, 100, 0},          {0x111, 0, 109, 0},          {0x111, 0, 110, -1},
-        {0x111, 0, 99, -1},          {0x111, 0, 105, 0},          // the earlier of two matches
-        {0x4E, 2, 40, 2},            {0x4E, 3, 40, -1},           {0x111, 2, 40, -1},
-        {0x111, 0, 0x80000005u, 3},  {0x111, 0, 0x7FFFFFFFu, -1}, {0x111, 0, 0x80000010u, -1},
-        {0x113, 0x113, 7, 4},        {0x113, 0, 7, -1},           {0x111, 0, 500, -1},
+        {0x111, 0, 100, 0},         {0x111, 0, 109, 0},          {0x111, 0, 110, -1},
+        {0x111, 0, 99, -1},         {0x111, 0, 105, 0},  // the earlier of two matches
+        {0x4E, 2, 40, 2},           {0x4E, 3, 40, -1},           {0x111, 2, 40, -1},
+        {0x111, 0, 0x80000005u, 3}, {0x111, 0, 0x7FFFFFFFu, -1}, {0x111, 0, 0x80000010u, -1},
+        {0x113, 0x113, 7, 4},       {0x113, 0, 7, -1},           {0x111, 0, 500, -1},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const SF_MSGMAP_ENTRY* got = SF_FindMessageEntry(table, c.msg, c.code, c.id);
         const SF_MSGMAP_ENTRY* want = c.want < 0 ? nullptr : &table[c.want];
         EXPECT_EQ(got, want) << "msg " << std::hex << c.msg << " code " << c.code << " id " << c.id;
@@ -65,7 +64,7 @@ TEST(MsgMapLookup, EmptyTablesMatchNothing)
 
 struct Calls
 {
-    std::vector<std::pair<int, std::pair<WPARAM, LPARAM>>> log; // (handler, (w, l))
+    std::vector<std::pair<int, std::pair<WPARAM, LPARAM>>> log;  // (handler, (w, l))
     void Add(int handler, WPARAM w = 0, LPARAM l = 0) { log.push_back({handler, {w, l}}); }
 };
 
@@ -125,15 +124,14 @@ TEST(MsgMapMacros, SignatureFollowsTheHandlerType)
     CMapSink sink;
     const SF_MSGMAP* map = sink.GetSFMessageMap();
     ASSERT_NE(map, nullptr);
-    EXPECT_EQ(map, sink.GetSFMessageMap()); // the same record on every call
+    EXPECT_EQ(map, sink.GetSFMessageMap());  // the same record on every call
     const struct
     {
         UINT msg, code, id, last, sig;
-    } want[] = {{0x111, 0, 5, 5, 1},  {0x111, 0, 100, 109, 1}, {0x4E, 2, 40, 40, 2}, {0x4E, 3, 41, 41, 1},
-                {0x113, 0x113, 2, 2, 3}, {0x113, 0x113, 7, 7, 1}, {0x111, 0, 9, 9, 3}, {0, 0, 0, 0, 0}};
+    } want[] = {{0x111, 0, 5, 5, 1},     {0x111, 0, 100, 109, 1}, {0x4E, 2, 40, 40, 2}, {0x4E, 3, 41, 41, 1},
+                {0x113, 0x113, 2, 2, 3}, {0x113, 0x113, 7, 7, 1}, {0x111, 0, 9, 9, 3},  {0, 0, 0, 0, 0}};
     const SF_MSGMAP_ENTRY* e = map->lpEntries;
-    for (const auto& w : want)
-    {
+    for (const auto& w : want) {
         EXPECT_EQ(e->nMessage, w.msg);
         EXPECT_EQ(e->nCode, w.code);
         EXPECT_EQ(e->nID, w.id);
@@ -147,13 +145,12 @@ TEST(MsgMapMacros, SignatureFollowsTheHandlerType)
 // Whether a handler of type F can be entered into a table of T.
 template <class T, class F, class = void>
 struct CanEnter : std::false_type
-{
-};
+{};
 template <class T, class F>
-struct CanEnter<T, F, std::void_t<decltype(SFMsgMapDetail::EntryMaker<T>::Make(0u, 0u, 0u, 0u, std::declval<F>()))>>
+struct CanEnter<T, F,
+                std::void_t<decltype(SFMsgMapDetail::EntryMaker<T>::Make(0u, 0u, 0u, 0u, std::declval<F>()))>>
     : std::true_type
-{
-};
+{};
 static_assert(CanEnter<CMapSink, void (CMapSink::*)()>::value, "no-argument handler");
 static_assert(CanEnter<CMapSink, void (CMapSink::*)(WPARAM, LPARAM)>::value, "two-value handler");
 static_assert(!CanEnter<CMapSink, void (CMapSink::*)(int)>::value, "wrong arguments");
@@ -167,8 +164,8 @@ TEST(MsgMapHelpers, CommandsRunOnlyNoArgumentEntries)
     sink.Dlg_OnCommand(5);
     sink.Dlg_OnCommand(100);
     sink.Dlg_OnCommand(109);
-    sink.Dlg_OnCommand(110); // outside the range
-    sink.Dlg_OnCommand(9);   // a (WPARAM, LPARAM) command entry is not called
+    sink.Dlg_OnCommand(110);  // outside the range
+    sink.Dlg_OnCommand(9);    // a (WPARAM, LPARAM) command entry is not called
     ASSERT_EQ(sink.calls.log.size(), 3u);
     EXPECT_EQ(sink.calls.log[0].first, 1);
     EXPECT_EQ(sink.calls.log[1].first, 2);
@@ -178,9 +175,9 @@ TEST(MsgMapHelpers, CommandsRunOnlyNoArgumentEntries)
 TEST(MsgMapHelpers, UIMessagesRunOnlyTwoValueEntriesAndUseTheLowCodeBits)
 {
     CMapSink sink;
-    sink.OnUIMessage(0x113, 7, 1, 2);            // no-argument entry: ignored
-    sink.OnUIMessage(0xABCD0113u, 2, 11, 22);    // high code bits ignored
-    sink.OnUIMessage(0x114, 2, 11, 22);          // other code: nothing
+    sink.OnUIMessage(0x113, 7, 1, 2);          // no-argument entry: ignored
+    sink.OnUIMessage(0xABCD0113u, 2, 11, 22);  // high code bits ignored
+    sink.OnUIMessage(0x114, 2, 11, 22);        // other code: nothing
     ASSERT_EQ(sink.calls.log.size(), 1u);
     EXPECT_EQ(sink.calls.log[0].first, 5);
     EXPECT_EQ(sink.calls.log[0].second.first, 11u);
@@ -192,9 +189,9 @@ TEST(MsgMapHelpers, NotifyClickPassesHeaderAndResultPointers)
     CMapSink sink;
     NMHDR hdr{};
     LRESULT result = 0;
-    sink.OnNotifyClick(0xFFFF0002u, 40, &hdr, &result); // only the low 16 bits are looked up
+    sink.OnNotifyClick(0xFFFF0002u, 40, &hdr, &result);  // only the low 16 bits are looked up
     sink.OnNotifyClick(3, 41, &hdr, &result);
-    sink.OnNotifyClick(2, 41, &hdr, &result); // no entry
+    sink.OnNotifyClick(2, 41, &hdr, &result);  // no entry
     ASSERT_EQ(sink.calls.log.size(), 2u);
     EXPECT_EQ(sink.calls.log[0].first, 3);
     EXPECT_EQ(reinterpret_cast<NMHDR*>(sink.calls.log[0].second.first), &hdr);
@@ -224,7 +221,7 @@ TEST(MsgMapHelpers, CommandIgnoresNotifyFormEntry)
     CHandTableSink sink;
     sink.Dlg_OnCommand(8);
     EXPECT_EQ(sink.calls, 0);
-    sink.OnUIMessage(0, 8, 0, 0); // other message: nothing either
+    sink.OnUIMessage(0, 8, 0, 0);  // other message: nothing either
     EXPECT_EQ(sink.calls, 0);
 }
 
@@ -280,7 +277,7 @@ TEST(MsgMapThis, HandlersReadTheirOwnMembers)
 {
     CShiftedSink sink;
     CSFEventBase* base = &sink;
-    ASSERT_NE(static_cast<void*>(base), static_cast<void*>(&sink)); // the base really is shifted
+    ASSERT_NE(static_cast<void*>(base), static_cast<void*>(&sink));  // the base really is shifted
     base->Dlg_OnCommand(11);
     EXPECT_EQ(sink.ownSeen, 1234);
     base->Dlg_OnCommand(12);
@@ -352,17 +349,17 @@ TEST(UIMessages, SendDeliversAHeapPointerBeforeReturning)
 {
     CUISink sink;
     CTestWindow window(&sink);
-    std::vector<char> block(64u << 20); // large enough to be mapped high in the address space
+    std::vector<char> block(64u << 20);  // large enough to be mapped high in the address space
     const WPARAM p = reinterpret_cast<WPARAM>(block.data());
     ASSERT_GT(p, static_cast<WPARAM>(0xFFFFFFFFu));
     SF_SendUIMessage(&window, 5, p);
     EXPECT_EQ(sink.calls, 1);
     EXPECT_EQ(sink.data, p);
     EXPECT_EQ(sink.id, 5);
-    SF_SendUIMessage(&window, 6, p); // no entry for id 6
+    SF_SendUIMessage(&window, 6, p);  // no entry for id 6
     EXPECT_EQ(sink.calls, 1);
     EXPECT_EQ(window.customEvents, 2);
-    SF_SendUIMessage(nullptr, 5, p); // no target: nothing, no crash
+    SF_SendUIMessage(nullptr, 5, p);  // no target: nothing, no crash
     EXPECT_EQ(sink.calls, 1);
 }
 
@@ -374,7 +371,7 @@ TEST(UIMessages, PostReachesOnlyWidgetsAndOnlyFromTheEventLoop)
     SF_PostUIMessage(&plain, 5, 77);
     SF_PostUIMessage(nullptr, 5, 77);
     SF_PostUIMessage(&window, 5, 88);
-    EXPECT_EQ(sink.calls, 0); // queued, not yet delivered
+    EXPECT_EQ(sink.calls, 0);  // queued, not yet delivered
     QCoreApplication::processEvents();
     EXPECT_EQ(plain.customEvents, 0);
     EXPECT_EQ(window.customEvents, 1);
@@ -391,4 +388,4 @@ TEST(UIMessages, OtherEventsAreNotDispatched)
     EXPECT_EQ(sink.calls, 0);
 }
 
-} // namespace
+}  // namespace

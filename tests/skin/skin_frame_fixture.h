@@ -42,7 +42,10 @@ public:
         log.push_back("cancel");
         uiWndAtCancel = m_pUIWnd;
     }
-    void OnDlgSize(UINT type, int& cx, int& cy) override { sizes.push_back({static_cast<int>(type), cx, cy}); }
+    void OnDlgSize(UINT type, int& cx, int& cy) override
+    {
+        sizes.push_back({static_cast<int>(type), cx, cy});
+    }
     int Dlg_Close() override
     {
         log.push_back("close");
@@ -56,7 +59,10 @@ public:
     void OnDlgFileDrop(const wchar_t* path) override { drops.push_back(path ? path : L"<null>"); }
     void OnDlgMouseHover() override { ++hovers; }
     void OnDlgMouseLeave() override { ++leaves; }
-    void OnDlgShowWindow(int show, UINT status) override { shows.push_back({show, static_cast<int>(status)}); }
+    void OnDlgShowWindow(int show, UINT status) override
+    {
+        shows.push_back({show, static_cast<int>(status)});
+    }
     void OnDlgTimer(UINT id) override { timers.push_back(id); }
     void OnDlgKeyDown(UINT mods, UINT key) override { keysDown.push_back({mods, key}); }
     void OnDlgKeyUp(UINT mods, UINT key) override { keysUp.push_back({mods, key}); }
@@ -118,10 +124,10 @@ struct TestSkin
         sheet.fill(kSheetRest);
         QPainter p(&sheet);
         const std::pair<QRect, QColor> pieces[] = {
-            {QRect(0, 0, 10, 27), kTL},     {QRect(30, 0, 4, 27), kTop},     {QRect(138, 0, 10, 27), kTR},
-            {QRect(0, 27, 3, 40), kLU},     {QRect(0, 70, 3, 20), kLM},      {QRect(5, 70, 3, 20), kLL},
-            {QRect(145, 27, 3, 40), kRU},   {QRect(145, 70, 3, 20), kRM},    {QRect(140, 70, 3, 20), kRL},
-            {QRect(0, 132, 10, 8), kBL},    {QRect(30, 132, 4, 8), kBottom}, {QRect(138, 132, 10, 8), kBR},
+            {QRect(0, 0, 10, 27), kTL},      {QRect(30, 0, 4, 27), kTop},     {QRect(138, 0, 10, 27), kTR},
+            {QRect(0, 27, 3, 40), kLU},      {QRect(0, 70, 3, 20), kLM},      {QRect(5, 70, 3, 20), kLL},
+            {QRect(145, 27, 3, 40), kRU},    {QRect(145, 70, 3, 20), kRM},    {QRect(140, 70, 3, 20), kRL},
+            {QRect(0, 132, 10, 8), kBL},     {QRect(30, 132, 4, 8), kBottom}, {QRect(138, 132, 10, 8), kBR},
             {QRect(50, 41, 23, 14), kCellN}, {QRect(50, 60, 23, 14), kCellH}, {QRect(50, 80, 23, 14), kCellP},
         };
         for (const auto& piece : pieces)
@@ -145,13 +151,13 @@ struct TestSkin
         style[16] = L"0,132,10,8";
         style[18] = L"30,132,4,8";
         style[20] = L"138,132,10,8";
-        style[22] = L"140,70,3,20"; // right edge: lower, middle, upper
+        style[22] = L"140,70,3,20";  // right edge: lower, middle, upper
         style[24] = L"145,70,3,20";
         style[26] = L"145,27,3,40";
-        style[37] = L"50,41,23,14"; // button 1 cells
+        style[37] = L"50,41,23,14";  // button 1 cells
         style[38] = L"50,60,23,14";
         style[39] = L"50,80,23,14";
-        style[44] = L"-40,5,23,14"; // button 1 window rectangle, from the right edge
+        style[44] = L"-40,5,23,14";  // button 1 window rectangle, from the right edge
         style[48] = L"FFFFFF";
         style[53] = L"left";
         style[54] = L"10,0,1000,27";
@@ -166,15 +172,9 @@ struct TestSkin
 };
 
 // Colours compare and print as "#rrggbb".
-inline std::string Name(const QColor& c)
-{
-    return c.name().toStdString();
-}
+inline std::string Name(const QColor& c) { return c.name().toStdString(); }
 
-inline QColor PixelAt(QWidget* w, int x, int y)
-{
-    return w->grab().toImage().pixelColor(x, y);
-}
+inline QColor PixelAt(QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); }
 
 // A mouse event at local position pos of w, with the global position mapped from it.
 inline void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
@@ -220,8 +220,7 @@ bool WaitFor(Pred done, int timeoutMs = 5000)
 {
     QElapsedTimer t;
     t.start();
-    while (!done())
-    {
+    while (!done()) {
         if (t.elapsed() > timeoutMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -267,4 +266,4 @@ protected:
     QWidget* w = nullptr;
 };
 
-} // namespace skinframe
+}  // namespace skinframe

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -40,4 +40,4 @@ TEST(SkinStringsWithoutApplication, FolderIsEmptyAndStyleSheetOnlyStored)
     EXPECT_TRUE(GetSkinPath().isEmpty());
 }
 
-} // namespace
+}  // namespace

@@ -18,10 +18,7 @@
 
 namespace {
 
-std::string Narrow(const std::wstring& text)
-{
-    return QString::fromStdWString(text).toStdString();
-}
+std::string Narrow(const std::wstring& text) { return QString::fromStdWString(text).toStdString(); }
 
 ::testing::AssertionResult Corners(const QRect& r, int x1, int y1, int x2, int y2)
 {
@@ -29,8 +26,8 @@ std::string Narrow(const std::wstring& text)
     r.getCoords(&a, &b, &c, &d);
     if (a == x1 && b == y1 && c == x2 && d == y2)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got {" << a << ", " << b << ", " << c << ", " << d << "}, want {" << x1
-                                         << ", " << y1 << ", " << x2 << ", " << y2 << "}";
+    return ::testing::AssertionFailure() << "got {" << a << ", " << b << ", " << c << ", " << d << "}, want {"
+                                         << x1 << ", " << y1 << ", " << x2 << ", " << y2 << "}";
 }
 
 TEST(SkinStrings, RectangleReadings)
@@ -45,7 +42,7 @@ TEST(SkinStrings, RectangleReadings)
         {L"0,0,80,27", {0, 0, 79, 26}, {0, 0, 80, 27}},
         {L"10,20,1,1", {10, 20, 10, 20}, {10, 20, 11, 21}},
         {L"-5,-6,10,10", {-5, -6, 4, 3}, {-5, -6, 5, 4}},
-        {L"5,6", {5, 6, 4, 5}, {5, 6, 5, 6}},          // width and height not read: 0
+        {L"5,6", {5, 6, 4, 5}, {5, 6, 5, 6}},  // width and height not read: 0
         {L"", {0, 0, -1, -1}, {0, 0, 0, 0}},
         {L"abc", {0, 0, -1, -1}, {0, 0, 0, 0}},
         {L"1,2,x,4", {1, 2, 0, 1}, {1, 2, 1, 2}},      // the scan stops at the first bad number
@@ -90,19 +87,9 @@ TEST(SkinStrings, PairTable)
         int a, b;
     };
     const Case cases[] = {
-        {L"3,4", 3, 4},
-        {L" 3,4 ", 3, 4},
-        {L"\t10,20\n", 10, 20},
-        {L"3, 4", 3, 4},
-        {L"-7,8", -7, 8},
-        {L"a,5", 0, 5},
-        {L"5,", 5, 0},
-        {L"0x10,5", 0, 5},  // base 10 only
-        {L"1,2,3", 0, 0},
-        {L"1", 0, 0},
-        {L",", 0, 0},
-        {L"", 0, 0},
-        {L"  ", 0, 0},
+        {L"3,4", 3, 4},   {L" 3,4 ", 3, 4}, {L"\t10,20\n", 10, 20}, {L"3, 4", 3, 4}, {L"-7,8", -7, 8},
+        {L"a,5", 0, 5},   {L"5,", 5, 0},    {L"0x10,5", 0, 5},  // base 10 only
+        {L"1,2,3", 0, 0}, {L"1", 0, 0},     {L",", 0, 0},           {L"", 0, 0},     {L"  ", 0, 0},
     };
     for (const Case& c : cases) {
         const std::wstring w(c.text);
@@ -126,10 +113,10 @@ TEST(SkinStrings, ColourTable)
         {L"FF8000", 255, 128, 0},
         {L"ff8000", 255, 128, 0},
         {L"123456", 0x12, 0x34, 0x56},
-        {L"1G2H3I", 1, 2, 3},         // a pair keeps its leading hexadecimal digit
-        {L"GG00FF", 0, 0, 255},       // a pair without one reads 0
+        {L"1G2H3I", 1, 2, 3},    // a pair keeps its leading hexadecimal digit
+        {L"GG00FF", 0, 0, 255},  // a pair without one reads 0
         {L"0x1234", 0, 0x12, 0x34},
-        {L"FFF", 0, 0, 0},            // not six characters: black
+        {L"FFF", 0, 0, 0},  // not six characters: black
         {L"#FFFFFF", 0, 0, 0},
         {L"FFFFFF ", 0, 0, 0},
         {L"", 0, 0, 0},
@@ -244,7 +231,8 @@ TEST(SkinStrings, ScreenAndApplicationFolder)
 
 TEST(SkinStrings, Utf8ToLocal8BitNeverWritesPastTheBuffer)
 {
-    const char* text = "\xE4\xB8\xAD\xE6\x96\x87" "abc";  // 9 bytes + NUL
+    const char* text = "\xE4\xB8\xAD\xE6\x96\x87"
+                       "abc";  // 9 bytes + NUL
     char buf[16];
 
     std::memset(buf, 'X', sizeof buf);
@@ -273,7 +261,8 @@ TEST(SkinStrings, WideAndUtf8Text)
 
     EXPECT_TRUE(WideToQString(static_cast<const wchar_t*>(nullptr)).isEmpty());
     EXPECT_TRUE(WideToQString(L"").isEmpty());
-    EXPECT_EQ(WideToQString(L"Recorder \u4E2D\u6587"), QString::fromUtf8("Recorder \xE4\xB8\xAD\xE6\x96\x87"));
+    EXPECT_EQ(WideToQString(L"Recorder \u4E2D\u6587"),
+              QString::fromUtf8("Recorder \xE4\xB8\xAD\xE6\x96\x87"));
     // A character outside the BMP is one wchar_t and two UTF-16 units.
     const QString smile = WideToQString(L"\U0001F600");
     EXPECT_EQ(smile, QString::fromUtf8("\xF0\x9F\x98\x80"));
@@ -290,4 +279,4 @@ TEST(SkinStrings, WideAndUtf8Text)
     EXPECT_TRUE(QStringToWide(QString()).empty());
 }
 
-} // namespace
+}  // namespace

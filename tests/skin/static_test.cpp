@@ -45,8 +45,7 @@ protected:
     CSFQTStatic* MakeStatic(const wchar_t* text, const RECT& rc, DWORD style = WS_VISIBLE)
     {
         CSFQTStatic* s = Cast<CSFQTStatic>(SF_CreateStatic(nullptr));
-        if (s)
-        {
+        if (s) {
             EXPECT_EQ(s->Create(text, style, rc, &parent, 5), 1);
         }
         return s;
@@ -63,7 +62,7 @@ TEST_F(SkinStaticTest, AlignFlagConversion)
 {
     CSFQTStatic* s = MakeStatic(L"x", RECT{0, 0, 100, 20});
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->GetTextAlignFlag(), 385u); // left | vertical centre | single line
+    EXPECT_EQ(s->GetTextAlignFlag(), 385u);  // left | vertical centre | single line
     const struct
     {
         UINT dt;
@@ -74,11 +73,10 @@ TEST_F(SkinStaticTest, AlignFlagConversion)
         {DT_RIGHT | DT_VCENTER | DT_SINGLELINE, 0x182},
         {DT_WORDBREAK, 0x1201},
         {DT_SINGLELINE, 0x101},
-        {DT_WORDBREAK | DT_SINGLELINE, 0x301}, // word wrap dropped again, do-not-clip kept
+        {DT_WORDBREAK | DT_SINGLELINE, 0x301},  // word wrap dropped again, do-not-clip kept
         {0, 0x01},
     };
-    for (const auto& row : table)
-    {
+    for (const auto& row : table) {
         s->SetTextAlignFlag(row.dt);
         EXPECT_EQ(s->GetTextAlignFlag(), row.want) << "DT flags " << row.dt;
     }
@@ -146,11 +144,11 @@ TEST_F(SkinStaticTest, TextSizeBoldAndColours)
     s->SetTextBold(1);
     EXPECT_EQ(s->PaintFont().weight(), QFont::Bold);
     parent.show();
-    s->grab(); // painting makes the paint font the widget's font
+    s->grab();  // painting makes the paint font the widget's font
     EXPECT_EQ(s->font().weight(), QFont::Bold);
     EXPECT_EQ(s->font().pixelSize(), 18);
 
-    EXPECT_EQ(s->TextColor(), QColor(0, 0, 0)); // unset: black
+    EXPECT_EQ(s->TextColor(), QColor(0, 0, 0));  // unset: black
     const struct
     {
         UINT colorref;
@@ -160,8 +158,7 @@ TEST_F(SkinStaticTest, TextSizeBoldAndColours)
                  {0xF3F3F3, QColor(243, 243, 243)},
                  {0xCAC2B9, QColor(185, 194, 202)},
                  {0xEFECE9, QColor(233, 236, 239)}};
-    for (const auto& row : table)
-    {
+    for (const auto& row : table) {
         s->SetTextColor(row.colorref);
         EXPECT_EQ(s->TextColor(), row.want) << std::hex << row.colorref;
     }
@@ -181,7 +178,7 @@ TEST_F(SkinStaticTest, BackgroundFillAndTextOffsetWhenPainted)
     const QColor grey(243, 243, 243), green(0, 160, 0);
     for (QPoint p : {QPoint(10, 10), QPoint(58, 38), QPoint(34, 25)})
         EXPECT_EQ(img.pixelColor(p), grey) << p.x() << "," << p.y();
-    EXPECT_EQ(img.pixelColor(59, 39), grey); // the control covers right - 1, bottom - 1
+    EXPECT_EQ(img.pixelColor(59, 39), grey);  // the control covers right - 1, bottom - 1
     EXPECT_EQ(img.pixelColor(60, 40), green);
     for (QPoint p : {QPoint(100, 10), QPoint(148, 38), QPoint(124, 25)})
         EXPECT_EQ(img.pixelColor(p), green) << p.x() << "," << p.y();
@@ -211,21 +208,24 @@ TEST_F(SkinStaticTest, GetStaticTextNeverWritesPastTheBuffer)
     {
         const wchar_t* text;
         int size;
-        const wchar_t* wantText; // NULL: untouched
+        const wchar_t* wantText;  // NULL: untouched
     } table[] = {
-        {L"Search", 4, L"Sea"},   {L"Search", 64, L"Search"},       {L"Search", 7, L"Search"},
-        {L"Search", 1, L""},      {L"Search", 0, nullptr},          {L"Search", -1, nullptr},
-        {nonBmp.c_str(), 2, L"\U0001D11E"}, {nonBmp.c_str(), 16, nonBmp.c_str()},
+        {L"Search", 4, L"Sea"},
+        {L"Search", 64, L"Search"},
+        {L"Search", 7, L"Search"},
+        {L"Search", 1, L""},
+        {L"Search", 0, nullptr},
+        {L"Search", -1, nullptr},
+        {nonBmp.c_str(), 2, L"\U0001D11E"},
+        {nonBmp.c_str(), 16, nonBmp.c_str()},
     };
     constexpr wchar_t kCanary = 0x5A5A;
-    for (const auto& row : table)
-    {
+    for (const auto& row : table) {
         s->SetStaticText(row.text);
         std::vector<wchar_t> mem(static_cast<size_t>(std::max(row.size, 0) + 8), kCanary);
         EXPECT_EQ(s->GetStaticText(mem.data(), row.size), 0);
         size_t firstFree = 0;
-        if (row.wantText)
-        {
+        if (row.wantText) {
             EXPECT_EQ(std::wstring(mem.data()), std::wstring(row.wantText)) << "size " << row.size;
             firstFree = std::wcslen(row.wantText) + 1;
         }
@@ -243,7 +243,7 @@ TEST_F(SkinStaticTest, RectangleReadings)
     s->ShowWindow(1);
     EXPECT_TRUE(s->isVisibleTo(&parent));
     RECT rc{5, 6, 55, 26};
-    s->MoveWindow(&rc); // like Create
+    s->MoveWindow(&rc);  // like Create
     EXPECT_EQ(s->geometry(), QRect(5, 6, 50, 20));
     RECT pos{};
     s->GetStaticCtrolPos(pos);
@@ -300,7 +300,7 @@ TEST_F(SkinStaticTest, PictureIsStretchedAndCaptionCentred)
     EXPECT_NEAR(ink.center().y(), 30, 4);
 
     RECT rc{0, 0, 9, 19};
-    p->MoveWindow(&rc); // inclusive corners
+    p->MoveWindow(&rc);  // inclusive corners
     EXPECT_EQ(p->geometry(), QRect(0, 0, 10, 20));
     p->ShowWindow(0);
     EXPECT_FALSE(p->isVisibleTo(&parent));
@@ -348,7 +348,7 @@ TEST_F(SkinStaticTest, ListBoxRowsSelectionAndMouse)
     EXPECT_EQ(l->SetCurSel(2), 2);
     EXPECT_EQ(l->GetCurSel(), 2);
 
-    EXPECT_EQ(l->DeleteString(3), 3); // out of range: nothing changes
+    EXPECT_EQ(l->DeleteString(3), 3);  // out of range: nothing changes
     EXPECT_EQ(l->GetCount(), 3);
     EXPECT_EQ(l->DeleteString(0), 2);
     EXPECT_EQ(l->GetText(0, buf), 6);
@@ -364,7 +364,7 @@ TEST_F(SkinStaticTest, ListBoxRowsSelectionAndMouse)
     l->clearSelection();
     const QPoint row0 = l->visualItemRect(l->item(0)).center();
     QTest::mousePress(l->viewport(), Qt::LeftButton, {}, row0);
-    QTest::mouseMove(l->viewport(), row0 + QPoint(2, 0)); // left button held
+    QTest::mouseMove(l->viewport(), row0 + QPoint(2, 0));  // left button held
     QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, row0);
     EXPECT_EQ(sink.down, 1);
     EXPECT_EQ(sink.up, 1);
@@ -372,7 +372,7 @@ TEST_F(SkinStaticTest, ListBoxRowsSelectionAndMouse)
     EXPECT_EQ(l->GetCurSel(), -1);
     EXPECT_TRUE(l->selectedItems().isEmpty());
 
-    RECT rc{0, 0, 49, 29}; // width right - left + 1
+    RECT rc{0, 0, 49, 29};  // width right - left + 1
     l->MoveWindow(&rc);
     EXPECT_EQ(l->geometry(), QRect(0, 0, 50, 30));
 }
@@ -396,13 +396,13 @@ TEST_F(SkinStaticTest, GroupBoxTitleAndInertOperations)
         EXPECT_EQ(c, L'#');
 
     EXPECT_TRUE(g->isVisibleTo(&parent));
-    g->ShowWindow(0); // does nothing
+    g->ShowWindow(0);  // does nothing
     EXPECT_TRUE(g->isVisibleTo(&parent));
 
     RECT rc{1, 2, 30, 40};
-    g->MoveWindow(&rc); // inclusive corners
+    g->MoveWindow(&rc);  // inclusive corners
     EXPECT_EQ(g->geometry(), QRect(1, 2, 30, 39));
     EXPECT_EQ(g->SetSkin(), 0);
 }
 
-} // namespace
+}  // namespace

@@ -31,7 +31,8 @@ typedef std::vector<std::string> Log;
 
 std::string Str(const char* tag, long a, long b, long c)
 {
-    return std::string(tag) + "(" + std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c) + ")";
+    return std::string(tag) + "(" + std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c) +
+           ")";
 }
 
 // A page sink with a message map, as the application's pages have.
@@ -77,7 +78,8 @@ QImage Render(QWidget* w, QRgb fill)
 
 void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button)
 {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent ev(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
     QApplication::sendEvent(w, &ev);
 }
@@ -100,14 +102,14 @@ protected:
     }
     void TearDown() override
     {
-        window.reset(); // windows go before their sinks
+        window.reset();  // windows go before their sinks
     }
 
     QWidget* ViewWidget() const { return static_cast<QWidget*>(view->GetUIWnd()); }
 
     PageSink sink;
     std::unique_ptr<QWidget> window;
-    CSFView* view = nullptr; // owned by window once created
+    CSFView* view = nullptr;  // owned by window once created
     CSFQTView* qview = nullptr;
 };
 
@@ -162,7 +164,7 @@ TEST_F(SkinView, CreateReadsInclusiveRectAndCallsOnCreate)
     CSFView* hidden = SF_CreateView(nullptr);
     hidden->Create(nullptr, nullptr, 0, Rect(0, 0, 9, 9), window.get(), 1);
     EXPECT_EQ(hidden->isShow(), 0);
-    EXPECT_EQ(hidden->GetUIWnd(), nullptr); // no sink to hold the window
+    EXPECT_EQ(hidden->GetUIWnd(), nullptr);  // no sink to hold the window
 }
 
 TEST_F(SkinView, PaintsColourFrameAndPicture)
@@ -179,7 +181,7 @@ TEST_F(SkinView, PaintsColourFrameAndPicture)
     EXPECT_EQ(qview->BackgroundColor(), QColor(0, 0, 255, 127));
 
     view->SetBGClr(0x000000FF);
-    view->SetFrameClr(0x00FF0000, 1); // blue
+    view->SetFrameClr(0x00FF0000, 1);  // blue
     QImage img = Render(qview, 0);
     const QPoint edges[] = {{0, 0}, {59, 0}, {0, 39}, {59, 39}, {30, 0}, {0, 20}, {59, 20}, {30, 39}};
     for (const QPoint& p : edges)
@@ -210,7 +212,7 @@ TEST_F(SkinView, RoundCornersTakeEffectAtTheNextResize)
     sink.log.clear();
     view->MoveWindow(50, 50, 120, 80);
     ASSERT_FALSE(sink.log.empty());
-    EXPECT_EQ(sink.log.front(), "size(0,120,80) nomask"); // the sink hears first
+    EXPECT_EQ(sink.log.front(), "size(0,120,80) nomask");  // the sink hears first
     const QRegion mask = qview->mask();
     for (const QPoint& corner : {QPoint(0, 0), QPoint(119, 0), QPoint(0, 79), QPoint(119, 79)})
         EXPECT_FALSE(mask.contains(corner)) << corner.x() << "," << corner.y();
@@ -247,7 +249,7 @@ TEST_F(SkinView, LeftPressAndDoubleClickReachTheSink)
 TEST_F(SkinView, DestructionTellsTheSinkAndClearsItsWindow)
 {
     view->Create(nullptr, nullptr, WS_VISIBLE, Rect(0, 0, 99, 99), window.get(), 1);
-    SF_DestroyView(view); // the parent owns it: still alive
+    SF_DestroyView(view);  // the parent owns it: still alive
     EXPECT_EQ(sink.GetUIWnd(), static_cast<void*>(static_cast<QWidget*>(qview)));
     EXPECT_EQ(qview->parentWidget(), window.get());
     sink.log.clear();
@@ -286,7 +288,7 @@ TEST_F(SkinView, ChildCommandsReachTheOwnersMessageMap)
     QTest::mouseClick(dynamic_cast<QWidget*>(radio), Qt::LeftButton, {}, QPoint(8, 8));
     QTest::mouseClick(dynamic_cast<QWidget*>(stray), Qt::LeftButton, {}, QPoint(8, 8));
     SF_SendUIMessage(qview, 2, 77);
-    SF_SendUIMessage(qview, 3, 78); // no entry
+    SF_SendUIMessage(qview, 3, 78);  // no entry
     const Log expected = {"menu", "slot", "slot", "ui(77,2,0)"};
     EXPECT_EQ(sink.log, expected);
 }
@@ -297,8 +299,7 @@ TEST_F(SkinView, ViewWithoutSinkOrMapIgnoresCommands)
     {
     } noMap;
     CSFView* views[] = {SF_CreateView(nullptr), SF_CreateView(&noMap)};
-    for (CSFView* v : views)
-    {
+    for (CSFView* v : views) {
         CSFQTView* q = dynamic_cast<CSFQTView*>(v);
         v->Create(nullptr, nullptr, WS_VISIBLE, Rect(0, 0, 99, 99), window.get(), 1);
         CSFQTButton* b = new CSFQTButton(nullptr);
@@ -309,7 +310,7 @@ TEST_F(SkinView, ViewWithoutSinkOrMapIgnoresCommands)
         EXPECT_EQ(q->size(), QSize(50, 50));
         EXPECT_FALSE(Render(q, 0).isNull());
     }
-    window.reset(); // the no-map sink goes after its view
+    window.reset();  // the no-map sink goes after its view
 }
 
 TEST_F(SkinView, RowHelpersLineControlsUpByKind)
@@ -344,8 +345,7 @@ public:
     void Menu_OnAction(int id) override
     {
         ids.push_back(id);
-        if (id == 153 && menu)
-        {
+        if (id == 153 && menu) {
             // Rebuilt from inside the choice, as a language switch does.
             menu->Clear();
             menu->AddAction(L"Hilfe", 151);
@@ -424,7 +424,8 @@ TEST_F(SkinMenu, OnlyLeftMouseChoicesOfItsOwnEntriesReport)
         Open();
     const QAction* separator = qmenu->actions().at(1);
     ASSERT_TRUE(separator->isSeparator());
-    QTest::mouseClick(qmenu, Qt::LeftButton, {}, qmenu->actionGeometry(const_cast<QAction*>(separator)).center());
+    QTest::mouseClick(qmenu, Qt::LeftButton, {},
+                      qmenu->actionGeometry(const_cast<QAction*>(separator)).center());
     EXPECT_EQ(sink.ids, std::vector<int>{0}) << "separator";
 
     sink.ids.clear();
@@ -488,11 +489,11 @@ TEST_F(SkinMenu, CreateGivesAParentAndKeepsItAPopup)
     EXPECT_EQ(menu->Create(0, Rect(0, 0, 0, 0), &owner, 5), 1);
     EXPECT_EQ(qmenu->parentWidget(), &owner);
     EXPECT_EQ(qmenu->windowType(), Qt::Popup);
-    menu->Create(0, Rect(0, 0, 0, 0), nullptr, 5); // back to no parent before owner goes
+    menu->Create(0, Rect(0, 0, 0, 0), nullptr, 5);  // back to no parent before owner goes
     QPointer<QMenu> guard(qmenu);
     SF_DestroyMenu(menu);
     menu = nullptr;
     EXPECT_TRUE(guard.isNull());
 }
 
-} // namespace
+}  // namespace

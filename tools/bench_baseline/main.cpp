@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <QWidget>
 
-
 namespace {
 
 class FirstPaint : public QObject
@@ -17,8 +16,7 @@ class FirstPaint : public QObject
 public:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen)
-        {
+        if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
             QTimer::singleShot(0, [] {
                 PrintFirstPaintReport();
@@ -33,7 +31,7 @@ private:
     bool m_seen = false;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

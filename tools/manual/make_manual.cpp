@@ -23,20 +23,17 @@ int main(int argc, char** argv)
     QStringList args = app.arguments();
     args.removeFirst();
     QString title;
-    if (args.size() >= 2 && args.first() == QLatin1String("--title"))
-    {
+    if (args.size() >= 2 && args.first() == QLatin1String("--title")) {
         title = args.at(1);
         args = args.mid(2);
     }
-    if (args.size() != 2)
-    {
+    if (args.size() != 2) {
         std::fprintf(stderr, "usage: make_manual [--title TEXT] <source.html> <output.pdf>\n");
         return 1;
     }
 
     QFile source(args.at(0));
-    if (!source.open(QIODevice::ReadOnly))
-    {
+    if (!source.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "make_manual: cannot read %s\n", qPrintable(args.at(0)));
         return 2;
     }
@@ -61,15 +58,13 @@ int main(int argc, char** argv)
         doc.print(&writer);
     }
     QFile written(partial);
-    if (!written.exists() || written.size() < 100)
-    {
+    if (!written.exists() || written.size() < 100) {
         std::fprintf(stderr, "make_manual: cannot write %s\n", qPrintable(target));
         QFile::remove(partial);
         return 3;
     }
     QFile::remove(target);
-    if (!QFile::rename(partial, target))
-    {
+    if (!QFile::rename(partial, target)) {
         std::fprintf(stderr, "make_manual: cannot write %s\n", qPrintable(target));
         QFile::remove(partial);
         return 3;

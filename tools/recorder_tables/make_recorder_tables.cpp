@@ -29,29 +29,25 @@ struct SeriesSource
 
 const SeriesSource kSeries[kRecorderSeriesCount] = {
     {"RV-Lite",
-     {"N/A N/A N/A N/A 1 2", "N/A N/A N/A N/A 1 2", "N/A N/A N/A 1 1 3", "N/A 1 1 1 2 5",
-      "1 1 1 2 3 6", "1 1 1 2 3 7", "1 2 2 3 5 8", "2 3 3 5 7 8", "4 5 6 8 8 8",
-      "5 6 8 8 8 8"}},
+     {"N/A N/A N/A N/A 1 2", "N/A N/A N/A N/A 1 2", "N/A N/A N/A 1 1 3", "N/A 1 1 1 2 5", "1 1 1 2 3 6",
+      "1 1 1 2 3 7", "1 2 2 3 5 8", "2 3 3 5 7 8", "4 5 6 8 8 8", "5 6 8 8 8 8"}},
     {"RV-Home",
-     {"N/A 1 1 1 2 5", "N/A N/A 1 1 2 4", "1 1 1 2 3 7", "1 2 2 3 5 10", "2 2 3 4 6 12",
-      "2 3 3 5 7 15", "3 4 5 6 10 16", "5 6 7 10 15 16", "8 10 13 16 16 16",
-      "11 13 16 16 16 16"}},
+     {"N/A 1 1 1 2 5", "N/A N/A 1 1 2 4", "1 1 1 2 3 7", "1 2 2 3 5 10", "2 2 3 4 6 12", "2 3 3 5 7 15",
+      "3 4 5 6 10 16", "5 6 7 10 15 16", "8 10 13 16 16 16", "11 13 16 16 16 16"}},
     {"RV-Office",
-     {"N/A N/A 1 1 2 4", "N/A N/A N/A 1 1 3", "1 1 1 2 3 6", "1 1 1 2 3 7", "1 1 2 3 4 9",
-      "2 2 3 4 6 12", "2 3 3 5 7 15", "4 4 6 8 12 >16", "6 8 10 13 >16 >16",
-      "9 10 13 >16 >16 >16"}},
+     {"N/A N/A 1 1 2 4", "N/A N/A N/A 1 1 3", "1 1 1 2 3 6", "1 1 1 2 3 7", "1 1 2 3 4 9", "2 2 3 4 6 12",
+      "2 3 3 5 7 15", "4 4 6 8 12 >16", "6 8 10 13 >16 >16", "9 10 13 >16 >16 >16"}},
     {"RV-Pro",
-     {"2 2 3 4 6 13", "1 2 2 3 5 10", "3 3 4 6 9 19", "4 5 6 8 12 25", "5 6 7 10 15 31",
-      "6 7 9 13 19 32", "8 10 12 16 25 32", "12 15 19 25 32 32", "21 26 32 32 32 32",
-      "28 32 32 32 32 32"}},
+     {"2 2 3 4 6 13", "1 2 2 3 5 10", "3 3 4 6 9 19", "4 5 6 8 12 25", "5 6 7 10 15 31", "6 7 9 13 19 32",
+      "8 10 12 16 25 32", "12 15 19 25 32 32", "21 26 32 32 32 32", "28 32 32 32 32 32"}},
     {"RV-Campus",
      {"2 3 4 5 8 17", "2 2 3 4 7 14", "4 5 6 8 12 25", "5 6 8 11 16 33", "6 8 10 13 20 41",
       "8 10 12 17 25 48", "11 13 16 22 33 >48", "16 20 25 33 >48 >48", "28 34 42 >48 >48 >48",
       "38 45 48 >48 >48 >48"}},
     {"RV-Metropole",
-     {"4 5 6 9 13 27", "3 4 5 7 11 22", "6 8 10 13 20 40", "8 10 13 17 26 52",
-      "11 13 16 22 33 66", "13 16 20 27 40 >80", "17 21 26 35 52 >80", "26 32 40 53 80 >80",
-      "45 54 67 >80 >80 >80", "60 72 >80 >80 >80 >80"}},
+     {"4 5 6 9 13 27", "3 4 5 7 11 22", "6 8 10 13 20 40", "8 10 13 17 26 52", "11 13 16 22 33 66",
+      "13 16 20 27 40 >80", "17 21 26 35 52 >80", "26 32 40 53 80 >80", "45 54 67 >80 >80 >80",
+      "60 72 >80 >80 >80 >80"}},
 };
 
 struct ModelSource
@@ -149,9 +145,8 @@ bool WriteTables(const std::filesystem::path& folder, const NVRCapabilityTable& 
     bool ok = true;
     for (const char* name : {"Tessaly.xml", "NVRSpec.xml"}) {
         const std::string file = (folder / name).string();
-        const bool written = std::strcmp(name, "Tessaly.xml") == 0
-                                 ? SaveCapabilityTable(file, capability)
-                                 : SaveModelTable(file, models);
+        const bool written = std::strcmp(name, "Tessaly.xml") == 0 ? SaveCapabilityTable(file, capability)
+                                                                   : SaveModelTable(file, models);
         if (!written) {
             std::fprintf(stderr, "make_recorder_tables: cannot write \"%s\"\n", file.c_str());
             ok = false;
@@ -192,7 +187,7 @@ int Check(const std::filesystem::path& folder, const NVRCapabilityTable& capabil
     return rc;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

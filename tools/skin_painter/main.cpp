@@ -50,7 +50,7 @@ bool writeList(const QString& listFile)
     return f.error() == QFileDevice::NoError;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -34,20 +34,20 @@ void addStates(std::vector<SkinPicture>& out, const QString& prefix, const State
 
 // Model families of the shipped model table; every model of a family shares its pictures.
 const RecorderFamily kFamilies[] = {
-    {"RV-Lite_1",      "RV-Lite",       1, 1, 1, Chassis::Desktop, 140, 40, QColor(0, 168, 170)},
-    {"RV-Lite_2",      "RV-Lite",       2, 1, 2, Chassis::Desktop, 140, 52, QColor(0, 168, 170)},
-    {"RV-Home_1",      "RV-Home",       1, 1, 1, Chassis::Desktop, 168, 44, QColor(52, 170, 92)},
-    {"RV-Home_2",      "RV-Home",       2, 2, 1, Chassis::Desktop, 168, 44, QColor(52, 170, 92)},
-    {"RV-Office_1",    "RV-Office",     2, 2, 1, Chassis::Rack,    204, 30, QColor(18, 138, 250)},
-    {"RV-Office_2",    "RV-Office",     4, 4, 1, Chassis::Rack,    204, 30, QColor(18, 138, 250)},
-    {"RV-Office_3",    "RV-Office",     8, 4, 2, Chassis::Rack,    204, 46, QColor(18, 138, 250)},
-    {"RV-Pro_1",       "RV-Pro",        4, 4, 1, Chassis::Rack,    204, 46, QColor(104, 96, 230)},
-    {"RV-Pro_2",       "RV-Pro",        8, 8, 1, Chassis::Rack,    204, 46, QColor(104, 96, 230)},
-    {"RV-Campus_1",    "RV-Campus",     8, 4, 2, Chassis::Rack,    204, 62, QColor(246, 146, 30)},
-    {"RV-Campus_2",    "RV-Campus",    16, 8, 2, Chassis::Rack,    204, 62, QColor(246, 146, 30)},
-    {"RV-Campus_3",    "RV-Campus",    24, 8, 3, Chassis::Rack,    204, 80, QColor(246, 146, 30)},
-    {"RV-Metropole_1", "RV-Metropole", 16, 4, 4, Chassis::Rack,    204, 80, QColor(226, 68, 56)},
-    {"RV-Metropole_2", "RV-Metropole", 24, 6, 4, Chassis::Rack,    204, 80, QColor(226, 68, 56)},
+    {"RV-Lite_1", "RV-Lite", 1, 1, 1, Chassis::Desktop, 140, 40, QColor(0, 168, 170)},
+    {"RV-Lite_2", "RV-Lite", 2, 1, 2, Chassis::Desktop, 140, 52, QColor(0, 168, 170)},
+    {"RV-Home_1", "RV-Home", 1, 1, 1, Chassis::Desktop, 168, 44, QColor(52, 170, 92)},
+    {"RV-Home_2", "RV-Home", 2, 2, 1, Chassis::Desktop, 168, 44, QColor(52, 170, 92)},
+    {"RV-Office_1", "RV-Office", 2, 2, 1, Chassis::Rack, 204, 30, QColor(18, 138, 250)},
+    {"RV-Office_2", "RV-Office", 4, 4, 1, Chassis::Rack, 204, 30, QColor(18, 138, 250)},
+    {"RV-Office_3", "RV-Office", 8, 4, 2, Chassis::Rack, 204, 46, QColor(18, 138, 250)},
+    {"RV-Pro_1", "RV-Pro", 4, 4, 1, Chassis::Rack, 204, 46, QColor(104, 96, 230)},
+    {"RV-Pro_2", "RV-Pro", 8, 8, 1, Chassis::Rack, 204, 46, QColor(104, 96, 230)},
+    {"RV-Campus_1", "RV-Campus", 8, 4, 2, Chassis::Rack, 204, 62, QColor(246, 146, 30)},
+    {"RV-Campus_2", "RV-Campus", 16, 8, 2, Chassis::Rack, 204, 62, QColor(246, 146, 30)},
+    {"RV-Campus_3", "RV-Campus", 24, 8, 3, Chassis::Rack, 204, 80, QColor(246, 146, 30)},
+    {"RV-Metropole_1", "RV-Metropole", 16, 4, 4, Chassis::Rack, 204, 80, QColor(226, 68, 56)},
+    {"RV-Metropole_2", "RV-Metropole", 24, 6, 4, Chassis::Rack, 204, 80, QColor(226, 68, 56)},
 };
 
 std::vector<SkinPicture> buildCatalog()
@@ -57,11 +57,13 @@ std::vector<SkinPicture> buildCatalog()
 
     // Windows.
     c.push_back({"Frame.png", {148, 140}, "dialog frame sheet (About, message box)", dialogFrame});
-    c.push_back({"bgColorWhite.png", {16, 16}, "dialog background, stretched",
-                 [](QImage& i) { solid(i, skinpal::white()); }});
+    c.push_back({"bgColorWhite.png", {16, 16}, "dialog background, stretched", [](QImage& i) {
+                     solid(i, skinpal::white());
+                 }});
     c.push_back({"FrameMain.png", {148, 140}, "main window frame sheet", mainFrame});
-    c.push_back({"background.png", {32, 32}, "main window background, stretched",
-                 [](QImage& i) { solid(i, skinpal::surface()); }});
+    c.push_back({"background.png", {32, 32}, "main window background, stretched", [](QImage& i) {
+                     solid(i, skinpal::surface());
+                 }});
     c.push_back({"main.png", {32, 32}, "main window and application icon", appIcon});
     c.push_back({"ip2.png", {32, 32}, "application icon at start-up", appIcon});
 
@@ -90,10 +92,10 @@ std::vector<SkinPicture> buildCatalog()
               QStringLiteral("Search button"), accentButton);
 
     // Search page inputs.
-    c.push_back({"Select_Check.png", {16, 16}, "filter check box, on",
-                 [](QImage& i) { checkMark(i, true); }});
-    c.push_back({"Select_unCheck.png", {16, 16}, "filter check box, off",
-                 [](QImage& i) { checkMark(i, false); }});
+    c.push_back(
+        {"Select_Check.png", {16, 16}, "filter check box, on", [](QImage& i) { checkMark(i, true); }});
+    c.push_back(
+        {"Select_unCheck.png", {16, 16}, "filter check box, off", [](QImage& i) { checkMark(i, false); }});
     c.push_back({"bg_edit.png", {80, 24}, "channel edit background, tiled", editField});
     c.push_back({"ComboBox_Min.png", {81, 113}, "small combo box cell sheet", comboSheet});
     c.push_back({"ComboBox_Mag.png", {321, 113}, "wide combo box cell sheet", comboSheet});
@@ -104,15 +106,19 @@ std::vector<SkinPicture> buildCatalog()
     c.push_back({"na.png", {220, 100}, "result slot placeholder", placeholder});
     for (const RecorderFamily& f : kFamilies) {
         const QString prefix = QLatin1String(f.prefix);
-        c.push_back({prefix + QStringLiteral(".png"), {220, 100}, "result slot, model not selected",
-                     [&f](QImage& i) { recorder(i, f, false); }});
-        c.push_back({prefix + QStringLiteral("_Frame.png"), {220, 100}, "result slot, model selected",
+        c.push_back(
+            {prefix + QStringLiteral(".png"), {220, 100}, "result slot, model not selected", [&f](QImage& i) {
+                 recorder(i, f, false);
+             }});
+        c.push_back({prefix + QStringLiteral("_Frame.png"),
+                     {220, 100},
+                     "result slot, model selected",
                      [&f](QImage& i) { recorder(i, f, true); }});
     }
     return c;
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<SkinPicture>& skinCatalog()
 {

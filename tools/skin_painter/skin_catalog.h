@@ -10,10 +10,10 @@
 
 struct SkinPicture
 {
-    QString name;                            // file name under "Skin/", case as the code spells it
-    QSize size;                              // pixel size of the file
-    QString usedBy;                          // the control or record that loads it
-    std::function<void(QImage&)> paint;      // draws onto a transparent image of `size`
+    QString name;                        // file name under "Skin/", case as the code spells it
+    QSize size;                          // pixel size of the file
+    QString usedBy;                      // the control or record that loads it
+    std::function<void(QImage&)> paint;  // draws onto a transparent image of `size`
 };
 
 // Every picture the program loads, in a stable order.

@@ -15,10 +15,7 @@ namespace skinpaint {
 namespace {
 
 // The rectangle whose outline, drawn with a 1-px pen, covers exactly the border pixels of r.
-QRectF hairline(const QRectF& r)
-{
-    return r.adjusted(0.5, 0.5, -0.5, -0.5);
-}
+QRectF hairline(const QRectF& r) { return r.adjusted(0.5, 0.5, -0.5, -0.5); }
 
 void begin(QPainter& p)
 {
@@ -85,8 +82,8 @@ void drawGlyph(QPainter& p, const QRectF& cell, Glyph glyph, const QColor& ink)
                               std::round(12 * unit), 2));
         break;
     case Glyph::Minimise:
-        p.drawRect(QRectF(std::round(c.x() - 6 * unit), std::round(c.y() + 3 * unit) - 1,
-                          std::round(12 * unit), 2));
+        p.drawRect(
+            QRectF(std::round(c.x() - 6 * unit), std::round(c.y() + 3 * unit) - 1, std::round(12 * unit), 2));
         break;
     case Glyph::Close: {
         QPen pen(ink, 1.8 * unit, Qt::SolidLine, Qt::RoundCap);
@@ -101,8 +98,8 @@ void drawGlyph(QPainter& p, const QRectF& cell, Glyph glyph, const QColor& ink)
         p.setPen(QPen(ink, 1.4 * unit));
         p.drawEllipse(c, 7.5 * unit, 7.5 * unit);
         p.setFont(uiFont(int(std::round(11 * unit)), true));
-        p.drawText(QRectF(c.x() - 8 * unit, c.y() - 8 * unit, 16 * unit, 16 * unit),
-                   Qt::AlignCenter, QStringLiteral("?"));
+        p.drawText(QRectF(c.x() - 8 * unit, c.y() - 8 * unit, 16 * unit, 16 * unit), Qt::AlignCenter,
+                   QStringLiteral("?"));
         break;
     }
     }
@@ -130,7 +127,12 @@ void drawCaptionCell(QPainter& p, const QRectF& cell, Glyph glyph, Look look)
 }
 
 // The closed face of a combo box, in `cell` (the arrow zone is a 24-px square at the right).
-enum class ComboLook { Normal, Disabled, Open };
+enum class ComboLook
+{
+    Normal,
+    Disabled,
+    Open
+};
 void drawComboFace(QPainter& p, const QRect& cell, ComboLook look)
 {
     const QRectF r(cell);
@@ -176,17 +178,11 @@ void drawComboFace(QPainter& p, const QRect& cell, ComboLook look)
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
-void solid(QImage& img, const QColor& colour)
-{
-    img.fill(colour);
-}
+void solid(QImage& img, const QColor& colour) { img.fill(colour); }
 
-void rule(QImage& img)
-{
-    img.fill(skinpal::line());
-}
+void rule(QImage& img) { img.fill(skinpal::line()); }
 
 // Sheet of the dialogs' frame: a 27-px caption strip and a 1-px outline around a white body.
 // The pieces are cut at TL 0,0,10,27 / top 30,0,1,27 / TR 138,0,10,27, the sides at columns 0
@@ -442,4 +438,4 @@ void specTab(QImage& img)
     p.drawPath(tab);
 }
 
-} // namespace skinpaint
+}  // namespace skinpaint

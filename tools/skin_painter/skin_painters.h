@@ -9,8 +9,20 @@ class QPainter;
 
 namespace skinpaint {
 
-enum class Look { Normal, Hover, Pressed, Disabled };
-enum class Glyph { Menu, Minimise, Close, Help };
+enum class Look
+{
+    Normal,
+    Hover,
+    Pressed,
+    Disabled
+};
+enum class Glyph
+{
+    Menu,
+    Minimise,
+    Close,
+    Help
+};
 
 // Window frames and backgrounds.
 void dialogFrame(QImage& img);
@@ -37,18 +49,22 @@ void comboSheet(QImage& img);
 void specTab(QImage& img);
 
 // Recorder fronts.
-enum class Chassis { Desktop, Rack };
+enum class Chassis
+{
+    Desktop,
+    Rack
+};
 struct RecorderFamily
 {
-    const char* prefix;      // picture name without ".png"
-    const char* series;      // series name printed on the front
-    int bays;                // disk bays shown
-    int cols, rows;          // arrangement of the bays
+    const char* prefix;  // picture name without ".png"
+    const char* series;  // series name printed on the front
+    int bays;            // disk bays shown
+    int cols, rows;      // arrangement of the bays
     Chassis chassis;
-    int width, height;       // chassis size within the 220 x 100 picture
-    QColor seriesColour;     // stripe under the printed series name
+    int width, height;    // chassis size within the 220 x 100 picture
+    QColor seriesColour;  // stripe under the printed series name
 };
 void recorder(QImage& img, const RecorderFamily& family, bool selected);
 void placeholder(QImage& img);
 
-} // namespace skinpaint
+}  // namespace skinpaint

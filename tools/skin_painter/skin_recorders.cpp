@@ -14,10 +14,7 @@ namespace skinpaint {
 
 namespace {
 
-QRectF hairline(const QRectF& r)
-{
-    return r.adjusted(0.5, 0.5, -0.5, -0.5);
-}
+QRectF hairline(const QRectF& r) { return r.adjusted(0.5, 0.5, -0.5, -0.5); }
 
 QLinearGradient vertical(const QRectF& r, const QColor& top, const QColor& bottom)
 {
@@ -144,8 +141,8 @@ void rackUnit(QPainter& p, const QRect& c, const RecorderFamily& f)
 {
     // ears with their screw holes
     const int ear = 8;
-    for (const QRect& e : {QRect(c.left(), c.top(), ear, c.height()),
-                           QRect(c.right() - ear + 1, c.top(), ear, c.height())}) {
+    for (const QRect& e :
+         {QRect(c.left(), c.top(), ear, c.height()), QRect(c.right() - ear + 1, c.top(), ear, c.height())}) {
         p.fillRect(e, vertical(e, skinpal::metal(), skinpal::metalDark()));
         p.setPen(QPen(skinpal::trayEdge(), 1));
         p.setBrush(Qt::NoBrush);
@@ -194,7 +191,7 @@ void desktopUnit(QPainter& p, const QRect& c, const RecorderFamily& f)
     bayGrid(p, well.adjusted(1, 1, -1, -1), f, true);
 }
 
-} // namespace
+}  // namespace
 
 void recorder(QImage& img, const RecorderFamily& f, bool selected)
 {
@@ -250,4 +247,4 @@ void placeholder(QImage& img)
     p.drawRoundedRect(QRectF(154, 66, 14, 3), 1, 1);
 }
 
-} // namespace skinpaint
+}  // namespace skinpaint
