@@ -2,7 +2,7 @@
 # Installs the Debian packages Tessaly needs to build, test and run, when any is missing.
 set -euo pipefail
 PKGS=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
   libtinyxml-dev libboost-dev libarchive-dev
   libgtest-dev libgmock-dev
