@@ -1,6 +1,6 @@
 #include "base/config_manager.h"
 
-#include "base/sf_soft_base.h"
+#include "base/compat/sf_winapi.h"
 
 #include <clocale>
 #include <cstdio>
@@ -12,25 +12,6 @@ namespace {
 
 const char kConfigFileName[] = "config.xml";
 const char kConfigTempName[] = "config.xml.tmp";
-
-// Element names are in the local code page, string texts in UTF-8: both are UTF-8 here.
-std::string ToAnsi(const wchar_t* text)
-{
-    SF_SOFT_BASE::CSFStreamConvert conv(text, CP_ACP);
-    return conv.GetString();
-}
-
-std::string ToUtf8(const wchar_t* text)
-{
-    SF_SOFT_BASE::CSFStreamConvert conv(text, CP_UTF8);
-    return conv.GetString();
-}
-
-std::wstring FromUtf8(const char* text)
-{
-    SF_SOFT_BASE::CSFStreamConvert conv(text, CP_UTF8);
-    return conv.GetWString();
-}
 
 // Numbers in the file are in the C locale whatever the user's locale is.
 locale_t CLocale()
@@ -146,8 +127,9 @@ const TiXmlElement* CConfigXMLPersistImp::FindKey(const wchar_t* section, const 
     const TiXmlElement* root = m_doc.FirstChildElement();
     if (!root || !section || !key)
         return nullptr;
-    const std::string sectionName = ToAnsi(section);
-    const std::string keyName = ToAnsi(key);
+    // Element names are in the local code page, which is UTF-8 here.
+    const std::string sectionName = sfwin::WideToUtf8(section);
+    const std::string keyName = sfwin::WideToUtf8(key);
     // One section may be written as several elements of that name when its items were
     // not registered next to each other: look through all of them, the first match wins.
     for (const TiXmlElement* sec = root->FirstChildElement(sectionName.c_str()); sec;
@@ -204,7 +186,7 @@ std::wstring CConfigXMLPersistImp::GetString(const wchar_t* section, const wchar
     const TiXmlElement* item = FindKey(section, key);
     if (!item)
         return pDefault ? std::wstring(pDefault) : std::wstring();
-    return FromUtf8(item->Attribute("value"));
+    return sfwin::Utf8ToWide(item->Attribute("value"));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -344,7 +326,7 @@ void CConfigManager::ReadItem(CConfigItem* pItem)
 
 void CConfigManager::WriteItem(TiXmlElement* pSection, const CConfigItem* pItem)
 {
-    TiXmlElement element(ToAnsi(pItem->strKey.c_str()).c_str());
+    TiXmlElement element(sfwin::WideToUtf8(pItem->strKey.c_str()).c_str());
     if (pItem->pBool) {
         element.SetAttribute("value", *pItem->pBool ? "1" : "0");
         element.SetAttribute("Default", pItem->bDefault ? "1" : "0");
@@ -361,10 +343,10 @@ void CConfigManager::WriteItem(TiXmlElement* pSection, const CConfigItem* pItem)
         element.SetAttribute("Default", FormatDouble(pItem->dDefault).c_str());
     } else if (pItem->pString) {
         if (IsLoginPswKey(pItem->strKey))
-            element.SetAttribute("value", BytesToHexText(ToAnsi(pItem->pString->c_str())).c_str());
+            element.SetAttribute("value", BytesToHexText(sfwin::WideToUtf8(pItem->pString->c_str())).c_str());
         else
-            element.SetAttribute("value", ToUtf8(pItem->pString->c_str()).c_str());
-        element.SetAttribute("Default", ToUtf8(pItem->strDefault.c_str()).c_str());
+            element.SetAttribute("value", sfwin::WideToUtf8(pItem->pString->c_str()).c_str());
+        element.SetAttribute("Default", sfwin::WideToUtf8(pItem->strDefault.c_str()).c_str());
     }
     pSection->InsertEndChild(element);
 }
@@ -381,7 +363,7 @@ void CConfigManager::WriteConfigFile()
     for (const CConfigItem* item : m_items) {
         const wchar_t* section = item->pSection ? item->pSection : L"";
         if (!current || currentName != section) {
-            current = root->InsertEndChild(TiXmlElement(ToAnsi(section).c_str()))->ToElement();
+            current = root->InsertEndChild(TiXmlElement(sfwin::WideToUtf8(section).c_str()))->ToElement();
             currentName = section;
             if (!current)
                 return;

@@ -1,8 +1,8 @@
 #include "base/lang_table.h"
 
+#include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "base/sf_paths.h"
-#include "base/sf_soft_base.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -39,19 +39,12 @@ LangState& State()
 // The application folder in the local 8-bit encoding, built without a fixed-size buffer.
 std::string AppDirLocal8Bit()
 {
-    SF_SOFT_BASE::CSFStreamConvert conv(SF_SOFT_BASE::SFBaseGetAppDirPath().c_str(), CP_UTF8);
-    const std::string utf8 = conv.GetString();
+    const std::string utf8 = sfwin::WideToUtf8(SF_SOFT_BASE::SFBaseGetAppDirPath().c_str());
     // Room for every character to grow to four bytes; a path that still does not fit
     // converts as empty.
     std::vector<char> buffer(utf8.size() * 4 + 16, '\0');
     SF_SOFT_BASE::SFBaseUtf8ToLocal8Bit(utf8.c_str(), buffer.data(), buffer.size());
     return std::string(buffer.data());
-}
-
-std::wstring FromUtf8(const char* text)
-{
-    SF_SOFT_BASE::CSFStreamConvert conv(text, CP_UTF8);
-    return conv.GetWString();
 }
 
 bool LoadTable(LangState& state)
@@ -69,7 +62,7 @@ bool LoadTable(LangState& state)
         const char* value = item->Attribute("value");
         if (!name || !value)
             continue;
-        state.table[FromUtf8(name)] = FromUtf8(value);
+        state.table[sfwin::Utf8ToWide(name)] = sfwin::Utf8ToWide(value);
     }
     return true;
 }

@@ -19,20 +19,13 @@ namespace VesperonBase {
 
 namespace {
 
-std::string ToUtf8(const wchar_t* text)
-{
-    if (text == nullptr)
-        return std::string();
-    return sfwin::WideToUtf8(text, std::wcslen(text));
-}
-
 int ClampByte(int value) { return value < 0 ? 0 : (value > 255 ? 255 : value); }
 
 }  // namespace
 
 int MakeDirPath(const std::wstring& path)
 {
-    const std::string p = sfwin::WideToUtf8(path.c_str(), path.size());
+    const std::string p = sfwin::WideToUtf8(path);
     if (p.empty())
         return -1;
     if (::access(p.c_str(), F_OK) == 0)
@@ -51,9 +44,9 @@ int MakeDirPath(const std::wstring& path)
     return result;
 }
 
-void DebugPrint(const wchar_t* text) { qDebug("%s", ToUtf8(text).c_str()); }
+void DebugPrint(const wchar_t* text) { qDebug("%s", sfwin::WideToUtf8(text).c_str()); }
 
-void DebugPrintUtf8(const wchar_t* text) { qDebug("kkkk--%s\n", ToUtf8(text).c_str()); }
+void DebugPrintUtf8(const wchar_t* text) { qDebug("kkkk--%s\n", sfwin::WideToUtf8(text).c_str()); }
 
 int FormatWide(wchar_t* buffer, std::size_t size, const wchar_t* format, ...)
 {
@@ -135,13 +128,13 @@ double NowSeconds()
 
 void GetResourcesDir(const wchar_t* path, std::wstring* wideOut, std::string* utf8Out)
 {
-    std::string p = ToUtf8(path);
+    std::string p = sfwin::WideToUtf8(path);
     const std::size_t slash = p.rfind('/');
     p = (slash == std::string::npos ? std::string() : p.substr(0, slash + 1)) + "Resources";
     if (utf8Out)
         *utf8Out = p;
     if (wideOut)
-        *wideOut = sfwin::Utf8ToWide(p.c_str(), p.size());
+        *wideOut = sfwin::Utf8ToWide(p);
 }
 
 std::wstring GetSkinFile(const wchar_t* name)

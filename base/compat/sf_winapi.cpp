@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <mutex>
 #include <thread>
 
@@ -314,6 +315,20 @@ std::wstring Utf8ToWide(const char* text, std::size_t length)
         out.push_back(static_cast<wchar_t>(ok ? c : kReplacement));
     }
     return out;
+}
+
+std::string WideToUtf8(const std::wstring& text) { return WideToUtf8(text.data(), text.size()); }
+
+std::wstring Utf8ToWide(const std::string& text) { return Utf8ToWide(text.data(), text.size()); }
+
+std::string WideToUtf8(const wchar_t* text)
+{
+    return text ? WideToUtf8(text, std::wcslen(text)) : std::string();
+}
+
+std::wstring Utf8ToWide(const char* text)
+{
+    return text ? Utf8ToWide(text, std::strlen(text)) : std::wstring();
 }
 
 }  // namespace sfwin

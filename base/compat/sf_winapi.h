@@ -53,5 +53,11 @@ bool IsShellUrl(const std::string& text);
 // that is no Unicode scalar value becomes EF BF BD; a non-BMP character is one wchar_t.
 std::string WideToUtf8(const wchar_t* text, std::size_t length);
 std::wstring Utf8ToWide(const char* text, std::size_t length);
+// The whole string, embedded NULs included.
+std::string WideToUtf8(const std::wstring& text);
+std::wstring Utf8ToWide(const std::string& text);
+// A NUL-terminated text; a null pointer gives empty text.
+std::string WideToUtf8(const wchar_t* text);
+std::wstring Utf8ToWide(const char* text);
 
 }  // namespace sfwin

@@ -44,10 +44,6 @@ std::string Hex(const std::wstring& s)
     return out;
 }
 
-std::string ToUtf8(const std::wstring& w) { return sfwin::WideToUtf8(w.data(), w.size()); }
-
-std::wstring ToWide(const std::string& s) { return sfwin::Utf8ToWide(s.data(), s.size()); }
-
 struct CodecCase
 {
     const char* name;
@@ -75,10 +71,10 @@ TEST(WinApiCodec, ValidTextsConvertBothWays)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Hex(ToUtf8(c.wide)), Hex(c.utf8));
-        EXPECT_EQ(Hex(ToWide(c.utf8)), Hex(c.wide));
+        EXPECT_EQ(Hex(sfwin::WideToUtf8(c.wide)), Hex(c.utf8));
+        EXPECT_EQ(Hex(sfwin::Utf8ToWide(c.utf8)), Hex(c.wide));
     }
-    EXPECT_EQ(1u, ToWide(Bytes({0xF0, 0x9F, 0x98, 0x80})).size()) << "non-BMP is one unit";
+    EXPECT_EQ(1u, sfwin::Utf8ToWide(Bytes({0xF0, 0x9F, 0x98, 0x80})).size()) << "non-BMP is one unit";
 }
 
 // Invalid UTF-8: one U+FFFD per maximal valid start, the offending byte starts over.
@@ -107,7 +103,7 @@ TEST(WinApiCodec, InvalidUtf8BecomesReplacementPerMaximalSubpart)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Hex(ToWide(c.utf8)), Hex(c.wide));
+        EXPECT_EQ(Hex(sfwin::Utf8ToWide(c.utf8)), Hex(c.wide));
     }
 }
 
@@ -117,7 +113,7 @@ TEST(WinApiCodec, NonScalarWideBecomesReplacementBytes)
     for (std::uint32_t v : {0xD800u, 0xDBFFu, 0xDC00u, 0xDFFFu, 0x110000u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
         SCOPED_TRACE(v);
         const std::wstring w{L'a', static_cast<wchar_t>(v), L'b'};
-        EXPECT_EQ(Hex(ToUtf8(w)), Hex("a" + R + "b"));
+        EXPECT_EQ(Hex(sfwin::WideToUtf8(w)), Hex("a" + R + "b"));
     }
 }
 
@@ -136,6 +132,20 @@ TEST(WinApiCodec, LengthIsHonouredAndNullIsEmpty)
     EXPECT_EQ(3u, sfwin::Utf8ToWide("a\0b", 3).size());
 }
 
+// The string forms take the whole string; the pointer forms stop at the first NUL and
+// read a null pointer as empty text.
+TEST(WinApiCodec, StringAndNulTerminatedForms)
+{
+    EXPECT_EQ(3u, sfwin::Utf8ToWide(std::string("a\0b", 3)).size());
+    EXPECT_EQ(3u, sfwin::WideToUtf8(std::wstring(L"a\0b", 3)).size());
+    EXPECT_EQ(L"a", sfwin::Utf8ToWide("a\0b"));
+    EXPECT_EQ("a", sfwin::WideToUtf8(L"a\0b"));
+    EXPECT_EQ(L"\u4E2D", sfwin::Utf8ToWide("\xE4\xB8\xAD"));
+    EXPECT_EQ(Bytes({0xE4, 0xB8, 0xAD}), sfwin::WideToUtf8(L"\u4E2D"));
+    EXPECT_EQ(L"", sfwin::Utf8ToWide(static_cast<const char*>(nullptr)));
+    EXPECT_EQ("", sfwin::WideToUtf8(static_cast<const wchar_t*>(nullptr)));
+}
+
 TEST(WinApiCodec, EveryScalarValueRoundTrips)
 {
     std::wstring all;
@@ -144,10 +154,10 @@ TEST(WinApiCodec, EveryScalarValueRoundTrips)
             continue;
         all.push_back(static_cast<wchar_t>(c));
     }
-    const std::string utf8 = ToUtf8(all);
+    const std::string utf8 = sfwin::WideToUtf8(all);
     // 0x7F one-byte, 0x780 two-byte, 0xF800 three-byte less 0x800 surrogates, 0x100000 four-byte.
     EXPECT_EQ(0x7Fu * 1 + 0x780u * 2 + (0xF800u - 0x800u) * 3 + 0x100000u * 4, utf8.size());
-    const std::wstring back = ToWide(utf8);
+    const std::wstring back = sfwin::Utf8ToWide(utf8);
     ASSERT_EQ(all.size(), back.size());
     EXPECT_TRUE(all == back);
 }
