@@ -3,6 +3,7 @@
 #include "app/ButtonPictures.h"
 #include "base/config_manager.h"
 #include "base/lang_table.h"
+#include "base/number_text.h"
 #include "skin/SFEntry.h"
 #include "skin/SFRect.h"
 
@@ -422,7 +423,7 @@ void CMainPageEventImp::EDIT_OnTextChange(UINT id, wchar_t* text)
     else
         return;
 
-    int b = SF_WToI(text);
+    int b = VesperonBase::WToI(text);
     if (b > 256)
         b = 1;
     if (b == 0 || !pEdit)
@@ -523,7 +524,7 @@ void CMainPageEventImp::OnSearch()
     wchar_t text[128] = L"";
     if (c.pDecodeEdit)
         c.pDecodeEdit->GetWindowTextW(text, 128);
-    query.nDecodeChannels = SF_WToI(text);
+    query.nDecodeChannels = VesperonBase::WToI(text);
     if (query.nDecodeChannels == 0) {
         if (c.pDecodeEdit)
             c.pDecodeEdit->SetWindowTextW(L"1");
@@ -538,12 +539,12 @@ void CMainPageEventImp::OnSearch()
             c.pHddCombo->GetLBText(sel, item);
     }
     item[1023] = 0;
-    query.nHddBays = SF_WToI(item);
+    query.nHddBays = VesperonBase::WToI(item);
 
     text[0] = 0;
     if (c.pInputEdit)
         c.pInputEdit->GetWindowTextW(text, 128);
-    query.nInputChannels = SF_WToI(text);
+    query.nInputChannels = VesperonBase::WToI(text);
     if (query.nInputChannels == 0) {
         if (c.pInputEdit)
             c.pInputEdit->SetWindowTextW(L"1");

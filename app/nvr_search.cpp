@@ -1,5 +1,6 @@
 #include "app/nvr_search.h"
 
+#include "base/number_text.h"
 #include "base/sf_soft_base.h"
 
 #include <climits>
@@ -8,47 +9,6 @@
 #include <cwchar>
 
 namespace {
-
-template <class Char>
-bool IsParseSpace(Char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Reads at most maxChars characters of text (stopping at a NUL) as atoi does, saturating.
-template <class Char>
-int ParseSaturated(const Char* text, std::size_t maxChars)
-{
-    if (!text)
-        return 0;
-    std::size_t i = 0;
-    while (i < maxChars && text[i] != 0 && IsParseSpace(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < maxChars && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    // Accumulate the magnitude, stopping to grow once it is past every 32-bit value.
-    const long long limit = static_cast<long long>(INT_MAX) + 1;
-    long long magnitude = 0;
-    for (; i < maxChars && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (magnitude <= limit)
-            magnitude = magnitude * 10 + (text[i] - '0');
-    }
-    if (negative)
-        return magnitude >= limit ? INT_MIN : static_cast<int>(-magnitude);
-    return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
-}
-
-std::size_t BoundedLength(const char* text, std::size_t maxChars)
-{
-    std::size_t n = 0;
-    if (text)
-        while (n < maxChars && text[n] != 0)
-            ++n;
-    return n;
-}
 
 // The four bytes "N/A" and its terminator.
 bool IsNotAvailable(const char (&value)[sizeof(NVRCapabilitySlot::value)])
@@ -71,24 +31,6 @@ const char* ThresholdText(int nSeries)
 }
 
 }  // namespace
-
-int SF_WToI(const wchar_t* text) { return ParseSaturated(text, static_cast<std::size_t>(-1)); }
-
-int SF_AToI(const char* text) { return ParseSaturated(text, static_cast<std::size_t>(-1)); }
-
-int SF_AToIBounded(const char* text, std::size_t maxChars) { return ParseSaturated(text, maxChars); }
-
-void SF_CopyBoundedChars(char* dst, std::size_t dstSize, const char* src, std::size_t maxChars)
-{
-    if (!dst || dstSize == 0)
-        return;
-    if (maxChars > dstSize - 1)
-        maxChars = dstSize - 1;
-    const std::size_t n = BoundedLength(src, maxChars);
-    if (n > 0)
-        std::memcpy(dst, src, n);
-    std::memset(dst + n, 0, dstSize - n);
-}
 
 int NvrCapabilitySlotIndex(int nResolution, int nFrameRate)
 {
@@ -141,7 +83,7 @@ void SearchRecorders(const NVRCapabilityTable& capability, const NVRModelTable& 
             decode = ThresholdText(s);
             decodeRoom = std::strlen(decode);
         } else {
-            if (SF_AToIBounded(slot.value, sizeof(slot.value)) < D)
+            if (VesperonBase::AToIBounded(slot.value, sizeof(slot.value)) < D)
                 continue;
             decode = slot.value;
             decodeRoom = sizeof(slot.value);
@@ -157,9 +99,9 @@ void SearchRecorders(const NVRCapabilityTable& capability, const NVRModelTable& 
                 continue;
 
             scratch.item = row;
-            SF_CopyBounded(scratch.type, slot.type, 31);
-            SF_CopyBoundedChars(scratch.decode, sizeof(scratch.decode), decode,
-                                decodeRoom < 49 ? decodeRoom : 49);
+            VesperonBase::CopyBounded(scratch.type, slot.type, 31);
+            VesperonBase::CopyBoundedChars(scratch.decode, sizeof(scratch.decode), decode,
+                                           decodeRoom < 49 ? decodeRoom : 49);
             results.push_back(scratch);
         }
     }
@@ -184,7 +126,7 @@ int NvrItemsOnPage(std::size_t nResults, int nPage)
 
 std::wstring NvrWideText(const char* utf8, std::size_t maxBytes)
 {
-    const std::string text(utf8 ? utf8 : "", BoundedLength(utf8, maxBytes));
+    const std::string text(utf8 ? utf8 : "", VesperonBase::BoundedLength(utf8, maxBytes));
     SF_SOFT_BASE::CSFStreamConvert convert(text.c_str(), CP_UTF8);
     return convert.GetWString();
 }

@@ -9,25 +9,6 @@
 #include <string>
 #include <vector>
 
-// Integer parsing in the manner of the C library's atoi: leading white space is skipped, an
-// optional sign is read, then decimal digits up to the first other character; no digits
-// gives 0. A value beyond 32 bits saturates at INT_MIN / INT_MAX instead of wrapping.
-// A null text gives 0.
-int SF_WToI(const wchar_t* text);
-int SF_AToI(const char* text);
-// The same over at most maxChars characters of text (for fixed fields that might lack a
-// terminator).
-int SF_AToIBounded(const char* text, std::size_t maxChars);
-
-// Copies at most maxChars bytes of src (fewer when it ends sooner) into dst and fills the
-// rest of dst with NULs; dst always ends terminated, whatever maxChars says.
-void SF_CopyBoundedChars(char* dst, std::size_t dstSize, const char* src, std::size_t maxChars);
-template <std::size_t N>
-inline void SF_CopyBounded(char (&dst)[N], const char* src, std::size_t maxChars)
-{
-    SF_CopyBoundedChars(dst, N, src, maxChars);
-}
-
 enum : int
 {
     kNvrResultsPerPage = 6,

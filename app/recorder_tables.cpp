@@ -1,9 +1,10 @@
 // Reading and writing the recorder tables with TinyXML.
 #include "app/recorder_tables.h"
 
+#include "base/number_text.h"
+
 #include <tinyxml.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -119,20 +120,6 @@ template <std::size_t N>
 std::string FieldText(const char (&field)[N])
 {
     return std::string(field, strnlen(field, N));
-}
-
-// Decimal integer as atoi reads it (leading blanks, sign, digits; anything else ends the
-// number and no number gives 0), kept inside the 32-bit range.
-int32_t ReadInteger(const char* text)
-{
-    if (text == nullptr)
-        return 0;
-    long long v = std::strtoll(text, nullptr, 10);
-    if (v > INT32_MAX)
-        return INT32_MAX;
-    if (v < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int32_t>(v);
 }
 
 // Parses the file at path into doc. On failure writes one line to standard error naming
@@ -288,9 +275,9 @@ bool LoadModelTable(const std::string& path, NVRModelTable& table)
             NVRSpecItem& item = table[g][r];
             CopyField(item.Model, row->Attribute("Model"));
             CopyField(item.QZModel, row->Attribute("QZModel"));
-            item.MaxChannel = ReadInteger(row->Attribute("MaxChannel"));
-            item.MaxHdd = ReadInteger(row->Attribute("MaxHdd"));
-            item.BandWidth = ReadInteger(row->Attribute("BandWidth"));
+            item.MaxChannel = VesperonBase::AToI(row->Attribute("MaxChannel"));
+            item.MaxHdd = VesperonBase::AToI(row->Attribute("MaxHdd"));
+            item.BandWidth = VesperonBase::AToI(row->Attribute("BandWidth"));
             CopyField(item.PictureName, row->Attribute("PictureName"));
             CopyField(item.FramePictureName, row->Attribute("FramePictureName"));
         }

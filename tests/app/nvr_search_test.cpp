@@ -1,11 +1,10 @@
-// The recorder search without widgets: integer parsing, the series and row rules on a small
-// fixture, every expected result of the shipped tables, paging and the texts of a hit.
+// The recorder search without widgets: the series and row rules on a small fixture, every
+// expected result of the shipped tables, paging and the texts of a hit.
 #include "app/nvr_search.h"
 #include "tests/app/nvr_search_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -36,82 +35,6 @@ NvrSearchQuery Query(int res, int fps, int decode)
     q.nFrameRate = fps;
     q.nDecodeChannels = decode;
     return q;
-}
-
-// ---------------------------------------------------------------------------------------
-// Parsing and bounded copies
-// ---------------------------------------------------------------------------------------
-
-TEST(NvrSearchParse, WideAndNarrowAgreeAndSaturate)
-{
-    struct Case
-    {
-        const char* text;
-        int expected;
-    };
-    const Case cases[] = {
-        {"", 0},
-        {"0", 0},
-        {"007", 7},
-        {"12ab", 12},
-        {"-3", -3},
-        {"+42", 42},
-        {" \t\n 5", 5},
-        {"- 5", 0},
-        {"abc", 0},
-        {">16", 0},
-        {"N/A", 0},
-        {"256", 256},
-        {"2147483647", INT_MAX},
-        {"2147483648", INT_MAX},
-        {"-2147483648", INT_MIN},
-        {"-2147483649", INT_MIN},
-        {"4294967552", INT_MAX},  // would wrap to 256 in 32 bits
-        {"99999999999999999999999", INT_MAX},
-        {"-99999999999999999999999", INT_MIN},
-        {"000000000000000000000012", 12},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(SF_AToI(c.text), c.expected);
-        const std::wstring wide(c.text, c.text + std::strlen(c.text));
-        EXPECT_EQ(SF_WToI(wide.c_str()), c.expected);
-    }
-    EXPECT_EQ(SF_WToI(nullptr), 0);
-    EXPECT_EQ(SF_AToI(nullptr), 0);
-    // Full-width digits are no digits.
-    EXPECT_EQ(SF_WToI(L"\uFF11\uFF12"), 0);
-}
-
-TEST(NvrSearchParse, BoundedParseStopsAtTheLimit)
-{
-    char field[8];
-    std::memset(field, '9', sizeof(field));  // no terminator
-    EXPECT_EQ(SF_AToIBounded(field, 3), 999);
-    EXPECT_EQ(SF_AToIBounded(field, sizeof(field)), 99999999);
-    EXPECT_EQ(SF_AToIBounded("12\0"
-                             "34",
-                             5),
-              12);
-}
-
-TEST(NvrSearchParse, BoundedCopyTerminatesAndFillsWithNul)
-{
-    char dst[8];
-    std::memset(dst, 'x', sizeof(dst));
-    SF_CopyBounded(dst, "abcdefghijkl", 31);  // limit beyond the field: field size wins
-    EXPECT_STREQ(dst, "abcdefg");
-
-    std::memset(dst, 'x', sizeof(dst));
-    SF_CopyBounded(dst, "abcdef", 3);
-    EXPECT_STREQ(dst, "abc");
-    for (std::size_t i = 3; i < sizeof(dst); ++i)
-        EXPECT_EQ(dst[i], '\0') << i;
-
-    std::memset(dst, 'x', sizeof(dst));
-    SF_CopyBounded(dst, nullptr, 5);
-    for (char c : dst)
-        EXPECT_EQ(c, '\0');
 }
 
 // ---------------------------------------------------------------------------------------
