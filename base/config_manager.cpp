@@ -2,6 +2,8 @@
 
 #include "base/compat/sf_winapi.h"
 
+#include <tinyxml.h>
+
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -95,15 +97,17 @@ std::string ConfigHexTextToBytes(const std::wstring& hexText)
 // ---------------------------------------------------------------------------------------
 // CConfigXMLPersistImp
 
-CConfigXMLPersistImp::CConfigXMLPersistImp(const std::string& /*ignored*/) : m_strFileName(kConfigFileName)
+CConfigXMLPersistImp::CConfigXMLPersistImp(const std::string& /*ignored*/)
+    : m_pDoc(std::make_unique<TiXmlDocument>()),
+      m_strFileName(kConfigFileName)
 {
     FILE* fp = std::fopen(m_strFileName.c_str(), "rb");
     if (!fp)
         return;
     std::fclose(fp);
     // A file that does not parse must not leave the part read before the error behind.
-    if (!m_doc.LoadFile(m_strFileName.c_str(), TIXML_ENCODING_UTF8))
-        m_doc.Clear();
+    if (!m_pDoc->LoadFile(m_strFileName.c_str(), TIXML_ENCODING_UTF8))
+        m_pDoc->Clear();
 }
 
 CConfigXMLPersistImp::~CConfigXMLPersistImp() = default;
@@ -112,11 +116,11 @@ int CConfigXMLPersistImp::Parse(const char* text)
 {
     if (!text)
         return 0;
-    m_doc.Clear();
-    m_doc.ClearError();
-    m_doc.Parse(text, nullptr, TIXML_ENCODING_UTF8);
-    if (m_doc.Error()) {
-        m_doc.Clear();
+    m_pDoc->Clear();
+    m_pDoc->ClearError();
+    m_pDoc->Parse(text, nullptr, TIXML_ENCODING_UTF8);
+    if (m_pDoc->Error()) {
+        m_pDoc->Clear();
         return 0;
     }
     return 1;
@@ -124,7 +128,7 @@ int CConfigXMLPersistImp::Parse(const char* text)
 
 const TiXmlElement* CConfigXMLPersistImp::FindKey(const wchar_t* section, const wchar_t* key) const
 {
-    const TiXmlElement* root = m_doc.FirstChildElement();
+    const TiXmlElement* root = m_pDoc->FirstChildElement();
     if (!root || !section || !key)
         return nullptr;
     // Element names are in the local code page, which is UTF-8 here.
@@ -324,7 +328,9 @@ void CConfigManager::ReadItem(CConfigItem* pItem)
     }
 }
 
-void CConfigManager::WriteItem(TiXmlElement* pSection, const CConfigItem* pItem)
+namespace {
+
+void WriteItem(TiXmlElement* pSection, const CConfigItem* pItem)
 {
     TiXmlElement element(sfwin::WideToUtf8(pItem->strKey.c_str()).c_str());
     if (pItem->pBool) {
@@ -350,6 +356,8 @@ void CConfigManager::WriteItem(TiXmlElement* pSection, const CConfigItem* pItem)
     }
     pSection->InsertEndChild(element);
 }
+
+}  // namespace
 
 void CConfigManager::WriteConfigFile()
 {

@@ -2,10 +2,12 @@
 // read at start-up through a store and written back whole to "config.xml".
 #pragma once
 
-#include <tinyxml.h>
-
 #include <list>
+#include <memory>
 #include <string>
+
+class TiXmlDocument;
+class TiXmlElement;
 
 // The store the registry reads its items from. The numeric getters take one more
 // argument after the default that they ignore (callers pass 0).
@@ -44,7 +46,7 @@ private:
     // The key element of the first element named section (below the root) that holds one.
     const TiXmlElement* FindKey(const wchar_t* section, const wchar_t* key) const;
 
-    TiXmlDocument m_doc;
+    std::unique_ptr<TiXmlDocument> m_pDoc;  // never null
     std::string m_strFileName;
 };
 
@@ -117,8 +119,6 @@ public:
     void Reset();
 
 private:
-    static void WriteItem(TiXmlElement* pSection, const CConfigItem* pItem);
-
     int m_nLangId;
     std::list<std::wstring> m_listUnused;
     IConfigPersistent* m_pPersistent;

@@ -125,7 +125,6 @@ private:
 
 class CSFMessageLoop;
 typedef boost::shared_ptr<CSFMessageLoop> CSFMessageLoopPtr;
-CSFMessageLoopPtr CreateMessageLoop(int type);
 
 class CSFMessageLoop final : public CSFMessageControl::CDelegate
 {
