@@ -6,7 +6,8 @@
 #include "base/config_manager.h"
 #include "base/crash_handler.h"
 #include "base/lang_table.h"
-#include "base/sf_soft_base.h"
+#include "base/message_loop_manager.h"
+#include "base/sf_stream_convert.h"
 #include "skin/SFEntry.h"
 #include "skin/SFSkinString.h"
 

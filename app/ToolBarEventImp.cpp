@@ -4,7 +4,8 @@
 #include "app/MainFrameEventImp.h"
 #include "app/MessageBox.h"
 #include "base/lang_table.h"
-#include "base/sf_soft_base.h"
+#include "base/sf_stream_convert.h"
+#include "base/sf_system.h"
 
 #include <boost/make_shared.hpp>
 

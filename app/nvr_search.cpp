@@ -1,7 +1,7 @@
 #include "app/nvr_search.h"
 
 #include "base/number_text.h"
-#include "base/sf_soft_base.h"
+#include "base/sf_stream_convert.h"
 
 #include <climits>
 #include <cstdio>

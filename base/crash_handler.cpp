@@ -1,7 +1,7 @@
 #include "base/crash_handler.h"
 
 #include "base/compat/sf_winapi.h"
-#include "base/sf_soft_base.h"
+#include "base/sf_thread.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,7 +1,7 @@
 // Tasks posted to message loops, the queue that holds them and the optional task trace.
 #pragma once
 
-#include "base/sf_soft_base.h"
+#include "base/sf_tool_mutex.h"
 
 #include <boost/shared_ptr.hpp>
 

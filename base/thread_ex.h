@@ -2,6 +2,9 @@
 #pragma once
 
 #include "base/message_loop.h"
+#include "base/sf_event.h"
+#include "base/sf_thread.h"
+#include "base/thread_handle.h"
 
 #include <boost/enable_shared_from_this.hpp>
 #include <boost/shared_ptr.hpp>

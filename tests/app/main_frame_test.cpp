@@ -9,6 +9,7 @@
 #include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "base/lang_table.h"
+#include "base/message_loop_manager.h"
 #include "base/sf_paths.h"
 #include "skin/SFSkinString.h"
 

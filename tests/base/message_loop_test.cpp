@@ -1,4 +1,8 @@
+#include "base/message_control_default.h"
+#include "base/message_control_qt.h"
 #include "base/message_loop.h"
+#include "base/message_loop_manager.h"
+#include "base/msg_qobject.h"
 #include "base/thread_ex.h"
 
 #include "base/compat/sf_winapi.h"

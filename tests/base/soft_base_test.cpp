@@ -1,4 +1,10 @@
-#include "base/sf_soft_base.h"
+#include "base/compat/sf_winapi.h"
+#include "base/sf_date_time.h"
+#include "base/sf_event.h"
+#include "base/sf_stream_convert.h"
+#include "base/sf_system.h"
+#include "base/sf_thread.h"
+#include "base/sf_tool_mutex.h"
 #include "tests/common/test_util.h"
 
 #include <gtest/gtest.h>
