@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 extern char** environ;
@@ -223,123 +224,156 @@ private:
     int m_fd;
 };
 
+// The decoder's handles, freed when they go out of scope. Closing the writer sets the
+// folders' stored modes; the writer goes before the reader.
+struct ArchiveReadFree
+{
+    void operator()(struct archive* a) const { archive_read_free(a); }
+};
+struct ArchiveWriteFree
+{
+    void operator()(struct archive* a) const
+    {
+        archive_write_close(a);
+        archive_write_free(a);
+    }
+};
+using ArchiveReader = std::unique_ptr<struct archive, ArchiveReadFree>;
+using ArchiveWriter = std::unique_ptr<struct archive, ArchiveWriteFree>;
+
+// A failed read as a result code, reported here unless Extract7zArchive reports that
+// code itself (memory, CRC, unsupported).
+int ReadFailure(struct archive* in, int fd, bool opening)
+{
+    std::string detail;
+    const int code = MapReadError(in, fd, opening, &detail);
+    if (code != kErrMem && code != kErrCrc && code != kErrUnsupported)
+        PrintDetail(detail.empty() ? FallbackDetail(code) : detail);
+    return code;
+}
+
+// Checks an item's names and rewrites them for the folder being filled (without
+// sub-folders when keepFolders is false). kOk, or kErrArchive after reporting it;
+// *skip is set for a folder that is not kept.
+int PrepareEntry(struct archive_entry* entry, bool keepFolders, std::string* outName, bool* skip)
+{
+    *skip = false;
+    std::vector<std::string> parts;
+    const char* name = archive_entry_pathname_utf8(entry);
+    if (!SafeRelativeParts(name, &parts)) {
+        PrintError(
+            (std::string("unsafe item name in archive: ") + (name ? name : "(not valid text)")).c_str());
+        return kErrArchive;
+    }
+    const mode_t type = archive_entry_filetype(entry);
+    if (!keepFolders) {
+        if (type == AE_IFDIR) {
+            *skip = true;
+            return kOk;
+        }
+        parts.erase(parts.begin(), parts.end() - 1);
+    }
+    // Links are judged where they land.
+    if (type == AE_IFLNK && !LinkStaysInside(parts, archive_entry_symlink_utf8(entry))) {
+        PrintError((std::string("unsafe link in archive: ") + name).c_str());
+        return kErrArchive;
+    }
+    if (const char* hard = archive_entry_hardlink_utf8(entry)) {
+        std::vector<std::string> hardParts;
+        if (!SafeRelativeParts(hard, &hardParts)) {
+            PrintError((std::string("unsafe link in archive: ") + name).c_str());
+            return kErrArchive;
+        }
+        archive_entry_set_hardlink_utf8(entry, Join(hardParts).c_str());
+    }
+    *outName = Join(parts);
+    archive_entry_set_pathname_utf8(entry, outName->c_str());
+    return kOk;
+}
+
+// Copies the current item's data from the reader to the writer: kOk, or a result
+// code after reporting it.
+int CopyEntryData(struct archive* in, struct archive* out, int fd)
+{
+    const void* buf = nullptr;
+    size_t size = 0;
+    la_int64_t offset = 0;
+    for (;;) {
+        const int rd = archive_read_data_block(in, &buf, &size, &offset);
+        if (rd == ARCHIVE_EOF)
+            return kOk;
+        if (rd < ARCHIVE_OK)
+            return ReadFailure(in, fd, false);
+        if (archive_write_data_block(out, buf, size, offset) < ARCHIVE_OK) {
+            PrintError("can not write output file");
+            return kErrFail;
+        }
+    }
+}
+
+// Writes one checked item under outName: kOk, or a result code after reporting it.
+int WriteEntry(struct archive* in, struct archive* out, int fd, struct archive_entry* entry,
+               const std::string& outName)
+{
+    const bool isFolder = archive_entry_filetype(entry) == AE_IFDIR;
+    // Missing parent folders are created before the item is written.
+    if (archive_write_header(out, entry) < ARCHIVE_WARN) {
+        if (isFolder)
+            return kOk;  // a folder that cannot be made is passed over
+        PrintError("can not open output file");
+        PrintDetail(archive_error_string(out) ? archive_error_string(out) : "");
+        return kErrFail;
+    }
+    if (!isFolder && archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0) {
+        const int res = CopyEntryData(in, out, fd);
+        if (res != kOk) {
+            // Drop the partly written file.
+            archive_write_finish_entry(out);
+            unlink(outName.c_str());
+            return res;
+        }
+    }
+    if (archive_write_finish_entry(out) < ARCHIVE_WARN && !isFolder) {
+        PrintError("can not close output file");
+        return kErrFail;
+    }
+    return kOk;
+}
+
 // Unpacks the archive open on fd into the current working directory.
 int UnpackInto(int fd, bool keepFolders)
 {
-    struct archive* in = archive_read_new();
+    ArchiveReader in(archive_read_new());
     if (!in)
         return kErrMem;
-    archive_read_support_format_7zip(in);
-    std::string detail;
-    if (archive_read_open_fd(in, fd, 1 << 20) != ARCHIVE_OK) {
-        const int code = MapReadError(in, fd, true, &detail);
-        archive_read_free(in);
-        if (code != kErrMem && code != kErrCrc && code != kErrUnsupported)
-            PrintDetail(detail.empty() ? FallbackDetail(code) : detail);
-        return code;
-    }
-    struct archive* out = archive_write_disk_new();
-    if (!out) {
-        archive_read_free(in);
+    archive_read_support_format_7zip(in.get());
+    if (archive_read_open_fd(in.get(), fd, 1 << 20) != ARCHIVE_OK)
+        return ReadFailure(in.get(), fd, true);
+    ArchiveWriter out(archive_write_disk_new());
+    if (!out)
         return kErrMem;
-    }
     // Names are relative to the folder being filled: nothing may climb out of it, be
     // absolute, or be written through a symbolic link. No owner or permission flags:
     // the modes stored with the items are restored under the umask.
-    archive_write_disk_set_options(out, ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS |
-                                            ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS);
+    archive_write_disk_set_options(out.get(), ARCHIVE_EXTRACT_SECURE_NODOTDOT |
+                                                  ARCHIVE_EXTRACT_SECURE_SYMLINKS |
+                                                  ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS);
 
-    int res = kOk;
-    std::vector<std::string> parts;
     for (;;) {
         struct archive_entry* entry = nullptr;
-        const int r = archive_read_next_header(in, &entry);
+        const int r = archive_read_next_header(in.get(), &entry);
         if (r == ARCHIVE_EOF)
-            break;
-        if (r < ARCHIVE_WARN) {
-            res = MapReadError(in, fd, false, &detail);
-            if (res != kErrMem && res != kErrCrc && res != kErrUnsupported)
-                PrintDetail(detail.empty() ? FallbackDetail(res) : detail);
-            break;
-        }
-        const char* name = archive_entry_pathname_utf8(entry);
-        if (!SafeRelativeParts(name, &parts)) {
-            PrintError(
-                (std::string("unsafe item name in archive: ") + (name ? name : "(not valid text)")).c_str());
-            res = kErrArchive;
-            break;
-        }
-        const mode_t type = archive_entry_filetype(entry);
-        const bool isFolder = type == AE_IFDIR;
-        if (!keepFolders) {
-            if (isFolder)
-                continue;
-            parts.erase(parts.begin(), parts.end() - 1);
-        }
-        // Links are judged where they land.
-        if (type == AE_IFLNK && !LinkStaysInside(parts, archive_entry_symlink_utf8(entry))) {
-            PrintError((std::string("unsafe link in archive: ") + name).c_str());
-            res = kErrArchive;
-            break;
-        }
-        if (const char* hard = archive_entry_hardlink_utf8(entry)) {
-            std::vector<std::string> hardParts;
-            if (!SafeRelativeParts(hard, &hardParts)) {
-                PrintError((std::string("unsafe link in archive: ") + name).c_str());
-                res = kErrArchive;
-                break;
-            }
-            archive_entry_set_hardlink_utf8(entry, Join(hardParts).c_str());
-        }
-        const std::string outName = Join(parts);
-        archive_entry_set_pathname_utf8(entry, outName.c_str());
-
-        // Missing parent folders are created before the item is written.
-        if (archive_write_header(out, entry) < ARCHIVE_WARN) {
-            if (isFolder)
-                continue;  // a folder that cannot be made is passed over
-            PrintError("can not open output file");
-            PrintDetail(archive_error_string(out) ? archive_error_string(out) : "");
-            res = kErrFail;
-            break;
-        }
-        if (!isFolder && archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0) {
-            const void* buf = nullptr;
-            size_t size = 0;
-            la_int64_t offset = 0;
-            for (;;) {
-                const int rd = archive_read_data_block(in, &buf, &size, &offset);
-                if (rd == ARCHIVE_EOF)
-                    break;
-                if (rd < ARCHIVE_OK) {
-                    res = MapReadError(in, fd, false, &detail);
-                    if (res != kErrMem && res != kErrCrc && res != kErrUnsupported)
-                        PrintDetail(detail.empty() ? FallbackDetail(res) : detail);
-                    break;
-                }
-                if (archive_write_data_block(out, buf, size, offset) < ARCHIVE_OK) {
-                    PrintError("can not write output file");
-                    res = kErrFail;
-                    break;
-                }
-            }
-            if (res != kOk) {
-                // Drop the partly written file.
-                archive_write_finish_entry(out);
-                unlink(outName.c_str());
-                break;
-            }
-        }
-        if (archive_write_finish_entry(out) < ARCHIVE_WARN && !isFolder) {
-            PrintError("can not close output file");
-            res = kErrFail;
-            break;
-        }
+            return kOk;
+        if (r < ARCHIVE_WARN)
+            return ReadFailure(in.get(), fd, false);
+        std::string outName;
+        bool skip = false;
+        int res = PrepareEntry(entry, keepFolders, &outName, &skip);
+        if (res == kOk && !skip)
+            res = WriteEntry(in.get(), out.get(), fd, entry, outName);
+        if (res != kOk)
+            return res;
     }
-    archive_write_close(out);  // sets the folders' stored modes
-    archive_write_free(out);
-    archive_read_free(in);
-    return res;
 }
 
 // Removes everything inside the open folder, never following a link.
