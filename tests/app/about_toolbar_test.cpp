@@ -2,6 +2,7 @@
 // frame (layout, tool tips, and the buttons reaching the frame: menu, minimise, maximise,
 // help and the confirmed close).
 #include "tests/app/dialog_test_support.h"
+#include "tests/common/widget_test_util.h"
 
 #include "app/AboutDlgEventImp.h"
 #include "app/MainFrameEventImp.h"
@@ -28,6 +29,8 @@
 #include <vector>
 
 namespace {
+
+using testutil::Click;
 
 // Every test records what would have been opened with the shell instead of opening it.
 class ShellRecordingFixture : public AppFolderFixture
@@ -148,7 +151,7 @@ TEST_F(AboutDlgTest, EnterEscapeAndCloseButtonEndTheModalRun)
             if (key)
                 QTest::keyClick(dlg, Qt::Key(key));
             else if (CSFQTButton* close = ButtonAt(dlg, QPoint(329, 5)))
-                QTest::mouseClick(close, Qt::LeftButton, Qt::NoModifier, close->rect().center());
+                Click(close);
         });
         m_about->GetDlg()->CenterWindow(nullptr);
         EXPECT_EQ(m_about->GetDlg()->DoModalDlg(), 2) << key;
@@ -165,16 +168,16 @@ TEST_F(AboutDlgTest, LinkOpensItsWholeTextWithTheShell)
     m_about->GetDlg()->ShowWindow(1);
     CSFQTButton* link = Link();
     ASSERT_NE(link, nullptr);
-    QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, link->rect().center());
+    Click(link);
     ASSERT_EQ(m_opened.size(), 1u);
     EXPECT_EQ(QString::fromStdString(m_opened[0]), LangQ(L"WebSite"));
 
     // An address longer than any fixed buffer still opens whole; an empty one opens nothing.
     const std::wstring longAddress = L"https://example.org/" + std::wstring(300, L'p') + L"/\u00E9";
     link->SetWindowTextW(longAddress.c_str());
-    QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, link->rect().center());
+    Click(link);
     link->SetWindowTextW(L"");
-    QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, link->rect().center());
+    Click(link);
     ASSERT_EQ(m_opened.size(), 2u);
     EXPECT_EQ(QString::fromStdString(m_opened[1]), QString::fromStdWString(longAddress));
 }
@@ -280,11 +283,6 @@ protected:
         }
         return nullptr;
     }
-    static void Click(QWidget* w)
-    {
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-    }
-
     CMainFrameEventImpPtr m_frame;
     boost::shared_ptr<CToolBarEventImp> m_bar;
     QWidget* m_window = nullptr;

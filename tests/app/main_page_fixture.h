@@ -30,14 +30,6 @@ QWidget* W(T* facade)
 
 inline std::wstring Widen(const char* s) { return QString::fromUtf8(s).toStdWString(); }
 
-template <class T>
-void Click(T* facade)
-{
-    QWidget* w = W(facade);
-    ASSERT_NE(w, nullptr);
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-}
-
 // Makes the page on a 1000 x 700 window while the window is still hidden, gives it the
 // tables, places it where the main frame puts it (below the title) and shows the window.
 // Stops at the first step that fails, with a fatal failure.

@@ -9,6 +9,7 @@
 #include "skin/SFSkinString.h"
 #include "tests/app/main_page_fixture.h"
 #include "tests/app/nvr_search_fixture.h"
+#include "tests/common/widget_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +28,9 @@
 
 namespace {
 
-using MainPageFixture::Click;
 using MainPageFixture::W;
 using MainPageFixture::Widen;
+using testutil::Click;
 
 std::wstring StaticText(CSFStatic* p)
 {

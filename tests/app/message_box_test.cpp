@@ -1,6 +1,7 @@
 // The skinned message box: its results through keys, buttons and the close button, its
 // layout rules, its life time, and the UTF-8 set-text helpers.
 #include "tests/app/dialog_test_support.h"
+#include "tests/common/widget_test_util.h"
 
 #include "app/MessageBox.h"
 #include "app/MsgDlgEventImp.h"
@@ -46,7 +47,7 @@ BoxParts FindParts(QWidget* dlg, const QString& okText, const QString& cancelTex
     return parts;
 }
 
-void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
+using testutil::Click;
 
 // ---- Results -------------------------------------------------------------------------------
 

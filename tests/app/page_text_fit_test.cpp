@@ -9,6 +9,7 @@
 #include "base/lang_table.h"
 #include "skin/SFQTStatic.h"
 #include "tests/app/main_page_fixture.h"
+#include "tests/common/widget_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +29,8 @@
 
 namespace {
 
-using MainPageFixture::Click;
 using MainPageFixture::W;
+using testutil::Click;
 
 // Least free room, in pixels, between a label's letters and the next control.
 constexpr int kMinGap = 2;

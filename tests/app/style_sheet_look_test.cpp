@@ -5,6 +5,7 @@
 #include "app/recorder_tables.h"
 #include "base/config_manager.h"
 #include "tests/app/main_page_fixture.h"
+#include "tests/common/widget_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ struct ShownPage
     {
         MainPageFixture::OpenMainPage(parent, page, capability, models);
         if (page && page->GetView())
-            MainPageFixture::Click(page->GetControls().pSearchButton);
+            testutil::Click(page->GetControls().pSearchButton);
     }
 
     // Every control of the page by a name for the failure message.

@@ -1,6 +1,7 @@
 // The skinned dialog: frame composition from the skin pieces, title buttons, caption drag,
 // modal runs and their results, timers, keys, drops, centring and the round mask.
 #include "skin/SFQTDialog.h"
+#include "tests/common/widget_test_util.h"
 #include "tests/skin/skin_frame_fixture.h"
 
 #include <QBitmap>
@@ -15,6 +16,7 @@
 #include <functional>
 
 using namespace skinframe;
+using testutil::Click;
 
 namespace {
 

@@ -2,6 +2,7 @@
 // key codes with key releases, the session-lock hook, the frame-picture crop, centring within
 // a parent, and the sink's window pointer.
 #include "skin/SFQTMainWindow.h"
+#include "tests/common/widget_test_util.h"
 #include "tests/skin/skin_frame_fixture.h"
 
 #include <QEventLoop>
@@ -12,6 +13,7 @@
 #include <cstring>
 
 using namespace skinframe;
+using testutil::Click;
 
 namespace {
 

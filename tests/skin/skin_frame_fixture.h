@@ -191,11 +191,6 @@ inline void Release(QWidget* w, const QPoint& pos)
 {
     SendMouse(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton, w->mapToGlobal(pos));
 }
-inline void Click(QWidget* w, const QPoint& pos)
-{
-    Press(w, pos);
-    Release(w, pos);
-}
 
 // A key sent with modifiers, and the modifier and key codes the sink should hear.
 struct KeyCase
