@@ -1,5 +1,6 @@
 // The recorder tables: the shipped files, the loaders' handling of odd files, and the writers.
 #include "app/recorder_tables.h"
+#include "tests/common/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -22,6 +21,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using testutil::ReadFile;
+using testutil::TempDir;
+using testutil::WriteFile;
+
 const char* const kShippedSeries[6] = {"RV-Lite", "RV-Home",   "RV-Office",
                                        "RV-Pro",  "RV-Campus", "RV-Metropole"};
 
@@ -33,48 +36,6 @@ const std::map<int, std::set<int>> kFlagSlots = {
 };
 
 std::string ShippedPath(const char* name) { return std::string(TESSALY_DATA_DIR) + "/" + name; }
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-// A fresh folder removed at the end of the test.
-class TempDir
-{
-public:
-    TempDir()
-    {
-        std::string tmpl = (fs::temp_directory_path() / "recorder_tables_test.XXXXXX").string();
-        if (::mkdtemp(tmpl.data()) != nullptr)
-            m_path = tmpl;
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        if (!m_path.empty())
-            fs::remove_all(m_path, ec);
-    }
-    std::string File(const std::string& name) const { return (fs::path(m_path) / name).string(); }
-    const std::string& Path() const { return m_path; }
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(m_path))
-            names.push_back(e.path().filename().string());
-        return names;
-    }
-
-private:
-    std::string m_path;
-};
 
 // The tables are large; keep them off the stack.
 struct Tables
@@ -350,16 +311,16 @@ TEST_F(RecorderTablesShipped, SaveReproducesTheShippedBytesAndRecords)
     TempDir dir;
     ASSERT_FALSE(dir.Path().empty());
     // An older file in the way is replaced.
-    WriteBytes(dir.File("Tessaly.xml"), "<xml><Item type=\"old\" /></xml>\n");
-    ASSERT_TRUE(SaveCapabilityTable(dir.File("Tessaly.xml"), t->capability));
-    ASSERT_TRUE(SaveModelTable(dir.File("NVRSpec.xml"), t->models));
-    EXPECT_EQ(ReadBytes(dir.File("Tessaly.xml")), ReadBytes(ShippedPath("Tessaly.xml")));
-    EXPECT_EQ(ReadBytes(dir.File("NVRSpec.xml")), ReadBytes(ShippedPath("NVRSpec.xml")));
+    WriteFile(dir / "Tessaly.xml", "<xml><Item type=\"old\" /></xml>\n");
+    ASSERT_TRUE(SaveCapabilityTable(dir / "Tessaly.xml", t->capability));
+    ASSERT_TRUE(SaveModelTable(dir / "NVRSpec.xml", t->models));
+    EXPECT_EQ(ReadFile(dir / "Tessaly.xml"), ReadFile(ShippedPath("Tessaly.xml")));
+    EXPECT_EQ(ReadFile(dir / "NVRSpec.xml"), ReadFile(ShippedPath("NVRSpec.xml")));
     EXPECT_EQ(dir.Names().size(), 2u);  // no temporary file left behind
 
     auto again = NewTables(0x5A);
-    ASSERT_TRUE(LoadCapabilityTable(dir.File("Tessaly.xml"), again->capability));
-    ASSERT_TRUE(LoadModelTable(dir.File("NVRSpec.xml"), again->models));
+    ASSERT_TRUE(LoadCapabilityTable(dir / "Tessaly.xml", again->capability));
+    ASSERT_TRUE(LoadModelTable(dir / "NVRSpec.xml", again->models));
     EXPECT_EQ(std::memcmp(again->capability, t->capability, sizeof t->capability), 0);
     EXPECT_EQ(std::memcmp(again->models, t->models, sizeof t->models), 0);
 }
@@ -375,18 +336,18 @@ protected:
     std::unique_ptr<Tables> LoadCapability(const std::string& xml)
     {
         auto t = NewTables(0xAB);
-        WriteBytes(dir.File("Tessaly.xml"), xml);
+        WriteFile(dir / "Tessaly.xml", xml);
         testing::internal::CaptureStderr();
-        EXPECT_TRUE(LoadCapabilityTable(dir.File("Tessaly.xml"), t->capability));
+        EXPECT_TRUE(LoadCapabilityTable(dir / "Tessaly.xml", t->capability));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         return t;
     }
     std::unique_ptr<Tables> LoadModels(const std::string& xml)
     {
         auto t = NewTables(0xAB);
-        WriteBytes(dir.File("NVRSpec.xml"), xml);
+        WriteFile(dir / "NVRSpec.xml", xml);
         testing::internal::CaptureStderr();
-        EXPECT_TRUE(LoadModelTable(dir.File("NVRSpec.xml"), t->models));
+        EXPECT_TRUE(LoadModelTable(dir / "NVRSpec.xml", t->models));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         return t;
     }
@@ -611,8 +572,8 @@ TEST_F(RecorderTablesFixture, ExtraRowsAndGroupsAreIgnored)
     std::memset(g.get(), 0xEE, sizeof(Guarded));
     // Group 1 is empty, so a 61st row of group 0 stored as group 1's row 0 would show;
     // the last group's 61st row and a 7th group would land behind the table.
-    WriteBytes(dir.File("NVRSpec.xml"), ModelXml({61, 0, 60, 60, 60, 61, 5}));
-    ASSERT_TRUE(LoadModelTable(dir.File("NVRSpec.xml"), g->models));
+    WriteFile(dir / "NVRSpec.xml", ModelXml({61, 0, 60, 60, 60, 61, 5}));
+    ASSERT_TRUE(LoadModelTable(dir / "NVRSpec.xml", g->models));
     for (unsigned char b : g->before)
         EXPECT_EQ(b, 0xEE);
     for (unsigned char b : g->after)
@@ -652,18 +613,18 @@ TEST_F(RecorderTablesFixture, UnreadableFilesLeaveZeroedTablesAndOneDiagnosticLi
         SCOPED_TRACE(c.name);
         for (bool capability : {true, false}) {
             SCOPED_TRACE(capability ? "capability table" : "model table");
-            const std::string path = dir.File(capability ? "Tessaly.xml" : "NVRSpec.xml");
+            const std::string path = dir / (capability ? "Tessaly.xml" : "NVRSpec.xml");
             const std::string good =
                 capability ? CapabilityXml(PlainSeries(6)) : ModelXml({3, 3, 3, 3, 3, 3});
             fs::remove(path);
             if (c.kind == Empty)
-                WriteBytes(path, "");
+                WriteFile(path, "");
             else if (c.kind == Half)
-                WriteBytes(path, good.substr(0, good.size() / 2));
+                WriteFile(path, good.substr(0, good.size() / 2));
             else if (c.kind == UnclosedRoot)
-                WriteBytes(path, good.substr(0, good.rfind("</xml>")));
+                WriteFile(path, good.substr(0, good.rfind("</xml>")));
             else if (c.kind == NotXml)
-                WriteBytes(path, "series,values\n1,2\n");
+                WriteFile(path, "series,values\n1,2\n");
             auto t = NewTables(0xAB);
             testing::internal::CaptureStderr();
             const bool ok =
@@ -682,13 +643,13 @@ TEST_F(RecorderTablesFixture, UnreadableFilesLeaveZeroedTablesAndOneDiagnosticLi
     }
 
     // A folder where the file should be.
-    fs::create_directory(dir.File("folder.xml"));
+    fs::create_directory(dir / "folder.xml");
     auto t = NewTables(0xAB);
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(LoadModelTable(dir.File("folder.xml"), t->models));
+    EXPECT_FALSE(LoadModelTable(dir / "folder.xml", t->models));
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(IsAllZero(t->models, sizeof t->models));
-    EXPECT_NE(err.find(dir.File("folder.xml")), std::string::npos) << err;
+    EXPECT_NE(err.find(dir / "folder.xml"), std::string::npos) << err;
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
 }
 
@@ -702,35 +663,35 @@ TEST_F(RecorderTablesFixture, FailedSaveKeepsTheOldFile)
     ASSERT_TRUE(LoadModelTable(ShippedPath("NVRSpec.xml"), t->models));
 
     // Folder is a regular file: nothing can be created there.
-    WriteBytes(dir.File("plain"), "x");
-    EXPECT_FALSE(SaveCapabilityTable(dir.File("plain") + "/Tessaly.xml", t->capability));
-    EXPECT_FALSE(SaveModelTable(dir.File("plain") + "/NVRSpec.xml", t->models));
-    EXPECT_EQ(ReadBytes(dir.File("plain")), "x");
+    WriteFile(dir / "plain", "x");
+    EXPECT_FALSE(SaveCapabilityTable(dir / "plain/Tessaly.xml", t->capability));
+    EXPECT_FALSE(SaveModelTable(dir / "plain/NVRSpec.xml", t->models));
+    EXPECT_EQ(ReadFile(dir / "plain"), "x");
 
     // Writing fails half-way (file size limit): the old files stay, no temporary is left.
     const std::string oldCapability = "<xml><Item type=\"old\" /></xml>\n";
     const std::string oldModels = "<xml><Item /></xml>\n";
-    WriteBytes(dir.File("Tessaly.xml"), oldCapability);
-    WriteBytes(dir.File("NVRSpec.xml"), oldModels);
+    WriteFile(dir / "Tessaly.xml", oldCapability);
+    WriteFile(dir / "NVRSpec.xml", oldModels);
     struct rlimit saved;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = saved;
     small.rlim_cur = 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool capabilitySaved = SaveCapabilityTable(dir.File("Tessaly.xml"), t->capability);
-    const bool modelsSaved = SaveModelTable(dir.File("NVRSpec.xml"), t->models);
+    const bool capabilitySaved = SaveCapabilityTable(dir / "Tessaly.xml", t->capability);
+    const bool modelsSaved = SaveModelTable(dir / "NVRSpec.xml", t->models);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(capabilitySaved);
     EXPECT_FALSE(modelsSaved);
-    EXPECT_EQ(ReadBytes(dir.File("Tessaly.xml")), oldCapability);
-    EXPECT_EQ(ReadBytes(dir.File("NVRSpec.xml")), oldModels);
+    EXPECT_EQ(ReadFile(dir / "Tessaly.xml"), oldCapability);
+    EXPECT_EQ(ReadFile(dir / "NVRSpec.xml"), oldModels);
     EXPECT_EQ(dir.Names().size(), 3u);  // plain, Tessaly.xml, NVRSpec.xml
 
     // With room again, the same saves succeed.
-    EXPECT_TRUE(SaveCapabilityTable(dir.File("Tessaly.xml"), t->capability));
-    EXPECT_EQ(ReadBytes(dir.File("Tessaly.xml")), ReadBytes(ShippedPath("Tessaly.xml")));
+    EXPECT_TRUE(SaveCapabilityTable(dir / "Tessaly.xml", t->capability));
+    EXPECT_EQ(ReadFile(dir / "Tessaly.xml"), ReadFile(ShippedPath("Tessaly.xml")));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "base/config_manager.h"
+#include "tests/common/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,6 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <type_traits>
 
@@ -17,19 +16,8 @@ namespace {
 static_assert(std::has_virtual_destructor<IConfigPersistent>::value,
               "the registry deletes its store through the interface");
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
+using testutil::ReadFile;
+using testutil::WriteFile;
 
 bool Exists(const char* path) { return QFileInfo::exists(QString::fromUtf8(path)); }
 

@@ -1,6 +1,7 @@
 #include "base/config_manager.h"
 #include "base/lang_table.h"
 #include "base/sf_paths.h"
+#include "tests/common/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,7 @@ using SF_SOFT_BASE::SFBaseSetAppDirPathOverride;
 
 void WriteFile(const QString& path, const std::string& text)
 {
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    out << text;
+    testutil::WriteFile(path.toStdString(), text);
 }
 
 std::string Utf8(const std::wstring& text) { return QString::fromStdWString(text).toStdString(); }

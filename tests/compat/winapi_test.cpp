@@ -1,4 +1,5 @@
 #include "base/compat/sf_windows.h"
+#include "tests/common/test_files.h"
 #include "tests/common/test_util.h"
 
 #include <gtest/gtest.h>
@@ -283,9 +284,7 @@ protected:
         m_hadPath = path != nullptr;
         if (path)
             m_path = path;
-        char tmpl[] = "/tmp/sf_shell_XXXXXX";
-        ASSERT_NE(nullptr, ::mkdtemp(tmpl));
-        m_dir = tmpl;
+        ASSERT_FALSE(m_dir.Path().empty());
     }
     void TearDown() override
     {
@@ -294,25 +293,15 @@ protected:
             ::setenv("PATH", m_path.c_str(), 1);
         else
             ::unsetenv("PATH");
-        std::string cmd = "rm -rf '" + m_dir + "'";
-        (void)std::system(cmd.c_str());
     }
     std::string WriteFile(const std::string& name, const std::string& content, mode_t mode = 0644)
     {
-        const std::string p = m_dir + "/" + name;
-        std::ofstream(p) << content;
+        const std::string p = m_dir / name;
+        testutil::WriteFile(p, content);
         ::chmod(p.c_str(), mode);
         return p;
     }
-    static std::string ReadFile(const std::string& p)
-    {
-        std::ifstream in(p);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-
-    std::string m_dir;
+    testutil::TempDir m_dir;
     std::string m_path;
     bool m_hadPath = false;
 };
@@ -338,10 +327,10 @@ TEST_F(WinApiShellOpen, HandlerSeamReceivesTextAndResult)
 TEST_F(WinApiShellOpen, DefaultReportsMissingFileWithoutSpawning)
 {
     // With an opener on the PATH that leaves a mark, a missing file must still not start it.
-    const std::string mark = m_dir + "/mark";
+    const std::string mark = m_dir / "mark";
     WriteFile("xdg-open", "#!/bin/sh\necho \"$1\" > '" + mark + "'\n", 0755);
-    ::setenv("PATH", m_dir.c_str(), 1);
-    EXPECT_EQ(2, sfwin::ShellOpen(m_dir + "/missing.pdf"));
+    ::setenv("PATH", m_dir.Path().c_str(), 1);
+    EXPECT_EQ(2, sfwin::ShellOpen(m_dir / "missing.pdf"));
     EXPECT_EQ(2, sfwin::ShellOpen(""));
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_NE(0, ::access(mark.c_str(), F_OK)) << "nothing may be spawned for a missing file";
@@ -350,23 +339,23 @@ TEST_F(WinApiShellOpen, DefaultReportsMissingFileWithoutSpawning)
 TEST_F(WinApiShellOpen, DefaultReportsNoHandlerWhenOpenerIsMissing)
 {
     const std::string file = WriteFile("manual.pdf", "pdf");
-    ::setenv("PATH", (m_dir + "/empty").c_str(), 1);
+    ::setenv("PATH", (m_dir / "empty").c_str(), 1);
     EXPECT_EQ(31, sfwin::ShellOpen(file));
     EXPECT_EQ(31, sfwin::ShellOpen("http://example.com"));
 }
 
 TEST_F(WinApiShellOpen, DefaultStartsOpenerWithFileOrAddress)
 {
-    const std::string mark = m_dir + "/mark";
+    const std::string mark = m_dir / "mark";
     WriteFile("xdg-open",
               "#!/bin/sh\necho \"$1\" > '" + mark + ".tmp'\nexec /bin/mv '" + mark + ".tmp' '" + mark + "'\n",
               0755);
-    ::setenv("PATH", m_dir.c_str(), 1);
+    ::setenv("PATH", m_dir.Path().c_str(), 1);
     auto waitForMark = [&mark]() {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (::access(mark.c_str(), F_OK) != 0 && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        std::string text = ReadFile(mark);
+        std::string text = testutil::ReadFile(mark);
         ::unlink(mark.c_str());
         return text;
     };

@@ -30,7 +30,7 @@ class launcherRun : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_FALSE(tmp.path().empty());
+        ASSERT_FALSE(tmp.Path().empty());
         places.appDataFolder = tmp / "data";
         places.lockFile = tmp / "run/Tessaly";
         places.moduleFolder = tmp / "launcher folder";
@@ -74,7 +74,7 @@ protected:
                 SF_SetResourceTable(table, 1);
                 return launcher::LauncherMain(p);
             },
-            tmp.path());
+            tmp.Path());
     }
     ChildRun Run()
     {
@@ -213,7 +213,7 @@ TEST_F(launcherRun, AFileInPlaceOfTheFolderStopsWithExitZero)
 TEST_F(launcherRun, AMissingResourceStopsWithExitZero)
 {
     const Places p = places;
-    const ChildRun run = RunChild([p] { return launcher::LauncherMain(p); }, tmp.path());
+    const ChildRun run = RunChild([p] { return launcher::LauncherMain(p); }, tmp.Path());
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(ErrorLines(run.err), (std::vector<std::string>{"start 7zUnzip main!", "find resource failed!",
                                                              "load zip resource failed!"}));
@@ -238,7 +238,7 @@ TEST(launcherSingleInstance, OneHolderAtATimeAndTheLockIsNotInherited)
             int f = -1;
             return launcher::AcquireSingleInstance(lock, &f) == launcher::kErrorAlreadyExists ? 7 : 0;
         },
-        tmp.path());
+        tmp.Path());
     EXPECT_EQ(other.code, 7);
 
     close(fd);
@@ -262,7 +262,7 @@ TEST(launcherSingleInstance, LockAndDataFoldersFollowTheUsersSettings)
     const std::string data = savedData ? savedData : "";
     const std::string home = savedHome ? savedHome : "";
 
-    setenv("XDG_RUNTIME_DIR", tmp.path().c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", tmp.Path().c_str(), 1);
     EXPECT_EQ(launcher::LockFilePath(), tmp / "Tessaly");
     setenv("XDG_RUNTIME_DIR", "relative/run", 1);
     EXPECT_EQ(launcher::LockFilePath(), "/tmp/Tessaly-" + std::to_string(getuid()));
@@ -332,7 +332,7 @@ TEST(launcherBuilt, CarriesTheArchiveOfTheProgramAndItsFiles)
     // Unpacked the launcher's way, it gives back the shipped files.
     TempDir tmp;
     WriteFile(tmp / "Vesperon.7z", carried);
-    const std::string folder = tmp.path();
+    const std::string folder = tmp.Path();
     const ChildRun run =
         RunChild([folder] { return launcher::Extract7zArchive("Vesperon.7z", folder, true); }, folder);
     ASSERT_EQ(run.code, 0) << run.out << run.err;

@@ -3,6 +3,8 @@
 // process with its standard output and error captured.
 #pragma once
 
+#include "tests/common/test_files.h"
+
 #include <archive.h>
 #include <archive_entry.h>
 #include <gtest/gtest.h>
@@ -16,9 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,47 +27,14 @@ namespace lt {
 
 namespace fs = std::filesystem;
 
-class TempDir
-{
-public:
-    TempDir()
-    {
-        std::string tmpl = (fs::temp_directory_path() / "launcher_test_XXXXXX").string();
-        if (mkdtemp(&tmpl[0]))
-            m_path = tmpl;
-    }
-    ~TempDir()
-    {
-        if (!m_path.empty()) {
-            std::error_code ec;
-            fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
-            fs::remove_all(m_path, ec);  // never follows links
-        }
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return m_path; }
-    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
+using testutil::ReadFile;
+using testutil::TempDir;
 
 inline void WriteFile(const std::string& path, const std::string& data, mode_t mode = 0644)
 {
     fs::create_directories(fs::path(path).parent_path());
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f << data;
-    f.close();
+    testutil::WriteFile(path, data);
     chmod(path.c_str(), mode);
-}
-
-inline std::string ReadFile(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
 }
 
 inline bool Exists(const std::string& path)

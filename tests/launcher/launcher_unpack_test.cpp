@@ -33,7 +33,7 @@ class launcherUnpack : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_FALSE(tmp.path().empty());
+        ASSERT_FALSE(tmp.Path().empty());
         stage = tmp / "stage";
         target = tmp / "target";
         fs::create_directories(target);
@@ -52,7 +52,7 @@ protected:
         WriteFile(target + "/" + launcher::kArchiveName, bytes);
         const std::string folder = target;
         return RunChild([folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, true); },
-                        tmp.path());
+                        tmp.Path());
     }
 
     // Every file under the target (but the archive) is one of the payload's files with
@@ -103,7 +103,7 @@ TEST_F(launcherUnpack, KeepFoldersOffPutsEveryFileAtTheTop)
     WriteFile(target + "/" + launcher::kArchiveName, ReadFile(archive));
     const std::string folder = target;
     const ChildRun run = RunChild(
-        [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.path());
+        [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.Path());
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(ReadFile(target + "/ok.png"), PayloadFiles().at("Skin/Main/Buttons/ok.png"));
@@ -117,7 +117,7 @@ TEST_F(launcherUnpack, KeepFoldersOffPutsEveryFileAtTheTop)
     fs::create_directories(target);
     WriteFile(target + "/" + launcher::kArchiveName, ReadFile(crafted));
     const ChildRun flat = RunChild(
-        [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.path());
+        [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); }, tmp.Path());
     EXPECT_EQ(flat.code, launcher::kErrArchive);
     EXPECT_FALSE(Exists(target + "/alias.png"));
 }
@@ -170,7 +170,7 @@ TEST_F(launcherUnpack, ResultCodesFollowTheDecoderNumbering)
     fs::remove(target + "/" + launcher::kArchiveName);
     const std::string folder = target;
     const ChildRun missing = RunChild(
-        [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, true); }, tmp.path());
+        [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, true); }, tmp.Path());
     EXPECT_EQ(missing.code, launcher::kErrRead);
     EXPECT_NE(missing.err.find("\nERROR:can not open input file"), std::string::npos);
 
@@ -317,7 +317,7 @@ TEST_F(launcherResource, WritesTheWholeResourceAndReportsEachFailure)
 
     SF_SetResourceTable(table, 1);
     WriteFile(tmp / "Vesperon.7z", std::string(200000, 'o'));  // a longer old file is cut
-    EXPECT_EQ(launcher::WriteResourceToFile("Vesperon.7z", tmp.path()), 0);
+    EXPECT_EQ(launcher::WriteResourceToFile("Vesperon.7z", tmp.Path()), 0);
     EXPECT_EQ(ReadFile(tmp / "Vesperon.7z"), bytes);
     EXPECT_TRUE(lines.empty());
 
@@ -326,12 +326,12 @@ TEST_F(launcherResource, WritesTheWholeResourceAndReportsEachFailure)
 
     lines.clear();
     table[0].end = table[0].begin;
-    EXPECT_NE(launcher::WriteResourceToFile("Vesperon.7z", tmp.path()), 0);
+    EXPECT_NE(launcher::WriteResourceToFile("Vesperon.7z", tmp.Path()), 0);
     EXPECT_EQ(lines, (std::vector<std::string>{"\nERROR:", "resource is empty!"}));
 
     lines.clear();
     SF_SetResourceTable(nullptr, 0);
-    EXPECT_NE(launcher::WriteResourceToFile("Vesperon.7z", tmp.path()), 0);
+    EXPECT_NE(launcher::WriteResourceToFile("Vesperon.7z", tmp.Path()), 0);
     EXPECT_EQ(lines, (std::vector<std::string>{"\nERROR:", "find resource failed!"}));
     sfwin::SetDebugOutputSink(nullptr);
 }
@@ -339,7 +339,7 @@ TEST_F(launcherResource, WritesTheWholeResourceAndReportsEachFailure)
 TEST_F(launcherResource, AShortWriteIsAnError)
 {
     const std::string bytes = Noise(64 * 1024, 9);
-    const std::string folder = tmp.path();
+    const std::string folder = tmp.Path();
     // A file-size limit lets only part of the resource reach the disk.
     const ChildRun run = RunChild(
         [&bytes, folder] {
@@ -352,7 +352,7 @@ TEST_F(launcherResource, AShortWriteIsAnError)
             setrlimit(RLIMIT_FSIZE, &lim);
             return launcher::WriteResourceToFile("Vesperon.7z", folder);
         },
-        tmp.path());
+        tmp.Path());
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.code, 9);
     EXPECT_EQ(run.err, "\nERROR:can not open write file");
