@@ -1,9 +1,16 @@
-// Driving Qt widgets in the tests of the areas with a QApplication (skin, app).
+// Driving and seeing Qt widgets in the tests of the areas with a QApplication (skin, app).
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEnterEvent>
+#include <QEvent>
+#include <QImage>
+#include <QMouseEvent>
 #include <QPoint>
+#include <QPointF>
+#include <QRegion>
 #include <QTest>
 #include <QWidget>
 
@@ -29,6 +36,37 @@ void Click(Facade* facade)
     QWidget* w = dynamic_cast<QWidget*>(facade);
     ASSERT_NE(w, nullptr);
     Click(w);
+}
+
+// One mouse event at pos (w's coordinates) sent straight to w, with no modifier: the button
+// stays held after a press or a move and is let go by the release.
+inline void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
+{
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent ev(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &ev);
+}
+
+// The pointer coming onto w at at (w's coordinates), and leaving it, sent straight to w.
+inline void SendEnter(QWidget* w, const QPointF& at)
+{
+    QEnterEvent ev(at, at, w->mapToGlobal(at));
+    QApplication::sendEvent(w, &ev);
+}
+inline void SendLeave(QWidget* w)
+{
+    QEvent ev(QEvent::Leave);
+    QApplication::sendEvent(w, &ev);
+}
+
+// The widget painted alone (no window background) onto an image of its size filled with fill.
+inline QImage Render(QWidget* w, QRgb fill)
+{
+    QImage img(w->size(), QImage::Format_ARGB32);
+    img.fill(fill);
+    w->render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
+    return img;
 }
 
 }  // namespace testutil

@@ -4,10 +4,10 @@
 #include "skin/SFMsgMap.h"
 #include "skin/SFQTButton.h"
 #include "skin/SFSkinString.h"
+#include "tests/common/widget_test_util.h"
 
 #include <gtest/gtest.h>
 
-#include <QEnterEvent>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPointer>
@@ -22,6 +22,9 @@
 #include <vector>
 
 namespace {
+
+using testutil::SendEnter;
+using testutil::SendLeave;
 
 // Four solid pictures of distinct colours: [0] normal, [1] hover, [2] pressed, [3] disabled.
 const QColor kPicColour[4] = {QColor(200, 0, 0), QColor(0, 200, 0), QColor(0, 0, 200), QColor(90, 90, 90)};
@@ -156,18 +159,6 @@ QColor Centre(const QPixmap& pm)
     return img.pixelColor(img.width() / 2, img.height() / 2);
 }
 
-void Enter(QWidget* w)
-{
-    QEnterEvent ev(QPointF(5, 5), QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)));
-    QApplication::sendEvent(w, &ev);
-}
-
-void Leave(QWidget* w)
-{
-    QEvent ev(QEvent::Leave);
-    QApplication::sendEvent(w, &ev);
-}
-
 // ---- Pictures per state -----------------------------------------------------------------
 
 TEST_F(SkinButtonTest, PicturePerStateFollowsTheMouseAndDisabling)
@@ -204,7 +195,7 @@ TEST_F(SkinButtonTest, PicturePerStateFollowsTheMouseAndDisabling)
             break;
         case EnterIt:
         case EnterDisabled:
-            Enter(b);
+            SendEnter(b, QPointF(5, 5));
             break;
         case Press:
         case PressDisabled:
@@ -215,7 +206,7 @@ TEST_F(SkinButtonTest, PicturePerStateFollowsTheMouseAndDisabling)
             break;
         case LeaveIt:
         case LeaveDisabled:
-            Leave(b);
+            SendLeave(b);
             break;
         case Disable:
             b->EnableWindow(0);
@@ -484,12 +475,12 @@ TEST_F(SkinButtonTest, FadeDipsAndReturnsAndNeverPilesUp)
     CSFQTButton* b = MakeButton(1, &parent);
     ASSERT_NE(b, nullptr);
 
-    Enter(b);  // fade off: nothing animates
+    SendEnter(b, QPointF(5, 5));  // fade off: nothing animates
     EXPECT_EQ(b->FadeAnimation(), nullptr);
-    Leave(b);
+    SendLeave(b);
 
     b->EnableAnimation(1);
-    Enter(b);
+    SendEnter(b, QPointF(5, 5));
     ASSERT_NE(b->FadeAnimation(), nullptr);
     float lowest = 1.0f;
     EXPECT_TRUE(QTest::qWaitFor(
@@ -504,8 +495,8 @@ TEST_F(SkinButtonTest, FadeDipsAndReturnsAndNeverPilesUp)
 
     // Ten quick entries: each new fade replaces the running one.
     for (int i = 0; i < 10; ++i) {
-        Leave(b);
-        Enter(b);
+        SendLeave(b);
+        SendEnter(b, QPointF(5, 5));
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(b->findChildren<QPropertyAnimation*>().size(), 1);
@@ -515,7 +506,7 @@ TEST_F(SkinButtonTest, FadeDipsAndReturnsAndNeverPilesUp)
     // A disabled button starts no fade over a running one.
     b->EnableWindow(0);
     QTest::mousePress(b, Qt::LeftButton);
-    Enter(b);
+    SendEnter(b, QPointF(5, 5));
     EXPECT_EQ(b->FadeAnimation(), running);
     b->EnableWindow(1);
 

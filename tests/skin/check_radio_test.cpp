@@ -5,14 +5,13 @@
 #include "skin/SFQTCheckBox.h"
 #include "skin/SFSkinString.h"
 #include "tests/common/test_rect.h"
+#include "tests/common/widget_test_util.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEnterEvent>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +23,9 @@
 namespace {
 
 using testutil::Rect;
+using testutil::SendEnter;
+using testutil::SendLeave;
+using testutil::SendMouse;
 
 typedef std::vector<std::string> Log;
 
@@ -87,34 +89,7 @@ const QRgb kColors[8] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFF00,
 const QRgb kSentinel = 0xFF123456;
 
 // The widget painted alone onto a sentinel colour (no window background).
-QImage Render(QWidget* w)
-{
-    QImage img(w->size(), QImage::Format_ARGB32);
-    img.fill(kSentinel);
-    w->render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
-    return img;
-}
-
-void SendEnter(QWidget* w)
-{
-    const QPointF p(1, 1);
-    QEnterEvent ev(p, p, w->mapToGlobal(p));
-    QApplication::sendEvent(w, &ev);
-}
-
-void SendLeave(QWidget* w)
-{
-    QEvent ev(QEvent::Leave);
-    QApplication::sendEvent(w, &ev);
-}
-
-void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
-{
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent ev(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
+QImage Render(QWidget* w) { return testutil::Render(w, kSentinel); }
 
 // Skin pictures written into a fresh folder that becomes the skin folder.
 class SkinFolder
@@ -231,7 +206,7 @@ TEST_F(SkinCheckBox, PictureFollowsCheckMouseAndEnableStates)
         SendLeave(box);
         EXPECT_EQ(box->CurrentPictureIndex(), on + 0);
         EXPECT_EQ(Shown(), kColors[on + 0]);
-        SendEnter(box);
+        SendEnter(box, QPointF(1, 1));
         EXPECT_EQ(box->CurrentPictureIndex(), on + 1);
         EXPECT_EQ(Shown(), kColors[on + 1]);
         SendMouse(box, QEvent::MouseButtonPress, QPoint(4, 4));
@@ -541,7 +516,7 @@ TEST_F(SkinRadioBox, SpaceKeyTogglesAndReports)
 
 TEST_F(SkinRadioBox, SetCheckIsSilentAndResetsTheMouseState)
 {
-    SendEnter(box);
+    SendEnter(box, QPointF(1, 1));
     EXPECT_EQ(box->CurrentPictureIndex(), 4);
     box->SetCheck(7);
     EXPECT_EQ(box->GetCheck(), 1);
@@ -558,7 +533,7 @@ TEST_F(SkinRadioBox, PictureFollowsMouseAndDisabledWins)
     for (int check = 0; check <= 1; ++check) {
         box->SetCheck(check);
         const int on = check ? 0 : 3;
-        SendEnter(box);
+        SendEnter(box, QPointF(1, 1));
         EXPECT_EQ(box->CurrentPictureIndex(), on + 1);
         SendMouse(box, QEvent::MouseButtonPress, QPoint(50, 20));
         EXPECT_EQ(box->CurrentPictureIndex(), on + 2);
@@ -567,7 +542,7 @@ TEST_F(SkinRadioBox, PictureFollowsMouseAndDisabledWins)
         EXPECT_EQ(Render(box).pixel(5, 20), kColors[check ? 6 : 7]);
         // Mouse events do not reach a disabled box.
         SendMouse(box, QEvent::MouseButtonRelease, QPoint(50, 20));
-        SendEnter(box);
+        SendEnter(box, QPointF(1, 1));
         EXPECT_EQ(box->CurrentPictureIndex(), check ? 6 : 7);
         EXPECT_EQ(box->GetCheck(), check);
         box->SetEnabled(1);
@@ -695,7 +670,7 @@ TEST_F(SkinRadioBox, OddHeightCentresTheIconRoundingDown)
 TEST_F(SkinRadioBox, FadeRunsAndIsReplacedSafely)
 {
     box->EnableAnimation(1);
-    SendEnter(box);
+    SendEnter(box, QPointF(1, 1));
     EXPECT_TRUE(box->IsFadeRunning());
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(40, 20));  // starts a new fade over the old
     EXPECT_TRUE(box->IsFadeRunning());
@@ -706,7 +681,7 @@ TEST_F(SkinRadioBox, FadeRunsAndIsReplacedSafely)
     EXPECT_FALSE(box->IsFadeRunning());
     EXPECT_FLOAT_EQ(box->GetPicTransparence(), 1.0f);
     box->EnableAnimation(0);
-    SendEnter(box);
+    SendEnter(box, QPointF(1, 1));
     EXPECT_FALSE(box->IsFadeRunning());
 }
 

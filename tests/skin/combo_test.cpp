@@ -4,13 +4,13 @@
 #include "skin/SFQTComboBox.h"
 #include "skin/SFSkinString.h"
 #include "tests/common/test_rect.h"
+#include "tests/common/widget_test_util.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColor>
-#include <QEnterEvent>
 #include <QImage>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -26,6 +26,8 @@
 namespace {
 
 using testutil::Rect;
+using testutil::SendEnter;
+using testutil::SendLeave;
 
 class RecordingSink : public ISFComboBoxEvent
 {
@@ -357,18 +359,6 @@ protected:
     QColor Middle() { return QColor(w->grab().toImage().pixel(w->width() - 3, w->height() / 2)); }
     QColor Last() { return QColor(w->grab().toImage().pixel(w->width() - 3, w->height() - 1)); }
 
-    void Enter()
-    {
-        const QPointF at(5, 5);
-        QEnterEvent enter(at, at, w->mapToGlobal(at));
-        QApplication::sendEvent(w, &enter);
-    }
-    void Leave()
-    {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(w, &leave);
-    }
-
     QTemporaryDir dir;
     std::unique_ptr<QWidget> host;
     CSFComboBox* combo = nullptr;  // owned by host
@@ -383,17 +373,17 @@ TEST_F(SkinComboPaint, StatesPaintTheirCells)
     EXPECT_EQ(Middle(), Colour(Normal));
     EXPECT_EQ(Last(), Marker(Normal));  // the cell's last row (h + 1 rows) is drawn
 
-    Enter();
+    SendEnter(w, QPointF(5, 5));
     EXPECT_EQ(Middle(), Colour(Hover));
-    Leave();
+    SendLeave(w);
     EXPECT_EQ(Middle(), Colour(Normal));
 
     // Disabled wins over hover.
     combo->EnableWindow(0);
-    Enter();
+    SendEnter(w, QPointF(5, 5));
     EXPECT_EQ(Middle(), Colour(Disabled));
     EXPECT_EQ(Last(), Marker(Disabled));
-    Leave();
+    SendLeave(w);
     combo->EnableWindow(1);
 
     // Room below: 10 x 25 + 27 fits in the 400 pixels.

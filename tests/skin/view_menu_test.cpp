@@ -8,13 +8,12 @@
 #include "skin/SFQTView.h"
 #include "skin/SFSkinString.h"
 #include "tests/common/test_rect.h"
+#include "tests/common/widget_test_util.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +25,8 @@
 namespace {
 
 using testutil::Rect;
+using testutil::Render;
+using testutil::SendMouse;
 
 typedef std::vector<std::string> Log;
 
@@ -67,22 +68,6 @@ SF_BEGIN_MSGMAP(PageSink)
     SF_ON_COMMAND_RANGE(159, 164, OnSlot)
     SF_ON_UI_MESSAGE(2, OnProgress)
 SF_END_MSGMAP()
-
-QImage Render(QWidget* w, QRgb fill)
-{
-    QImage img(w->size(), QImage::Format_ARGB32);
-    img.fill(fill);
-    w->render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
-    return img;
-}
-
-void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button)
-{
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent ev(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
 
 // ---- Container view ----------------------------------------------------------------------------
 
