@@ -6,18 +6,17 @@
 #include "base/thread_ex.h"
 
 #include "base/compat/sf_winapi.h"
+#include "tests/common/event_loop_util.h"
 #include "tests/common/task_test_util.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QTimerEvent>
 
 #include <atomic>
 #include <condition_variable>
-#include <functional>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -65,19 +64,6 @@ private:
     std::vector<DWORD> m_threads;
 };
 
-// Runs the GUI thread's events until pred holds (bounded by a generous time-out).
-bool PumpUntil(const std::function<bool()>& pred)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > 30000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
 class GuiLoop : public ::testing::Test
 {
 protected:
@@ -105,7 +91,7 @@ protected:
     }
     bool WaitTimerStopped()
     {
-        return PumpUntil([this] { return m_pump->IsTimerActive() == 0; });
+        return PumpUntil([this] { return m_pump->IsTimerActive() == 0; }, 30000);
     }
 
     CSFMessageLoopPtr m_loop;
@@ -167,7 +153,7 @@ TEST_F(GuiLoop, StopsWhenIdleAndAPostFromAnotherThreadWakesIt)
         p.join();
     EXPECT_EQ(0, m_pump->IsTimerActive());  // the timer only restarts on the GUI thread
 
-    ASSERT_TRUE(PumpUntil([this] { return m_rec.Values().size() == kThreads * kPerThread; }));
+    ASSERT_TRUE(PumpUntil([this] { return m_rec.Values().size() == kThreads * kPerThread; }, 30000));
     std::vector<int> next(kThreads, 0);
     for (int v : m_rec.Values()) {
         const int t = v / 1000;

@@ -1,6 +1,7 @@
 // The skinned dialog: frame composition from the skin pieces, title buttons, caption drag,
 // modal runs and their results, timers, keys, drops, centring and the round mask.
 #include "skin/SFQTDialog.h"
+#include "tests/common/event_loop_util.h"
 #include "tests/common/widget_test_util.h"
 #include "tests/skin/skin_frame_fixture.h"
 
@@ -17,6 +18,7 @@
 
 using namespace skinframe;
 using testutil::Click;
+using testutil::PumpUntil;
 
 namespace {
 
@@ -294,7 +296,7 @@ TEST_F(SkinDialogTest, TimersReachTheSinkUnderTheirOwnIds)
     EXPECT_EQ(dlg->SetDlgTimer(5, 500), first);
     const UINT other = dlg->SetDlgTimer(6, 100000);
     EXPECT_NE(other, first);
-    ASSERT_TRUE(WaitFor([&] { return sink.timers.size() >= 2; }));
+    ASSERT_TRUE(PumpUntil([&] { return sink.timers.size() >= 2; }, 5000));
     for (UINT id : sink.timers)
         EXPECT_EQ(id, 5u);
     EXPECT_EQ(dlg->KillDlgTimer(5), TRUE);
@@ -302,7 +304,7 @@ TEST_F(SkinDialogTest, TimersReachTheSinkUnderTheirOwnIds)
     Drain();
     const size_t fired = sink.timers.size();
     QTimer::singleShot(60, [] {});
-    WaitFor([] { return false; }, 80);
+    PumpUntil([] { return false; }, 80);
     EXPECT_EQ(sink.timers.size(), fired);
     EXPECT_EQ(dlg->KillDlgTimer(6), TRUE);
 }

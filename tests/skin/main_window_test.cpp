@@ -2,6 +2,7 @@
 // key codes with key releases, the session-lock hook, the frame-picture crop, centring within
 // a parent, and the sink's window pointer.
 #include "skin/SFQTMainWindow.h"
+#include "tests/common/event_loop_util.h"
 #include "tests/common/widget_test_util.h"
 #include "tests/skin/skin_frame_fixture.h"
 
@@ -14,6 +15,7 @@
 
 using namespace skinframe;
 using testutil::Click;
+using testutil::PumpUntil;
 
 namespace {
 
@@ -158,7 +160,7 @@ TEST_F(SkinMainWindowTest, OkOnlyTellsTheSinkAndCancelClosesThroughDlgClose)
     EXPECT_EQ(sink.uiWndAtCancel, nullptr);  // cleared before Dlg_OnCancel
     EXPECT_EQ(frame->GetUIWnd(), nullptr);
     EXPECT_TRUE(w->isVisible());  // the close is queued
-    ASSERT_TRUE(WaitFor([&] { return !w->isVisible(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !w->isVisible(); }, 5000));
     EXPECT_EQ(sink.log, (std::vector<std::string>{"map1", "ok", "ok", "cancel", "close"}));
     EXPECT_EQ(debug.Count("CSFQTMainWindow::closeEvent!"), 1);
 
@@ -185,7 +187,7 @@ TEST_F(SkinMainWindowTest, TheCloseTitleButtonAsksDlgCloseWhichMayVeto)
 
     sink.vetoClose = false;
     Click(w, c);
-    ASSERT_TRUE(WaitFor([&] { return !w->isVisible(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !w->isVisible(); }, 5000));
     EXPECT_EQ(sink.Count("close"), 2);
     EXPECT_EQ(sink.Count("cancel"), 0);
 }

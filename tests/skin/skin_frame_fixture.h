@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QColor>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -207,20 +206,6 @@ inline std::pair<UINT, UINT> SendKey(QWidget* w, QEvent::Type type, int key, Qt:
     QApplication::sendEvent(w, &e);
     const auto& list = type == QEvent::KeyPress ? sink.keysDown : sink.keysUp;
     return list.empty() ? std::make_pair(~0u, ~0u) : list.back();
-}
-
-// Processes events until done() holds or a generous time-out passes.
-template <class Pred>
-bool WaitFor(Pred done, int timeoutMs = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
 }
 
 inline void Drain()
