@@ -12,6 +12,7 @@
 #include "base/message_loop_manager.h"
 #include "base/sf_paths.h"
 #include "skin/SFSkinString.h"
+#include "tests/common/bin_file.h"
 
 #include <gtest/gtest.h>
 
@@ -38,10 +39,7 @@
 
 namespace {
 
-QString BinFile(const char* name)
-{
-    return QString::fromUtf8(TESSALY_BIN_DIR) + QLatin1Char('/') + QString::fromUtf8(name);
-}
+using testutil::BinFile;
 
 QByteArray ReadAll(const QString& path)
 {

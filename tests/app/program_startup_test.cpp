@@ -1,6 +1,8 @@
 // The Tessaly program itself, started as a process over a private copy of its folder on a
 // 1920 x 1080 offscreen screen: it comes up centred, and the desktop's close ends it with
 // status 0 after writing "config.xml".
+#include "tests/common/bin_file.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -13,10 +15,7 @@
 
 namespace {
 
-QString BinFile(const char* name)
-{
-    return QString::fromUtf8(TESSALY_BIN_DIR) + QLatin1Char('/') + QString::fromUtf8(name);
-}
+using testutil::BinFile;
 
 struct ProgramRun
 {
