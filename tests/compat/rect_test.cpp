@@ -11,17 +11,7 @@
 namespace {
 
 using testutil::Rect;
-
-::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected)
-{
-    if (actual.left == expected.left && actual.top == expected.top && actual.right == expected.right &&
-        actual.bottom == expected.bottom)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "got {" << actual.left << ", " << actual.top << ", " << actual.right << ", " << actual.bottom
-           << "}, want {" << expected.left << ", " << expected.top << ", " << expected.right << ", "
-           << expected.bottom << "}";
-}
+using testutil::SameRect;
 
 TEST(RectFunctions, EmptinessAndPointContainment)
 {

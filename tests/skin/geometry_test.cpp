@@ -1,5 +1,6 @@
 // CSFSize, CSFPoint and CSFRect: constructors, operators and the member rectangle operations.
 #include "skin/SFRect.h"
+#include "tests/common/test_rect.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +9,9 @@
 
 namespace {
 
-::testing::AssertionResult Is(const tagRECT& r, int l, int t, int rr, int b)
+::testing::AssertionResult Is(const RECT& r, int l, int t, int rr, int b)
 {
-    if (r.left == l && r.top == t && r.right == rr && r.bottom == b)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "got {" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}, want {" << l
-           << ", " << t << ", " << rr << ", " << b << "}";
+    return testutil::SameRect(r, testutil::Rect(l, t, rr, b));
 }
 
 TEST(Geometry, PackedConstructorsTakeSignedHalves)
