@@ -5,6 +5,7 @@
 #include "base/sf_system.h"
 #include "base/sf_thread.h"
 #include "base/sf_tool_mutex.h"
+#include "tests/common/test_files.h"
 #include "tests/common/test_util.h"
 
 #include <gtest/gtest.h>
@@ -423,17 +424,16 @@ TEST(SoftBaseSystem, LoadDllAcceptsOnlyTheSoSuffix)
     if (::stat(lib.c_str(), &st) != 0)
         GTEST_SKIP() << "no plugin library to load at " << lib;
     // Same file through a name with another suffix or case: refused by name alone.
-    char tmpl[] = "/tmp/sf_dll_XXXXXX";
-    ASSERT_NE(nullptr, ::mkdtemp(tmpl));
-    const std::string upper = std::string(tmpl) + "/X.SO";
-    const std::string dll = std::string(tmpl) + "/X.dll";
-    ASSERT_EQ(0, ::symlink(lib.c_str(), upper.c_str()));
-    ASSERT_EQ(0, ::symlink(lib.c_str(), dll.c_str()));
-    EXPECT_EQ(nullptr, CSFSystem::LoadDll(upper.c_str()));
-    EXPECT_EQ(nullptr, CSFSystem::LoadDll(dll.c_str()));
-    ::unlink(upper.c_str());
-    ::unlink(dll.c_str());
-    ::rmdir(tmpl);
+    {
+        testutil::TempDir tmp;  // removes the links, never what they point to
+        ASSERT_FALSE(tmp.Path().empty());
+        const std::string upper = tmp / "X.SO";
+        const std::string dll = tmp / "X.dll";
+        ASSERT_EQ(0, ::symlink(lib.c_str(), upper.c_str()));
+        ASSERT_EQ(0, ::symlink(lib.c_str(), dll.c_str()));
+        EXPECT_EQ(nullptr, CSFSystem::LoadDll(upper.c_str()));
+        EXPECT_EQ(nullptr, CSFSystem::LoadDll(dll.c_str()));
+    }
 
     void* h = CSFSystem::LoadDll(lib.c_str());
     ASSERT_NE(nullptr, h);
