@@ -32,9 +32,10 @@
 class QObject;
 
 // Message numbers of the map.
-constexpr UINT SF_MSG_COMMAND = 0x0111;    // a control was clicked or changed
-constexpr UINT SF_MSG_NOTIFY = 0x004E;     // a notification with data
-constexpr UINT SF_MSG_UIMESSAGE = 0x0113;  // a framework UI message (also its code)
+constexpr UINT SF_MSG_COMMAND = WM_COMMAND;  // a control was clicked or changed
+constexpr UINT SF_MSG_NOTIFY = WM_NOTIFY;    // a notification with data
+// A framework UI message (also its code); it travels under the timer message's number.
+constexpr UINT SF_MSG_UIMESSAGE = WM_TIMER;
 
 // Handler signatures (nSig).
 constexpr UINT SF_SIG_END = 0;     // marks the end of a table

@@ -21,9 +21,6 @@ namespace {
 // Mouse-move traces, off unless the category is enabled (QT_LOGGING_RULES).
 Q_LOGGING_CATEGORY(lcSkinButton, "tessaly.skin.button", QtWarningMsg)
 
-constexpr UINT kAlignCenterFlag = 0x0001;  // DT_CENTER
-constexpr UINT kAlignRightFlag = 0x0002;   // DT_RIGHT
-constexpr UINT kEndEllipsisFlag = 0x8000;  // DT_END_ELLIPSIS
 constexpr int kPicModeTopLeft = 3;
 constexpr int kFadeMs = 300;
 const QColor kDisabledTextColor = QColor::fromRgba(0xFF6B6B6Bu);
@@ -113,12 +110,12 @@ void CSFQTButton::SetTextOffset(int x, int y) { m_textOffset = QSize(x, y); }
 void CSFQTButton::SetTextAlign(UINT flags)
 {
     int align = Qt::AlignLeft;
-    if (flags & kAlignCenterFlag)
+    if (flags & DT_CENTER)
         align = Qt::AlignHCenter;
-    else if (flags & kAlignRightFlag)
+    else if (flags & DT_RIGHT)
         align = Qt::AlignRight;
     m_nTextFlags = align | Qt::AlignVCenter | Qt::TextSingleLine;
-    if (flags & kEndEllipsisFlag)
+    if (flags & DT_END_ELLIPSIS)
         m_bElideRight = true;
     update();
 }

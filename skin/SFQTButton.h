@@ -58,8 +58,8 @@ public:
     void EnableWindow(int enable) override;
     void SetTextColor(COLORREF color) override;
     void SetTextOffset(int x, int y) override;  // stored only
-    // Always vertically centred on one line; 1 centres, else 2 right-aligns, else left.
-    // 0x8000 turns right-eliding on (it is never turned off again).
+    // Always vertically centred on one line; DT_CENTER centres, else DT_RIGHT right-aligns,
+    // else left. DT_END_ELLIPSIS turns right-eliding on (it is never turned off again).
     void SetTextAlign(UINT flags) override;
     void SetTooltipEnable(int enable) override;  // stored only
     void SetToolTipText(const wchar_t* text) override;

@@ -399,9 +399,9 @@ void CSFQTRadioBox::SetTextOffset(int offset)
 void CSFQTRadioBox::SetTextAlign(DWORD flags)
 {
     int f = Qt::AlignVCenter | Qt::TextSingleLine;
-    if (flags & 1u)
+    if (flags & DT_CENTER)
         f |= Qt::AlignHCenter;
-    else if (flags & 2u)
+    else if (flags & DT_RIGHT)
         f |= Qt::AlignRight;
     m_nTextFlags = f;
 }

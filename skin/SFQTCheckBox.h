@@ -147,7 +147,7 @@ public:
     void SetBoldHeavy(int bold) override;
     void SetTextColor(COLORREF color) override;
     void SetTextOffset(int offset) override;
-    void SetTextAlign(DWORD flags) override;  // 1 centre, 2 right, else left
+    void SetTextAlign(DWORD flags) override;  // DT_CENTER centre, DT_RIGHT right, else left
     void GetRadioClientRect(RECT* rc) override;
     void GetRadioWindowRect(RECT* rc) override;
     void SetImageInfo(void* a, void* b) override;

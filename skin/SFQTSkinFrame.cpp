@@ -22,19 +22,6 @@
 
 namespace {
 
-// Virtual-key codes the windows report.
-constexpr UINT kVkShift = 16;
-constexpr UINT kVkControl = 17;
-constexpr UINT kVkAlt = 0x12;
-constexpr UINT kVkSpace = 32;
-constexpr UINT kVkLeft = 37;
-constexpr UINT kVkRight = 39;
-constexpr UINT kVkF4 = 115;
-
-// SetDlgWindowPos flags.
-constexpr UINT kKeepSize = 1;
-constexpr UINT kKeepPosition = 2;
-
 // Width and height of a piece as used for placing: a piece without area takes no room.
 int PieceW(const QRect& r) { return r.width() > 0 && r.height() > 0 ? r.width() : 0; }
 int PieceH(const QRect& r) { return r.width() > 0 && r.height() > 0 ? r.height() : 0; }
@@ -62,11 +49,11 @@ UINT SharedKeyCode(int qtKey, UINT other)
     case Qt::Key_F1:
         return VK_F1;
     case Qt::Key_Right:
-        return kVkRight;
+        return VK_RIGHT;
     case Qt::Key_Left:
-        return kVkLeft;
+        return VK_LEFT;
     case Qt::Key_Space:
-        return kVkSpace;
+        return VK_SPACE;
     case Qt::Key_Escape:
         return VK_ESCAPE;
     default:
@@ -214,11 +201,11 @@ int CSFQTSkinFrame::DlgIsWindow() { return m_pHost->isWindow() ? TRUE : FALSE; }
 int CSFQTSkinFrame::SetDlgWindowPos(void* /*after*/, int x, int y, int cx, int cy, UINT flags)
 {
     const QRect g = m_pHost->geometry();
-    if (flags & kKeepPosition) {
+    if (flags & SWP_NOMOVE) {
         x = g.x();
         y = g.y();
     }
-    if (flags & kKeepSize) {
+    if (flags & SWP_NOSIZE) {
         cx = g.width();
         cy = g.height();
     }
@@ -297,7 +284,7 @@ void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
         const std::pair<int, int> size = ParseIntPairW(style[57]);
         m_skin.requestedW = size.first;
         m_skin.requestedH = size.second;
-        SetDlgWindowPos(nullptr, 0, 0, size.first, size.second, kKeepPosition);
+        SetDlgWindowPos(nullptr, 0, 0, size.first, size.second, SWP_NOMOVE);
         CenterWindow(nullptr);
     }
 
@@ -674,11 +661,11 @@ UINT CSFQTSkinFrame::ModifierCode(Qt::KeyboardModifiers mods)
 {
     UINT code = 0;
     if (mods & Qt::ControlModifier)
-        code = kVkControl;
+        code = VK_CONTROL;
     else if (mods & Qt::ShiftModifier)
-        code = kVkShift;
+        code = VK_SHIFT;
     if (mods & Qt::AltModifier)
-        code |= kVkAlt;
+        code |= VK_MENU;
     return code;
 }
 
@@ -689,7 +676,7 @@ UINT CSFQTSkinFrame::DialogKeyCode(int qtKey)
 
 UINT CSFQTSkinFrame::MainWindowKeyCode(int qtKey)
 {
-    return qtKey == Qt::Key_F4 ? kVkF4 : SharedKeyCode(qtKey, static_cast<UINT>(qtKey));
+    return qtKey == Qt::Key_F4 ? VK_F4 : SharedKeyCode(qtKey, static_cast<UINT>(qtKey));
 }
 
 QSize CSFQTSkinFrame::PlacementSize(const DialogSkinData& skin, const QSize& current, const QRect& workArea)

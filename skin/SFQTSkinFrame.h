@@ -165,8 +165,8 @@ public:
     // The 1-bit mask of a w x h window whose corners are rounded with radii rx, ry (set
     // pixels are visible).
     static QBitmap RoundMask(int w, int h, int rx, int ry);
-    // Modifier code of a key event: 17 with Ctrl, else 16 with Shift, else 0; 0x12 or-ed in
-    // with Alt.
+    // Modifier code of a key event: VK_CONTROL with Ctrl, else VK_SHIFT with Shift, else 0;
+    // VK_MENU or-ed in with Alt.
     static UINT ModifierCode(Qt::KeyboardModifiers mods);
     // Key code the dialog reports: Return, F1, Right, Left, Space, Escape; others 0.
     static UINT DialogKeyCode(int qtKey);

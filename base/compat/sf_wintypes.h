@@ -91,16 +91,28 @@ constexpr UINT DT_VCENTER = 0x0004;
 constexpr UINT DT_WORDBREAK = 0x0010;
 constexpr UINT DT_SINGLELINE = 0x0020;
 constexpr UINT DT_EDITCONTROL = 0x2000;
+constexpr UINT DT_END_ELLIPSIS = 0x8000;
 
 // Virtual keys
 constexpr UINT VK_RETURN = 13;
+constexpr UINT VK_SHIFT = 0x10;
+constexpr UINT VK_CONTROL = 0x11;
+constexpr UINT VK_MENU = 0x12;  // Alt
 constexpr UINT VK_ESCAPE = 27;
+constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_F1 = 0x70;
+constexpr UINT VK_F4 = 0x73;
 
 // Show modes
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOW = 5;
+
+// Window placement flags
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOMOVE = 0x0002;
 
 // Shell notifications
 constexpr DWORD SHCNE_ASSOCCHANGED = 0x08000000u;
