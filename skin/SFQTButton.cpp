@@ -60,7 +60,7 @@ CSFQTButton::~CSFQTButton()
 BOOL CSFQTButton::Create(const wchar_t* text, DWORD style, const RECT& rc, void* parent, UINT id)
 {
     setParent(static_cast<QWidget*>(parent));
-    setGeometry(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    setGeometry(OnePastRectToQRect(rc));
     setText(WideToQString(text));
     setVisible((style & WS_VISIBLE) != 0);
     m_nID = id;
@@ -92,7 +92,7 @@ void CSFQTButton::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
+    setGeometry(InclusiveRectToQRect(*rc));
 }
 
 void CSFQTButton::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }

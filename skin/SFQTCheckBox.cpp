@@ -147,7 +147,7 @@ CSFQTCheckBox::~CSFQTCheckBox() = default;
 
 BOOL CSFQTCheckBox::Create(const char* text, DWORD /*style*/, const RECT& rc, void* parent, UINT id)
 {
-    setGeometry(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    setGeometry(OnePastRectToQRect(rc));
     setText(Utf8ToQString(text));
     setParent(static_cast<QWidget*>(parent));
     m_nID = id;
@@ -162,7 +162,7 @@ void CSFQTCheckBox::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    setGeometry(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
+    setGeometry(InclusiveRectToQRect(*rc));
 }
 
 void CSFQTCheckBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
@@ -325,7 +325,7 @@ CSFQTRadioBox::~CSFQTRadioBox() = default;
 
 BOOL CSFQTRadioBox::Create(const wchar_t* text, DWORD style, const RECT& rc, void* parent, UINT id)
 {
-    setGeometry(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    setGeometry(OnePastRectToQRect(rc));
     setText(WideToQString(text));
     m_nID = id;
     setAutoExclusive(false);
@@ -352,7 +352,8 @@ void CSFQTRadioBox::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
+    const QRect g = InclusiveRectToQRect(*rc);
+    MoveWindow(g.x(), g.y(), g.width(), g.height());
 }
 
 void CSFQTRadioBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }

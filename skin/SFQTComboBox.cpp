@@ -1,5 +1,6 @@
 #include "skin/SFQTComboBox.h"
 
+#include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinString.h"
 
 #include <QAbstractItemView>
@@ -88,7 +89,7 @@ void CSFQTComboBox::DisconnectSelect()
 int CSFQTComboBox::Create(DWORD style, const RECT& rc, void* parentUI, UINT id)
 {
     setParent(static_cast<QWidget*>(parentUI));
-    setGeometry(QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1)));
+    setGeometry(OnePastRectToQRect(rc));
     m_nID = id;
     setVisible((style & WS_VISIBLE) != 0);
     return 1;
@@ -120,7 +121,8 @@ void CSFQTComboBox::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
+    const QRect g = InclusiveRectToQRect(*rc);
+    MoveWindow(g.x(), g.y(), g.width(), g.height());
 }
 
 void CSFQTComboBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }

@@ -1,6 +1,6 @@
-// Small helpers shared by the skinned controls: their rectangles in the facade's form with
-// inclusive corners (right and bottom are the last pixel inside), and text copied out into
-// a caller's buffer.
+// Small helpers shared by the skinned controls: the two ways a facade rectangle is read,
+// the controls' rectangles handed back in the facade's form, and text copied out into a
+// caller's buffer.
 #pragma once
 
 #include "base/compat/sf_windows.h"
@@ -15,19 +15,43 @@
 #include <cstddef>
 #include <string>
 
-// The four corners of r: {left, top, right, bottom}, right and bottom inclusive.
-inline RECT InclusiveRect(const QRect& r) { return RECT{r.left(), r.top(), r.right(), r.bottom()}; }
+// ---- Rectangles -------------------------------------------------------------------------
+// A RECT handed to a control is read one of two ways:
+// - one past (the Win32 reading; Create of the controls): right and bottom lie one past the
+//   area, so the widget covers left..right-1 and top..bottom-1, width right - left;
+// - inclusive (MoveWindow(RECT*) of most controls, the view's Create): right and bottom are
+//   the last pixel inside, width right - left + 1.
+// Rectangles handed back (window, client and control positions) are inclusive.
+
+// The widget rectangle of a one-past RECT: at (left, top), right - left by bottom - top.
+inline QRect OnePastRectToQRect(const RECT& rc)
+{
+    return QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1));
+}
+
+// The widget rectangle of an inclusive RECT: at (left, top), right - left + 1 by
+// bottom - top + 1.
+inline QRect InclusiveRectToQRect(const RECT& rc)
+{
+    return QRect(QPoint(rc.left, rc.top), QPoint(rc.right, rc.bottom));
+}
+
+// The four corners of r: {left, top, right, bottom}, right and bottom inclusive (the inverse
+// of InclusiveRectToQRect).
+inline RECT QRectToInclusiveRect(const QRect& r) { return RECT{r.left(), r.top(), r.right(), r.bottom()}; }
 
 // The widget's own area in its own coordinates: {0, 0, width - 1, height - 1}.
-inline RECT WidgetClientRect(const QWidget& widget) { return InclusiveRect(widget.rect()); }
+inline RECT WidgetClientRect(const QWidget& widget) { return QRectToInclusiveRect(widget.rect()); }
 
 // The widget's area on the screen: its top-left and bottom-right pixels mapped to global
 // coordinates.
 inline RECT WidgetScreenRect(const QWidget& widget)
 {
-    return InclusiveRect(QRect(widget.mapToGlobal(QPoint(0, 0)),
-                               widget.mapToGlobal(QPoint(widget.width() - 1, widget.height() - 1))));
+    return QRectToInclusiveRect(QRect(widget.mapToGlobal(QPoint(0, 0)),
+                                      widget.mapToGlobal(QPoint(widget.width() - 1, widget.height() - 1))));
 }
+
+// ---- Text -------------------------------------------------------------------------------
 
 // Copies the text into buf (size characters with the terminating 0), cut when needed.
 // Returns the number of characters copied; nothing is written when buf is null or size <= 0.

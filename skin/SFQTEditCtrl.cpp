@@ -39,7 +39,7 @@ CSFQTEditCtrl::~CSFQTEditCtrl() = default;
 int CSFQTEditCtrl::Create(DWORD style, const RECT& rc, void* parentUI, UINT id, bool password)
 {
     setParent(static_cast<QWidget*>(parentUI));
-    setGeometry(QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1)));
+    setGeometry(OnePastRectToQRect(rc));
     m_nID = id;
     setVisible((style & WS_VISIBLE) != 0);
     if (password)
@@ -67,7 +67,7 @@ void CSFQTEditCtrl::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
+    setGeometry(InclusiveRectToQRect(*rc));
 }
 
 void CSFQTEditCtrl::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
@@ -89,7 +89,7 @@ void CSFQTEditCtrl::SetReadOnly(int readOnly)
     setReadOnly(readOnly != 0);
 }
 
-void CSFQTEditCtrl::GetEditCtrolPos(RECT& rc) { rc = InclusiveRect(geometry()); }
+void CSFQTEditCtrl::GetEditCtrolPos(RECT& rc) { rc = QRectToInclusiveRect(geometry()); }
 
 void CSFQTEditCtrl::SetRegExp() { SetPatternValidator(QStringLiteral("[A-Za-z0-9]+$")); }
 

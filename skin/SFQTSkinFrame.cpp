@@ -151,7 +151,8 @@ void CSFQTSkinFrame::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
+    const QRect g = InclusiveRectToQRect(*rc);
+    MoveWindow(g.x(), g.y(), g.width(), g.height());
 }
 
 void CSFQTSkinFrame::MoveWindow(int x, int y, int w, int h)

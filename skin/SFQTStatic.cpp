@@ -24,12 +24,6 @@ constexpr int kFlagWordWrap = Qt::TextWordWrap;                            // 0x
 constexpr int kFlagWrapAnywhere = Qt::TextWrapAnywhere;                    // 0x2000
 constexpr int kInitialFlags = kFlagLeft | kFlagVCenter | kFlagSingleLine;  // 385
 
-// The widget rectangle of a Create rectangle: right and bottom lie one past the area.
-QRect CreateRect(const RECT& rc)
-{
-    return QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1));
-}
-
 }  // namespace
 
 // =========================================================================================
@@ -57,7 +51,7 @@ int CSFQTStatic::Create(const wchar_t* text, DWORD style, const RECT& rc, void* 
 {
     setParent(static_cast<QWidget*>(parentUI));
     setText(WideToQString(text));
-    Grow(CreateRect(rc), PaintFont());
+    Grow(OnePastRectToQRect(rc), PaintFont());
     m_nID = id;
     setVisible((style & WS_VISIBLE) != 0);
     return 1;
@@ -73,7 +67,7 @@ void CSFQTStatic::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    setGeometry(CreateRect(*rc));
+    setGeometry(OnePastRectToQRect(*rc));
 }
 
 void CSFQTStatic::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
@@ -150,7 +144,7 @@ void CSFQTStatic::SetTextSize(int px)
     setStyleSheet(QStringLiteral("QLabel {font-size:%1px;}").arg(px));
 }
 
-void CSFQTStatic::GetStaticCtrolPos(RECT& rc) { rc = InclusiveRect(geometry()); }
+void CSFQTStatic::GetStaticCtrolPos(RECT& rc) { rc = QRectToInclusiveRect(geometry()); }
 
 void CSFQTStatic::SetTextOffset(int x)
 {
@@ -185,7 +179,7 @@ void CSFQTStatic::SetTooltipEnable(int enable) { m_nTooltipEnable = enable; }
 
 void CSFQTStatic::SetToolTipText(const wchar_t* text) { setToolTip(WideToQString(text)); }
 
-RECT CSFQTStatic::GetGeometry() { return InclusiveRect(geometry()); }
+RECT CSFQTStatic::GetGeometry() { return QRectToInclusiveRect(geometry()); }
 
 QFont CSFQTStatic::PaintFont() const
 {
@@ -227,7 +221,7 @@ CSFQTPictureCtrl::~CSFQTPictureCtrl() = default;
 int CSFQTPictureCtrl::Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT id)
 {
     setParent(static_cast<QWidget*>(parentUI));
-    setGeometry(CreateRect(rc));
+    setGeometry(OnePastRectToQRect(rc));
     setText(WideToQString(text));
     setAlignment(Qt::AlignCenter);
     m_nID = id;
@@ -245,7 +239,7 @@ void CSFQTPictureCtrl::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
+    setGeometry(InclusiveRectToQRect(*rc));
 }
 
 void CSFQTPictureCtrl::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
@@ -285,7 +279,7 @@ CSFQTListBox::~CSFQTListBox() = default;
 int CSFQTListBox::Create(DWORD style, const RECT& rc, void* parentUI, UINT /*id*/)
 {
     setParent(static_cast<QWidget*>(parentUI));
-    setGeometry(CreateRect(rc));
+    setGeometry(OnePastRectToQRect(rc));
     setVisible((style & WS_VISIBLE) != 0);
     return 1;
 }
@@ -300,7 +294,8 @@ void CSFQTListBox::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
+    const QRect g = InclusiveRectToQRect(*rc);
+    MoveWindow(g.x(), g.y(), g.width(), g.height());
 }
 
 void CSFQTListBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
@@ -368,7 +363,7 @@ CSFQTGroupBox::~CSFQTGroupBox() = default;
 int CSFQTGroupBox::Create(const wchar_t* text, DWORD style, const RECT& rc, void* parentUI, UINT /*id*/)
 {
     setParent(static_cast<QWidget*>(parentUI));
-    setGeometry(CreateRect(rc));
+    setGeometry(OnePastRectToQRect(rc));
     setTitle(WideToQString(text));
     setVisible((style & WS_VISIBLE) != 0);
     return 1;
@@ -384,7 +379,7 @@ void CSFQTGroupBox::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    setGeometry(QRect(QPoint(rc->left, rc->top), QPoint(rc->right, rc->bottom)));
+    setGeometry(InclusiveRectToQRect(*rc));
 }
 
 void CSFQTGroupBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }

@@ -54,7 +54,7 @@ int CSFQTView::Create(const wchar_t* /*className*/, const wchar_t* title, DWORD 
     // setParent(QWidget*) keeps the hint flags and makes the view a child of parentUI.
     setParent(static_cast<QWidget*>(parentUI));
     setWindowTitle(WideToQString(title));
-    setGeometry(rc.left, rc.top, rc.right - rc.left + 1, rc.bottom - rc.top + 1);
+    setGeometry(InclusiveRectToQRect(rc));
     m_nID = id;
     setVisible((style & WS_VISIBLE) != 0);
     if (m_pEvent)
@@ -77,7 +77,8 @@ void CSFQTView::MoveWindow(RECT* rc)
 {
     if (!rc)
         return;
-    MoveWindow(rc->left, rc->top, rc->right - rc->left + 1, rc->bottom - rc->top + 1);
+    const QRect g = InclusiveRectToQRect(*rc);
+    MoveWindow(g.x(), g.y(), g.width(), g.height());
 }
 
 void CSFQTView::MoveWindow(int x, int y, int w, int h)
