@@ -5,7 +5,7 @@
 // ids 1 and 2 also act as OK and Cancel.
 #pragma once
 
-#include "skin/SFQTSkinFrame.h"
+#include "skin/SFQTSkinWindow.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 // key releases too, and maps the session lock and unlock messages to OnMsgScreenLock.
 #pragma once
 
-#include "skin/SFQTSkinFrame.h"
+#include "skin/SFQTSkinWindow.h"
 
 #include <QMainWindow>
 

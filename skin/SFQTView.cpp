@@ -1,8 +1,8 @@
 #include "skin/SFQTView.h"
 
 #include "skin/SFMsgMap.h"
-#include "skin/SFQTCheckBox.h"
 #include "skin/SFQTControlHelpers.h"
+#include "skin/SFQTRadioBox.h"
 #include "skin/SFSkinString.h"
 
 #include <QBitmap>

@@ -11,6 +11,7 @@
 #include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "skin/SFQTButton.h"
+#include "skin/SFQTPictureCtrl.h"
 #include "skin/SFQTStatic.h"
 
 #include <QEnterEvent>

@@ -5,7 +5,7 @@
 #include "base/config_manager.h"
 #include "base/lang_table.h"
 #include "base/sf_paths.h"
-#include "skin/SFQTCheckBox.h"
+#include "skin/SFQTRadioBox.h"
 #include "skin/SFSkinString.h"
 #include "tests/app/main_page_fixture.h"
 #include "tests/app/nvr_search_fixture.h"

@@ -3,6 +3,8 @@
 #include "skin/SFEntry.h"
 #include "skin/SFMsgMap.h"
 #include "skin/SFQTCheckBox.h"
+#include "skin/SFQTRadioBox.h"
+#include "skin/SFQTToggleHelpers.h"
 #include "skin/SFSkinString.h"
 #include "tests/common/test_rect.h"
 #include "tests/common/widget_test_util.h"

@@ -2,6 +2,9 @@
 // colours and text size, read-out bounds, rendering of fill and picture, list and group box
 // basics, and the rectangle reading of each.
 #include "skin/SFEntry.h"
+#include "skin/SFQTGroupBox.h"
+#include "skin/SFQTListBox.h"
+#include "skin/SFQTPictureCtrl.h"
 #include "skin/SFQTStatic.h"
 #include "skin/SFSkinString.h"
 
