@@ -5,6 +5,7 @@
 #include "skin/SFMsgMap.h"
 #include "skin/SFSkinString.h"
 
+#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -13,7 +14,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QTimerEvent>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -726,4 +729,40 @@ QString CSFQTSkinFrame::FirstDroppedFile(const QDropEvent* e)
         return QString();
     const QList<QUrl> urls = data->urls();
     return urls.isEmpty() ? QString() : urls.first().toLocalFile();
+}
+
+// ---- The work of CSFQTSkinWindow's shared handlers ---------------------------------------
+
+void CSFQTSkinFrame::PaintHost() const
+{
+    QPainter painter(m_pHost);
+    PaintFrame(painter, TitlePictures());
+}
+
+void CSFQTSkinFrame::FrameResized(const QResizeEvent* e)
+{
+    if (FollowResize(e->size(), e->oldSize()))
+        RecomposeFrame(e->size().width(), e->size().height());
+}
+
+void CSFQTSkinFrame::FrameTimer(const QTimerEvent* e)
+{
+    if (m_pEvent)
+        m_pEvent->OnDlgTimer(TimerUserId(e->timerId()));
+}
+
+void CSFQTSkinFrame::AcceptUrlDrag(QDragEnterEvent* e)
+{
+    if (e->mimeData() && e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+bool CSFQTSkinFrame::ReportDroppedFile(const QDropEvent* e)
+{
+    const QString path = FirstDroppedFile(e);
+    if (path.isEmpty())
+        return false;
+    if (m_pEvent)
+        m_pEvent->OnDlgFileDrop(QStringToWide(path).c_str());
+    return true;
 }

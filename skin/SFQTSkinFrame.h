@@ -11,27 +11,28 @@
 
 #include "base/compat/sf_windows.h"
 #include "skin/SFInterface.h"
-#include "skin/SFSkinString.h"
 
 #include <QBitmap>
 #include <QColor>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QObject>
-#include <QPainter>
 #include <QPixmap>
 #include <QPoint>
-#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QString>
-#include <QWidget>
 #include <Qt>
 
 #include <map>
 #include <string>
 
+class QDragEnterEvent;
+class QDropEvent;
+class QEvent;
 class QLabel;
+class QMouseEvent;
+class QPainter;
+class QResizeEvent;
+class QTimerEvent;
+class QWidget;
 
 // The window's parsed skin.
 struct DialogSkinData
@@ -249,6 +250,20 @@ protected:
     int DispatchFrameEvent(QEvent* e);
     // The first dropped URL as a local file path.
     static QString FirstDroppedFile(const QDropEvent* e);
+
+    // ---- The work of CSFQTSkinWindow's shared handlers ----------------------------------
+    // paintEvent once the window picture exists: PaintFrame over the window with
+    // TitlePictures().
+    void PaintHost() const;
+    // resizeEvent: FollowResize, then (when it followed) RecomposeFrame with the new size.
+    void FrameResized(const QResizeEvent* e);
+    // timerEvent: the sink's OnDlgTimer with the SetDlgTimer id of the timer.
+    void FrameTimer(const QTimerEvent* e);
+    // dragEnterEvent: a drag that carries URLs is accepted.
+    static void AcceptUrlDrag(QDragEnterEvent* e);
+    // dropEvent: the first dropped local file goes to the sink. Returns false (and reports
+    // nothing) when the drop carries none.
+    bool ReportDroppedFile(const QDropEvent* e);
 
     // The sink, or NULL.
     ISFDialogEvent* Sink() const { return m_pEvent; }

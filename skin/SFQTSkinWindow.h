@@ -5,14 +5,8 @@
 
 #include "skin/SFQTSkinFrame.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QObject>
-#include <QPainter>
 #include <QPointer>
-#include <QResizeEvent>
-#include <QTimerEvent>
 #include <QWidget>
 #include <Qt>
 
@@ -54,15 +48,10 @@ protected:
             Widget::paintEvent(e);
             return;
         }
-        QPainter painter(this);
-        PaintFrame(painter, TitlePictures());
+        PaintHost();
     }
 
-    void resizeEvent(QResizeEvent* e) override
-    {
-        if (FollowResize(e->size(), e->oldSize()))
-            RecomposeFrame(e->size().width(), e->size().height());
-    }
+    void resizeEvent(QResizeEvent* e) override { FrameResized(e); }
 
     void mouseReleaseEvent(QMouseEvent* e) override
     {
@@ -101,8 +90,7 @@ protected:
 
     void timerEvent(QTimerEvent* e) override
     {
-        if (Sink())
-            Sink()->OnDlgTimer(TimerUserId(e->timerId()));
+        FrameTimer(e);
         Widget::timerEvent(e);
     }
 
@@ -134,20 +122,12 @@ protected:
             Sink()->OnDlgShowWindow(1, 0);
     }
 
-    void dragEnterEvent(QDragEnterEvent* e) override
-    {
-        if (e->mimeData() && e->mimeData()->hasUrls())
-            e->acceptProposedAction();
-    }
+    void dragEnterEvent(QDragEnterEvent* e) override { AcceptUrlDrag(e); }
 
     // The first dropped local file goes to the sink.
     void dropEvent(QDropEvent* e) override
     {
-        const QString path = FirstDroppedFile(e);
-        if (path.isEmpty())
-            return;
-        if (Sink())
-            Sink()->OnDlgFileDrop(QStringToWide(path).c_str());
-        Widget::dropEvent(e);
+        if (ReportDroppedFile(e))
+            Widget::dropEvent(e);
     }
 };
