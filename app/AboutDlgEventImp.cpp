@@ -3,6 +3,7 @@
 #include "app/ButtonPictures.h"
 #include "app/FrameDialogStyle.h"
 #include "app/MainFrameEventImp.h"
+#include "base/compat/sf_winapi.h"
 #include "base/lang_table.h"
 #include "base/sf_stream_convert.h"
 #include "base/sf_system.h"
@@ -185,8 +186,7 @@ void CAboutDlgEventImp::OnLinkClicked()
     const std::wstring address = ButtonText(m_pLink);
     if (address.empty())
         return;
-    SF_SOFT_BASE::CSFStreamConvert conv(address.c_str(), CP_UTF8);
-    SF_SOFT_BASE::CSFSystem::ShellOpen(conv.GetMultiByte());
+    SF_SOFT_BASE::CSFSystem::ShellOpen(sfwin::WideToUtf8(address).c_str());
 }
 
 boost::shared_ptr<CAboutDlgEventImp> CreateAboutDlg(const boost::shared_ptr<CMainFrameEventImp>& frame)

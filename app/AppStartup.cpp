@@ -3,11 +3,11 @@
 
 #include "app/FirstPaintReport.h"
 
+#include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "base/crash_handler.h"
 #include "base/lang_table.h"
 #include "base/message_loop_manager.h"
-#include "base/sf_stream_convert.h"
 #include "skin/SFEntry.h"
 #include "skin/SFSkinString.h"
 
@@ -131,10 +131,9 @@ void StartApplication(QApplication* app, CAppSession& session)
     SF_LoadStyleSheet(session.strAppDir + L"/Style.css");
     SF_SetSkinPath(session.strAppDir + L"/Skin/");
     {
-        const std::wstring iconPath = session.strAppDir + L"/Skin/ip2.png";
-        SF_SOFT_BASE::CSFStreamConvert utf8(iconPath.c_str(), 65001);
+        const std::string iconPath = sfwin::WideToUtf8(session.strAppDir + L"/Skin/ip2.png");
         if (app)
-            app->setWindowIcon(QIcon(Utf8ToQString(utf8.GetMultiByte())));
+            app->setWindowIcon(QIcon(Utf8ToQString(iconPath.c_str())));
     }
     LoadQtTranslator();
 

@@ -6,6 +6,7 @@
 #include "app/MessageBox.h"
 #include "app/ToolBarEventImp.h"
 
+#include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "base/lang_table.h"
 #include "base/sf_soft_base.h"
@@ -35,12 +36,6 @@ std::wstring LangText(const wchar_t* key)
 {
     const wchar_t* text = GetLangText(key);
     return text ? std::wstring(text) : std::wstring();
-}
-
-std::string AppDirUtf8()
-{
-    const std::wstring dir = SF_GetAppDirPath();
-    return sfwin::WideToUtf8(dir.c_str(), dir.size());
 }
 
 // The skin of the main window: the frame pieces of "FrameMain.png" around a stretched
@@ -252,24 +247,30 @@ int CMainFrameEventImp::ShowMessage(const wchar_t* text, const wchar_t* caption,
 
 void CMainFrameEventImp::LoadCapabilityTable()
 {
-    ::LoadCapabilityTable(AppDirUtf8() + "/Tessaly.xml", m_capability);
+    ::LoadCapabilityTable(sfwin::WideToUtf8(SF_GetAppDirPath() + L"/Tessaly.xml"), m_capability);
 }
 
-void CMainFrameEventImp::LoadModelTable() { ::LoadModelTable(AppDirUtf8() + "/NVRSpec.xml", m_models); }
+void CMainFrameEventImp::LoadModelTable()
+{
+    ::LoadModelTable(sfwin::WideToUtf8(SF_GetAppDirPath() + L"/NVRSpec.xml"), m_models);
+}
 
 void CMainFrameEventImp::SaveCapabilityTable()
 {
-    ::SaveCapabilityTable(AppDirUtf8() + "/Tessaly.xml", m_capability);
+    ::SaveCapabilityTable(sfwin::WideToUtf8(SF_GetAppDirPath() + L"/Tessaly.xml"), m_capability);
 }
 
-void CMainFrameEventImp::SaveModelTable() { ::SaveModelTable(AppDirUtf8() + "/NVRSpec.xml", m_models); }
+void CMainFrameEventImp::SaveModelTable()
+{
+    ::SaveModelTable(sfwin::WideToUtf8(SF_GetAppDirPath() + L"/NVRSpec.xml"), m_models);
+}
 
 // ---- manual -----------------------------------------------------------------------------
 
 std::string CMainFrameEventImp::ManualPath()
 {
     const std::wstring name = LangText(L"Operation Manual.pdf");
-    return AppDirUtf8() + "/" + sfwin::WideToUtf8(name.c_str(), name.size());
+    return sfwin::WideToUtf8(SF_GetAppDirPath() + L"/" + name);
 }
 
 bool CMainFrameEventImp::OpenManual()

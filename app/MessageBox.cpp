@@ -2,7 +2,7 @@
 
 #include "app/FrameDialogStyle.h"
 #include "app/MsgDlgEventImp.h"
-#include "base/sf_soft_base.h"
+#include "base/compat/sf_winapi.h"
 
 #include <QWidget>
 
@@ -40,14 +40,6 @@ namespace {
 
 constexpr std::size_t kControlTextBytes = 64;
 
-std::wstring Utf8ToWide(const char* utf8)
-{
-    if (!utf8 || !*utf8)
-        return std::wstring();
-    SF_SOFT_BASE::CSFStreamConvert conv(utf8, CP_UTF8);
-    return conv.GetWString();
-}
-
 std::wstring IntText(int value) { return std::to_wstring(value); }
 
 }  // namespace
@@ -62,7 +54,7 @@ std::wstring ControlTextFromUtf8(const char* utf8Text)
         while (n > 0 && (static_cast<unsigned char>(utf8Text[n]) & 0xC0) == 0x80)
             --n;
     }
-    return Utf8ToWide(std::string(utf8Text, n).c_str());
+    return sfwin::Utf8ToWide(utf8Text, n);
 }
 
 void SetControlText(CSFEditCtrl* control, const char* utf8Text)
@@ -104,7 +96,8 @@ void SetControlInt(CSFStatic* control, int value)
 void SetItemText(CSFListCtrl* control, int row, int column, const char* utf8Text)
 {
     if (control)
-        control->SetItemText(row, column, Utf8ToWide(utf8Text).c_str());
+        control->SetItemText(row, column,
+                             sfwin::Utf8ToWide(utf8Text, utf8Text ? std::strlen(utf8Text) : 0).c_str());
 }
 
 void SetItemInt(CSFListCtrl* control, int row, int column, int value)

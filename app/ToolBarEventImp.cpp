@@ -3,6 +3,7 @@
 #include "app/ButtonPictures.h"
 #include "app/MainFrameEventImp.h"
 #include "app/MessageBox.h"
+#include "base/compat/sf_winapi.h"
 #include "base/lang_table.h"
 #include "base/sf_stream_convert.h"
 #include "base/sf_system.h"
@@ -204,6 +205,5 @@ void CToolBarEventImp::OnHelpButton()
     if (!frame)
         return;
     const std::wstring path = SF_GetAppDirPath() + L"/" + GetLangText(L"Operation Manual.pdf");
-    SF_SOFT_BASE::CSFStreamConvert conv(path.c_str(), CP_UTF8);
-    SF_SOFT_BASE::CSFSystem::ShellOpen(conv.GetMultiByte());
+    SF_SOFT_BASE::CSFSystem::ShellOpen(sfwin::WideToUtf8(path).c_str());
 }

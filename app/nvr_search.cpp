@@ -1,7 +1,7 @@
 #include "app/nvr_search.h"
 
+#include "base/compat/sf_winapi.h"
 #include "base/number_text.h"
-#include "base/sf_stream_convert.h"
 
 #include <climits>
 #include <cstdio>
@@ -127,8 +127,7 @@ int NvrItemsOnPage(std::size_t nResults, int nPage)
 std::wstring NvrWideText(const char* utf8, std::size_t maxBytes)
 {
     const std::string text(utf8 ? utf8 : "", VesperonBase::BoundedLength(utf8, maxBytes));
-    SF_SOFT_BASE::CSFStreamConvert convert(text.c_str(), CP_UTF8);
-    return convert.GetWString();
+    return sfwin::Utf8ToWide(text);
 }
 
 std::wstring NvrFormatInt(int value)
