@@ -18,9 +18,7 @@
 
 namespace {
 
-constexpr DWORD kStyleVisible = 0x10000000;
-constexpr DWORD kStyleVisibleChild = 0x50000000;
-constexpr DWORD kStyleText = 0x10010000;
+constexpr DWORD kStyleText = WS_VISIBLE | WS_TABSTOP;
 
 constexpr COLORREF kLinkNormal = 0x000000;
 constexpr COLORREF kLinkPressed = 0xFFFFFF;
@@ -108,13 +106,13 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     m_pPicture = SF_CreatePictureCtrl(nullptr);
     if (m_pPicture) {
         m_pPicture->SetImage(L"AboutPic.png");
-        m_pPicture->Create(L"", kStyleVisibleChild, RECT{0, 27, 358, 105}, parent, 0);
+        m_pPicture->Create(L"", WS_CHILD | WS_VISIBLE, RECT{0, 27, 358, 105}, parent, 0);
     }
 
     m_pVersion = SF_CreateStatic(nullptr);
     if (m_pVersion) {
         m_pVersion->Create(GetLangText(L"ProductVer"), kStyleText, RECT{20, 115, 350, 135}, parent, 0);
-        m_pVersion->SetTextAlignFlag(0);
+        m_pVersion->SetTextAlignFlag(DT_LEFT | DT_TOP);
     }
 
     m_pCopyright = SF_CreateStatic(nullptr);
@@ -124,7 +122,7 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     ImageButtonStyle style = PrefixedButtonPictures(L"close");
     m_pClose = SF_CreateButton(this);
     if (m_pClose) {
-        m_pClose->Create(L"", kStyleVisible, RECT{329, 5, 353, 29}, parent, kIdClose);
+        m_pClose->Create(L"", WS_VISIBLE, RECT{329, 5, 353, 29}, parent, kIdClose);
         m_pClose->SetSkin(&style);
         m_pClose->SetToolTipText(GetLangText(L"Close"));
     }
@@ -135,7 +133,7 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     style[2] = L"bg_monitor.png";
     m_pLink = SF_CreateButton(this);
     if (m_pLink) {
-        m_pLink->SetTextAlign(0x24);
+        m_pLink->SetTextAlign(DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         m_pLink->SetSkin(&style);
         m_pLink->Create(GetLangText(L"WebSite"), kStyleText, RECT{20, 165, 350, 185}, parent, kIdLink);
         m_pLink->SetTextColor(kLinkNormal);

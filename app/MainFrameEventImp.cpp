@@ -29,8 +29,6 @@ const wchar_t* const kHelpTextKey =
     L"total channel number (max 256), then click \u201CSearch\u201D button to show all compatible "
     L"NVR models,if you pick a picture,you can see the specific information of related NVR model.";
 
-constexpr UINT kKeyF1 = 112;
-
 // A language text copied at once: the lookup's buffer is reused after a few calls.
 std::wstring LangText(const wchar_t* key)
 {
@@ -177,7 +175,7 @@ int CMainFrameEventImp::Dlg_Close()
 
 void CMainFrameEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
 {
-    if (key == kKeyF1)
+    if (key == VK_F1)
         OpenManual();
 }
 

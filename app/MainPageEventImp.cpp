@@ -15,18 +15,19 @@
 
 namespace {
 
-constexpr DWORD kStyleStatic = 0x10010000;
-constexpr DWORD kStyleCheck = 0x10000000;
-constexpr DWORD kStyleCombo = 0x50010000;
-constexpr DWORD kStyleEdit = 0x10810000;
-constexpr DWORD kStyleButton = 0x10010000;
-constexpr DWORD kStylePicture = 0x50000000;
-constexpr DWORD kStyleView = 0x50000000;
+constexpr DWORD kStyleStatic = WS_VISIBLE | WS_TABSTOP;
+constexpr DWORD kStyleCheck = WS_VISIBLE;
+constexpr DWORD kStyleCombo = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+constexpr DWORD kStyleEdit = WS_VISIBLE | WS_BORDER | WS_TABSTOP;
+constexpr DWORD kStyleButton = WS_VISIBLE | WS_TABSTOP;
+constexpr DWORD kStylePicture = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kStyleView = WS_CHILD | WS_VISIBLE;
 constexpr UINT kNoId = static_cast<UINT>(-1);
 
-constexpr UINT kAlignLeft = 0x24;  // left, vertically centred, single line
-constexpr UINT kAlignCentre = 0x25;
-constexpr UINT kAlignRight = 0x26;
+// Single-line texts, vertically centred.
+constexpr UINT kAlignLeft = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+constexpr UINT kAlignCentre = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr UINT kAlignRight = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 
 // Result slot columns and rows.
 constexpr int kSlotX[3] = {10, 330, 650};
@@ -89,9 +90,9 @@ void FillComboSkin(ImageComboBoxStyle& skin, const wchar_t* picture, int width)
 // ---------------------------------------------------------------------------------------
 
 SF_BEGIN_MSGMAP(CMainPageEventImp)
-    SF_ON_COMMAND(149, OnSearch)
-    SF_ON_COMMAND(157, OnPrevPage)
-    SF_ON_COMMAND(158, OnNextPage)
+    SF_ON_COMMAND(CMainPageEventImp::kIdSearch, OnSearch)
+    SF_ON_COMMAND(CMainPageEventImp::kIdPrevPage, OnPrevPage)
+    SF_ON_COMMAND(CMainPageEventImp::kIdNextPage, OnNextPage)
 SF_END_MSGMAP()
 
 // ---------------------------------------------------------------------------------------

@@ -15,9 +15,8 @@ constexpr int kButtonGap = 20;  // between OK and Cancel
 constexpr int kRowGap = 10;     // text to buttons, buttons to the bottom edge
 constexpr int kMinTextHeight = 50;
 
-constexpr DWORD kStyleVisible = 0x10000000;
-constexpr DWORD kStyleText = 0x10010000;
-constexpr DWORD kStyleHiddenButton = 0x00010000;
+constexpr DWORD kStyleText = WS_VISIBLE | WS_TABSTOP;
+constexpr DWORD kStyleHiddenButton = WS_TABSTOP;  // made hidden, shown once placed
 
 constexpr COLORREF kTextWhite = 0xFFFFFF;
 constexpr COLORREF kTextBlack = 0x000000;
@@ -120,7 +119,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     if (m_pClose) {
         const int width = rcDlg.right - rcDlg.left;
         const RECT rcClose = {width - 29, 5, width - 5, 24};
-        m_pClose->Create(L"", kStyleVisible, rcClose, parent, kIdClose);
+        m_pClose->Create(L"", WS_VISIBLE, rcClose, parent, kIdClose);
         m_pClose->SetSkin(&closeStyle);
         m_pClose->SetToolTipText(GetLangText(L"Close"));
     }

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr DWORD kStyleVisible = 0x10000000;
-constexpr DWORD kStyleVisibleChild = 0x50000000;
-
 // Right-aligned buttons: 24 wide, 6 from the top, 6 apart, 12 from the right edge.
 constexpr int kButtonTop = 6;
 constexpr int kButtonBottom = 30;
@@ -65,7 +62,8 @@ CToolBarEventImp::Create(const boost::shared_ptr<CMainFrameEventImp>& frame)
     if (bar->m_pView) {
         bar->m_pView->SetBGClr(kBackground);
         // The view calls OnCreate from its Create.
-        bar->m_pView->Create(nullptr, L"ToolBar", kStyleVisibleChild, RECT{0, 0, 1000, 72}, parent, kIdView);
+        bar->m_pView->Create(nullptr, L"ToolBar", WS_CHILD | WS_VISIBLE, RECT{0, 0, 1000, 72}, parent,
+                             kIdView);
     }
     return bar;
 }
@@ -77,13 +75,13 @@ int CToolBarEventImp::OnCreate()
     m_pTitle = SF_CreatePictureCtrl(nullptr);
     if (m_pTitle) {
         m_pTitle->SetImage(L"title.png");
-        m_pTitle->Create(L"", kStyleVisibleChild, RECT{0, 0, 265, 58}, parent, static_cast<UINT>(-1));
+        m_pTitle->Create(L"", WS_CHILD | WS_VISIBLE, RECT{0, 0, 265, 58}, parent, static_cast<UINT>(-1));
     }
 
     ImageButtonStyle style = PrefixedButtonPictures(L"help");
     m_pHelp = SF_CreateButton(nullptr);
     if (m_pHelp) {
-        m_pHelp->Create(L"", kStyleVisible, RECT{924, 6, 941, 30}, parent, kIdHelp);
+        m_pHelp->Create(L"", WS_VISIBLE, RECT{924, 6, 941, 30}, parent, kIdHelp);
         m_pHelp->SetSkin(&style);
         m_pHelp->SetToolTipText(GetLangText(L"Help"));
         m_pHelp->ShowWindow(0);
@@ -93,14 +91,14 @@ int CToolBarEventImp::OnCreate()
     style = PrefixedButtonPictures(L"about");
     m_pMenu = SF_CreateButton(nullptr);
     if (m_pMenu) {
-        m_pMenu->Create(L"", kStyleVisible, RECT{944, 6, 968, 30}, parent, kIdMenu);
+        m_pMenu->Create(L"", WS_VISIBLE, RECT{944, 6, 968, 30}, parent, kIdMenu);
         m_pMenu->SetSkin(&style);
     }
 
     style = PrefixedButtonPictures(L"min");
     m_pMin = SF_CreateButton(nullptr);
     if (m_pMin) {
-        m_pMin->Create(L"", kStyleVisible, RECT{971, 6, 995, 30}, parent, kIdMin);
+        m_pMin->Create(L"", WS_VISIBLE, RECT{971, 6, 995, 30}, parent, kIdMin);
         m_pMin->SetSkin(&style);
         m_pMin->SetTooltipEnable(1);
         m_pMin->SetToolTipText(GetLangText(L"Min"));
@@ -109,7 +107,7 @@ int CToolBarEventImp::OnCreate()
     style = PrefixedButtonPictures(L"close");
     m_pClose = SF_CreateButton(nullptr);
     if (m_pClose) {
-        m_pClose->Create(L"", kStyleVisible, RECT{998, 6, 1022, 30}, parent, kIdClose);
+        m_pClose->Create(L"", WS_VISIBLE, RECT{998, 6, 1022, 30}, parent, kIdClose);
         m_pClose->SetSkin(&style);
         m_pClose->SetToolTipText(GetLangText(L"Close"));
     }

@@ -81,10 +81,14 @@ constexpr UINT WTS_SESSION_LOCK = 7;
 constexpr UINT WTS_SESSION_UNLOCK = 8;
 
 // Window styles
+constexpr DWORD WS_TABSTOP = 0x00010000u;
+constexpr DWORD WS_BORDER = 0x00800000u;
 constexpr DWORD WS_VISIBLE = 0x10000000u;
 constexpr DWORD WS_CHILD = 0x40000000u;
 
 // Text drawing flags
+constexpr UINT DT_LEFT = 0x0000;
+constexpr UINT DT_TOP = 0x0000;
 constexpr UINT DT_CENTER = 0x0001;
 constexpr UINT DT_RIGHT = 0x0002;
 constexpr UINT DT_VCENTER = 0x0004;
