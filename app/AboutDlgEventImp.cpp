@@ -89,7 +89,7 @@ int CAboutDlgEventImp::Create()
         return -1;
     m_pDlg->SetSkin(&style);
     m_pDlg->Create(L"AboutDlg", nullptr);
-    m_pDlg->SetWindowTextW(GetLangText(L"About"));
+    m_pDlg->SetWindowTextW(GetLangString(L"About").c_str());
     m_pDlg->MoveWindow(0, 0, 358, 250);
     m_pDlg->CenterWindow(nullptr);
     m_pDlg->SetDrawBackGround(1);
@@ -111,20 +111,22 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
 
     m_pVersion = SF_CreateStatic(nullptr);
     if (m_pVersion) {
-        m_pVersion->Create(GetLangText(L"ProductVer"), kStyleText, RECT{20, 115, 350, 135}, parent, 0);
+        m_pVersion->Create(GetLangString(L"ProductVer").c_str(), kStyleText, RECT{20, 115, 350, 135}, parent,
+                           0);
         m_pVersion->SetTextAlignFlag(DT_LEFT | DT_TOP);
     }
 
     m_pCopyright = SF_CreateStatic(nullptr);
     if (m_pCopyright)
-        m_pCopyright->Create(GetLangText(L"CopyrightString"), kStyleText, RECT{20, 140, 350, 160}, parent, 0);
+        m_pCopyright->Create(GetLangString(L"CopyrightString").c_str(), kStyleText, RECT{20, 140, 350, 160},
+                             parent, 0);
 
     ImageButtonStyle style = PrefixedButtonPictures(L"close");
     m_pClose = SF_CreateButton(this);
     if (m_pClose) {
         m_pClose->Create(L"", WS_VISIBLE, RECT{329, 5, 353, 29}, parent, kIdClose);
         m_pClose->SetSkin(&style);
-        m_pClose->SetToolTipText(GetLangText(L"Close"));
+        m_pClose->SetToolTipText(GetLangString(L"Close").c_str());
     }
 
     // The link: its text on the monitor strip, left-aligned and vertically centred.
@@ -135,7 +137,8 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     if (m_pLink) {
         m_pLink->SetTextAlign(DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         m_pLink->SetSkin(&style);
-        m_pLink->Create(GetLangText(L"WebSite"), kStyleText, RECT{20, 165, 350, 185}, parent, kIdLink);
+        m_pLink->Create(GetLangString(L"WebSite").c_str(), kStyleText, RECT{20, 165, 350, 185}, parent,
+                        kIdLink);
         m_pLink->SetTextColor(kLinkNormal);
     }
     return TRUE;
@@ -144,11 +147,11 @@ BOOL CAboutDlgEventImp::Dlg_OnInitDialog(bool bCreate)
 void CAboutDlgEventImp::RefreshText()
 {
     if (m_pDlg)
-        m_pDlg->SetWindowTextW(GetLangText(L"About"));
+        m_pDlg->SetWindowTextW(GetLangString(L"About").c_str());
     if (m_pVersion)
-        m_pVersion->SetStaticText(GetLangText(L"ProductVer"));
+        m_pVersion->SetStaticText(GetLangString(L"ProductVer").c_str());
     if (m_pCopyright)
-        m_pCopyright->SetStaticText(GetLangText(L"CopyrightString"));
+        m_pCopyright->SetStaticText(GetLangString(L"CopyrightString").c_str());
 }
 
 void CAboutDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)

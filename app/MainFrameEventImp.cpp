@@ -29,13 +29,6 @@ const wchar_t* const kHelpTextKey =
     L"total channel number (max 256), then click \u201CSearch\u201D button to show all compatible "
     L"NVR models,if you pick a picture,you can see the specific information of related NVR model.";
 
-// A language text copied at once: the lookup's buffer is reused after a few calls.
-std::wstring LangText(const wchar_t* key)
-{
-    const wchar_t* text = GetLangText(key);
-    return text ? std::wstring(text) : std::wstring();
-}
-
 // The skin of the main window: the frame pieces of "FrameMain.png" around a stretched
 // "background.png", a 62-px caption, fixed at 1000 x 700, no title buttons.
 void FillMainFrameStyle(DialogStyle& style)
@@ -112,7 +105,7 @@ int CMainFrameEventImp::Create()
     m_pFrameDlg->SetSkin(style.get());
     m_pFrameDlg->Create(L"", nullptr);  // runs Dlg_OnInitDialog(true)
     m_pFrameDlg->ModifyDlgStyleEx(0, 16, 16);
-    m_pFrameDlg->SetWindowTextW(LangText(L"ProductName").c_str());
+    m_pFrameDlg->SetWindowTextW(GetLangString(L"ProductName").c_str());
     m_pFrameDlg->SetDlgIcon(L"main.png");
     m_pFrameDlg->MoveWindow(0, 0, 1000, 700);
     m_pFrameDlg->CenterWindow(nullptr);
@@ -143,11 +136,11 @@ void CMainFrameEventImp::BuildMenu()
 {
     if (!m_pMenu)
         return;
-    m_pMenu->AddAction(LangText(L"Help").c_str(), kMainMenuHelp);
+    m_pMenu->AddAction(GetLangString(L"Help").c_str(), kMainMenuHelp);
     m_pMenu->AddSeparator();
-    m_pMenu->AddAction(LangText(L"About").c_str(), kMainMenuAbout);
+    m_pMenu->AddAction(GetLangString(L"About").c_str(), kMainMenuAbout);
     m_pMenu->AddSeparator();
-    m_pMenu->AddAction(LangText(L"Language").c_str(), kMainMenuLanguage);
+    m_pMenu->AddAction(GetLangString(L"Language").c_str(), kMainMenuLanguage);
     m_pMenu->AddSeparator();
 }
 
@@ -185,8 +178,8 @@ void CMainFrameEventImp::Menu_OnAction(int id)
 {
     switch (id) {
     case kMainMenuHelp: {
-        const std::wstring text = LangText(kHelpTextKey);
-        const std::wstring caption = LangText(L"Help");
+        const std::wstring text = GetLangString(kHelpTextKey);
+        const std::wstring caption = GetLangString(L"Help");
         ShowSFMessageBox(text.c_str(), caption.c_str(), GetUIWnd(), 0, 0);
         break;
     }
@@ -267,15 +260,15 @@ void CMainFrameEventImp::SaveModelTable()
 
 std::string CMainFrameEventImp::ManualPath()
 {
-    const std::wstring name = LangText(L"Operation Manual.pdf");
+    const std::wstring name = GetLangString(L"Operation Manual.pdf");
     return sfwin::WideToUtf8(SF_GetAppDirPath() + L"/" + name);
 }
 
-bool CMainFrameEventImp::OpenManual()
+bool CMainFrameEventImp::OpenManual(bool onlyWhenPresent)
 {
     const std::string path = ManualPath();
-    // A missing manual stays silent, whatever the desktop's opener would say about it.
-    if (!QFileInfo(QString::fromUtf8(path.c_str())).isFile())
+    // F1 on a missing manual stays silent, whatever the desktop's opener would say about it.
+    if (onlyWhenPresent && !QFileInfo(QString::fromUtf8(path.c_str())).isFile())
         return false;
     SF_SOFT_BASE::CSFSystem::ShellOpen(path.c_str());
     return true;

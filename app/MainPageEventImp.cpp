@@ -51,12 +51,54 @@ const wchar_t* const kHddKeys[6] = {L"1", L"2", L"4", L"8", L"16", L"24"};
 const wchar_t* const kCaptionKeys[kNvrDetailCount] = {L"Model\uFF1A", L"QZ Model\uFF1A", L"Max Channel\uFF1A",
                                                       L"Max Hdd\uFF1A", L"BandWidth\uFF1A"};
 
-// The translation of key, copied at once (the table's buffers are reused).
-std::wstring Lang(const wchar_t* key)
+// The blocks of the page that make static labels.
+enum LabelBlock : int
 {
-    const wchar_t* text = GetLangText(key);
-    return std::wstring(text ? text : key);
-}
+    kInputs,
+    kCounter,
+    kFigures,
+};
+
+// What a language switch does to a label's text.
+enum LabelOnSwitch
+{
+    kKept,
+    kReread,
+};
+
+using Ctl = CMainPageControls;
+
+// A static label of the page: the block that makes it, its control, its language key, its
+// rectangle and alignment, what a language switch does to it, and the key read again when
+// that is not the key it was made with.
+struct PageLabel
+{
+    LabelBlock block;
+    CSFStatic* Ctl::*control;
+    const wchar_t* key;
+    RECT rect;
+    UINT align;
+    LabelOnSwitch onSwitch;
+    const wchar_t* switchKey = nullptr;
+};
+
+// In the order they are made.
+const PageLabel kPageLabels[] = {
+    {kInputs, &Ctl::pNvrParamLabel, L"NVR Parameter\uFF1A", {10, 10, 130, 52}, kAlignLeft, kReread},
+    {kInputs, &Ctl::pHddBaysLabel, L"HDD Bays", {240, 10, 300, 52}, kAlignRight, kReread},
+    {kInputs, &Ctl::pInputChannelLabel, L"Input Channel", {441, 10, 521, 52}, kAlignRight, kReread},
+    {kInputs, &Ctl::pFrameRateLabel, L"Frame Rate", {596, 10, 676, 52}, kAlignRight, kReread},
+    {kInputs, &Ctl::pDecodePerfLabel, L"Decoding Performance\uFF1A", {10, 57, 190, 99}, kAlignLeft, kReread},
+    {kInputs, &Ctl::pDecodeChannelLabel, L"Decoding Channel", {190, 57, 300, 99}, kAlignRight, kReread},
+    {kInputs, &Ctl::pResolutionLabel, L"Resolution", {461, 57, 521, 99}, kAlignRight, kReread},
+    {kCounter, &Ctl::pTotalOfLabel, L"A total of", {30, 102, 90, 132}, kAlignLeft, kReread},
+    {kCounter, &Ctl::pTotalCount, L"0", {90, 102, 120, 132}, kAlignCentre, kKept},
+    {kCounter, &Ctl::pDevicesFoundLabel, L"devices found", {120, 102, 180, 132}, kAlignLeft, kReread},
+    {kCounter, &Ctl::pCurPageLabel, L"0", {780, 102, 800, 132}, kAlignCentre, kKept},
+    {kCounter, &Ctl::pSlashLabel, L"/", {800, 102, 820, 132}, kAlignCentre, kKept},
+    {kCounter, &Ctl::pPageCountLabel, L"0", {820, 102, 840, 132}, kAlignCentre, kKept},
+    {kFigures, &Ctl::pSpecLabel, L"    Spec", {0, 461, 60, 491}, kAlignLeft, kReread, L"     Spec"},
+};
 
 // An unchecked box dressed in skin.
 CSFCheckBox* MakeCheckBox(ISFCheckBoxEvent* sink, ImageCheckBox* skin, const RECT& rc, void* parent, UINT id)
@@ -169,12 +211,20 @@ CSFStatic* CMainPageEventImp::MakeStatic(const std::wstring& text, const RECT& r
     return pStatic;
 }
 
+void CMainPageEventImp::MakeLabels(int block)
+{
+    for (const PageLabel& label : kPageLabels) {
+        if (label.block == block)
+            m_ctl.*label.control = MakeStatic(GetLangString(label.key), label.rect, label.align);
+    }
+}
+
 void CMainPageEventImp::FillResolutionItems()
 {
     if (!m_ctl.pResolutionCombo)
         return;
     for (const wchar_t* key : kResolutionKeys)
-        m_ctl.pResolutionCombo->AddString(Lang(key).c_str());
+        m_ctl.pResolutionCombo->AddString(GetLangString(key).c_str());
 }
 
 void CMainPageEventImp::FillHddItems()
@@ -182,7 +232,7 @@ void CMainPageEventImp::FillHddItems()
     if (!m_ctl.pHddCombo)
         return;
     for (const wchar_t* key : kHddKeys)
-        m_ctl.pHddCombo->AddString(Lang(key).c_str());
+        m_ctl.pHddCombo->AddString(GetLangString(key).c_str());
 }
 
 int CMainPageEventImp::OnCreate()
@@ -200,16 +250,16 @@ int CMainPageEventImp::OnCreate()
     ImageComboBoxStyle wideCombo;
     FillComboSkin(wideCombo, L"ComboBox_Mag.png", 320);
 
-    // #1 .. #9: the recorder parameters.
-    c.pNvrParamLabel = MakeStatic(Lang(L"NVR Parameter\uFF1A"), CSFRect(10, 10, 130, 52), kAlignLeft);
-    if (c.pNvrParamLabel) {
-        c.pNvrParamLabel->SetTextSize(14);
-        c.pNvrParamLabel->SetTextBold(1);
+    // #1 .. #15: the recorder parameters, the decoding load and the search; the labels first.
+    MakeLabels(kInputs);
+    for (CSFStatic* heading : {c.pNvrParamLabel, c.pDecodePerfLabel}) {
+        if (heading) {
+            heading->SetTextSize(14);
+            heading->SetTextBold(1);
+        }
     }
 
     c.pHddCheck = MakeCheckBox(this, &checkSkin, CSFRect(214, 23, 230, 39), parent, kIdHddCheck);
-
-    c.pHddBaysLabel = MakeStatic(Lang(L"HDD Bays"), CSFRect(240, 10, 300, 52), kAlignRight);
 
     c.pHddCombo = SF_CreateComboBox(this);
     if (c.pHddCombo) {
@@ -222,8 +272,6 @@ int CMainPageEventImp::OnCreate()
 
     c.pInputCheck = MakeCheckBox(this, &checkSkin, CSFRect(415, 23, 431, 39), parent, kIdInputCheck);
 
-    c.pInputChannelLabel = MakeStatic(Lang(L"Input Channel"), CSFRect(441, 10, 521, 52), kAlignRight);
-
     c.pInputEdit = SF_CreateEditCtrl(this);
     if (c.pInputEdit) {
         c.pInputEdit->Create(kStyleEdit, CSFRect(526, 20, 586, 44), parent, kIdInputEdit, false);
@@ -234,26 +282,14 @@ int CMainPageEventImp::OnCreate()
         c.pInputEdit->EnableWindow(0);
     }
 
-    c.pFrameRateLabel = MakeStatic(Lang(L"Frame Rate"), CSFRect(596, 10, 676, 52), kAlignRight);
-
     c.pFrameRateCombo = SF_CreateComboBox(this);
     if (c.pFrameRateCombo) {
         c.pFrameRateCombo->Create(kStyleCombo, CSFRect(681, 20, 761, 44), parent, kIdFrameRate);
         c.pFrameRateCombo->SetSkin(&smallCombo);
         for (const wchar_t* key : kFrameRateKeys)
-            c.pFrameRateCombo->AddString(Lang(key).c_str());
+            c.pFrameRateCombo->AddString(GetLangString(key).c_str());
         c.pFrameRateCombo->SetCurSel(0);
     }
-
-    // #10 .. #15: the decoding load and the search.
-    c.pDecodePerfLabel =
-        MakeStatic(Lang(L"Decoding Performance\uFF1A"), CSFRect(10, 57, 190, 99), kAlignLeft);
-    if (c.pDecodePerfLabel) {
-        c.pDecodePerfLabel->SetTextSize(14);
-        c.pDecodePerfLabel->SetTextBold(1);
-    }
-
-    c.pDecodeChannelLabel = MakeStatic(Lang(L"Decoding Channel"), CSFRect(190, 57, 300, 99), kAlignRight);
 
     c.pDecodeEdit = SF_CreateEditCtrl(this);
     if (c.pDecodeEdit) {
@@ -262,8 +298,6 @@ int CMainPageEventImp::OnCreate()
         c.pDecodeEdit->SetWindowTextW(L"16");
         c.pDecodeEdit->InputNumberOnly();
     }
-
-    c.pResolutionLabel = MakeStatic(Lang(L"Resolution"), CSFRect(461, 57, 521, 99), kAlignRight);
 
     c.pResolutionCombo = SF_CreateComboBox(this);
     if (c.pResolutionCombo) {
@@ -277,8 +311,8 @@ int CMainPageEventImp::OnCreate()
     if (c.pSearchButton) {
         ImageButtonStyle skin = ButtonPictures(L"search_nor1.png", L"search_hover1.png", L"search_press1.png",
                                                L"search_dis1.png");
-        c.pSearchButton->Create(Lang(L"Search").c_str(), kStyleButton, CSFRect(866, 62, 976, 92), parent,
-                                kIdSearch);
+        c.pSearchButton->Create(GetLangString(L"Search").c_str(), kStyleButton, CSFRect(866, 62, 976, 92),
+                                parent, kIdSearch);
         c.pSearchButton->SetSkin(&skin);
         c.pSearchButton->SetTextColor(0xFFFFFF);
     }
@@ -296,31 +330,26 @@ int CMainPageEventImp::OnCreate()
         c.pCounterBar->SetTextColor(0);
         c.pCounterBar->SetBgColor(0xF3F3F3, 1);
     }
-    c.pTotalOfLabel = MakeStatic(Lang(L"A total of"), CSFRect(30, 102, 90, 132), kAlignLeft);
-    c.pTotalCount = MakeStatic(Lang(L"0"), CSFRect(90, 102, 120, 132), kAlignCentre);
-    if (c.pTotalCount)
-        c.pTotalCount->SetTextColor(255);
-    c.pDevicesFoundLabel = MakeStatic(Lang(L"devices found"), CSFRect(120, 102, 180, 132), kAlignLeft);
-    c.pCurPageLabel = MakeStatic(Lang(L"0"), CSFRect(780, 102, 800, 132), kAlignCentre);
-    if (c.pCurPageLabel)
-        c.pCurPageLabel->SetTextColor(255);
-    c.pSlashLabel = MakeStatic(Lang(L"/"), CSFRect(800, 102, 820, 132), kAlignCentre);
-    c.pPageCountLabel = MakeStatic(Lang(L"0"), CSFRect(820, 102, 840, 132), kAlignCentre);
+    MakeLabels(kCounter);
+    for (CSFStatic* count : {c.pTotalCount, c.pCurPageLabel}) {
+        if (count)
+            count->SetTextColor(255);
+    }
 
     ImageButtonStyle pageSkin =
         ButtonPictures(L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
     c.pPrevButton = SF_CreateButton(this);
     if (c.pPrevButton) {
-        c.pPrevButton->Create(Lang(L"<").c_str(), kStyleButton, CSFRect(840, 102, 890, 132), parent,
+        c.pPrevButton->Create(GetLangString(L"<").c_str(), kStyleButton, CSFRect(840, 102, 890, 132), parent,
                               kIdPrevPage);
-        c.pPrevButton->SetToolTipText(Lang(L"Previous Page").c_str());
+        c.pPrevButton->SetToolTipText(GetLangString(L"Previous Page").c_str());
         c.pPrevButton->SetSkin(&pageSkin);
     }
     c.pNextButton = SF_CreateButton(this);
     if (c.pNextButton) {
-        c.pNextButton->Create(Lang(L">").c_str(), kStyleButton, CSFRect(890, 102, 940, 132), parent,
+        c.pNextButton->Create(GetLangString(L">").c_str(), kStyleButton, CSFRect(890, 102, 940, 132), parent,
                               kIdNextPage);
-        c.pNextButton->SetToolTipText(Lang(L"Next Page").c_str());
+        c.pNextButton->SetToolTipText(GetLangString(L"Next Page").c_str());
         c.pNextButton->SetSkin(&pageSkin);
     }
 
@@ -366,7 +395,7 @@ int CMainPageEventImp::OnCreate()
         c.pSpecPicture->Create(L"", kStylePicture, CSFRect(0, 461, 100, 491), parent, kNoId);
         c.pSpecPicture->SetImage(L"Spec.png");
     }
-    c.pSpecLabel = MakeStatic(Lang(L"    Spec"), CSFRect(0, 461, 60, 491), kAlignLeft);
+    MakeLabels(kFigures);
     if (c.pSpecLabel) {
         c.pSpecLabel->SetTextColor(0xFFFFFF);
         c.pSpecLabel->SetBgColor(0xFA8A12, 1);
@@ -378,7 +407,7 @@ int CMainPageEventImp::OnCreate()
         c.pDetailPanel->SetBgColor(0xEFECE9, 1);
     }
     for (int n = 0; n < kNvrDetailCount; ++n)
-        c.pDetailCaption[n] = MakeStatic(Lang(kCaptionKeys[n]), CSFRect(0, 0, 0, 0), kAlignLeft);
+        c.pDetailCaption[n] = MakeStatic(GetLangString(kCaptionKeys[n]), CSFRect(0, 0, 0, 0), kAlignLeft);
     for (int n = 0; n < kNvrDetailCount; ++n)
         c.pDetailValue[n] = MakeStatic(L"", CSFRect(0, 0, 0, 0), kAlignLeft);
 
@@ -470,33 +499,27 @@ void CMainPageEventImp::RefreshText()
     config.SetLangId(config.GetLangId() == 0 ? 1 : 0);
 
     CMainPageControls& c = m_ctl;
-    SetLabel(c.pResolutionLabel, Lang(L"Resolution"));
+    for (const PageLabel& label : kPageLabels) {
+        if (label.onSwitch == kReread)
+            SetLabel(c.*label.control, GetLangString(label.switchKey ? label.switchKey : label.key));
+    }
+    for (int n = 0; n < kNvrDetailCount; ++n)
+        SetLabel(c.pDetailCaption[n], GetLangString(kCaptionKeys[n]));
     if (c.pResolutionCombo) {
         const int sel = c.pResolutionCombo->GetCurSel();
         c.pResolutionCombo->ResetContent();
         FillResolutionItems();
         c.pResolutionCombo->SetCurSel(sel);
     }
-    SetLabel(c.pFrameRateLabel, Lang(L"Frame Rate"));
-    if (c.pSearchButton)
-        c.pSearchButton->SetToolTipText(Lang(L"Search NVR").c_str());
-    SetLabel(c.pDecodePerfLabel, Lang(L"Decoding Performance\uFF1A"));
-    SetLabel(c.pNvrParamLabel, Lang(L"NVR Parameter\uFF1A"));
-    SetLabel(c.pInputChannelLabel, Lang(L"Input Channel"));
-    SetLabel(c.pDecodeChannelLabel, Lang(L"Decoding Channel"));
-    SetLabel(c.pTotalOfLabel, Lang(L"A total of"));
-    SetLabel(c.pDevicesFoundLabel, Lang(L"devices found"));
-    for (int n = 0; n < kNvrDetailCount; ++n)
-        SetLabel(c.pDetailCaption[n], Lang(kCaptionKeys[n]));
     if (c.pHddCombo) {
         c.pHddCombo->ResetContent();
         FillHddItems();
         c.pHddCombo->SetCurSel(0);
     }
-    SetLabel(c.pHddBaysLabel, Lang(L"HDD Bays"));
-    SetLabel(c.pSpecLabel, Lang(L"     Spec"));
-    if (c.pSearchButton)
-        c.pSearchButton->SetWindowTextW(Lang(L"Search").c_str());
+    if (c.pSearchButton) {
+        c.pSearchButton->SetToolTipText(GetLangString(L"Search NVR").c_str());
+        c.pSearchButton->SetWindowTextW(GetLangString(L"Search").c_str());
+    }
 }
 
 // ---------------------------------------------------------------------------------------

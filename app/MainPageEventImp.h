@@ -133,6 +133,8 @@ public:
 
 private:
     CSFStatic* MakeStatic(const std::wstring& text, const RECT& rc, UINT align);
+    // Makes the static labels of one block of the page, from the page's label table.
+    void MakeLabels(int block);
     void LayoutFigures(int cx, int cy);
     void FillResolutionItems();
     void FillHddItems();

@@ -76,13 +76,13 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     m_pOk = SF_CreateButton(this);
     if (m_pOk) {
         m_pOk->SetSkin(&buttonStyle);
-        m_pOk->Create(GetLangText(L"OK"), kStyleHiddenButton, rcButton, parent, kIdOk);
+        m_pOk->Create(GetLangString(L"OK").c_str(), kStyleHiddenButton, rcButton, parent, kIdOk);
         m_pOk->ShowWindow(0);
     }
     m_pCancel = SF_CreateButton(this);
     if (m_pCancel) {
         m_pCancel->SetSkin(&buttonStyle);
-        m_pCancel->Create(GetLangText(L"Cancel"), kStyleHiddenButton, rcButton, parent, kIdCancel);
+        m_pCancel->Create(GetLangString(L"Cancel").c_str(), kStyleHiddenButton, rcButton, parent, kIdCancel);
         m_pCancel->ShowWindow(0);
     }
 
@@ -121,7 +121,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
         const RECT rcClose = {width - 29, 5, width - 5, 24};
         m_pClose->Create(L"", WS_VISIBLE, rcClose, parent, kIdClose);
         m_pClose->SetSkin(&closeStyle);
-        m_pClose->SetToolTipText(GetLangText(L"Close"));
+        m_pClose->SetToolTipText(GetLangString(L"Close").c_str());
     }
 
     if (m_pDlg) {

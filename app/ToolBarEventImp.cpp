@@ -3,10 +3,7 @@
 #include "app/ButtonPictures.h"
 #include "app/MainFrameEventImp.h"
 #include "app/MessageBox.h"
-#include "base/compat/sf_winapi.h"
 #include "base/lang_table.h"
-#include "base/sf_stream_convert.h"
-#include "base/sf_system.h"
 
 #include <boost/make_shared.hpp>
 
@@ -83,7 +80,7 @@ int CToolBarEventImp::OnCreate()
     if (m_pHelp) {
         m_pHelp->Create(L"", WS_VISIBLE, RECT{924, 6, 941, 30}, parent, kIdHelp);
         m_pHelp->SetSkin(&style);
-        m_pHelp->SetToolTipText(GetLangText(L"Help"));
+        m_pHelp->SetToolTipText(GetLangString(L"Help").c_str());
         m_pHelp->ShowWindow(0);
     }
 
@@ -101,7 +98,7 @@ int CToolBarEventImp::OnCreate()
         m_pMin->Create(L"", WS_VISIBLE, RECT{971, 6, 995, 30}, parent, kIdMin);
         m_pMin->SetSkin(&style);
         m_pMin->SetTooltipEnable(1);
-        m_pMin->SetToolTipText(GetLangText(L"Min"));
+        m_pMin->SetToolTipText(GetLangString(L"Min").c_str());
     }
 
     style = PrefixedButtonPictures(L"close");
@@ -109,7 +106,7 @@ int CToolBarEventImp::OnCreate()
     if (m_pClose) {
         m_pClose->Create(L"", WS_VISIBLE, RECT{998, 6, 1022, 30}, parent, kIdClose);
         m_pClose->SetSkin(&style);
-        m_pClose->SetToolTipText(GetLangText(L"Close"));
+        m_pClose->SetToolTipText(GetLangString(L"Close").c_str());
     }
     return 1;
 }
@@ -138,11 +135,11 @@ void CToolBarEventImp::OnSize(UINT /*type*/, int cx, int cy)
 void CToolBarEventImp::RefreshText()
 {
     if (m_pMenu)
-        m_pMenu->SetToolTipText(GetLangText(L"About"));
+        m_pMenu->SetToolTipText(GetLangString(L"About").c_str());
     if (m_pClose)
-        m_pClose->SetToolTipText(GetLangText(L"Close"));
+        m_pClose->SetToolTipText(GetLangString(L"Close").c_str());
     if (m_pMin)
-        m_pMin->SetToolTipText(GetLangText(L"Min"));
+        m_pMin->SetToolTipText(GetLangString(L"Min").c_str());
 }
 
 void CToolBarEventImp::EnableButtons(bool enable)
@@ -177,8 +174,8 @@ void CToolBarEventImp::OnCloseButton()
     if (!frame)
         return;
     CSFDialog* dlg = frame->GetFrameDlg();
-    const std::wstring text = GetLangText(L"Are you sure to close software?");
-    const std::wstring caption = GetLangText(L"Prompt");
+    const std::wstring text = GetLangString(L"Are you sure to close software?");
+    const std::wstring caption = GetLangString(L"Prompt");
     const int result =
         ShowSFMessageBox(text.c_str(), caption.c_str(), dlg ? dlg->GetUIWnd() : nullptr, kMsgBoxOkCancel, 0);
     if (result != kMsgBoxResultOk || !dlg)
@@ -200,8 +197,6 @@ void CToolBarEventImp::OnMenuButton()
 void CToolBarEventImp::OnHelpButton()
 {
     boost::shared_ptr<CMainFrameEventImp> frame = m_pFrame.lock();
-    if (!frame)
-        return;
-    const std::wstring path = SF_GetAppDirPath() + L"/" + GetLangText(L"Operation Manual.pdf");
-    SF_SOFT_BASE::CSFSystem::ShellOpen(sfwin::WideToUtf8(path).c_str());
+    if (frame)
+        frame->OpenManual(false);
 }

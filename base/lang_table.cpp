@@ -98,6 +98,8 @@ const wchar_t* GetLangText(const wchar_t* key)
     return buffer;
 }
 
+std::wstring GetLangString(const wchar_t* key) { return std::wstring(GetLangText(key)); }
+
 bool LoadQtTranslator()
 {
     LangState& state = State();
