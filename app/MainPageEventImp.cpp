@@ -237,6 +237,19 @@ void CMainPageEventImp::FillHddItems()
 
 int CMainPageEventImp::OnCreate()
 {
+    CreateInputs();
+    CreateCounterBar();
+    CreateResultSlots();
+    CreateFigures();
+
+    // A size that arrived before the controls existed is applied now.
+    if (QWidget* view = m_viewWidget.data())
+        LayoutFigures(view->width(), view->height());
+    return 1;
+}
+
+void CMainPageEventImp::CreateInputs()
+{
     void* parent = ParentUI();
     CMainPageControls& c = m_ctl;
 
@@ -316,6 +329,12 @@ int CMainPageEventImp::OnCreate()
         c.pSearchButton->SetSkin(&skin);
         c.pSearchButton->SetTextColor(0xFFFFFF);
     }
+}
+
+void CMainPageEventImp::CreateCounterBar()
+{
+    void* parent = ParentUI();
+    CMainPageControls& c = m_ctl;
 
     // #16 .. #25: the rule and the counter bar.
     c.pBorder = SF_CreatePictureCtrl(this);
@@ -352,6 +371,12 @@ int CMainPageEventImp::OnCreate()
         c.pNextButton->SetToolTipText(GetLangString(L"Next Page").c_str());
         c.pNextButton->SetSkin(&pageSkin);
     }
+}
+
+void CMainPageEventImp::CreateResultSlots()
+{
+    void* parent = ParentUI();
+    CMainPageControls& c = m_ctl;
 
     // #26 .. #43: the six result slots.
     ImageRadioBox placeholder;
@@ -382,6 +407,12 @@ int CMainPageEventImp::OnCreate()
                 c.pResultCapacity[i]->ShowWindow(0);
         }
     }
+}
+
+void CMainPageEventImp::CreateFigures()
+{
+    void* parent = ParentUI();
+    CMainPageControls& c = m_ctl;
 
     // #44 .. #57: the figures of the selected model.
     c.pSpecHeader = MakeStatic(L"", CSFRect(0, 461, 998, 491), kAlignLeft);
@@ -410,11 +441,6 @@ int CMainPageEventImp::OnCreate()
         c.pDetailCaption[n] = MakeStatic(GetLangString(kCaptionKeys[n]), CSFRect(0, 0, 0, 0), kAlignLeft);
     for (int n = 0; n < kNvrDetailCount; ++n)
         c.pDetailValue[n] = MakeStatic(L"", CSFRect(0, 0, 0, 0), kAlignLeft);
-
-    // A size that arrived before the controls existed is applied now.
-    if (QWidget* view = m_viewWidget.data())
-        LayoutFigures(view->width(), view->height());
-    return 1;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -135,6 +135,13 @@ private:
     CSFStatic* MakeStatic(const std::wstring& text, const RECT& rc, UINT align);
     // Makes the static labels of one block of the page, from the page's label table.
     void MakeLabels(int block);
+    // The blocks of OnCreate, in the order they run: the camera-load inputs and "Search",
+    // the rule and counter bar with the page buttons, the six result slots, and the figures
+    // of the selected model.
+    void CreateInputs();
+    void CreateCounterBar();
+    void CreateResultSlots();
+    void CreateFigures();
     void LayoutFigures(int cx, int cy);
     void FillResolutionItems();
     void FillHddItems();

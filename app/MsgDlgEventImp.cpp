@@ -55,7 +55,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
     void* parent = GetUIWnd();
     RECT rcDlg = {0, 0, kDialogWidth, 140};
     RECT rcText = {20, 37, 330, 105};
-    RECT rcButton = {0, 0, kButtonWidth, kButtonHeight};
+    const RECT rcButton = {0, 0, kButtonWidth, kButtonHeight};
 
     // The text wraps inside its rectangle, which grows to the text and is at least 50 high.
     m_pText = SF_CreateStatic(nullptr);
@@ -70,6 +70,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
         m_pText->MoveWindow(&rcText);
     }
 
+    // OK and Cancel are made hidden at the origin; PlaceButtons shows those of the box's type.
     ImageButtonStyle buttonStyle =
         ButtonPictures(L"btn_nor.png", L"btn_over.png", L"btn_down.png", L"btn_dis.png");
 
@@ -86,9 +87,32 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
         m_pCancel->ShowWindow(0);
     }
 
+    rcDlg.bottom = PlaceButtons(rcText.bottom) + kRowGap;
+
+    ImageButtonStyle closeStyle = PrefixedButtonPictures(L"close");
+    m_pClose = SF_CreateButton(nullptr);
+    if (m_pClose) {
+        const int width = rcDlg.right - rcDlg.left;
+        const RECT rcClose = {width - 29, 5, width - 5, 24};
+        m_pClose->Create(L"", WS_VISIBLE, rcClose, parent, kIdClose);
+        m_pClose->SetSkin(&closeStyle);
+        m_pClose->SetToolTipText(GetLangString(L"Close").c_str());
+    }
+
+    if (m_pDlg) {
+        m_pDlg->SetWindowTextW(m_strCaption.c_str());
+        m_pDlg->MoveWindow(&rcDlg);
+        m_pDlg->CenterWindow(nullptr);
+    }
+    return TRUE;
+}
+
+int CMsgDlgEventImp::PlaceButtons(int textBottom)
+{
     // The button row sits 10 below the text whatever the type, so that a box without
     // buttons still holds its whole text.
-    rcButton.top = rcText.bottom + kRowGap;
+    RECT rcButton = {0, 0, kButtonWidth, kButtonHeight};
+    rcButton.top = textBottom + kRowGap;
     rcButton.bottom = rcButton.top + kButtonHeight;
     if (m_nType == 0) {
         rcButton.left = (kDialogWidth - kButtonWidth) / 2;
@@ -112,24 +136,7 @@ BOOL CMsgDlgEventImp::Dlg_OnInitDialog(bool bCreate)
             m_pCancel->ShowWindow(1);
         }
     }
-    rcDlg.bottom = rcButton.bottom + kRowGap;
-
-    ImageButtonStyle closeStyle = PrefixedButtonPictures(L"close");
-    m_pClose = SF_CreateButton(nullptr);
-    if (m_pClose) {
-        const int width = rcDlg.right - rcDlg.left;
-        const RECT rcClose = {width - 29, 5, width - 5, 24};
-        m_pClose->Create(L"", WS_VISIBLE, rcClose, parent, kIdClose);
-        m_pClose->SetSkin(&closeStyle);
-        m_pClose->SetToolTipText(GetLangString(L"Close").c_str());
-    }
-
-    if (m_pDlg) {
-        m_pDlg->SetWindowTextW(m_strCaption.c_str());
-        m_pDlg->MoveWindow(&rcDlg);
-        m_pDlg->CenterWindow(nullptr);
-    }
-    return TRUE;
+    return rcButton.bottom;
 }
 
 void CMsgDlgEventImp::Dlg_Destroy()

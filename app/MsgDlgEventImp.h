@@ -54,6 +54,10 @@ public:
     void OnCloseButton();
 
 private:
+    // Moves the buttons of the box's type into a row centred below the text and shows
+    // them; returns the bottom of that row (also for a type without buttons).
+    int PlaceButtons(int textBottom);
+
     CSFDialog* m_pDlg;
     CSFStatic* m_pText;
     CSFButton* m_pOk;
