@@ -135,6 +135,7 @@ void StartApplication(QApplication* app, CAppSession& session)
         if (app)
             app->setWindowIcon(QIcon(Utf8ToQString(iconPath.c_str())));
     }
+    // On purpose before the settings are read, so it always installs the first language's translator.
     LoadQtTranslator();
 
     CConfigManager& config = CConfigManager::GetInstance();

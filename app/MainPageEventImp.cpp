@@ -97,6 +97,7 @@ const PageLabel kPageLabels[] = {
     {kCounter, &Ctl::pCurPageLabel, L"0", {780, 102, 800, 132}, kAlignCentre, kKept},
     {kCounter, &Ctl::pSlashLabel, L"/", {800, 102, 820, 132}, kAlignCentre, kKept},
     {kCounter, &Ctl::pPageCountLabel, L"0", {820, 102, 840, 132}, kAlignCentre, kKept},
+    // Made as "    Spec" (four spaces), re-read as "     Spec" (five): distinct language keys on purpose.
     {kFigures, &Ctl::pSpecLabel, L"    Spec", {0, 461, 60, 491}, kAlignLeft, kReread, L"     Spec"},
 };
 
