@@ -9,7 +9,7 @@
 #include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "base/lang_table.h"
-#include "base/sf_soft_base.h"
+#include "base/sf_system.h"
 #include "skin/SFSkinString.h"
 
 #include <QCoreApplication>
