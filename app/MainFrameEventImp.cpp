@@ -264,11 +264,11 @@ std::string CMainFrameEventImp::ManualPath()
     return sfwin::WideToUtf8(SF_GetAppDirPath() + L"/" + name);
 }
 
-bool CMainFrameEventImp::OpenManual(bool onlyWhenPresent)
+bool CMainFrameEventImp::OpenManual()
 {
     const std::string path = ManualPath();
-    // F1 on a missing manual stays silent, whatever the desktop's opener would say about it.
-    if (onlyWhenPresent && !QFileInfo(QString::fromUtf8(path.c_str())).isFile())
+    // A missing manual stays silent, whatever the desktop's opener would say about it.
+    if (!QFileInfo(QString::fromUtf8(path.c_str())).isFile())
         return false;
     SF_SOFT_BASE::CSFSystem::ShellOpen(path.c_str());
     return true;

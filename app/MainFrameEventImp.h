@@ -80,10 +80,9 @@ public:
     // The manual of the current language: application folder + "/" + the translated
     // "Operation Manual.pdf".
     static std::string ManualPath();
-    // Opens the manual with the shell. With onlyWhenPresent (F1) a missing file is not handed
-    // over and the result is false; without it (the tool bar's help button) the path goes to
-    // the shell whatever, which reports a missing file itself.
-    static bool OpenManual(bool onlyWhenPresent = true);
+    // Opens the manual with the shell (F1 and the tool bar's help button). A missing file is
+    // not handed over, so nothing shows; the result is false then.
+    static bool OpenManual();
 
     // The parts the frame made (empty or NULL until Dlg_OnInitDialog(1) ran).
     CSFMenu* GetMenu() const { return m_pMenu; }

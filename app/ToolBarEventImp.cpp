@@ -194,9 +194,4 @@ void CToolBarEventImp::OnMenuButton()
     frame->PopupMenu(rc.left, rc.bottom);
 }
 
-void CToolBarEventImp::OnHelpButton()
-{
-    boost::shared_ptr<CMainFrameEventImp> frame = m_pFrame.lock();
-    if (frame)
-        frame->OpenManual(false);
-}
+void CToolBarEventImp::OnHelpButton() { CMainFrameEventImp::OpenManual(); }

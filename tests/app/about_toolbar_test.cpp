@@ -2,6 +2,7 @@
 // frame (layout, tool tips, and the buttons reaching the frame: menu, minimise, maximise,
 // help and the confirmed close).
 #include "tests/app/dialog_test_support.h"
+#include "tests/common/test_files.h"
 #include "tests/common/widget_test_util.h"
 
 #include "app/AboutDlgEventImp.h"
@@ -382,6 +383,13 @@ TEST_F(ToolBarTest, MinimiseAndMaximiseReachTheFrame)
 TEST_F(ToolBarTest, HelpOpensTheManualOfTheCurrentLanguage)
 {
     const std::string folder = m_dir.path().toStdString();
+    // Without the manual nothing is handed to the shell, as with F1.
+    m_bar->Dlg_OnCommand(CToolBarEventImp::kIdHelp);
+    EXPECT_TRUE(m_opened.empty());
+    for (const std::string& name : {std::string("Operation Manual.pdf"),
+                                    std::string("\xE6\x93\x8D\xE4\xBD\x9C\xE6\x89\x8B\xE5\x86\x8C.pdf")})
+        testutil::WriteFile(folder + "/" + name, "%PDF-1.4\n");
+    CConfigManager::GetInstance().SetLangId(0);
     m_bar->Dlg_OnCommand(CToolBarEventImp::kIdHelp);
     CConfigManager::GetInstance().SetLangId(1);
     m_bar->Dlg_OnCommand(CToolBarEventImp::kIdHelp);
