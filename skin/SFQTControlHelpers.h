@@ -51,6 +51,15 @@ inline RECT WidgetScreenRect(const QWidget& widget)
                                       widget.mapToGlobal(QPoint(widget.width() - 1, widget.height() - 1))));
 }
 
+// Screen coordinates into the widget's: each corner is mapped on its own, so the rectangle
+// keeps whichever rule (inclusive or one past) it was written with.
+inline RECT ScreenRectToClient(const QWidget& widget, const RECT& rc)
+{
+    const QPoint tl = widget.mapFromGlobal(QPoint(rc.left, rc.top));
+    const QPoint br = widget.mapFromGlobal(QPoint(rc.right, rc.bottom));
+    return RECT{tl.x(), tl.y(), br.x(), br.y()};
+}
+
 // ---- Text -------------------------------------------------------------------------------
 
 // Copies the text into buf (size characters with the terminating 0), cut when needed.

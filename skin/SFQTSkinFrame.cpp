@@ -178,12 +178,7 @@ void CSFQTSkinFrame::Screen2Client(RECT* rc)
 {
     if (!rc)
         return;
-    const QPoint tl = m_pHost->mapFromGlobal(QPoint(rc->left, rc->top));
-    const QPoint br = m_pHost->mapFromGlobal(QPoint(rc->right, rc->bottom));
-    rc->left = tl.x();
-    rc->top = tl.y();
-    rc->right = br.x();
-    rc->bottom = br.y();
+    *rc = ScreenRectToClient(*m_pHost, *rc);
 }
 
 void CSFQTSkinFrame::GetDlgClientRect(RECT* rc)

@@ -114,12 +114,7 @@ void CSFQTView::Screen2Client(RECT* rc)
 {
     if (!rc)
         return;
-    const QPoint tl = mapFromGlobal(QPoint(rc->left, rc->top));
-    const QPoint br = mapFromGlobal(QPoint(rc->right, rc->bottom));
-    rc->left = tl.x();
-    rc->top = tl.y();
-    rc->right = br.x();
-    rc->bottom = br.y();
+    *rc = ScreenRectToClient(*this, *rc);
 }
 
 int CSFQTView::isShow() { return isVisible() ? 1 : 0; }
