@@ -1,8 +1,6 @@
 // Program start-up, the event loop and tear-down.
 #include "app/AppStartup.h"
 
-#include "app/FirstPaintReport.h"
-
 #include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "base/crash_handler.h"
@@ -12,55 +10,15 @@
 #include "skin/SFSkinString.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QPointer>
-#include <QRect>
-#include <QTimer>
 #include <QWidget>
 
 #include <clocale>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
 
 namespace {
-
-class CFirstPaintProbe : public QObject
-{
-public:
-    CFirstPaintProbe(QWidget* window, bool bClose) : QObject(window), m_pWindow(window), m_bClose(bClose) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_pWindow && event->type() == QEvent::Paint && !m_bSeen) {
-            m_bSeen = true;
-            // Queued: runs once this paint has been drawn and flushed.
-            QTimer::singleShot(0, this, [this] { Report(); });
-        }
-        return false;
-    }
-
-private:
-    void Report()
-    {
-        PrintFirstPaintReport();
-        const QRect g = m_pWindow ? m_pWindow->geometry() : QRect();
-        std::printf("window %d %d %d %d\n", g.x(), g.y(), g.width(), g.height());
-        std::fflush(stdout);
-        if (m_bClose && m_pWindow)
-            m_pWindow->close();
-        else
-            QCoreApplication::exit(0);  // ends the loop without closing (and saving) anything
-    }
-
-    QPointer<QWidget> m_pWindow;
-    bool m_bClose;
-    bool m_bSeen = false;
-};
 
 // A program cannot place its own windows on Wayland: where an X server is reachable too,
 // ask for the X11 platform first and keep Wayland as the fallback. Returns whether the
@@ -103,18 +61,6 @@ void ApplyInterfaceFont()
     QFont font = QApplication::font();
     font.setFamilies(installed);
     QApplication::setFont(font);
-}
-
-bool InstallFirstPaintProbe(QWidget* window, const char* mode)
-{
-    if (!window || !mode)
-        return false;
-    const bool bQuit = std::strcmp(mode, "quit") == 0;
-    const bool bClose = std::strcmp(mode, "close") == 0;
-    if (!bQuit && !bClose)
-        return false;
-    window->installEventFilter(new CFirstPaintProbe(window, bClose));
-    return true;
 }
 
 void StartApplication(QApplication* app, CAppSession& session)
@@ -178,7 +124,7 @@ void FinishApplication(CAppSession& session, bool bStopWorkers)
     session.pMainFrame.reset();
 }
 
-int AppMain(int argc, char** argv)
+int AppMain(int argc, char** argv, void (*onStarted)(QWidget* mainWindow))
 {
     const bool platformChosen = PreferX11Platform(argc, argv);
     {
@@ -187,12 +133,8 @@ int AppMain(int argc, char** argv)
             qunsetenv("QT_QPA_PLATFORM");
         CAppSession session;
         StartApplication(&app, session);
-        if (session.pMainFrame) {
-            const QByteArray probe = qgetenv("TESSALY_FIRST_PAINT_PROBE");
-            if (!probe.isEmpty())
-                InstallFirstPaintProbe(static_cast<QWidget*>(session.pMainFrame->GetUIWnd()),
-                                       probe.constData());
-        }
+        if (onStarted && session.pMainFrame)
+            onStarted(static_cast<QWidget*>(session.pMainFrame->GetUIWnd()));
         app.exec();  // its result is not used
         FinishApplication(session);
     }

@@ -50,12 +50,6 @@ void StartApplication(QApplication* app, CAppSession& session);
 // process) unless bStopWorkers is set.
 void FinishApplication(CAppSession& session, bool bStopWorkers = false);
 
-// The program: start-up, Qt's event loop, tear-down. Always returns 0.
-int AppMain(int argc, char** argv);
-
-// Start-up probe for measurements. With mode "quit" or "close", once the window has painted
-// its first frame, prints "first-paint-ns <CLOCK_REALTIME ns>", "rss-kb <resident KiB>" and
-// "window <x> <y> <width> <height>" on standard output, then quits the event loop ("quit") or
-// closes the window the way the desktop's close would ("close"). Any other mode installs
-// nothing; returns whether it did. main() installs it when TESSALY_FIRST_PAINT_PROBE is set.
-bool InstallFirstPaintProbe(QWidget* window, const char* mode);
+// The program: start-up, Qt's event loop, tear-down. Always returns 0. onStarted, when
+// given, is called with the main window once start-up is done (the start-up probe's hook).
+int AppMain(int argc, char** argv, void (*onStarted)(QWidget* mainWindow) = nullptr);

@@ -21,22 +21,31 @@ fi
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-if ! cmake --build "$build" -j3 --target Tessaly startup_baseline >"$work/build.log" 2>&1; then
+if ! cmake --build "$build" -j3 --target Tessaly_probe_quit startup_baseline >"$work/build.log" 2>&1; then
   cat "$work/build.log" >&2
   exit 2
 fi
-program="$build/bin/Tessaly"
+probe="$build/tests/bin/probe/Tessaly_probe_quit"
 baseline="$build/tools/bench_baseline/startup_baseline"
-[ -x "$program" ] && [ -x "$baseline" ] || { echo "missing $program or $baseline" >&2; exit 2; }
+[ -x "$probe" ] && [ -x "$baseline" ] || { echo "missing $probe or $baseline" >&2; exit 2; }
+
+# The program's start-up probe build, run from a folder laid out like the shipped one: the
+# probe's own folder is the program's folder.
+mkdir "$work/app"
+cp "$probe" "$work/app/"
+for f in "$build"/bin/*; do
+  case "$(basename "$f")" in Tessaly | tessaly-launcher) ;; *) ln -s "$f" "$work/app/" ;; esac
+done
+program="$work/app/$(basename "$probe")"
 
 export LC_ALL=C.UTF-8 QT_SCALE_FACTOR=1
 
-# One run: prints "<ms to first paint> <rss KiB>". The probe quits without the close path, so
+# One run: prints "<us to first paint> <rss KiB>". The probe quits without the close path, so
 # the program's folder (its config.xml) is left as it was.
 run_once() {
   local prog="$1" t0 out paint rss
   t0=$(date +%s%N)
-  out=$(TESSALY_FIRST_PAINT_PROBE=quit timeout 60 "$prog" 2>/dev/null) || true
+  out=$(timeout 60 "$prog" 2>/dev/null) || true
   paint=$(awk '/^first-paint-ns /{print $2}' <<<"$out")
   rss=$(awk '/^rss-kb /{print $2}' <<<"$out")
   [ -n "$paint" ] && [ -n "$rss" ] || { echo "no first paint reported by $prog" >&2; return 1; }

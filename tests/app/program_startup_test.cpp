@@ -1,12 +1,14 @@
 // The Tessaly program itself, started as a process over a private copy of its folder on a
 // 1920 x 1080 offscreen screen: it comes up centred, and the desktop's close ends it with
-// status 0 after writing "config.xml".
+// status 0 after writing "config.xml". The runs use the program's start-up probe build
+// (the same main() and start-up, reporting its first paint); the shipped program has no probe.
 #include "tests/common/bin_file.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -26,17 +28,23 @@ struct ProgramRun
     QString err;
 };
 
+// The probe builds: after the first paint, one closes the window as the desktop's close
+// would, the other quits the event loop without closing anything.
+const char* const kProbeClose = TESSALY_PROBE_CLOSE;
+const char* const kProbeQuit = TESSALY_PROBE_QUIT;
+
 class TessalyProgram : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        if (!QFile::exists(BinFile("Tessaly")))
-            GTEST_SKIP() << "the program is not built";
+        if (!QFile::exists(QString::fromUtf8(kProbeClose)) || !QFile::exists(QString::fromUtf8(kProbeQuit)))
+            GTEST_SKIP() << "the program's start-up probe is not built";
         ASSERT_TRUE(m_dir.isValid());
-        for (const char* name :
-             {"Tessaly", "Tessaly.xml", "NVRSpec.xml", "Lang_0.xml", "Lang_1.xml", "Style.css"})
+        for (const char* name : {"Tessaly.xml", "NVRSpec.xml", "Lang_0.xml", "Lang_1.xml", "Style.css"})
             ASSERT_TRUE(QFile::copy(BinFile(name), Path(name))) << name;
+        for (const char* probe : {kProbeClose, kProbeQuit})
+            ASSERT_TRUE(QFile::copy(QString::fromUtf8(probe), ProgramPath(probe))) << probe;
         ASSERT_TRUE(QFile::link(BinFile("Skin"), Path("Skin")));
         QFile screens(Path("screens.json"));
         ASSERT_TRUE(screens.open(QIODevice::WriteOnly));
@@ -46,17 +54,22 @@ protected:
 
     QString Path(const char* name) const { return m_dir.path() + QLatin1Char('/') + QString::fromUtf8(name); }
 
-    ProgramRun Start(const QStringList& args, const char* probe = "close")
+    // Where the copy of a probe build lives: in the private folder, which becomes its own.
+    QString ProgramPath(const char* probe) const
+    {
+        return m_dir.path() + QLatin1Char('/') + QFileInfo(QString::fromUtf8(probe)).fileName();
+    }
+
+    ProgramRun Start(const QStringList& args, const char* probe = kProbeClose)
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"),
                    QStringLiteral("offscreen:configfile=") + Path("screens.json"));
-        env.insert(QStringLiteral("TESSALY_FIRST_PAINT_PROBE"), QString::fromUtf8(probe));
         env.remove(QStringLiteral("DISPLAY"));
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(QDir::tempPath());  // the program moves to its own folder
-        p.start(Path("Tessaly"), args);
+        p.start(ProgramPath(probe), args);
         ProgramRun r;
         if (!p.waitForStarted(30000))
             return r;
@@ -117,10 +130,23 @@ TEST_F(TessalyProgram, ArgumentsChangeNothingAndTheSavedLanguageStays)
 
 TEST_F(TessalyProgram, QuittingWithoutACloseWritesNoSettings)
 {
-    const ProgramRun r = Start({}, "quit");
+    const ProgramRun r = Start({}, kProbeQuit);
     ASSERT_TRUE(r.finished) << r.err.toStdString();
     EXPECT_EQ(0, r.exitCode) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(Path("config.xml")));
+}
+
+// The shipped program reads no environment variable of its own and carries no start-up
+// probe: neither a variable name of ours nor the probe's report is in it.
+TEST(ShippedProgram, CarriesNoStartUpProbe)
+{
+    QFile f(BinFile("Tessaly"));
+    if (!f.exists())
+        GTEST_SKIP() << "the program is not built";
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_FALSE(bytes.contains("TESSALY_"));
+    EXPECT_FALSE(bytes.contains("first-paint-ns"));
 }
 
 }  // namespace
