@@ -8,6 +8,7 @@ PKGS=(
   libgtest-dev libgmock-dev
   7zip xdg-utils locales
   xvfb xauth fonts-noto-cjk fonts-dejavu-core
+  python3 xdotool
 )
 missing=()
 for p in "${PKGS[@]}"; do
