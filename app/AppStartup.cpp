@@ -1,6 +1,7 @@
 // Program start-up, the event loop and tear-down.
 #include "app/AppStartup.h"
 
+#include "app/StartupPhase.h"
 #include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "base/crash_handler.h"
@@ -65,6 +66,7 @@ void ApplyInterfaceFont()
 
 void StartApplication(QApplication* app, CAppSession& session)
 {
+    MarkStartupPhase("application");  // main() so far: the application object and its platform
     SF_Initialize();
     SF_InitApplication(app);
     session.strAppDir = SF_GetAppDirPath();
@@ -72,10 +74,13 @@ void StartApplication(QApplication* app, CAppSession& session)
     // 8-bit text handed to Qt is read as UTF-8 already; numbers are read and written the
     // C way whatever the user's locale says.
     std::setlocale(LC_NUMERIC, "C");
+    MarkStartupPhase("framework");
 
     ApplyInterfaceFont();
+    MarkStartupPhase("fonts");
     SF_LoadStyleSheet(session.strAppDir + L"/Style.css");
     SF_SetSkinPath(session.strAppDir + L"/Skin/");
+    MarkStartupPhase("style-sheet");
     {
         const std::string iconPath = sfwin::WideToUtf8(session.strAppDir + L"/Skin/ip2.png");
         if (app)
@@ -87,8 +92,10 @@ void StartApplication(QApplication* app, CAppSession& session)
     CConfigManager& config = CConfigManager::GetInstance();
     config.SetPersistent(new CConfigXMLPersistImp(""));
     config.LoadConfig();
+    MarkStartupPhase("settings");  // with the window icon and the Qt translator
 
     session.pMainFrame = CreateMainFrame();
+    MarkStartupPhase("window-shown");
 
     using namespace VesperonBase;
     boost::shared_ptr<CSFMessageLoopManager> manager = CSFMessageLoopManager::GetInstance();
@@ -107,6 +114,7 @@ void StartApplication(QApplication* app, CAppSession& session)
         session.workers.push_back(thread);
         session.workerLoops.push_back(loop);
     }
+    MarkStartupPhase("worker-loops");
 }
 
 void FinishApplication(CAppSession& session, bool bStopWorkers)

@@ -2,6 +2,7 @@
 #include "app/FirstPaintProbe.h"
 
 #include "app/FirstPaintReport.h"
+#include "app/StartupPhase.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,6 +11,29 @@
 #include <QWidget>
 
 #include <cstdio>
+
+namespace {
+
+struct PhaseMark
+{
+    const char* name;
+    long long ns;
+};
+
+// The start-up's phases as they ended; room for more than the start-up has.
+PhaseMark g_phases[32];
+int g_phaseCount = 0;
+
+void RecordPhase(const char* phase)
+{
+    const long long now = RealtimeNs();
+    if (g_phaseCount < static_cast<int>(sizeof(g_phases) / sizeof(g_phases[0])))
+        g_phases[g_phaseCount++] = {phase, now};
+}
+
+}  // namespace
+
+void CFirstPaintProbe::RecordStartupPhases() { SetStartupPhaseHook(RecordPhase); }
 
 CFirstPaintProbe::CFirstPaintProbe(QWidget* window, Mode mode)
     : QObject(window),
@@ -37,6 +61,8 @@ bool CFirstPaintProbe::eventFilter(QObject* watched, QEvent* event)
 
 void CFirstPaintProbe::Report()
 {
+    for (int i = 0; i < g_phaseCount; ++i)
+        std::printf("phase %s %lld\n", g_phases[i].name, g_phases[i].ns);
     PrintFirstPaintReport();
     const QRect g = m_pWindow ? m_pWindow->geometry() : QRect();
     std::printf("window %d %d %d %d\n", g.x(), g.y(), g.width(), g.height());

@@ -18,9 +18,14 @@ public:
         kClose,  // closes the window the way the desktop's close would
     };
 
-    // Once window has painted its first frame, prints "first-paint-ns <CLOCK_REALTIME ns>",
-    // "rss-kb <resident KiB>" and "window <x> <y> <width> <height>" on standard output, then
-    // acts as mode says. Returns false (and watches nothing) without a window.
+    // Records when each start-up phase ends (see StartupPhase.h). Call before the start-up.
+    static void RecordStartupPhases();
+
+    // Once window has painted its first frame, prints on standard output one line
+    // "phase <name> <CLOCK_REALTIME ns>" per recorded phase, in order, then
+    // "start-ns <CLOCK_REALTIME ns>" (the process start), "first-paint-ns <CLOCK_REALTIME ns>",
+    // "rss-kb <resident KiB>" and "window <x> <y> <width> <height>", and then acts as mode
+    // says. Returns false (and watches nothing) without a window.
     static bool Install(QWidget* window, Mode mode);
 
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 #include "app/AboutDlgEventImp.h"
 #include "app/MainPageEventImp.h"
 #include "app/MessageBox.h"
+#include "app/StartupPhase.h"
 #include "app/ToolBarEventImp.h"
 
 #include "base/compat/sf_winapi.h"
@@ -115,13 +116,16 @@ int CMainFrameEventImp::Create()
 
 BOOL CMainFrameEventImp::Dlg_OnInitDialog(bool bCreate)
 {
+    MarkStartupPhase("main-window");  // the window and its frame pictures
     LoadCapabilityTable();
     LoadModelTable();
+    MarkStartupPhase("tables");
     if (!bCreate)
         return TRUE;
 
     m_pMenu = SF_CreateMenu(this);
     BuildMenu();
+    MarkStartupPhase("language-file");  // the menu's texts are the first looked up
 
     CMainFrameEventImpPtr self = shared_from_this();
     m_pToolBar = CToolBarEventImp::Create(self);
@@ -129,6 +133,7 @@ BOOL CMainFrameEventImp::Dlg_OnInitDialog(bool bCreate)
     m_pMainPage = CreateMainPage(self, GetUIWnd());
     if (m_pMainPage)
         m_pMainPage->SetData(m_capability, m_models);
+    MarkStartupPhase("widgets");  // tool bar, About dialog and search page, with their pictures
     return TRUE;
 }
 

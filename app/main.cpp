@@ -16,6 +16,7 @@ void InstallProbe(QWidget* window) { CFirstPaintProbe::Install(window, TESSALY_S
 int main(int argc, char** argv)
 {
 #ifdef TESSALY_STARTUP_PROBE
+    CFirstPaintProbe::RecordStartupPhases();
     return AppMain(argc, argv, InstallProbe);
 #else
     return AppMain(argc, argv);

@@ -136,6 +136,40 @@ TEST_F(TessalyProgram, QuittingWithoutACloseWritesNoSettings)
     EXPECT_FALSE(QFile::exists(Path("config.xml")));
 }
 
+// The probe's report, which the start-up benchmark reads: the process start, each phase of
+// the start-up as it ended, in the order the start-up runs them, then the first paint.
+TEST_F(TessalyProgram, ReportsItsStartUpPhasesInOrderBetweenStartAndFirstPaint)
+{
+    const ProgramRun r = Start({}, kProbeQuit);
+    ASSERT_TRUE(r.finished) << r.err.toStdString();
+    QStringList names;
+    QList<qint64> times;
+    qint64 start = 0;
+    qint64 paint = 0;
+    for (const QString& line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList f = line.split(QLatin1Char(' '));
+        if (f.size() == 3 && f[0] == QLatin1String("phase")) {
+            names.append(f[1]);
+            times.append(f[2].toLongLong());
+        } else if (f.size() == 2 && f[0] == QLatin1String("start-ns")) {
+            start = f[1].toLongLong();
+        } else if (f.size() == 2 && f[0] == QLatin1String("first-paint-ns")) {
+            paint = f[1].toLongLong();
+        }
+    }
+    const QStringList expected = {"application", "framework",    "fonts",       "style-sheet",
+                                  "settings",    "main-window",  "tables",      "language-file",
+                                  "widgets",     "window-shown", "worker-loops"};
+    EXPECT_EQ(expected, names) << r.out.toStdString();
+    ASSERT_GT(start, 0) << r.out.toStdString();
+    qint64 last = start;
+    for (int i = 0; i < times.size(); ++i) {
+        EXPECT_LE(last, times[i]) << names[i].toStdString();
+        last = times[i];
+    }
+    EXPECT_LE(last, paint) << r.out.toStdString();
+}
+
 // The shipped program reads no environment variable of its own and carries no start-up
 // probe: neither a variable name of ours nor the probe's report is in it.
 TEST(ShippedProgram, CarriesNoStartUpProbe)
