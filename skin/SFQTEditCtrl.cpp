@@ -27,8 +27,6 @@ CSFQTEditCtrl::CSFQTEditCtrl(ISFEditCtrlEvent* pEvent)
     setFrame(false);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_MacShowFocusRect, false);
-    // The field's own sheet keeps the style from filling the text area over the skin.
-    setStyleSheet(QStringLiteral("QLineEdit{background:transparent;border:none;}"));
 
     connect(this, &QLineEdit::textChanged, this, &CSFQTEditCtrl::OnTextChange);
     connect(this, &QLineEdit::returnPressed, this, &CSFQTEditCtrl::OnKeyPressed);
@@ -53,6 +51,10 @@ int CSFQTEditCtrl::SetSkin(const wchar_t* picture)
 {
     const QPixmap pixmap(SkinFilePath(picture));
     const QBrush brush = pixmap.isNull() ? QBrush() : QBrush(pixmap);
+    // Once skinned, the field's own sheet keeps the style from filling the text area over
+    // the skin; until then the style fills it with the palette's Base like any line edit.
+    if (styleSheet().isEmpty())
+        setStyleSheet(QStringLiteral("QLineEdit{background:transparent;border:none;}"));
     QPalette pal = palette();
     pal.setBrush(QPalette::All, QPalette::Base, brush);
     setPalette(pal);

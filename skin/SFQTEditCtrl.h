@@ -37,6 +37,7 @@ public:
     // The skin picture tiles the text area (palette role Base). Returns 1, also when the
     // file is missing (the background brush is then empty). The field paints the picture
     // itself as well: a style-sheet style (any application style sheet) ignores the palette.
+    // Until the first call the field is filled with the palette's Base.
     int SetSkin(const wchar_t* picture) override;
     void ShowWindow(int show) override;
     // Corners inclusive.

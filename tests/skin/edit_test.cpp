@@ -4,6 +4,7 @@
 #include "skin/SFQTEditCtrl.h"
 #include "skin/SFSkinString.h"
 #include "tests/common/test_rect.h"
+#include "tests/common/widget_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -501,4 +502,62 @@ TEST(SkinEditState, SkinIsPaintedUnderAnApplicationStyleSheet)
         qApp->setStyleSheet(QString());
     }
     SetSkinPath(L"");
+}
+
+// A field that was never skinned is filled as a plain frameless line edit is (its palette's
+// Base), with or without an application style sheet, in each state: nothing behind it
+// shows through.
+TEST(SkinEditState, UnskinnedFieldFillsItsBackgroundLikeAPlainLineEdit)
+{
+    QFile css(QStringLiteral(TESSALY_DATA_DIR "/Style.css"));
+    ASSERT_TRUE(css.open(QIODevice::ReadOnly));
+    const QString shipped = QString::fromUtf8(css.readAll());
+
+    struct Case
+    {
+        const char* name;
+        QString sheet;
+        bool enabled;
+        bool readOnly;
+    };
+    const Case cases[] = {
+        {"no sheet", QString(), true, false},           {"no sheet, disabled", QString(), false, false},
+        {"shipped sheet", shipped, true, false},        {"shipped sheet, disabled", shipped, false, false},
+        {"no sheet, read-only", QString(), true, true},
+    };
+    const QRgb behind = qRgb(255, 0, 255);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qApp->setStyleSheet(c.sheet);
+        QWidget host;
+        host.resize(200, 60);
+        CSFEditCtrl* edit = SF_CreateEditCtrl(nullptr);
+        edit->Create(WS_VISIBLE, Rect(10, 10, 90, 34), &host, 5, false);
+        edit->SetWindowTextW(L"16");
+        edit->EnableWindow(c.enabled ? 1 : 0);
+        if (c.readOnly)
+            edit->SetReadOnly(1);
+        QLineEdit plain(&host);
+        plain.setFrame(false);
+        plain.setGeometry(100, 10, 80, 24);
+        plain.setText(QStringLiteral("16"));
+        plain.setEnabled(c.enabled);
+        plain.setReadOnly(c.readOnly);
+        host.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+
+        const QImage shot = testutil::Render(Widget(edit), behind);
+        const QImage want = testutil::Render(&plain, behind);
+        ASSERT_EQ(shot.size(), QSize(80, 24));
+        // Right of the text, and the four corners.
+        for (const QPoint& p :
+             {QPoint(60, 12), QPoint(79, 12), QPoint(0, 0), QPoint(79, 0), QPoint(0, 23), QPoint(79, 23)}) {
+            SCOPED_TRACE(testing::Message() << "at " << p.x() << "," << p.y());
+            EXPECT_EQ(qAlpha(want.pixel(p)), 255);
+            EXPECT_NE(want.pixel(p), behind);
+            EXPECT_EQ(shot.pixelColor(p).name(QColor::HexArgb).toStdString(),
+                      want.pixelColor(p).name(QColor::HexArgb).toStdString());
+        }
+        qApp->setStyleSheet(QString());
+    }
 }
