@@ -582,28 +582,10 @@ CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return ActNone;
     if (m_bDragging) {
-        QPoint p = e->globalPosition().toPoint() - m_dragOffset;
-        QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen) {
-            // Work-area rules as the frame always had them (inclusive right and bottom).
-            const QRect s = screen->geometry();
-            const QRect a = screen->availableGeometry();
-            const int w = m_pHost->width();
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
             bool moved = false;
-            if (p.y() < a.top())
-                p.setY(a.top());
-            if (a.bottom() < s.bottom() && a.top() + p.y() > a.bottom()) {
-                p.setY(a.bottom() - a.top());
-                moved = true;
-            }
-            if (a.left() > s.left() && p.x() + w - a.top() < a.left()) {
-                p.setX(a.left() + a.top() - w);
-                moved = true;
-            }
-            if (a.right() < s.right() && a.top() + p.x() > a.right()) {
-                p.setX(a.right() - a.top());
-                moved = true;
-            }
+            const QPoint p = ReleasePosition(e->globalPosition().toPoint() - m_dragOffset, screen->geometry(),
+                                             screen->availableGeometry(), m_pHost->width(), &moved);
             if (moved)
                 m_pHost->move(p);
         }
@@ -636,6 +618,31 @@ CSFQTSkinFrame::TitleAction CSFQTSkinFrame::FrameRelease(QMouseEvent* e)
     default:
         return ActNone;
     }
+}
+
+QPoint CSFQTSkinFrame::ReleasePosition(QPoint p, const QRect& screen, const QRect& work, int width,
+                                       bool* moved)
+{
+    // Work-area rules as the frame always had them (inclusive right and bottom, the work
+    // area's top added where a panel's size would be expected).
+    bool corrected = false;
+    if (p.y() < work.top())
+        p.setY(work.top());
+    if (work.bottom() < screen.bottom() && work.top() + p.y() > work.bottom()) {
+        p.setY(work.bottom() - work.top());
+        corrected = true;
+    }
+    if (work.left() > screen.left() && p.x() + width - work.top() < work.left()) {
+        p.setX(work.left() + work.top() - width);
+        corrected = true;
+    }
+    if (work.right() < screen.right() && work.top() + p.x() > work.right()) {
+        p.setX(work.right() - work.top());
+        corrected = true;
+    }
+    if (moved)
+        *moved = corrected;
+    return p;
 }
 
 // ---- Timers, keys, centring, events ------------------------------------------------------

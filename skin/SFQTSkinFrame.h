@@ -179,6 +179,12 @@ public:
     // requested), a dimension larger than the work area becoming the larger of the work
     // area's and the base size's.
     static QSize PlacementSize(const DialogSkinData& skin, const QSize& current, const QRect& workArea);
+    // Where a caption drag let go at p (the window's top-left corner on the screen) leaves a
+    // window width wide: its top raised to the work area's, then brought back when it lies
+    // past the work area's bottom, left or right edge (only where a panel takes that side
+    // of the screen). *moved tells whether one of those three corrections applied; the raise
+    // alone moves nothing, the drag having kept the top there already.
+    static QPoint ReleasePosition(QPoint p, const QRect& screen, const QRect& work, int width, bool* moved);
     // The position that centres size in area, or area's top-left corner when it does not fit.
     static QPoint CenteredPosition(const QSize& size, const QRect& area);
     // A skin picture by name (skin folder + name, PNG); null for an empty name or a failed load.

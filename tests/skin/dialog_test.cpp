@@ -1,5 +1,6 @@
-// The skinned dialog: frame composition from the skin pieces, title buttons, caption drag,
-// modal runs and their results, timers, keys, drops, centring and the round mask.
+// The skinned dialog: frame composition from the skin pieces, title buttons and the window
+// states they set, caption drag and where it is let go, modal runs and their results, timers,
+// keys, drops, centring, the round mask, window position and flags, icon and window states.
 #include "skin/SFQTDialog.h"
 #include "tests/common/event_loop_util.h"
 #include "tests/common/widget_test_util.h"
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QRegion>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QUrl>
 
@@ -37,6 +39,23 @@ protected:
         SkinWindowFixture::ShowSkinned(100, 100, width, height);
     }
     QPoint ButtonCentre(int button) const { return qt->SkinData().ButtonRect(button).center(); }
+    // A press and a release on title button `button` where it is now.
+    void ClickButton(int button)
+    {
+        const QPoint c = ButtonCentre(button);
+        Press(w, c);
+        Release(w, c);
+    }
+    // Buttons 2 (maximise) and 3 (minimise) beside button 1, drawn from the same cells.
+    void AddMaximiseAndMinimise()
+    {
+        skin.style[43] = L"-80,5,23,14";
+        skin.style[42] = L"-120,5,23,14";
+        for (int i = 0; i < 3; ++i) {
+            skin.style[34 + i] = skin.style[37 + i];
+            skin.style[31 + i] = skin.style[37 + i];
+        }
+    }
 
     CSFDialog* dlg = nullptr;
 };
@@ -490,6 +509,209 @@ TEST_F(SkinDialogTest, CreateWithAParentMakesAChildWidget)
     EXPECT_EQ(dlg->DlgIsWindow(), FALSE);
     SF_DestroyDialog(dlg);  // before the parent takes it along
     dlg = nullptr;
+}
+
+// A release on the maximise or minimise button acts on the window state it finds: a plain
+// window is maximised or minimised, a maximised one is restored by either; a minimised one
+// is left alone. A maximised window cannot be dragged by its caption.
+TEST_F(SkinDialogTest, MaximiseAndMinimiseButtonsFollowTheWindowState)
+{
+    AddMaximiseAndMinimise();
+    ShowSkinned(300, 200);
+    QSignalSpy maximised(qt, &CSFQTDialog::sgnMaximized);
+    QSignalSpy minimised(qt, &CSFQTDialog::sgnMinimized);
+    QSignalSpy normal(qt, &CSFQTDialog::sgnNormal);
+    QSignalSpy closed(qt, &CSFQTDialog::sgnClose);
+    const auto counts = [&] {
+        return std::vector<qsizetype>{maximised.count(), minimised.count(), normal.count(), closed.count()};
+    };
+    const auto plain = [&] {
+        return !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    };
+
+    ClickButton(2);
+    EXPECT_EQ(counts(), (std::vector<qsizetype>{1, 0, 0, 0}));
+    ASSERT_TRUE(PumpUntil([&] { return w->isMaximized(); }, 5000));
+    Drain();
+    EXPECT_EQ(qt->HotButton(), 2);
+    EXPECT_EQ(qt->HotState(), 1);  // hover after the release
+
+    // No drag while maximised.
+    const QPoint before = w->pos();
+    Press(w, QPoint(50, 10));
+    EXPECT_FALSE(qt->IsDragging());
+    SendMouse(w, QEvent::MouseMove, QPoint(90, 40), Qt::NoButton, Qt::LeftButton,
+              w->mapToGlobal(QPoint(90, 40)));
+    Release(w, QPoint(90, 40));
+    EXPECT_EQ(w->pos(), before);
+
+    ClickButton(2);  // the buttons have followed the right edge
+    EXPECT_EQ(counts(), (std::vector<qsizetype>{1, 0, 1, 0}));
+    ASSERT_TRUE(PumpUntil(plain, 5000));
+
+    ClickButton(2);
+    ASSERT_TRUE(PumpUntil([&] { return w->isMaximized(); }, 5000));
+    Drain();
+    ClickButton(3);  // minimise on a maximised window restores it
+    EXPECT_EQ(counts(), (std::vector<qsizetype>{2, 0, 2, 0}));
+    EXPECT_FALSE(w->isMinimized());
+    ASSERT_TRUE(PumpUntil(plain, 5000));
+
+    Drain();
+    ClickButton(3);
+    EXPECT_TRUE(w->isMinimized());  // at once, before the queued showMinimized
+    EXPECT_EQ(counts(), (std::vector<qsizetype>{2, 1, 2, 0}));
+    Drain();
+    EXPECT_TRUE(w->isMinimized());
+    ClickButton(2);  // neither plain nor maximised: nothing
+    ClickButton(3);
+    EXPECT_EQ(counts(), (std::vector<qsizetype>{2, 1, 2, 0}));
+    Drain();
+    EXPECT_TRUE(w->isMinimized());
+}
+
+// The corrections a caption drag gets when it is let go: the top is kept in the work area,
+// and a window past a panel at the bottom, left or right is brought back (with the work
+// area's top added where a panel's size would be expected, as the frame always did).
+TEST(SkinFrameRelease, WorkAreaCorrectionsOfADraggedWindow)
+{
+    const QRect screen(0, 0, 1000, 800);
+    const struct
+    {
+        const char* what;
+        QRect work;
+        QPoint at;
+        QPoint want;
+        bool moved;
+    } cases[] = {
+        {"no panel, above the top", screen, {100, -20}, {100, 0}, false},
+        {"no panel, anywhere", screen, {-900, 790}, {-900, 790}, false},
+        {"top panel, above the work area", QRect(0, 30, 1000, 770), {100, 10}, {100, 30}, false},
+        {"bottom panel, still inside", QRect(0, 0, 1000, 760), {100, 759}, {100, 759}, false},
+        {"bottom panel, past it", QRect(0, 0, 1000, 760), {100, 780}, {100, 759}, true},
+        {"bottom panel, above the top", QRect(0, 0, 1000, 760), {100, -50}, {100, 0}, false},
+        {"top and bottom panels, past the bottom", QRect(0, 30, 1000, 730), {100, 740}, {100, 729}, true},
+        {"left panel, still reaching it", QRect(50, 0, 950, 800), {-240, 100}, {-240, 100}, false},
+        {"left panel, past it", QRect(50, 0, 950, 800), {-260, 100}, {-250, 100}, true},
+        {"left and top panels, past the left", QRect(50, 20, 950, 780), {-260, 100}, {-230, 100}, true},
+        {"right panel, still inside", QRect(0, 0, 950, 800), {949, 100}, {949, 100}, false},
+        {"right panel, past it", QRect(0, 0, 950, 800), {960, 100}, {949, 100}, true},
+        {"right and top panels, past the right", QRect(0, 25, 950, 775), {930, 100}, {924, 100}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        bool moved = !c.moved;
+        const QPoint got = CSFQTSkinFrame::ReleasePosition(c.at, screen, c.work, 300, &moved);
+        EXPECT_EQ(got, c.want);
+        EXPECT_EQ(moved, c.moved);
+    }
+}
+
+// Flag 2 keeps the position, flag 1 the size; the size given is not taken as the requested
+// size that centring uses.
+TEST_F(SkinDialogTest, SetDlgWindowPosKeepsWhatItsFlagsSay)
+{
+    const struct
+    {
+        UINT flags;
+        QRect want;
+    } cases[] = {
+        {0, QRect(50, 60, 400, 250)},
+        {SWP_NOSIZE, QRect(50, 60, 300, 200)},
+        {SWP_NOMOVE, QRect(10, 20, 400, 250)},
+        {SWP_NOSIZE | SWP_NOMOVE, QRect(10, 20, 300, 200)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.flags);
+        dlg->MoveWindow(10, 20, 300, 200);
+        EXPECT_EQ(dlg->SetDlgWindowPos(reinterpret_cast<void*>(1), 50, 60, 400, 250, c.flags), TRUE);
+        EXPECT_EQ(w->geometry(), c.want);
+        EXPECT_EQ(qt->SkinData().requestedW, 300);
+        EXPECT_EQ(qt->SkinData().requestedH, 200);
+    }
+}
+
+// The Qt window flags: remove is cleared before add is set, a zero mask changes nothing, and
+// a shown dialog is shown again (changing the flags hides a window).
+TEST_F(SkinDialogTest, ModifyDlgStyleExClearsThenSetsQtWindowFlags)
+{
+    const Qt::WindowFlags start = w->windowFlags();
+    ASSERT_EQ(static_cast<int>(start), 0x2803);
+    const struct
+    {
+        const char* what;
+        DWORD remove, add;
+        bool shown;
+        int want;
+    } cases[] = {
+        {"remove and add, shown", Qt::WindowSystemMenuHint, Qt::WindowStaysOnTopHint, true, 0x40803},
+        {"remove and add, hidden", Qt::WindowSystemMenuHint, Qt::WindowStaysOnTopHint, false, 0x40803},
+        {"the same bit in both", Qt::WindowSystemMenuHint, Qt::WindowSystemMenuHint, true, 0x2803},
+        {"add only", 0, Qt::WindowStaysOnTopHint, true, 0x42803},
+        {"remove only", Qt::WindowSystemMenuHint, 0, false, 0x0803},
+        {"nothing", 0, 0, true, 0x2803},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        w->setWindowFlags(start);
+        dlg->MoveWindow(100, 100, 300, 200);
+        dlg->ShowWindow(c.shown ? 1 : 0);
+        Drain();
+        EXPECT_EQ(dlg->ModifyDlgStyleEx(c.remove, c.add, 0), TRUE);
+        EXPECT_EQ(static_cast<int>(w->windowFlags()), c.want);
+        EXPECT_EQ(w->isVisible(), c.shown);
+    }
+}
+
+// The window-state operations: full screen, minimised, maximised, each undone by false.
+TEST_F(SkinDialogTest, MacOperationsSetAndClearTheWindowState)
+{
+    ShowSkinned(300, 200);
+    const struct
+    {
+        const char* what;
+        void (CSFDialog::*op)(bool);
+        Qt::WindowState state;
+    } cases[] = {
+        {"full screen", &CSFDialog::MacShowFullScreen, Qt::WindowFullScreen},
+        {"minimise", &CSFDialog::MacShowMinimize, Qt::WindowMinimized},
+        {"maximise", &CSFDialog::MacShowMaximize, Qt::WindowMaximized},
+    };
+    const Qt::WindowStates kinds = Qt::WindowFullScreen | Qt::WindowMinimized | Qt::WindowMaximized;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        (dlg->*c.op)(true);
+        Drain();
+        EXPECT_EQ(w->windowState() & kinds, Qt::WindowStates(c.state));
+        EXPECT_EQ(dlg->IsDlgZoomed(), TRUE);  // the dialog always says so
+        (dlg->*c.op)(false);
+        Drain();
+        EXPECT_EQ(w->windowState() & kinds, Qt::WindowStates());
+        EXPECT_TRUE(w->isVisible());
+    }
+}
+
+// The icon is read from the path as given (not from the skin folder) and becomes the
+// application's too; the resource-id form changes nothing.
+TEST_F(SkinDialogTest, SetDlgIconTakesThePathAsGiven)
+{
+    const QIcon appIcon = QApplication::windowIcon();
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QColor colour(12, 34, 56);
+    ASSERT_TRUE(TestSkin::Solid(colour).save(elsewhere.filePath("icon.png"), "PNG"));
+
+    dlg->SetDlgIcon(elsewhere.filePath("icon.png").toStdWString().c_str());
+    EXPECT_EQ(IconColour(w->windowIcon()), Name(colour));
+    EXPECT_EQ(IconColour(QApplication::windowIcon()), Name(colour));
+
+    dlg->SetDlgIcon(5u);
+    EXPECT_EQ(IconColour(w->windowIcon()), Name(colour));
+
+    // A bare name is not looked up in the skin folder, which holds b1.png.
+    dlg->SetDlgIcon(L"b1.png");
+    EXPECT_EQ(IconColour(w->windowIcon()), "none");
+    QApplication::setWindowIcon(appIcon);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The skinned main window: its own maximise, Cancel and close path (ending the event loop),
 // key codes with key releases, the session-lock hook, the frame-picture crop, centring within
-// a parent, and the sink's window pointer.
+// a parent, the sink's window pointer, its icon from the skin folder, and title-button
+// tracking that differs from the dialog's.
 #include "skin/SFQTMainWindow.h"
 #include "tests/common/event_loop_util.h"
 #include "tests/common/widget_test_util.h"
@@ -272,6 +273,62 @@ TEST(SkinMainWindowCentre, CentresWithinItsParentOrTheWorkArea)
     EXPECT_EQ(sink.m_pUIWnd, nullptr);
     EXPECT_EQ(sink.uiWndAtDestroy, nullptr);
     EXPECT_EQ(sink.log, std::vector<std::string>{"destroy"});
+}
+
+// The icon is a picture of the skin folder named by the argument, and becomes the
+// application's too.
+TEST_F(SkinMainWindowTest, SetDlgIconTakesAPictureOfTheSkinFolder)
+{
+    const QIcon appIcon = QApplication::windowIcon();
+    frame->SetDlgIcon(L"b1.png");
+    EXPECT_EQ(IconColour(w->windowIcon()), Name(kPictureB1));
+    EXPECT_EQ(IconColour(QApplication::windowIcon()), Name(kPictureB1));
+    frame->SetDlgIcon(7u);  // the resource-id form changes nothing
+    EXPECT_EQ(IconColour(w->windowIcon()), Name(kPictureB1));
+
+    // A full path is still taken inside the skin folder, where it names nothing.
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    ASSERT_TRUE(TestSkin::Solid(kPictureB2).save(elsewhere.filePath("icon.png"), "PNG"));
+    frame->SetDlgIcon(elsewhere.filePath("icon.png").toStdWString().c_str());
+    EXPECT_EQ(IconColour(w->windowIcon()), "none");
+    QApplication::setWindowIcon(appIcon);
+}
+
+// Unlike the dialog, the main window tracks its title buttons only while the left button is
+// held, and leaving it keeps the hot button as it was.
+TEST_F(SkinMainWindowTest, TitleButtonsHoverOnlyWithTheLeftButtonAndKeepTheirStateOnLeave)
+{
+    ShowSkinned(10, 10, 400, 300);
+    const QPoint c = qt->SkinData().ButtonRect(1).center();
+    const auto move = [&](QPoint at, Qt::MouseButtons held) {
+        SendMouse(w, QEvent::MouseMove, at, Qt::NoButton, held, w->mapToGlobal(at));
+    };
+
+    const int hovers = sink.hovers;
+    move(c, Qt::NoButton);
+    EXPECT_EQ(sink.hovers, hovers + 1);
+    EXPECT_EQ(qt->HotButton(), 0);
+    EXPECT_EQ(Name(PixelAt(w, c.x(), c.y())), Name(kCellN));
+
+    Press(w, QPoint(100, 100));  // below the caption: no drag
+    move(c, Qt::LeftButton);
+    EXPECT_EQ(sink.hovers, hovers + 2);
+    EXPECT_EQ(qt->HotButton(), 1);
+    EXPECT_EQ(qt->HotState(), 1);
+    EXPECT_EQ(Name(PixelAt(w, c.x(), c.y())), Name(kCellH));
+
+    testutil::SendLeave(w);
+    EXPECT_EQ(sink.leaves, 1);
+    EXPECT_EQ(qt->HotButton(), 1);
+    EXPECT_EQ(qt->HotState(), 1);
+    EXPECT_EQ(Name(PixelAt(w, c.x(), c.y())), Name(kCellH));
+
+    move(QPoint(100, 100), Qt::NoButton);  // no button: the hot button stays
+    EXPECT_EQ(qt->HotButton(), 1);
+    move(QPoint(100, 100), Qt::LeftButton);
+    EXPECT_EQ(qt->HotButton(), 0);
+    EXPECT_EQ(Name(PixelAt(w, c.x(), c.y())), Name(kCellN));
 }
 
 }  // namespace

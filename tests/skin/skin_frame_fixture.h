@@ -10,10 +10,12 @@
 #include <QApplication>
 #include <QColor>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -174,6 +176,13 @@ struct TestSkin
 inline std::string Name(const QColor& c) { return c.name().toStdString(); }
 
 inline QColor PixelAt(QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); }
+
+// The colour in the middle of the icon's 8 x 8 picture; "none" when it gives no picture.
+inline std::string IconColour(const QIcon& icon)
+{
+    const QPixmap pm = icon.pixmap(8, 8);
+    return pm.isNull() ? std::string("none") : Name(pm.toImage().pixelColor(pm.width() / 2, pm.height() / 2));
+}
 
 // A mouse event at local position pos of w, with the global position mapped from it.
 inline void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
