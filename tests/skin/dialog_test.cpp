@@ -714,4 +714,62 @@ TEST_F(SkinDialogTest, SetDlgIconTakesThePathAsGiven)
     QApplication::setWindowIcon(appIcon);
 }
 
+// Only the hot title button shows its state; the others stay normal. A button drawn from
+// pictures falls back to its normal picture for a state whose picture is missing.
+TEST_F(SkinDialogTest, OnlyTheHotTitleButtonShowsItsStateAndMissingPicturesFallBack)
+{
+    AddMaximiseAndMinimise();
+    skin.style[61] = L"b2.png";       // button 3 normal picture
+    skin.style[62] = L"";             // no hover picture
+    skin.style[63] = L"Missing.png";  // a pressed picture that does not load
+    ShowSkinned(300, 200);
+    const auto shown = [&] {
+        const QImage img = w->grab().toImage();
+        std::vector<std::string> out;
+        for (int b = 1; b <= 3; ++b)
+            out.push_back(Name(img.pixelColor(ButtonCentre(b))));
+        return out;
+    };
+    const auto move = [&](QPoint at, Qt::MouseButtons held) {
+        SendMouse(w, QEvent::MouseMove, at, Qt::NoButton, held, w->mapToGlobal(at));
+    };
+    const std::string n = Name(kCellN), h = Name(kCellH), p = Name(kCellP), pic = Name(kPictureB2);
+
+    EXPECT_EQ(shown(), (std::vector<std::string>{n, n, pic}));
+    move(ButtonCentre(1), Qt::NoButton);
+    EXPECT_EQ(shown(), (std::vector<std::string>{h, n, pic}));
+    move(ButtonCentre(2), Qt::NoButton);
+    EXPECT_EQ(shown(), (std::vector<std::string>{n, h, pic}));
+    move(ButtonCentre(3), Qt::NoButton);
+    EXPECT_EQ(qt->HotButton(), 3);
+    EXPECT_EQ(shown(), (std::vector<std::string>{n, n, pic}));
+    Press(w, ButtonCentre(3));
+    EXPECT_EQ(qt->HotState(), 2);
+    EXPECT_EQ(shown(), (std::vector<std::string>{n, n, pic}));
+    Press(w, ButtonCentre(2));
+    EXPECT_EQ(shown(), (std::vector<std::string>{n, p, pic}));
+    move(QPoint(150, 100), Qt::NoButton);
+    EXPECT_EQ(shown(), (std::vector<std::string>{n, n, pic}));
+}
+
+// A title button written with a left coordinate of 0 or more keeps its place at the first
+// resize (the window had no size before) and then follows the right edge by the change.
+TEST_F(SkinDialogTest, ATitleButtonPlacedFromTheLeftStaysOnTheWindow)
+{
+    skin.style[41] = L"60,5,23,14";  // button 4
+    for (int i = 0; i < 3; ++i)
+        skin.style[28 + i] = skin.style[37 + i];
+    ShowSkinned(300, 200);
+    EXPECT_EQ(qt->SkinData().ButtonRect(4), QRect(60, 5, 23, 14));
+    EXPECT_EQ(qt->SkinData().ButtonRect(1), QRect(260, 5, 23, 14));
+    EXPECT_EQ(Name(PixelAt(w, 71, 12)), Name(kCellN));
+    dlg->MoveWindow(100, 100, 400, 200);
+    Drain();
+    EXPECT_EQ(qt->SkinData().ButtonRect(4), QRect(160, 5, 23, 14));
+    dlg->MoveWindow(100, 100, 350, 200);
+    Drain();
+    EXPECT_EQ(qt->SkinData().ButtonRect(4), QRect(110, 5, 23, 14));
+    EXPECT_EQ(Name(PixelAt(w, 121, 12)), Name(kCellN));
+}
+
 }  // namespace
