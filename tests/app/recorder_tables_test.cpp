@@ -16,6 +16,7 @@
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -692,6 +693,71 @@ TEST_F(RecorderTablesFixture, FailedSaveKeepsTheOldFile)
     // With room again, the same saves succeed.
     EXPECT_TRUE(SaveCapabilityTable(dir / "Tessaly.xml", t->capability));
     EXPECT_EQ(ReadFile(dir / "Tessaly.xml"), ReadFile(ShippedPath("Tessaly.xml")));
+}
+
+// A file that parses but holds no element at all has no root to walk: both loaders report
+// it like an unreadable file.
+TEST_F(RecorderTablesFixture, FilesWithoutARootElementLoadNothing)
+{
+    const struct
+    {
+        const char* what;
+        const char* text;
+    } cases[] = {
+        {"only a declaration", "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"},
+        {"only a comment", "<!-- no series here -->\n"},
+        {"a declaration and a comment", "<?xml version=\"1.0\" ?>\n<!-- none -->\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFile(dir / "Tessaly.xml", c.text);
+        WriteFile(dir / "NVRSpec.xml", c.text);
+        auto t = NewTables(0xAB);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(LoadCapabilityTable(dir / "Tessaly.xml", t->capability));
+        EXPECT_FALSE(LoadModelTable(dir / "NVRSpec.xml", t->models));
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(IsAllZero(t.get(), sizeof(Tables)));
+        // One line naming each file.
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+        EXPECT_NE(err.find(dir / "Tessaly.xml"), std::string::npos) << err;
+        EXPECT_NE(err.find(dir / "NVRSpec.xml"), std::string::npos) << err;
+    }
+}
+
+// Numbers with leading zeros are decimal: "010" is ten.
+TEST_F(RecorderTablesFixture, ModelNumbersWithLeadingZerosAreDecimal)
+{
+    auto t = LoadModels("<xml><Item><Item Model=\"A\" MaxChannel=\"010\" MaxHdd=\"08\" BandWidth=\"0x10\" />"
+                        "</Item></xml>");
+    EXPECT_EQ(t->models[0][0].MaxChannel, 10);
+    EXPECT_EQ(t->models[0][0].MaxHdd, 8);
+    EXPECT_EQ(t->models[0][0].BandWidth, 0);
+}
+
+// ---------------------------------------------------------------------------------------
+// Saves over an existing file
+
+TEST_F(RecorderTablesFixture, ASaveKeepsThePermissionsOfTheFileItReplaces)
+{
+    auto t = NewTables();
+    ASSERT_TRUE(LoadCapabilityTable(ShippedPath("Tessaly.xml"), t->capability));
+    ASSERT_TRUE(LoadModelTable(ShippedPath("NVRSpec.xml"), t->models));
+    for (mode_t mode : {mode_t(0640), mode_t(0600), mode_t(0604)}) {
+        SCOPED_TRACE(mode);
+        for (bool capability : {true, false}) {
+            SCOPED_TRACE(capability ? "capability table" : "model table");
+            const std::string path = dir / (capability ? "Tessaly.xml" : "NVRSpec.xml");
+            WriteFile(path, "<xml />\n");
+            ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+            EXPECT_TRUE(capability ? SaveCapabilityTable(path, t->capability)
+                                   : SaveModelTable(path, t->models));
+            struct stat st;
+            ASSERT_EQ(::stat(path.c_str(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, mode);
+            EXPECT_NE(ReadFile(path), "<xml />\n");
+        }
+    }
 }
 
 }  // namespace
