@@ -180,6 +180,38 @@ TEST_F(LangTableTest, LongTextsAreCutTo1023Characters)
     EXPECT_EQ(exact, std::wstring(GetLangText(exact.c_str())));
 }
 
+// A text of exactly the buffer's size (1024) or one more, found or not, is cut to 1023
+// characters with its terminator inside its own buffer: the next buffer of the ring, which
+// still holds a live result, is left as it was.
+TEST_F(LangTableTest, TextsOfTheBufferSizeAreCutInsideTheirOwnBuffer)
+{
+    const std::string exact(1024, 'e');
+    const std::string over(1025, 'o');
+    WriteLang(0, {{"Guard", "G"}, {"Exact", exact}, {"Over", over}});
+    const std::wstring missingExact(1024, L'm');
+    const struct
+    {
+        const char* what;
+        std::wstring key;
+        wchar_t fill;
+    } cases[] = {
+        {"a value of 1024", L"Exact", L'e'},
+        {"a value of 1025", L"Over", L'o'},
+        {"a missing key of 1024", missingExact, L'm'},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetLangTable();  // the ring starts again at its first buffer
+        GetLangText(L"Guard");
+        const wchar_t* guard = GetLangText(L"Guard");  // the second buffer
+        for (int i = 0; i < 3; ++i)
+            GetLangText(L"filler");
+        const wchar_t* text = GetLangText(c.key.c_str());  // the first buffer again
+        EXPECT_EQ(std::wstring(1023, c.fill), std::wstring(text));
+        EXPECT_EQ(std::wstring(L"G"), std::wstring(guard));
+    }
+}
+
 // A .qm file with the given translations of context "T", made by the Qt release tool.
 bool MakeQm(const QString& qmPath, const std::vector<std::pair<std::string, std::string>>& msgs)
 {
