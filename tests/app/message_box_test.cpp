@@ -201,6 +201,16 @@ TEST_F(MsgBoxTest, NoticeCentresOkUnderTheText)
     EXPECT_EQ(l.caption, QStringLiteral("Help"));
 }
 
+// A one-line notice: the text keeps its 310 x 68 start rectangle, OK sits 10 below it at
+// y 115, and the box is 151 high.
+TEST_F(MsgBoxTest, OneLineNoticeIs151HighWithOkAt115)
+{
+    const Layout l = ShowAndMeasure(L"One line.", L"Help", kMsgBoxOk, LangQ(L"OK"), LangQ(L"Cancel"));
+    EXPECT_EQ(l.text, QRect(20, 37, 310, 68));
+    EXPECT_EQ(l.ok, QRect(139, 115, 73, 26));
+    EXPECT_EQ(l.dialog.size(), QSize(351, 151));
+}
+
 TEST_F(MsgBoxTest, QuestionPutsOkAndCancelSideBySide)
 {
     const Layout l = ShowAndMeasure(L"Close?", L"Prompt", kMsgBoxOkCancel, LangQ(L"OK"), LangQ(L"Cancel"));
