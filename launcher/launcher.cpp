@@ -586,15 +586,25 @@ int RemoveDirectoryTree(const std::string& folder)
     return 1;
 }
 
-pid_t LaunchApplication(const std::string& folder, const std::string& program, const std::string& parameters)
+pid_t LaunchApplication(const std::string& folder, const std::string& program, const std::string& parameters,
+                        int inheritFd)
 {
     std::string file = folder + "/" + program;
     std::string arg = parameters;
     char* argv[] = {&file[0], &arg[0], nullptr};
     std::fflush(stdout);
     std::fflush(stderr);
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) {
+        PrintError("ShellExecute failed!");
+        return -1;
+    }
+    // Duplicating a descriptor onto itself clears its close-on-exec flag in the child only.
+    bool ready = inheritFd < 0 || posix_spawn_file_actions_adddup2(&actions, inheritFd, inheritFd) == 0;
     pid_t pid = -1;
-    if (posix_spawn(&pid, file.c_str(), nullptr, nullptr, argv, environ) != 0) {
+    ready = ready && posix_spawn(&pid, file.c_str(), &actions, nullptr, argv, environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    if (!ready) {
         PrintError("ShellExecute failed!");
         return -1;
     }
@@ -615,7 +625,8 @@ int LauncherMain(const Places& places)
     const std::string base = places.appDataFolder.empty() ? AppDataFolder() : places.appDataFolder;
     const std::string target = base + "/" + kFolderName;
 
-    // Held until the launcher returns, i.e. until the program has ended.
+    // Held until the launcher returns and handed on to the program: a launcher killed
+    // while the program runs leaves the lock with the program.
     int lockFd = -1;
     if (AcquireSingleInstance(places.lockFile.empty() ? LockFilePath() : places.lockFile, &lockFd) ==
         kErrorAlreadyExists) {
@@ -655,7 +666,7 @@ int LauncherMain(const Places& places)
     }
     if (Extract7zArchive(kArchiveName, target, true) == 0) {
         PrintError("Extract7zZip succeed!");
-        const pid_t pid = LaunchApplication(target, kProgramName, module);
+        const pid_t pid = LaunchApplication(target, kProgramName, module, holder.fd);
         if (pid > 0)
             WaitForProcess(pid);
     }

@@ -61,7 +61,9 @@ std::string LockFilePath();
 
 // Takes the single-instance lock. Returns kErrorAlreadyExists when another holder has
 // it, 0 otherwise (also when the lock file cannot be opened: the launcher goes on).
-// *fd receives the held descriptor (close-on-exec) or -1.
+// *fd receives the held descriptor (close-on-exec) or -1. The lock belongs to the open
+// file: it holds while any process has the descriptor open and is dropped by the
+// system when the last one ends.
 int AcquireSingleInstance(const std::string& lockFile, int* fd);
 
 // Writes resource ZIP/102 to folder + "/" + name: 0, 11 when the file cannot be
@@ -80,9 +82,12 @@ int Extract7zArchive(const std::string& archiveName, const std::string& folder, 
 // opened, else 1.
 int RemoveDirectoryTree(const std::string& folder);
 
-// Starts folder + "/" + program with the parameters as its one argument. Returns its
-// process id, or -1 when it cannot be started.
-pid_t LaunchApplication(const std::string& folder, const std::string& program, const std::string& parameters);
+// Starts folder + "/" + program with the parameters as its one argument. The program
+// inherits inheritFd (when not -1) under the same number: the single-instance lock, so
+// that the lock holds for as long as the program runs, whatever becomes of the launcher.
+// Returns its process id, or -1 when it cannot be started.
+pid_t LaunchApplication(const std::string& folder, const std::string& program, const std::string& parameters,
+                        int inheritFd = -1);
 
 // Waits until the process ends.
 void WaitForProcess(pid_t pid);

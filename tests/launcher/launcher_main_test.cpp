@@ -7,6 +7,8 @@
 
 #include <sys/file.h>
 
+#include <csignal>
+
 #include <algorithm>
 #include <functional>
 
@@ -141,6 +143,53 @@ TEST_F(launcherRun, ASecondLauncherLeavesAtOnceWhileTheFirstWaits)
     fs::remove(out + "/hold");
     FinishChild(&first);
     EXPECT_EQ(first.code, 1);
+    EXPECT_TRUE(Exists(out + "/ended"));
+}
+
+TEST_F(launcherRun, TheProgramKeepsTheSingleInstanceAfterItsLauncherIsKilled)
+{
+    MakePayload();
+    WriteFile(out + "/hold", "");
+    ChildRun first = Start();
+    ASSERT_TRUE(WaitForFile(out + "/started")) << "the program was not started";
+    kill(first.pid, SIGKILL);
+    FinishChild(&first);
+    ASSERT_FALSE(first.exited);
+    fs::remove(out + "/started");
+    WriteFile(target + "/in use", "a file the running program made");
+
+    // While the program runs, another launcher leaves its folder alone.
+    ChildRun second = Start();
+    const bool secondEnded = FinishChildWithin(&second, 30);
+    if (!secondEnded) {
+        fs::remove(out + "/hold");
+        FinishChild(&second);
+    }
+    EXPECT_TRUE(secondEnded) << "a second program was started";
+    EXPECT_EQ(second.code, 0);
+    EXPECT_EQ(second.err, "\nERROR:start 7zUnzip main!\nERROR:app running!");
+    EXPECT_TRUE(Exists(target + "/in use")) << "the running program's folder was touched";
+    EXPECT_FALSE(Exists(out + "/started"));
+
+    // Once it has ended, the next start goes ahead.
+    fs::remove(out + "/hold");
+    ASSERT_TRUE(WaitForFile(out + "/ended"));
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+        const int fd = open(places.lockFile.c_str(), O_RDWR | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        const bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
+        close(fd);
+        if (free)
+            break;
+        ASSERT_LT(std::chrono::steady_clock::now(), until) << "the lock outlived the program";
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    fs::remove(out + "/ended");
+    const ChildRun third = Run();
+    EXPECT_EQ(third.code, 1);
+    EXPECT_EQ(ErrorLines(third.err), (std::vector<std::string>{"start 7zUnzip main!", "Extract7zZip succeed!",
+                                                               "ShellExecute succeed!", "exit main!"}));
     EXPECT_TRUE(Exists(out + "/ended"));
 }
 

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -170,6 +171,28 @@ inline void FinishChild(ChildRun* run)
     run->code = run->exited ? WEXITSTATUS(status) : -1;
     run->out = ReadFile(run->outFile);
     run->err = ReadFile(run->errFile);
+}
+
+// Like FinishChild, but gives up (false, the child left running) after the given time.
+inline bool FinishChildWithin(ChildRun* run, int seconds)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    int status = 0;
+    for (;;) {
+        const pid_t r = waitpid(run->pid, &status, WNOHANG);
+        if (r == run->pid)
+            break;
+        if (r < 0 && errno != EINTR)
+            return false;
+        if (std::chrono::steady_clock::now() > until)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    run->exited = WIFEXITED(status);
+    run->code = run->exited ? WEXITSTATUS(status) : -1;
+    run->out = ReadFile(run->outFile);
+    run->err = ReadFile(run->errFile);
+    return true;
 }
 
 inline ChildRun RunChild(const std::function<int()>& fn, const std::string& dir)
