@@ -17,11 +17,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <memory>
+#include <set>
 #include <vector>
 
 extern char** environ;
@@ -103,39 +106,112 @@ bool SafeRelativeParts(const char* name, std::vector<std::string>* parts)
     return !parts->empty();
 }
 
-// A symbolic link stored at itemParts that points to target stays inside the folder.
-bool LinkStaysInside(const std::vector<std::string>& itemParts, const char* target)
-{
-    if (!target || !*target || target[0] == '/')
-        return false;
-    long depth = static_cast<long>(itemParts.size()) - 1;  // folders above the link
-    const std::string s(target);
-    std::size_t pos = 0;
-    while (pos <= s.size()) {
-        std::size_t slash = s.find('/', pos);
-        if (slash == std::string::npos)
-            slash = s.size();
-        const std::string part = s.substr(pos, slash - pos);
-        if (part == "..") {
-            if (--depth < 0)
-                return false;
-        } else if (!part.empty() && part != ".") {
-            ++depth;
-        }
-        pos = slash + 1;
-    }
-    return true;
-}
-
-std::string Join(const std::vector<std::string>& parts)
+std::string Join(const std::vector<std::string>& parts, std::size_t count)
 {
     std::string out;
-    for (const std::string& p : parts) {
-        if (!out.empty())
+    for (std::size_t i = 0; i < count && i < parts.size(); ++i) {
+        if (i != 0)
             out += '/';
-        out += p;
+        out += parts[i];
     }
     return out;
+}
+
+std::string Join(const std::vector<std::string>& parts) { return Join(parts, parts.size()); }
+
+// Link targets longer than the system takes are refused; resolving one takes at most
+// this many links and steps (the system itself follows at most 40 links).
+constexpr std::size_t kMaxLinkTarget = PATH_MAX - 1;
+constexpr int kMaxLinkHops = 40;
+constexpr int kMaxResolveSteps = 1 << 16;
+
+bool IsLink(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// True when one of the folders on the way to the item (its first count parts, paths
+// relative to the working directory) is a symbolic link.
+bool PassesThroughLink(const std::vector<std::string>& parts, std::size_t count)
+{
+    for (std::size_t i = 1; i < count && i <= parts.size(); ++i) {
+        if (IsLink(Join(parts, i)))
+            return true;
+    }
+    return false;
+}
+
+// What the unpacking has promised itself so far: names that a link already unpacked
+// goes through as folders while nothing exists there yet. A link made at one of them
+// later would change where that earlier link leads, so none may be.
+struct UnpackState
+{
+    std::set<std::string> assumedFolders;
+};
+
+void SplitInto(const std::string& text, std::deque<std::string>* parts, bool front)
+{
+    std::vector<std::string> split;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t slash = text.find('/', pos);
+        if (slash == std::string::npos)
+            slash = text.size();
+        split.push_back(text.substr(pos, slash - pos));
+        pos = slash + 1;
+    }
+    if (front)
+        parts->insert(parts->begin(), split.begin(), split.end());
+    else
+        parts->insert(parts->end(), split.begin(), split.end());
+}
+
+// A symbolic link stored at itemParts (relative to the working directory, the folder
+// being filled) that points to target stays inside the folder, the links already
+// unpacked followed the way the system follows them. Names on the way that do not
+// exist yet are taken as folders to come and recorded in the state.
+bool LinkStaysInside(const std::vector<std::string>& itemParts, const char* target, UnpackState* state)
+{
+    if (!target || !*target || target[0] == '/' || std::strlen(target) > kMaxLinkTarget)
+        return false;
+    std::vector<std::string> at(itemParts.begin(), itemParts.end() - 1);  // where the walk stands
+    std::deque<std::string> rest;
+    SplitInto(target, &rest, false);
+    int hops = 0;
+    for (int steps = 0; !rest.empty(); ++steps) {
+        if (steps > kMaxResolveSteps)
+            return false;
+        const std::string part = rest.front();
+        rest.pop_front();
+        if (part.empty() || part == ".")
+            continue;
+        if (part == "..") {
+            if (at.empty())
+                return false;
+            at.pop_back();
+            continue;
+        }
+        at.push_back(part);
+        const std::string path = Join(at);
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0) {
+            if (!rest.empty())
+                state->assumedFolders.insert(path);
+            continue;
+        }
+        if (!S_ISLNK(st.st_mode))
+            continue;
+        if (++hops > kMaxLinkHops)
+            return false;
+        std::vector<char> buf(kMaxLinkTarget + 1);
+        const ssize_t n = readlink(path.c_str(), buf.data(), buf.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= buf.size() || buf[0] == '/')
+            return false;
+        at.pop_back();
+        SplitInto(std::string(buf.data(), static_cast<std::size_t>(n)), &rest, true);
+    }
+    return true;
 }
 
 bool Contains(const std::string& text, const char* what) { return text.find(what) != std::string::npos; }
@@ -252,10 +328,13 @@ int ReadFailure(struct archive* in, int fd, bool opening)
     return code;
 }
 
-// Checks an item's names and rewrites them for the folder being filled (without
-// sub-folders when keepFolders is false). kOk, or kErrArchive after reporting it;
-// *skip is set for a folder that is not kept.
-int PrepareEntry(struct archive_entry* entry, bool keepFolders, std::string* outName, bool* skip)
+// Checks an item and rewrites its names for the folder being filled (the working
+// directory; without sub-folders when keepFolders is false): only files, folders and
+// links that stay inside are taken, none written through or over a link already
+// unpacked. kOk, or kErrArchive after reporting it; *skip is set for a folder that is
+// not kept.
+int PrepareEntry(struct archive_entry* entry, bool keepFolders, UnpackState* state, std::string* outName,
+                 bool* skip)
 {
     *skip = false;
     std::vector<std::string> parts;
@@ -266,6 +345,10 @@ int PrepareEntry(struct archive_entry* entry, bool keepFolders, std::string* out
         return kErrArchive;
     }
     const mode_t type = archive_entry_filetype(entry);
+    if (type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK) {
+        PrintError((std::string("unsupported item in archive: ") + name).c_str());
+        return kErrArchive;
+    }
     if (!keepFolders) {
         if (type == AE_IFDIR) {
             *skip = true;
@@ -273,20 +356,32 @@ int PrepareEntry(struct archive_entry* entry, bool keepFolders, std::string* out
         }
         parts.erase(parts.begin(), parts.end() - 1);
     }
-    // Links are judged where they land.
-    if (type == AE_IFLNK && !LinkStaysInside(parts, archive_entry_symlink_utf8(entry))) {
+    const std::string joined = Join(parts);
+    struct stat st;
+    const bool exists = lstat(joined.c_str(), &st) == 0;
+    if (PassesThroughLink(parts, parts.size()) || (exists && S_ISLNK(st.st_mode))) {
+        PrintError((std::string("unsafe item name in archive: ") + name).c_str());
+        return kErrArchive;
+    }
+    // Links are judged where they land, against what is already there; one never takes
+    // the place of another item or of a folder an earlier link counts on.
+    if (type == AE_IFLNK && (exists || state->assumedFolders.count(joined) != 0 ||
+                             !LinkStaysInside(parts, archive_entry_symlink_utf8(entry), state))) {
         PrintError((std::string("unsafe link in archive: ") + name).c_str());
         return kErrArchive;
     }
     if (const char* hard = archive_entry_hardlink_utf8(entry)) {
+        // A second name for a file already unpacked, and only for a plain file.
         std::vector<std::string> hardParts;
-        if (!SafeRelativeParts(hard, &hardParts)) {
+        struct stat hs;
+        if (!SafeRelativeParts(hard, &hardParts) || PassesThroughLink(hardParts, hardParts.size()) ||
+            lstat(Join(hardParts).c_str(), &hs) != 0 || !S_ISREG(hs.st_mode)) {
             PrintError((std::string("unsafe link in archive: ") + name).c_str());
             return kErrArchive;
         }
         archive_entry_set_hardlink_utf8(entry, Join(hardParts).c_str());
     }
-    *outName = Join(parts);
+    *outName = joined;
     archive_entry_set_pathname_utf8(entry, outName->c_str());
     return kOk;
 }
@@ -359,6 +454,7 @@ int UnpackInto(int fd, bool keepFolders)
                                                   ARCHIVE_EXTRACT_SECURE_SYMLINKS |
                                                   ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS);
 
+    UnpackState state;
     for (;;) {
         struct archive_entry* entry = nullptr;
         const int r = archive_read_next_header(in.get(), &entry);
@@ -368,7 +464,7 @@ int UnpackInto(int fd, bool keepFolders)
             return ReadFailure(in.get(), fd, false);
         std::string outName;
         bool skip = false;
-        int res = PrepareEntry(entry, keepFolders, &outName, &skip);
+        int res = PrepareEntry(entry, keepFolders, &state, &outName, &skip);
         if (res == kOk && !skip)
             res = WriteEntry(in.get(), out.get(), fd, entry, outName);
         if (res != kOk)

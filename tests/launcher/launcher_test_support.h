@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -97,6 +98,7 @@ struct CraftedEntry
     std::string name;
     std::string data;        // file contents
     std::string linkTarget;  // non-empty: a symbolic link
+    mode_t type = 0;         // non-zero: an item of this kind (AE_IFDIR, AE_IFIFO, AE_IFCHR...)
 };
 
 // A 7z archive written item by item, with names 7zz itself would not store.
@@ -109,7 +111,11 @@ inline void WriteCrafted7z(const std::string& path, const std::vector<CraftedEnt
         struct archive_entry* en = archive_entry_new();
         archive_entry_set_pathname(en, e.name.c_str());
         archive_entry_set_mtime(en, 946684800, 0);
-        if (!e.linkTarget.empty()) {
+        if (e.type != 0) {
+            archive_entry_set_filetype(en, e.type);
+            archive_entry_set_perm(en, e.type == AE_IFDIR ? 0755 : 0644);
+            archive_entry_set_rdev(en, makedev(1, 3));
+        } else if (!e.linkTarget.empty()) {
             archive_entry_set_filetype(en, AE_IFLNK);
             archive_entry_set_perm(en, 0777);
             archive_entry_set_symlink(en, e.linkTarget.c_str());

@@ -227,6 +227,74 @@ TEST_F(launcherUnpack, LinksThatStayInsideAreKept)
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(ReadFile(target + "/Skin/Main/alias.png"), "picture");
     EXPECT_TRUE(fs::is_symlink(target + "/Skin/Main/alias.png"));
+
+    // Links through links, and links to items that come later, are fine while they stay inside.
+    fs::remove_all(target);
+    fs::create_directories(target);
+    WriteCrafted7z(crafted, {{"early", "", "Skin/late.png"},
+                             {"Skin/Main/up", "", ".."},
+                             {"Skin/Main/hop", "", "up"},
+                             {"Skin/Main/alias.png", "", "hop/../Skin/late.png"},
+                             {"Skin/late.png", "late picture", ""}});
+    const ChildRun chained = Unpack(ReadFile(crafted));
+    EXPECT_EQ(chained.code, 0) << chained.err;
+    EXPECT_EQ(ReadFile(target + "/early"), "late picture");
+    EXPECT_EQ(ReadFile(target + "/Skin/Main/alias.png"), "late picture");
+}
+
+TEST_F(launcherUnpack, LinksLeadingOutThroughOtherLinksAndSpecialFilesAreRefused)
+{
+    const std::string outside = tmp / "outside";
+    fs::create_directories(outside);
+    WriteFile(outside + "/victim", "keep me");
+    struct Case
+    {
+        const char* what;
+        std::vector<CraftedEntry> entries;
+        const char* absent;  // must not be made under the folder
+    };
+    const Case cases[] = {
+        {"a link through an earlier link", {{"d/up", "", ".."}, {"d/up2", "", "up/.."}}, "d/up2"},
+        {"a link through a chain of links",
+         {{"d/up", "", ".."}, {"d/hop", "", "up"}, {"d/out", "", "hop/.."}},
+         "d/out"},
+        {"a later link that an earlier one goes through", {{"a", "", "b/.."}, {"b", "", "."}}, "b"},
+        {"a later link in place of a folder an earlier link goes through",
+         {{"e", "", "", AE_IFDIR}, {"a", "", "e/.."}, {"e", "", "."}},
+         nullptr},
+        {"an item written through a link", {{"d/up", "", ".."}, {"d/up/x", "through a link", ""}}, "x"},
+        {"a named pipe", {{"ok.txt", "fine", ""}, {"fifo", "", "", AE_IFIFO}}, "fifo"},
+        {"a character device", {{"null", "", "", AE_IFCHR}}, "null"},
+        {"a block device", {{"disk", "", "", AE_IFBLK}}, "disk"},
+        {"a socket", {{"sock", "", "", AE_IFSOCK}}, "sock"},
+    };
+    const std::string crafted = tmp / "crafted.7z";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(target);
+        fs::create_directories(target);
+        WriteCrafted7z(crafted, c.entries);
+        const ChildRun run = Unpack(ReadFile(crafted));
+        ASSERT_TRUE(run.exited);
+        EXPECT_EQ(run.code, launcher::kErrArchive) << run.err;
+        EXPECT_NE(run.err.find("\nERROR:"), std::string::npos) << run.err;
+        EXPECT_NE(run.out.find("\nERROR #16\n"), std::string::npos) << run.out;
+        if (c.absent) {
+            EXPECT_FALSE(Exists(target + "/" + c.absent));
+        }
+        EXPECT_EQ(ReadFile(outside + "/victim"), "keep me");
+        const fs::path inside = fs::canonical(target);
+        for (const auto& e : fs::recursive_directory_iterator(target)) {
+            const fs::file_type type = e.symlink_status().type();
+            EXPECT_TRUE(type == fs::file_type::regular || type == fs::file_type::directory ||
+                        type == fs::file_type::symlink)
+                << "a special file was made: " << e.path();
+            if (type != fs::file_type::symlink)
+                continue;
+            const std::string resolved = fs::weakly_canonical(e.path()).string();
+            EXPECT_EQ(resolved.rfind(inside.string(), 0), 0u) << e.path() << " leads to " << resolved;
+        }
+    }
 }
 
 // --- clearing the old folder ---------------------------------------------------------
