@@ -16,6 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <clocale>
@@ -145,10 +146,32 @@ bool PassesThroughLink(const std::vector<std::string>& parts, std::size_t count)
 // What the unpacking has promised itself so far: names that a link already unpacked
 // goes through as folders while nothing exists there yet. A link made at one of them
 // later would change where that earlier link leads, so none may be.
+// It also counts the items and bytes unpacked so far, against the bounds.
 struct UnpackState
 {
     std::set<std::string> assumedFolders;
+    std::uint64_t items = 0;
+    std::uint64_t bytes = 0;
 };
+
+// Reports an archive going beyond the bounds; the result code to end with.
+int BeyondBounds(const char* what, std::uint64_t bound)
+{
+    PrintError((std::string("archive holds more than ") + std::to_string(bound) + " " + what).c_str());
+    return kErrUnsupported;
+}
+
+// Counts one more item, and checks that its stated size still fits: kOk, or a result
+// code after reporting it.
+int CountEntry(struct archive_entry* entry, UnpackState* state)
+{
+    if (++state->items > kMaxUnpackedItems)
+        return BeyondBounds("items", kMaxUnpackedItems);
+    if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0 &&
+        static_cast<std::uint64_t>(archive_entry_size(entry)) > kMaxUnpackedBytes - state->bytes)
+        return BeyondBounds("bytes", kMaxUnpackedBytes);
+    return kOk;
+}
 
 void SplitInto(const std::string& text, std::deque<std::string>* parts, bool front)
 {
@@ -386,19 +409,27 @@ int PrepareEntry(struct archive_entry* entry, bool keepFolders, UnpackState* sta
     return kOk;
 }
 
-// Copies the current item's data from the reader to the writer: kOk, or a result
-// code after reporting it.
-int CopyEntryData(struct archive* in, struct archive* out, int fd)
+// Copies the current item's data from the reader to the writer, within the bounds:
+// kOk, or a result code after reporting it.
+int CopyEntryData(struct archive* in, struct archive* out, int fd, UnpackState* state)
 {
     const void* buf = nullptr;
     size_t size = 0;
     la_int64_t offset = 0;
+    std::uint64_t end = 0;  // of the data so far
     for (;;) {
         const int rd = archive_read_data_block(in, &buf, &size, &offset);
-        if (rd == ARCHIVE_EOF)
+        if (rd == ARCHIVE_EOF) {
+            state->bytes += end;
             return kOk;
+        }
         if (rd < ARCHIVE_OK)
             return ReadFailure(in, fd, false);
+        if (offset < 0 || static_cast<std::uint64_t>(offset) > kMaxUnpackedBytes ||
+            size > kMaxUnpackedBytes - static_cast<std::uint64_t>(offset) ||
+            static_cast<std::uint64_t>(offset) + size > kMaxUnpackedBytes - state->bytes)
+            return BeyondBounds("bytes", kMaxUnpackedBytes);
+        end = std::max<std::uint64_t>(end, static_cast<std::uint64_t>(offset) + size);
         if (archive_write_data_block(out, buf, size, offset) < ARCHIVE_OK) {
             PrintError("can not write output file");
             return kErrFail;
@@ -408,7 +439,7 @@ int CopyEntryData(struct archive* in, struct archive* out, int fd)
 
 // Writes one checked item under outName: kOk, or a result code after reporting it.
 int WriteEntry(struct archive* in, struct archive* out, int fd, struct archive_entry* entry,
-               const std::string& outName)
+               const std::string& outName, UnpackState* state)
 {
     const bool isFolder = archive_entry_filetype(entry) == AE_IFDIR;
     // Missing parent folders are created before the item is written.
@@ -420,7 +451,7 @@ int WriteEntry(struct archive* in, struct archive* out, int fd, struct archive_e
         return kErrFail;
     }
     if (!isFolder && archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0) {
-        const int res = CopyEntryData(in, out, fd);
+        const int res = CopyEntryData(in, out, fd, state);
         if (res != kOk) {
             // Drop the partly written file.
             archive_write_finish_entry(out);
@@ -464,9 +495,11 @@ int UnpackInto(int fd, bool keepFolders)
             return ReadFailure(in.get(), fd, false);
         std::string outName;
         bool skip = false;
-        int res = PrepareEntry(entry, keepFolders, &state, &outName, &skip);
+        int res = CountEntry(entry, &state);
+        if (res == kOk)
+            res = PrepareEntry(entry, keepFolders, &state, &outName, &skip);
         if (res == kOk && !skip)
-            res = WriteEntry(in.get(), out.get(), fd, entry, outName);
+            res = WriteEntry(in.get(), out.get(), fd, entry, outName, &state);
         if (res != kOk)
             return res;
     }

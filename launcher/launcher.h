@@ -5,6 +5,7 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <string>
 
 namespace launcher {
@@ -34,6 +35,12 @@ enum : int
     kErrNoArchive = 17,
 };
 constexpr int kErrorAlreadyExists = 183;
+
+// What one archive may unpack to, far beyond what the carried program needs (some 80
+// items, a few megabytes): an archive that goes beyond is refused with
+// kErrUnsupported before it fills the disk.
+constexpr std::uint64_t kMaxUnpackedBytes = std::uint64_t(1) << 30;
+constexpr std::uint64_t kMaxUnpackedItems = 100000;
 
 // Where the launcher works. An empty field means the real place.
 struct Places

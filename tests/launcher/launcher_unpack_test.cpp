@@ -297,6 +297,42 @@ TEST_F(launcherUnpack, LinksLeadingOutThroughOtherLinksAndSpecialFilesAreRefused
     }
 }
 
+TEST_F(launcherUnpack, AnArchiveBeyondTheBoundsIsRefused)
+{
+    // One file larger than the bound: nothing of it is written.
+    const std::string big = tmp / "big.7z";
+    WriteZeros7z(big, "zeros.bin", launcher::kMaxUnpackedBytes + 1);
+    const ChildRun tooBig = Unpack(ReadFile(big));
+    ASSERT_TRUE(tooBig.exited);
+    EXPECT_EQ(tooBig.code, launcher::kErrUnsupported);
+    EXPECT_NE(tooBig.err.find("\nERROR:decoder doesn't support this archive"), std::string::npos)
+        << tooBig.err;
+    EXPECT_FALSE(Exists(target + "/zeros.bin"));
+
+    // One item more than the bound; folders, which this unpacking passes over, count too.
+    auto folders = [](std::size_t count) {
+        std::vector<CraftedEntry> entries(count, {"", "", "", AE_IFDIR});
+        for (std::size_t i = 0; i < count; ++i)
+            entries[i].name = "d" + std::to_string(i);
+        return entries;
+    };
+    const std::string many = tmp / "many.7z";
+    const std::string folder = target;
+    auto unpackFlat = [&](std::size_t count) {
+        WriteCrafted7z(many, folders(count));
+        WriteFile(target + "/" + launcher::kArchiveName, ReadFile(many));
+        return RunChild(
+            [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); },
+            tmp.path());
+    };
+    const ChildRun tooMany = unpackFlat(launcher::kMaxUnpackedItems + 1);
+    ASSERT_TRUE(tooMany.exited);
+    EXPECT_EQ(tooMany.code, launcher::kErrUnsupported);
+    EXPECT_NE(tooMany.err.find("\nERROR:decoder doesn't support this archive"), std::string::npos)
+        << tooMany.err;
+    EXPECT_EQ(unpackFlat(launcher::kMaxUnpackedItems).code, 0);
+}
+
 // --- clearing the old folder ---------------------------------------------------------
 
 TEST(launcherRemoveTree, RemovesEverythingButNeverFollowsLinks)
