@@ -505,34 +505,122 @@ int UnpackInto(int fd, bool keepFolders)
     }
 }
 
-// Removes everything inside the open folder, never following a link.
-void RemoveContentsAt(int dirFd)
+// path + ": " + the system's text for err.
+std::string Reason(const std::string& path, int err) { return path + ": " + std::strerror(err); }
+
+// Lists the open folder at path, removes every item in it that is not a folder, and
+// adds the names of its folders to *folders. False, with *failure set, on the first
+// error.
+bool RemoveFilesAt(int dirFd, const std::string& path, std::vector<std::string>* folders,
+                   std::string* failure)
 {
-    DIR* dir = fdopendir(dirFd);
+    const int listFd = fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
+    DIR* dir = listFd >= 0 ? fdopendir(listFd) : nullptr;
     if (!dir) {
-        close(dirFd);
-        return;
+        *failure = Reason(path, errno);
+        if (listFd >= 0)
+            close(listFd);
+        return false;
     }
     std::vector<std::string> names;
+    errno = 0;
     while (const struct dirent* e = readdir(dir)) {
-        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
-            continue;
-        names.emplace_back(e->d_name);
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+            names.emplace_back(e->d_name);
+    }
+    const int listErr = errno;
+    closedir(dir);
+    if (listErr != 0) {
+        *failure = Reason(path, listErr);
+        return false;
     }
     for (const std::string& name : names) {
         struct stat st;
-        if (fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
+        if (fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT)
+                continue;
+            *failure = Reason(path + "/" + name, errno);
+            return false;
+        }
         if (S_ISDIR(st.st_mode)) {
-            const int sub = openat(dirFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (sub >= 0)
-                RemoveContentsAt(sub);
-            unlinkat(dirFd, name.c_str(), AT_REMOVEDIR);
-        } else {
-            unlinkat(dirFd, name.c_str(), 0);
+            folders->push_back(name);
+        } else if (unlinkat(dirFd, name.c_str(), 0) != 0 && errno != ENOENT) {
+            *failure = Reason(path + "/" + name, errno);
+            return false;
         }
     }
-    closedir(dir);
+    return true;
+}
+
+// Removes everything inside the folder, never following a link. Depth first, holding
+// the open folder and no more: the way back up is "..", checked against the folder
+// that was left.
+bool RemoveContents(const std::string& folder, std::string* failure)
+{
+    struct Level
+    {
+        std::string name;  // in its parent
+        dev_t dev;
+        ino_t ino;
+        std::vector<std::string> folders;  // still to remove
+    };
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat st;
+    if (fd < 0 || fstat(fd, &st) != 0) {
+        *failure = Reason(folder, errno);
+        if (fd >= 0)
+            close(fd);
+        return false;
+    }
+    std::vector<Level> levels;
+    levels.push_back({std::string(), st.st_dev, st.st_ino, {}});
+    std::string path = folder;
+    bool ok = RemoveFilesAt(fd, path, &levels.back().folders, failure);
+    while (ok) {
+        if (!levels.back().folders.empty()) {
+            const std::string name = levels.back().folders.back();
+            levels.back().folders.pop_back();
+            const int sub = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (sub < 0 && errno == ENOENT)
+                continue;
+            if (sub < 0 || fstat(sub, &st) != 0) {
+                *failure = Reason(path + "/" + name, errno);
+                if (sub >= 0)
+                    close(sub);
+                ok = false;
+                break;
+            }
+            close(fd);
+            fd = sub;
+            path += "/" + name;
+            levels.push_back({name, st.st_dev, st.st_ino, {}});
+            ok = RemoveFilesAt(fd, path, &levels.back().folders, failure);
+            continue;
+        }
+        if (levels.size() == 1)
+            break;
+        const int parent = openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int upErr = errno;
+        const std::string name = levels.back().name;
+        levels.pop_back();
+        path.erase(path.size() - name.size() - 1);
+        if (parent < 0 || fstat(parent, &st) != 0 || st.st_dev != levels.back().dev ||
+            st.st_ino != levels.back().ino) {
+            *failure = Reason(path, parent < 0 ? upErr : ESTALE);  // moved away meanwhile
+            if (parent >= 0)
+                close(parent);
+            ok = false;
+            break;
+        }
+        close(fd);
+        fd = parent;
+        if (unlinkat(fd, name.c_str(), AT_REMOVEDIR) != 0) {
+            *failure = Reason(path + "/" + name, errno);
+            ok = false;
+        }
+    }
+    close(fd);
+    return ok;
 }
 
 }  // namespace
@@ -697,21 +785,30 @@ int Extract7zArchive(const std::string& archiveName, const std::string& folder, 
     return res;
 }
 
-int RemoveDirectoryTree(const std::string& folder)
+int RemoveDirectoryTree(const std::string& folder, std::string* failure)
 {
+    std::string unused;
+    if (!failure)
+        failure = &unused;
     struct stat st;
-    if (lstat(folder.c_str(), &st) != 0)
+    if (lstat(folder.c_str(), &st) != 0) {
+        *failure = Reason(folder, errno);
         return 0;
+    }
     if (S_ISLNK(st.st_mode)) {
         // A link in place of the folder goes; what it points to stays.
-        unlink(folder.c_str());
+        if (unlink(folder.c_str()) != 0) {
+            *failure = Reason(folder, errno);
+            return 0;
+        }
         return 1;
     }
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
+    if (!RemoveContents(folder, failure))
         return 0;
-    RemoveContentsAt(fd);
-    rmdir(folder.c_str());
+    if (rmdir(folder.c_str()) != 0) {
+        *failure = Reason(folder, errno);
+        return 0;
+    }
     return 1;
 }
 
@@ -784,10 +881,13 @@ int LauncherMain(const Places& places)
     // started from this folder by other means can be deleted while it runs: only a
     // program started by a launcher is protected, by the lock above.
     if (mkdir(target.c_str(), 0755) != 0 && errno == EEXIST) {
-        if (RemoveDirectoryTree(target) != 0)
-            mkdir(target.c_str(), 0755);
-        else
-            PrintError("Remove directory failed!");
+        std::string failure;
+        if (RemoveDirectoryTree(target, &failure) == 0) {
+            // The archive is not written over what is left: an early stop like the others.
+            PrintError(("Remove directory failed! " + failure).c_str());
+            return 0;
+        }
+        mkdir(target.c_str(), 0755);
     }
     if (WriteResourceToFile(kArchiveName, target) != 0) {
         PrintError("load zip resource failed!");

@@ -85,9 +85,11 @@ int WriteResourceToFile(const std::string& name, const std::string& folder);
 int Extract7zArchive(const std::string& archiveName, const std::string& folder, bool keepFolders);
 
 // Deletes the folder with everything in it, never following a symbolic link (a link,
-// the folder itself included, is removed as a link). 0 when the folder cannot be
-// opened, else 1.
-int RemoveDirectoryTree(const std::string& folder);
+// the folder itself included, is removed as a link), however deep the tree, with a
+// few descriptors whatever its depth. 1 when all of it is gone; 0 when something
+// could not be removed (or the folder is missing or no folder), with *failure (when
+// given) set to that path, ": " and the system's reason. It stops at the first failure.
+int RemoveDirectoryTree(const std::string& folder, std::string* failure = nullptr);
 
 // Starts folder + "/" + program with the parameters as its one argument. The program
 // inherits inheritFd (when not -1) under the same number: the single-instance lock, so
@@ -100,7 +102,8 @@ pid_t LaunchApplication(const std::string& folder, const std::string& program, c
 void WaitForProcess(pid_t pid);
 
 // The whole launch; returns the exit code (0: already running, no module folder, or
-// the archive not written; 1 otherwise).
+// the archive not written, which includes an old folder that could not be cleared
+// for it; 1 otherwise).
 int LauncherMain(const Places& places = Places());
 
 }  // namespace launcher

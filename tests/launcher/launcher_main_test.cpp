@@ -8,6 +8,7 @@
 #include <sys/file.h>
 
 #include <csignal>
+#include <cstring>
 
 #include <algorithm>
 #include <functional>
@@ -67,8 +68,11 @@ protected:
         const Places p = places;
         const std::string o = out;
         const std::string* bytes = &payload;
+        const std::function<void()> prepare = inChild;
         return StartChild(
-            [p, o, bytes] {
+            [p, o, bytes, prepare] {
+                if (prepare)
+                    prepare();
                 setenv("LAUNCHER_TEST_OUT", o.c_str(), 1);
                 const auto* b = reinterpret_cast<const unsigned char*>(bytes->data());
                 static SFResource table[1];
@@ -89,6 +93,7 @@ protected:
     TempDir tmp;
     Places places;
     std::string out, target, payload;
+    std::function<void()> inChild;  // run in the launcher's process before it starts
 };
 
 // The texts of the diagnostic lines, in order.
@@ -215,6 +220,29 @@ TEST_F(launcherRun, ANextStartUnpacksAFreshCopyWithoutFollowingLeftoverLinks)
     EXPECT_EQ(ReadFile(tmp / "outside/keep.txt"), "outside");
 }
 
+TEST_F(launcherRun, AnOldFolderThatCannotBeRemovedIsNotUnpackedOver)
+{
+    MakePayload();
+    ASSERT_EQ(Run().code, 1);
+    WriteFile(target + "/stray/locked/kept.txt", "left by the program");
+    WriteFile(target + "/config.xml", "<Setting changed=\"1\"/>\n");
+    chmod((target + "/stray/locked").c_str(), 0555);
+    fs::remove(out + "/ended");
+    const std::string top = tmp.path();
+    inChild = [top] { DropPrivilegesOver(top); };
+
+    const ChildRun run = Run();
+    chmod((target + "/stray/locked").c_str(), 0755);
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(ErrorLines(run.err),
+              (std::vector<std::string>{"start 7zUnzip main!",
+                                        "Remove directory failed! " + target +
+                                            "/stray/locked/kept.txt: " + std::strerror(EACCES)}));
+    EXPECT_FALSE(Exists(out + "/ended")) << "the program was started from a folder not cleared";
+    EXPECT_NE(ReadFile(target + "/config.xml"), "<Setting/>\n") << "the archive was unpacked over leftovers";
+}
+
 TEST_F(launcherRun, AProgramThatCannotStartEndsTheLaunchWithoutWaiting)
 {
     for (mode_t mode : {mode_t(0644), mode_t(0)}) {
@@ -254,8 +282,8 @@ TEST_F(launcherRun, AFileInPlaceOfTheFolderStopsWithExitZero)
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(ErrorLines(run.err),
-              (std::vector<std::string>{"start 7zUnzip main!", "Remove directory failed!",
-                                        "can not create file", "load zip resource failed!"}));
+              (std::vector<std::string>{"start 7zUnzip main!", "Remove directory failed! " + target + ": " +
+                                                                   std::strerror(ENOTDIR)}));
     EXPECT_EQ(ReadFile(target), "a file named like the folder");
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -160,6 +161,20 @@ inline void WriteZeros7z(const std::string& path, const std::string& name, std::
     archive_entry_free(en);
     ASSERT_EQ(archive_write_close(a), ARCHIVE_OK);
     archive_write_free(a);
+}
+
+// For a child process about to meet permissions: as root (whom permissions do not
+// stop) it hands the tree to an unprivileged account and becomes that account.
+inline void DropPrivilegesOver(const std::string& tree)
+{
+    if (geteuid() != 0)
+        return;
+    const uid_t nobody = 65534;
+    for (const auto& e : fs::recursive_directory_iterator(tree))
+        lchown(e.path().c_str(), nobody, nobody);
+    lchown(tree.c_str(), nobody, nobody);
+    if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
+        _exit(125);
 }
 
 struct ChildRun

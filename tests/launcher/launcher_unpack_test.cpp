@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstring>
 #include <map>
 
 using namespace lt;
@@ -360,6 +361,54 @@ TEST(launcherRemoveTree, RemovesEverythingButNeverFollowsLinks)
     EXPECT_FALSE(Exists(folder));
     EXPECT_EQ(ReadFile(outside + "/keep.txt"), "outside file");
     EXPECT_EQ(ReadFile(outside + "/sub/deep.txt"), "outside deep");
+}
+
+TEST(launcherRemoveTree, ADeepTreeGoesUnderALowDescriptorLimit)
+{
+    TempDir tmp;
+    const std::string folder = tmp / "Tessaly";
+    std::string level = folder;
+    for (int i = 0; i < 100; ++i) {
+        WriteFile(level + "/file", "x");
+        level += "/d";
+    }
+    fs::create_directories(level);
+    const ChildRun run = RunChild(
+        [folder] {
+            struct rlimit lim = {16, 16};
+            setrlimit(RLIMIT_NOFILE, &lim);
+            return launcher::RemoveDirectoryTree(folder);
+        },
+        tmp.path());
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_FALSE(Exists(folder)) << "a deep tree was left behind";
+}
+
+TEST(launcherRemoveTree, WhatCannotBeRemovedIsReportedWithItsPathAndReason)
+{
+    TempDir tmp;
+    const std::string folder = tmp / "Tessaly";
+    WriteFile(folder + "/a.txt", "x");
+    WriteFile(folder + "/Skin/Main/b.png", "x");
+    WriteFile(folder + "/Skin/locked/kept.png", "x");
+    chmod((folder + "/Skin/locked").c_str(), 0555);
+    const std::string report = tmp / "report";
+    const std::string top = tmp.path();
+    const ChildRun run = RunChild(
+        [top, folder, report] {
+            DropPrivilegesOver(top);
+            std::string failure;
+            const int r = launcher::RemoveDirectoryTree(folder, &failure);
+            WriteFile(report, failure);
+            return r;
+        },
+        tmp.path());
+    chmod((folder + "/Skin/locked").c_str(), 0755);
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.code, 0) << "a failed removal was reported as done";
+    EXPECT_EQ(ReadFile(report), folder + "/Skin/locked/kept.png: " + std::strerror(EACCES));
+    EXPECT_TRUE(Exists(folder + "/Skin/locked/kept.png"));
 }
 
 TEST(launcherRemoveTree, AFolderThatIsALinkLosesOnlyTheLink)
