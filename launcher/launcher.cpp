@@ -43,6 +43,18 @@ namespace {
 constexpr int kErrorResourceNotFound = 1814;
 constexpr int kErrorInvalidData = 13;
 
+// path + ": " + the system's text for err.
+std::string Reason(const std::string& path, int err) { return path + ": " + std::strerror(err); }
+
+// path + ": " + why the writer failed.
+std::string WriterReason(const std::string& path, struct archive* out)
+{
+    if (archive_errno(out) > 0)
+        return Reason(path, archive_errno(out));
+    const char* text = archive_error_string(out);
+    return path + ": " + (text ? text : "unknown error");
+}
+
 bool IsDirectory(const std::string& path)
 {
     struct stat st;
@@ -149,6 +161,7 @@ bool PassesThroughLink(const std::vector<std::string>& parts, std::size_t count)
 // It also counts the items and bytes unpacked so far, against the bounds.
 struct UnpackState
 {
+    std::string folder;  // being filled, for the messages
     std::set<std::string> assumedFolders;
     std::uint64_t items = 0;
     std::uint64_t bytes = 0;
@@ -411,7 +424,8 @@ int PrepareEntry(struct archive_entry* entry, bool keepFolders, UnpackState* sta
 
 // Copies the current item's data from the reader to the writer, within the bounds:
 // kOk, or a result code after reporting it.
-int CopyEntryData(struct archive* in, struct archive* out, int fd, UnpackState* state)
+int CopyEntryData(struct archive* in, struct archive* out, int fd, const std::string& outName,
+                  UnpackState* state)
 {
     const void* buf = nullptr;
     size_t size = 0;
@@ -431,7 +445,8 @@ int CopyEntryData(struct archive* in, struct archive* out, int fd, UnpackState* 
             return BeyondBounds("bytes", kMaxUnpackedBytes);
         end = std::max<std::uint64_t>(end, static_cast<std::uint64_t>(offset) + size);
         if (archive_write_data_block(out, buf, size, offset) < ARCHIVE_OK) {
-            PrintError("can not write output file");
+            PrintError(
+                ("can not write output file " + WriterReason(state->folder + "/" + outName, out)).c_str());
             return kErrFail;
         }
     }
@@ -446,12 +461,11 @@ int WriteEntry(struct archive* in, struct archive* out, int fd, struct archive_e
     if (archive_write_header(out, entry) < ARCHIVE_WARN) {
         if (isFolder)
             return kOk;  // a folder that cannot be made is passed over
-        PrintError("can not open output file");
-        PrintDetail(archive_error_string(out) ? archive_error_string(out) : "");
+        PrintError(("can not open output file " + WriterReason(state->folder + "/" + outName, out)).c_str());
         return kErrFail;
     }
     if (!isFolder && archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0) {
-        const int res = CopyEntryData(in, out, fd, state);
+        const int res = CopyEntryData(in, out, fd, outName, state);
         if (res != kOk) {
             // Drop the partly written file.
             archive_write_finish_entry(out);
@@ -460,14 +474,15 @@ int WriteEntry(struct archive* in, struct archive* out, int fd, struct archive_e
         }
     }
     if (archive_write_finish_entry(out) < ARCHIVE_WARN && !isFolder) {
-        PrintError("can not close output file");
+        PrintError(("can not close output file " + WriterReason(state->folder + "/" + outName, out)).c_str());
+        unlink(outName.c_str());
         return kErrFail;
     }
     return kOk;
 }
 
-// Unpacks the archive open on fd into the current working directory.
-int UnpackInto(int fd, bool keepFolders)
+// Unpacks the archive open on fd into the current working directory, which is folder.
+int UnpackInto(int fd, bool keepFolders, const std::string& folder)
 {
     ArchiveReader in(archive_read_new());
     if (!in)
@@ -486,6 +501,7 @@ int UnpackInto(int fd, bool keepFolders)
                                                   ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS);
 
     UnpackState state;
+    state.folder = folder;
     for (;;) {
         struct archive_entry* entry = nullptr;
         const int r = archive_read_next_header(in.get(), &entry);
@@ -504,9 +520,6 @@ int UnpackInto(int fd, bool keepFolders)
             return res;
     }
 }
-
-// path + ": " + the system's text for err.
-std::string Reason(const std::string& path, int err) { return path + ": " + std::strerror(err); }
 
 // Lists the open folder at path, removes every item in it that is not a folder, and
 // adds the names of its folders to *folders. False, with *failure set, on the first
@@ -713,26 +726,29 @@ int WriteResourceToFile(const std::string& name, const std::string& folder)
     }
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) {
-        PrintError("can not create file");
+        PrintError(("can not create file " + Reason(path, errno)).c_str());
         return kErrFail;
     }
     const unsigned char* p = res->begin;
     std::size_t left = size;
+    int err = 0;
     while (left > 0) {
         const ssize_t n = write(fd, p, left < (std::size_t(1) << 30) ? left : (std::size_t(1) << 30));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            err = n < 0 ? errno : ENOSPC;
             break;
         }
-        if (n == 0)
-            break;
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    const bool closed = close(fd) == 0;
-    if (left != 0 || !closed) {
-        PrintError("can not open write file");
+    if (close(fd) != 0 && err == 0)
+        err = errno;
+    if (err != 0) {
+        // A part of the archive is of no use and would keep the disk full.
+        unlink(path.c_str());
+        PrintError(("can not open write file " + Reason(path, err)).c_str());
         return kErrWrite;
     }
     return 0;
@@ -750,16 +766,16 @@ int Extract7zArchive(const std::string& archiveName, const std::string& folder, 
     int res;
     const int fd = open(archivePath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        PrintError("can not open input file");
+        PrintError(("can not open input file " + Reason(archivePath, errno)).c_str());
         return kErrRead;
     }
     {
         WorkingDirectoryGuard back;
         if (chdir(folder.c_str()) != 0) {
-            PrintError("can not open output file");
+            PrintError(("can not open output file " + Reason(folder, errno)).c_str());
             res = kErrFail;
         } else {
-            res = UnpackInto(fd, keepFolders);
+            res = UnpackInto(fd, keepFolders, folder);
         }
     }
     close(fd);
@@ -880,15 +896,19 @@ int LauncherMain(const Places& places)
     // Every start unpacks a fresh copy. Unlike on some systems, the files of a program
     // started from this folder by other means can be deleted while it runs: only a
     // program started by a launcher is protected, by the lock above.
-    if (mkdir(target.c_str(), 0755) != 0 && errno == EEXIST) {
+    int made = mkdir(target.c_str(), 0755);
+    if (made != 0 && errno == EEXIST) {
         std::string failure;
         if (RemoveDirectoryTree(target, &failure) == 0) {
             // The archive is not written over what is left: an early stop like the others.
             PrintError(("Remove directory failed! " + failure).c_str());
             return 0;
         }
-        mkdir(target.c_str(), 0755);
+        made = mkdir(target.c_str(), 0755);
     }
+    if (made != 0)
+        PrintError(
+            ("can not create folder " + Reason(target, errno)).c_str());  // writing the archive fails next
     if (WriteResourceToFile(kArchiveName, target) != 0) {
         PrintError("load zip resource failed!");
         return 0;

@@ -74,8 +74,9 @@ std::string LockFilePath();
 int AcquireSingleInstance(const std::string& lockFile, int* fd);
 
 // Writes resource ZIP/102 to folder + "/" + name: 0, 11 when the file cannot be
-// created, 9 when it cannot be written in full, another non-zero code when the
-// resource is missing or empty.
+// created, 9 when it cannot be written in full (what was written is removed), another
+// non-zero code when the resource is missing or empty. A failure to create or write
+// is reported with the path and the system's reason.
 int WriteResourceToFile(const std::string& name, const std::string& folder);
 
 // Unpacks folder + "/" + archiveName into folder, keeping the archive's sub-folders.

@@ -6,6 +6,7 @@
 #include "tests/launcher/launcher_test_support.h"
 
 #include <sys/file.h>
+#include <sys/resource.h>
 
 #include <csignal>
 #include <cstring>
@@ -285,6 +286,45 @@ TEST_F(launcherRun, AFileInPlaceOfTheFolderStopsWithExitZero)
               (std::vector<std::string>{"start 7zUnzip main!", "Remove directory failed! " + target + ": " +
                                                                    std::strerror(ENOTDIR)}));
     EXPECT_EQ(ReadFile(target), "a file named like the folder");
+}
+
+TEST_F(launcherRun, AnUnwritablePlaceStopsWithExitZeroNamingPathAndReason)
+{
+    MakePayload();
+    const std::string archive = target + "/" + launcher::kArchiveName;
+    {
+        SCOPED_TRACE("a full disk");
+        const rlim_t room = payload.size() / 2;
+        inChild = [room] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit lim = {room, room};
+            setrlimit(RLIMIT_FSIZE, &lim);
+        };
+        const ChildRun run = Run();
+        ASSERT_TRUE(run.exited);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(ErrorLines(run.err), (std::vector<std::string>{"start 7zUnzip main!",
+                                                                 "can not open write file " + archive + ": " +
+                                                                     std::strerror(EFBIG),
+                                                                 "load zip resource failed!"}));
+        EXPECT_FALSE(Exists(archive)) << "the partly written archive was left";
+    }
+    {
+        SCOPED_TRACE("a read-only place");
+        fs::remove_all(target);
+        chmod(places.appDataFolder.c_str(), 0555);
+        const std::string top = tmp.path();
+        inChild = [top] { DropPrivilegesOver(top); };
+        const ChildRun run = Run();
+        chmod(places.appDataFolder.c_str(), 0755);
+        ASSERT_TRUE(run.exited);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(ErrorLines(run.err),
+                  (std::vector<std::string>{"start 7zUnzip main!",
+                                            "can not create folder " + target + ": " + std::strerror(EACCES),
+                                            "can not create file " + archive + ": " + std::strerror(ENOENT),
+                                            "load zip resource failed!"}));
+    }
 }
 
 TEST_F(launcherRun, AMissingResourceStopsWithExitZero)

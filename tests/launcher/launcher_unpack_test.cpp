@@ -162,6 +162,28 @@ TEST_F(launcherUnpack, DamagedArchivesFailCleanlyWithAnErrorLine)
     }
 }
 
+TEST_F(launcherUnpack, AFailedWriteNamesTheFileAndReasonAndLeavesNoPart)
+{
+    WriteFile(target + "/" + launcher::kArchiveName, ReadFile(archive));
+    const std::string folder = target;
+    const ChildRun run = RunChild(
+        [folder] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit lim = {100000, 100000};  // less than Tessaly.xml
+            setrlimit(RLIMIT_FSIZE, &lim);
+            return launcher::Extract7zArchive(launcher::kArchiveName, folder, true);
+        },
+        tmp.path());
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.code, launcher::kErrFail);
+    EXPECT_NE(
+        run.err.find("\nERROR:can not write output file " + target + "/Tessaly.xml: " + std::strerror(EFBIG)),
+        std::string::npos)
+        << run.err;
+    EXPECT_FALSE(Exists(target + "/Tessaly.xml"));
+    ExpectOnlyIntactPayloadFiles();
+}
+
 TEST_F(launcherUnpack, ResultCodesFollowTheDecoderNumbering)
 {
     const ChildRun notArchive = Unpack("just some text, nothing packed\n");
@@ -475,7 +497,8 @@ TEST_F(launcherResource, WritesTheWholeResourceAndReportsEachFailure)
     EXPECT_TRUE(lines.empty());
 
     EXPECT_EQ(launcher::WriteResourceToFile("Vesperon.7z", tmp / "no such folder"), 11);
-    EXPECT_EQ(lines, (std::vector<std::string>{"\nERROR:", "can not create file"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"\nERROR:", "can not create file " + tmp / "no such folder" +
+                                                               "/Vesperon.7z: " + std::strerror(ENOENT)}));
 
     lines.clear();
     table[0].end = table[0].begin;
@@ -508,7 +531,8 @@ TEST_F(launcherResource, AShortWriteIsAnError)
         tmp.Path());
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.code, 9);
-    EXPECT_EQ(run.err, "\nERROR:can not open write file");
+    EXPECT_EQ(run.err, "\nERROR:can not open write file " + folder + "/Vesperon.7z: " + std::strerror(EFBIG));
+    EXPECT_FALSE(Exists(folder + "/Vesperon.7z")) << "the partly written archive was left";
 }
 
 }  // namespace
