@@ -25,6 +25,7 @@
 #include <cstring>
 #include <deque>
 #include <memory>
+#include <new>
 #include <set>
 #include <vector>
 
@@ -260,7 +261,8 @@ int MapReadError(struct archive* a, int fd, bool opening, std::string* detail)
 {
     const char* msg = archive_error_string(a);
     *detail = msg ? msg : "";
-    if (archive_errno(a) == ENOMEM)
+    // Not every allocation failure comes with ENOMEM: some only say so in their text.
+    if (archive_errno(a) == ENOMEM || Contains(*detail, "memory") || Contains(*detail, "Memory"))
         return kErrMem;
     if (Contains(*detail, "CRC"))
         return kErrCrc;
@@ -487,8 +489,8 @@ int UnpackInto(int fd, bool keepFolders, const std::string& folder)
     ArchiveReader in(archive_read_new());
     if (!in)
         return kErrMem;
-    archive_read_support_format_7zip(in.get());
-    if (archive_read_open_fd(in.get(), fd, 1 << 20) != ARCHIVE_OK)
+    if (archive_read_support_format_7zip(in.get()) != ARCHIVE_OK ||
+        archive_read_open_fd(in.get(), fd, 1 << 20) != ARCHIVE_OK)
         return ReadFailure(in.get(), fd, true);
     ArchiveWriter out(archive_write_disk_new());
     if (!out)
@@ -775,7 +777,11 @@ int Extract7zArchive(const std::string& archiveName, const std::string& folder, 
             PrintError(("can not open output file " + Reason(folder, errno)).c_str());
             res = kErrFail;
         } else {
-            res = UnpackInto(fd, keepFolders, folder);
+            try {
+                res = UnpackInto(fd, keepFolders, folder);
+            } catch (const std::bad_alloc&) {
+                res = kErrMem;  // the launcher's own bookkeeping ran out of memory
+            }
         }
     }
     close(fd);

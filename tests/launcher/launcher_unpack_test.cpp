@@ -203,6 +203,72 @@ TEST_F(launcherUnpack, ResultCodesFollowTheDecoderNumbering)
     EXPECT_NE(truncated.out.find("\nERROR #6\n"), std::string::npos);
 }
 
+// CRC-32 as the 7z headers use it.
+std::uint32_t Crc32(const std::string& bytes)
+{
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char c : bytes) {
+        crc ^= c;
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void PutLe(std::string* bytes, std::size_t at, std::uint64_t value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        (*bytes)[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// Sets the 7z start record's header size and both of its checksums after the header
+// (which starts at 32 + its offset) has been edited.
+void Reseal7z(std::string* archive)
+{
+    std::uint64_t offset = 0;
+    for (int i = 7; i >= 0; --i)
+        offset = (offset << 8) | static_cast<unsigned char>((*archive)[12 + i]);
+    const std::string header = archive->substr(32 + offset);
+    PutLe(archive, 20, header.size(), 8);
+    PutLe(archive, 28, Crc32(header), 4);
+    PutLe(archive, 8, Crc32(archive->substr(12, 20)), 4);
+}
+
+TEST_F(launcherUnpack, MemoryTheDecoderCannotGetIsReportedAsSuch)
+{
+    // An item table of nearly 100 million items.
+    std::string table = std::string("7z\xBC\xAF\x27\x1C\x00\x04", 8) + std::string(24, '\0') +
+                        std::string("\x01\x05\xE5\xFF\xE0\xF5\x00\x00", 8);
+    Reseal7z(&table);
+    // A dictionary of 4 GiB.
+    WriteFile(stage + "/small.txt", "small");
+    const std::string plain = tmp / "plain.7z";
+    ASSERT_EQ(
+        RunCommand({"7zz", "a", "-t7z", "-m0=lzma", "-mhc=off", "-bd", plain, "--", "small.txt"}, stage), 0);
+    std::string dictionary = ReadFile(plain);
+    const std::size_t props = dictionary.find(std::string("\x03\x01\x01\x05\x5D", 5), 32);
+    ASSERT_NE(props, std::string::npos);
+    PutLe(&dictionary, props + 5, 0xFFFFFFF0u, 4);
+    Reseal7z(&dictionary);
+
+    for (const auto& [what, bytes] :
+         {std::make_pair("item table", table), std::make_pair("dictionary", dictionary)}) {
+        SCOPED_TRACE(what);
+        WriteFile(target + "/" + launcher::kArchiveName, bytes);
+        const std::string folder = target;
+        const ChildRun run = RunChild(
+            [folder] {
+                struct rlimit lim = {rlim_t(1) << 30, rlim_t(1) << 30};
+                setrlimit(RLIMIT_AS, &lim);
+                return launcher::Extract7zArchive(launcher::kArchiveName, folder, true);
+            },
+            tmp.path());
+        ASSERT_TRUE(run.exited);
+        EXPECT_EQ(run.code, launcher::kErrMem) << run.err << run.out;
+        EXPECT_NE(run.err.find("\nERROR:can not allocate memory"), std::string::npos) << run.err;
+    }
+}
+
 TEST_F(launcherUnpack, UnsafeItemsAreRefusedAndNothingOutsideIsTouched)
 {
     const std::string outside = tmp / "outside";
