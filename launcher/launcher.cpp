@@ -156,10 +156,10 @@ bool PassesThroughLink(const std::vector<std::string>& parts, std::size_t count)
     return false;
 }
 
-// What the unpacking has promised itself so far: names that a link already unpacked
-// goes through as folders while nothing exists there yet. A link made at one of them
-// later would change where that earlier link leads, so none may be.
-// It also counts the items and bytes unpacked so far, against the bounds.
+// What the unpacking keeps track of: the items and bytes so far, against the bounds,
+// and the names that a link already unpacked goes through as folders while nothing
+// exists there yet (a link made at one of them later would change where that earlier
+// link leads, so none may be).
 struct UnpackState
 {
     std::string folder;  // being filled, for the messages

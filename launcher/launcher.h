@@ -80,9 +80,12 @@ int AcquireSingleInstance(const std::string& lockFile, int* fd);
 int WriteResourceToFile(const std::string& name, const std::string& folder);
 
 // Unpacks folder + "/" + archiveName into folder, keeping the archive's sub-folders.
-// Items with an absolute name, a ".." part, or a link leading out of the folder are
-// refused. Returns 0 or a result code (see above), after reporting it. Works from
-// inside the folder: the working directory is changed meanwhile and restored after.
+// Only files, folders and symbolic links are taken; an item with an absolute name or
+// a ".." part, one written through or in place of a link, and a link leading out of
+// the folder once the links before it are followed, are refused (kErrArchive), and so
+// is an archive beyond the bounds above (kErrUnsupported). Returns 0 or a result code
+// (see above), after reporting it. Works from inside the folder: the working
+// directory is changed meanwhile and restored after.
 int Extract7zArchive(const std::string& archiveName, const std::string& folder, bool keepFolders);
 
 // Deletes the folder with everything in it, never following a symbolic link (a link,
