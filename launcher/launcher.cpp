@@ -591,6 +591,13 @@ bool RemoveContents(const std::string& folder, std::string* failure)
     levels.push_back({std::string(), st.st_dev, st.st_ino, {}});
     std::string path = folder;
     bool ok = RemoveFilesAt(fd, path, &levels.back().folders, failure);
+    // Records the failure at where, closing the descriptor in hand (when there is one).
+    auto fail = [&ok, failure](const std::string& where, int err, int inHand) {
+        *failure = Reason(where, err);
+        if (inHand >= 0)
+            close(inHand);
+        ok = false;
+    };
     while (ok) {
         if (!levels.back().folders.empty()) {
             const std::string name = levels.back().folders.back();
@@ -599,10 +606,7 @@ bool RemoveContents(const std::string& folder, std::string* failure)
             if (sub < 0 && errno == ENOENT)
                 continue;
             if (sub < 0 || fstat(sub, &st) != 0) {
-                *failure = Reason(path + "/" + name, errno);
-                if (sub >= 0)
-                    close(sub);
-                ok = false;
+                fail(path + "/" + name, errno, sub);
                 break;
             }
             close(fd);
@@ -621,18 +625,13 @@ bool RemoveContents(const std::string& folder, std::string* failure)
         path.erase(path.size() - name.size() - 1);
         if (parent < 0 || fstat(parent, &st) != 0 || st.st_dev != levels.back().dev ||
             st.st_ino != levels.back().ino) {
-            *failure = Reason(path, parent < 0 ? upErr : ESTALE);  // moved away meanwhile
-            if (parent >= 0)
-                close(parent);
-            ok = false;
+            fail(path, parent < 0 ? upErr : ESTALE, parent);  // ESTALE: moved away meanwhile
             break;
         }
         close(fd);
         fd = parent;
-        if (unlinkat(fd, name.c_str(), AT_REMOVEDIR) != 0) {
-            *failure = Reason(path + "/" + name, errno);
-            ok = false;
-        }
+        if (unlinkat(fd, name.c_str(), AT_REMOVEDIR) != 0)
+            fail(path + "/" + name, errno, -1);
     }
     close(fd);
     return ok;
