@@ -229,7 +229,7 @@ TEST_F(launcherRun, AnOldFolderThatCannotBeRemovedIsNotUnpackedOver)
     WriteFile(target + "/config.xml", "<Setting changed=\"1\"/>\n");
     chmod((target + "/stray/locked").c_str(), 0555);
     fs::remove(out + "/ended");
-    const std::string top = tmp.path();
+    const std::string top = tmp.Path();
     inChild = [top] { DropPrivilegesOver(top); };
 
     const ChildRun run = Run();
@@ -313,7 +313,7 @@ TEST_F(launcherRun, AnUnwritablePlaceStopsWithExitZeroNamingPathAndReason)
         SCOPED_TRACE("a read-only place");
         fs::remove_all(target);
         chmod(places.appDataFolder.c_str(), 0555);
-        const std::string top = tmp.path();
+        const std::string top = tmp.Path();
         inChild = [top] { DropPrivilegesOver(top); };
         const ChildRun run = Run();
         chmod(places.appDataFolder.c_str(), 0755);

@@ -173,7 +173,7 @@ TEST_F(launcherUnpack, AFailedWriteNamesTheFileAndReasonAndLeavesNoPart)
             setrlimit(RLIMIT_FSIZE, &lim);
             return launcher::Extract7zArchive(launcher::kArchiveName, folder, true);
         },
-        tmp.path());
+        tmp.Path());
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.code, launcher::kErrFail);
     EXPECT_NE(
@@ -262,7 +262,7 @@ TEST_F(launcherUnpack, MemoryTheDecoderCannotGetIsReportedAsSuch)
                 setrlimit(RLIMIT_AS, &lim);
                 return launcher::Extract7zArchive(launcher::kArchiveName, folder, true);
             },
-            tmp.path());
+            tmp.Path());
         ASSERT_TRUE(run.exited);
         EXPECT_EQ(run.code, launcher::kErrMem) << run.err << run.out;
         EXPECT_NE(run.err.find("\nERROR:can not allocate memory"), std::string::npos) << run.err;
@@ -412,7 +412,7 @@ TEST_F(launcherUnpack, AnArchiveBeyondTheBoundsIsRefused)
         WriteFile(target + "/" + launcher::kArchiveName, ReadFile(many));
         return RunChild(
             [folder] { return launcher::Extract7zArchive(launcher::kArchiveName, folder, false); },
-            tmp.path());
+            tmp.Path());
     };
     const ChildRun tooMany = unpackFlat(launcher::kMaxUnpackedItems + 1);
     ASSERT_TRUE(tooMany.exited);
@@ -467,7 +467,7 @@ TEST(launcherRemoveTree, ADeepTreeGoesUnderALowDescriptorLimit)
             setrlimit(RLIMIT_NOFILE, &lim);
             return launcher::RemoveDirectoryTree(folder);
         },
-        tmp.path());
+        tmp.Path());
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.code, 1);
     EXPECT_FALSE(Exists(folder)) << "a deep tree was left behind";
@@ -482,7 +482,7 @@ TEST(launcherRemoveTree, WhatCannotBeRemovedIsReportedWithItsPathAndReason)
     WriteFile(folder + "/Skin/locked/kept.png", "x");
     chmod((folder + "/Skin/locked").c_str(), 0555);
     const std::string report = tmp / "report";
-    const std::string top = tmp.path();
+    const std::string top = tmp.Path();
     const ChildRun run = RunChild(
         [top, folder, report] {
             DropPrivilegesOver(top);
@@ -491,7 +491,7 @@ TEST(launcherRemoveTree, WhatCannotBeRemovedIsReportedWithItsPathAndReason)
             WriteFile(report, failure);
             return r;
         },
-        tmp.path());
+        tmp.Path());
     chmod((folder + "/Skin/locked").c_str(), 0755);
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.code, 0) << "a failed removal was reported as done";
