@@ -135,20 +135,32 @@ bool IsShellUrl(const std::string& text)
 namespace {
 
 // Starts xdg-open on the argument in its own session and reaps it from a detached
-// thread, so it never lingers as a zombie. Returns false when it could not be started.
+// thread, so it never lingers as a zombie. The opener (and the viewer it starts) gets only
+// the standard descriptors: an inherited one, such as the launcher's single-instance lock,
+// must not outlive the program in a viewer. Returns false when it could not be started.
 bool SpawnOpener(const std::string& argument)
 {
-    posix_spawnattr_t attr;
-    if (::posix_spawnattr_init(&attr) != 0)
+    posix_spawn_file_actions_t actions;
+    if (::posix_spawn_file_actions_init(&actions) != 0)
         return false;
+    if (::posix_spawn_file_actions_addclosefrom_np(&actions, 3) != 0) {
+        ::posix_spawn_file_actions_destroy(&actions);
+        return false;
+    }
+    posix_spawnattr_t attr;
+    if (::posix_spawnattr_init(&attr) != 0) {
+        ::posix_spawn_file_actions_destroy(&actions);
+        return false;
+    }
     ::posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
 
     std::string program = "xdg-open";
     std::string arg = argument;
     char* argv[] = {&program[0], &arg[0], nullptr};
     pid_t pid = 0;
-    const int rc = ::posix_spawnp(&pid, "xdg-open", nullptr, &attr, argv, environ);
+    const int rc = ::posix_spawnp(&pid, "xdg-open", &actions, &attr, argv, environ);
     ::posix_spawnattr_destroy(&attr);
+    ::posix_spawn_file_actions_destroy(&actions);
     if (rc != 0)
         return false;
     try {

@@ -15,6 +15,7 @@
 
 #include <climits>
 #include <dirent.h>
+#include <fcntl.h>
 #include <gnu/libc-version.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -334,6 +335,32 @@ TEST_F(WinApiShellOpen, DefaultReportsMissingFileWithoutSpawning)
     EXPECT_EQ(2, sfwin::ShellOpen(""));
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_NE(0, ::access(mark.c_str(), F_OK)) << "nothing may be spawned for a missing file";
+}
+
+TEST_F(WinApiShellOpen, OpenerGetsOnlyTheStandardDescriptors)
+{
+    // A descriptor the program inherited without close-on-exec (the launcher's lock) must not
+    // reach the opener, or a viewer left open would hold it after the program ended.
+    const std::string held = WriteFile("held", "lock");
+    const int fd = ::open(held.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 3);
+    const std::string mark = m_dir / "mark";
+    // The opener writes what its descriptor of that number refers to ("-" when none); PATH
+    // holds only the test folder, so it names its tools in full.
+    const std::string fdLink = "/proc/$$/fd/" + std::to_string(fd);
+    WriteFile("xdg-open",
+              "#!/bin/sh\n{ /bin/readlink " + fdLink + " || echo -; } > '" + mark + ".tmp'\nexec /bin/mv '" +
+                  mark + ".tmp' '" + mark + "'\n",
+              0755);
+    ::setenv("PATH", m_dir.Path().c_str(), 1);
+    EXPECT_GE(sfwin::ShellOpen(held), 33);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (::access(mark.c_str(), F_OK) != 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ::close(fd);
+    const std::string seen = testutil::ReadFile(mark);
+    ASSERT_FALSE(seen.empty()) << "the opener did not run";
+    EXPECT_EQ("-\n", seen) << "the inherited descriptor reached the opener";
 }
 
 TEST_F(WinApiShellOpen, DefaultReportsNoHandlerWhenOpenerIsMissing)
