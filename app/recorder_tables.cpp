@@ -2,6 +2,7 @@
 #include "app/recorder_tables.h"
 
 #include "base/number_text.h"
+#include "base/xml_file.h"
 
 #include <tinyxml.h>
 
@@ -123,16 +124,19 @@ std::string FieldText(const char (&field)[N])
 }
 
 // Parses the file at path into doc. On failure writes one line to standard error naming
-// the file and the parser's error with its position, and gives false.
+// the file and why it was not loaded (the parser's error with its position when it was read),
+// and gives false.
 bool ReadDocument(const std::string& path, TiXmlDocument& doc, const char* what)
 {
-    std::error_code ec;
-    std::filesystem::file_status st = std::filesystem::status(path, ec);
-    if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st)) {
-        std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: not a regular file\n", what, path.c_str());
+    using VesperonBase::XmlFileStatus;
+    std::string reason;
+    // The library picks the encoding from a byte-order mark or the XML declaration.
+    const XmlFileStatus status = VesperonBase::LoadXmlFile(path, doc, TIXML_DEFAULT_ENCODING, &reason);
+    if (status == XmlFileStatus::kNotRegularFile || status == XmlFileStatus::kUnreadable) {
+        std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: %s\n", what, path.c_str(), reason.c_str());
         return false;
     }
-    if (!doc.LoadFile(path.c_str())) {
+    if (status != XmlFileStatus::kLoaded) {
         std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: %s (row %d, column %d)\n", what, path.c_str(),
                      doc.ErrorDesc(), doc.ErrorRow(), doc.ErrorCol());
         return false;

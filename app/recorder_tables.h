@@ -60,16 +60,18 @@ typedef NVRSpecItem NVRModelTable[kRecorderSeriesCount][kModelRowsPerGroup];
 extern const char* const kCapabilityAttributeNames[kCapabilitySlotCount];
 
 // Fills the six capability records from the file at path (UTF-8). The table is zeroed
-// first, and stays zeroed when the file is missing or does not parse; then one line naming
-// the file and the parser's error goes to standard error and the result is false.
+// first, and stays zeroed when the file is missing, is no regular file, is too large or does
+// not parse; then one line naming the file and the reason (the parser's error when it was
+// read) goes to standard error and the result is false. Bytes that are no UTF-8 read as U+FFFD.
 // Series elements are stored in order until one lacks the "type" attribute or one of the 60
 // capability attributes; elements after the sixth are checked but not stored. Flags are set
 // at the fixed "more than" slots of series 2, 4 and 5 only. Texts are cut to fit their
 // fields on a UTF-8 character boundary.
 bool LoadCapabilityTable(const std::string& path, NVRCapabilityTable& table);
 
-// Fills the model table from the file at path (UTF-8). Zeroes the table first; a missing or
-// broken file leaves it zeroed, reports one line on standard error and gives false. Group g
+// Fills the model table from the file at path (UTF-8), read as the capability table is.
+// Zeroes the table first; a file that cannot be loaded leaves it zeroed, reports one line on
+// standard error and gives false. Group g
 // fills rows g*60.., rows past 60 and groups past 6 are ignored, a missing attribute loads
 // as an empty text or 0, and texts are cut to fit their fields on a UTF-8 boundary.
 bool LoadModelTable(const std::string& path, NVRModelTable& table);

@@ -1,6 +1,7 @@
 #include "base/config_manager.h"
 
 #include "base/compat/sf_winapi.h"
+#include "base/xml_file.h"
 
 #include <tinyxml.h>
 
@@ -101,12 +102,9 @@ CConfigXMLPersistImp::CConfigXMLPersistImp(const std::string& /*ignored*/)
     : m_pDoc(std::make_unique<TiXmlDocument>()),
       m_strFileName(kConfigFileName)
 {
-    FILE* fp = std::fopen(m_strFileName.c_str(), "rb");
-    if (!fp)
-        return;
-    std::fclose(fp);
     // A file that does not parse must not leave the part read before the error behind.
-    if (!m_pDoc->LoadFile(m_strFileName.c_str(), TIXML_ENCODING_UTF8))
+    if (VesperonBase::LoadXmlFile(m_strFileName, *m_pDoc, TIXML_ENCODING_UTF8) !=
+        VesperonBase::XmlFileStatus::kLoaded)
         m_pDoc->Clear();
 }
 

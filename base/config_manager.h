@@ -25,8 +25,9 @@ public:
     virtual ~IConfigPersistent() {}
 };
 
-// The XML store over "config.xml" in the working directory. A missing or unparsable
-// file leaves the document empty, so every getter answers its default.
+// The XML store over "config.xml" in the working directory, read as LoadXmlFile reads data
+// files. A file that is missing, is no regular file, cannot be read or does not parse leaves
+// the document empty, so every getter answers its default.
 class CConfigXMLPersistImp : public IConfigPersistent
 {
 public:

@@ -3,6 +3,7 @@
 #include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
 #include "base/sf_paths.h"
+#include "base/xml_file.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -51,7 +52,7 @@ bool LoadTable(LangState& state)
 {
     const std::string fileName = AppDirLocal8Bit() + "/Lang_" + std::to_string(state.nCachedId) + ".xml";
     TiXmlDocument doc;
-    if (!doc.LoadFile(fileName.c_str(), TIXML_ENCODING_UTF8))
+    if (VesperonBase::LoadXmlFile(fileName, doc, TIXML_ENCODING_UTF8) != VesperonBase::XmlFileStatus::kLoaded)
         return false;
     const TiXmlElement* root = doc.RootElement();
     if (!root)

@@ -2,6 +2,8 @@
 #include "app/recorder_tables.h"
 #include "tests/common/test_files.h"
 
+#include "tests/common/data_file_test_util.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -652,6 +654,84 @@ TEST_F(RecorderTablesFixture, UnreadableFilesLeaveZeroedTablesAndOneDiagnosticLi
     EXPECT_TRUE(IsAllZero(t->models, sizeof t->models));
     EXPECT_NE(err.find(dir / "folder.xml"), std::string::npos) << err;
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+}
+
+TEST_F(RecorderTablesFixture, FolderOrFifoInPlaceOfAFileLeavesTheTableZeroed)
+{
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "folder");
+        for (bool capability : {true, false}) {
+            const std::string path = dir.File(capability ? "Tessaly.xml" : "NVRSpec.xml");
+            if (fifo)
+                ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+            else
+                ASSERT_TRUE(fs::create_directory(path));
+            auto t = NewTables(0xAB);
+            bool ok = true;
+            std::string err;
+            EXPECT_TRUE(testutil::FinishesWithin(std::chrono::seconds(10),
+                                                 [&] {
+                                                     testing::internal::CaptureStderr();
+                                                     ok = capability
+                                                              ? LoadCapabilityTable(path, t->capability)
+                                                              : LoadModelTable(path, t->models);
+                                                     err = testing::internal::GetCapturedStderr();
+                                                 },
+                                                 {path}));
+            EXPECT_FALSE(ok);
+            if (capability)
+                EXPECT_TRUE(IsAllZero(t->capability, sizeof t->capability));
+            else
+                EXPECT_TRUE(IsAllZero(t->models, sizeof t->models));
+            EXPECT_NE(err.find(path), std::string::npos) << err;
+            EXPECT_NE(err.find("not a regular file"), std::string::npos) << err;
+            fs::remove(path);
+        }
+    }
+}
+
+TEST_F(RecorderTablesFixture, FilesEndingInsideACharacterAreRefusedWithoutReadingPastTheirEnd)
+{
+    const std::string cases[] = {
+        std::string("<a>\xEF"),
+        std::string("\xEF\xBB\xBF<a>\xEF"),
+        std::string("<?xml version=\"1.0\"?><a>\xEF"),
+        "\xEF\xBB\xBF" + ModelXml({2}).substr(0, 30) + "\xF0\x9F",
+    };
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(bytes);
+        for (bool capability : {true, false}) {
+            const std::string path = dir.File(capability ? "Tessaly.xml" : "NVRSpec.xml");
+            WriteBytes(path, bytes);
+            auto t = NewTables(0xAB);
+            testing::internal::CaptureStderr();
+            const bool ok =
+                capability ? LoadCapabilityTable(path, t->capability) : LoadModelTable(path, t->models);
+            const std::string err = testing::internal::GetCapturedStderr();
+            EXPECT_FALSE(ok);
+            if (capability)
+                EXPECT_TRUE(IsAllZero(t->capability, sizeof t->capability));
+            else
+                EXPECT_TRUE(IsAllZero(t->models, sizeof t->models));
+            EXPECT_NE(err.find(path), std::string::npos) << err;
+        }
+    }
+}
+
+TEST_F(RecorderTablesFixture, TextThatIsNoUtf8IsReadAsReplacementCharacters)
+{
+    // A character cut short inside a value, and a byte that starts no character, in a file
+    // with a byte-order mark (read as UTF-8) and in one without.
+    const std::string rows =
+        "<Item Model=\"ab\xE4\xB8\" QZModel=\"\xFF\" MaxChannel=\"8\" />" + ModelRow("next");
+    for (const char* head : {"\xEF\xBB\xBF", ""}) {
+        SCOPED_TRACE(*head ? "with a byte-order mark" : "without");
+        auto t = LoadModels(std::string(head) + "<xml><Item>" + rows + "</Item></xml>");
+        EXPECT_STREQ(t->models[0][0].Model, "ab\xEF\xBF\xBD");
+        EXPECT_STREQ(t->models[0][0].QZModel, "\xEF\xBF\xBD");
+        EXPECT_EQ(t->models[0][0].MaxChannel, 8);
+        EXPECT_STREQ(t->models[0][1].Model, "next");
+    }
 }
 
 // ---------------------------------------------------------------------------------------

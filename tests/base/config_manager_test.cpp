@@ -1,6 +1,9 @@
 #include "base/config_manager.h"
 #include "tests/common/test_files.h"
 
+#include "tests/common/data_file_test_util.h"
+#include "tests/common/test_util.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,6 +13,8 @@
 #include <cstdlib>
 #include <string>
 #include <type_traits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -393,6 +398,59 @@ TEST_F(ConfigTest, DoublesUseTheCLocaleWhateverTheUserLocale)
     std::setlocale(LC_NUMERIC, saved.c_str());
     EXPECT_NE(std::string::npos, text.find("<D value=\"0.5\" Default=\"1.25\" />")) << text;
     EXPECT_DOUBLE_EQ(0.5, d);
+}
+
+TEST_F(ConfigTest, TextThatIsNoUtf8IsReadAsReplacementCharacters)
+{
+    // The smallest files that end inside a character, with and without a byte-order mark:
+    // read without reading past their end, and taken as files that do not parse.
+    for (const std::string& text : {testutil::Bytes({0x3C, 0x61, 0x3E, 0xEF}),
+                                    testutil::Bytes({0xEF, 0xBB, 0xBF, 0x3C, 0x61, 0x3E, 0xEF})}) {
+        Registry().Reset();
+        Registry().SetLangId(1);
+        WriteFile("config.xml", text);
+        OpenStore();
+        Registry().LoadConfig();
+        EXPECT_EQ(0, Registry().GetLangId());
+    }
+
+    // A character cut short inside a value reads as U+FFFD and the items behind it still load.
+    Registry().Reset();
+    WriteFile("config.xml", "<Setting><UIConfig>"
+                            "<Name value=\"ab\xE4\xB8\" /><Other value=\"\xFF\" /><Lang value=\"1\" />"
+                            "</UIConfig></Setting>");
+    std::wstring name, other;
+    Registry().RegisterItem(L"UIConfig", L"Name", &name, L"");
+    Registry().RegisterItem(L"UIConfig", L"Other", &other, L"");
+    OpenStore();
+    Registry().LoadConfig();
+    EXPECT_EQ(L"ab\uFFFD", name);
+    EXPECT_EQ(L"\uFFFD", other);
+    EXPECT_EQ(1, Registry().GetLangId());
+}
+
+TEST_F(ConfigTest, FolderOrFifoInPlaceOfTheFileGivesTheDefaults)
+{
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "folder");
+        Registry().Reset();
+        Registry().SetLangId(1);
+        if (fifo)
+            ASSERT_EQ(0, ::mkfifo("config.xml", 0600));
+        else
+            ASSERT_TRUE(QDir().mkdir("config.xml"));
+        EXPECT_TRUE(testutil::FinishesWithin(std::chrono::seconds(10),
+                                             [] {
+                                                 OpenStore();
+                                                 Registry().LoadConfig();
+                                             },
+                                             {"config.xml"}));
+        EXPECT_EQ(0, Registry().GetLangId());
+        if (fifo)
+            ASSERT_TRUE(QFile::remove("config.xml"));
+        else
+            ASSERT_TRUE(QDir().rmdir("config.xml"));
+    }
 }
 
 }  // namespace

@@ -3,9 +3,13 @@
 #include "base/sf_paths.h"
 #include "tests/common/test_files.h"
 
+#include "tests/common/data_file_test_util.h"
+#include "tests/common/test_util.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLibraryInfo>
@@ -20,6 +24,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -144,6 +150,48 @@ TEST_F(LangTableTest, LanguageSwitchReloadsTheTable)
 
     SetLang(7);  // no such file: keys come back
     EXPECT_STREQ(L"Cancel", GetLangText(L"Cancel"));
+}
+
+TEST_F(LangTableTest, TextThatIsNoUtf8IsReadAsReplacementCharacters)
+{
+    // Files that end inside a character: read without reading past their end, and taken
+    // as files that do not parse.
+    for (const std::string& text :
+         {testutil::Bytes({0x3C, 0x61, 0x3E, 0xEF}),
+          testutil::Bytes({0xEF, 0xBB, 0xBF, 0x3C, 0x61, 0x3E, 0xEF}),
+          std::string("\xEF\xBB\xBF<Strings><item name=\"Cancel\" value=\"x\xE4")}) {
+        ResetLangTable();
+        WriteFile(Path("Lang_0.xml"), text);
+        EXPECT_STREQ(L"Cancel", GetLangText(L"Cancel"));
+    }
+
+    // A character cut short inside a value reads as U+FFFD and the items behind it still load.
+    ResetLangTable();
+    WriteLang(0, {{"Cut", "ab\xE4\xB8"}, {"Stray", "\xFF"}, {"Cancel", "Abort"}});
+    EXPECT_STREQ(L"ab\uFFFD", GetLangText(L"Cut"));
+    EXPECT_STREQ(L"\uFFFD", GetLangText(L"Stray"));
+    EXPECT_STREQ(L"Abort", GetLangText(L"Cancel"));
+}
+
+TEST_F(LangTableTest, FolderOrFifoInPlaceOfTheFileCountsAsMissing)
+{
+    const std::string file = Path("Lang_0.xml").toStdString();
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "folder");
+        ResetLangTable();
+        if (fifo)
+            ASSERT_EQ(0, ::mkfifo(file.c_str(), 0600));
+        else
+            ASSERT_TRUE(QDir().mkdir(Path("Lang_0.xml")));
+        std::wstring text;
+        EXPECT_TRUE(testutil::FinishesWithin(std::chrono::seconds(10),
+                                             [&text] { text = GetLangText(L"Cancel"); }, {file}));
+        EXPECT_STREQ(L"Cancel", text.c_str());
+        ASSERT_TRUE(fifo ? QFile::remove(Path("Lang_0.xml")) : QDir().rmdir(Path("Lang_0.xml")));
+    }
+    // Once the file is there it loads.
+    WriteLang(0, {{"Cancel", "Abort"}});
+    EXPECT_STREQ(L"Abort", GetLangText(L"Cancel"));
 }
 
 TEST_F(LangTableTest, ResultsLiveInFiveRotatingBuffers)

@@ -1,0 +1,141 @@
+#include "base/xml_file.h"
+
+#include "base/compat/sf_winapi.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace VesperonBase {
+
+namespace {
+
+// The parser steps a few bytes past the terminator when a text runs to the end of the
+// input; these zeros keep even that inside the buffer.
+const std::size_t kParserPadding = 8;
+
+void SetReason(std::string* error, const std::string& reason)
+{
+    if (error)
+        *error = reason;
+}
+
+std::string SystemMessage(int code) { return std::system_category().message(code); }
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Reads the regular file at path whole. O_NONBLOCK keeps a FIFO without a writer from
+// holding the caller up; the type is checked on the open descriptor itself.
+XmlFileStatus ReadRegularFile(const std::string& path, std::string& bytes, std::string* error)
+{
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.Get() < 0) {
+        const int code = errno;
+        SetReason(error, SystemMessage(code));
+        return code == ENOENT || code == ENOTDIR ? XmlFileStatus::kMissing : XmlFileStatus::kUnreadable;
+    }
+    struct stat st
+    {};
+    if (::fstat(fd.Get(), &st) != 0) {
+        SetReason(error, SystemMessage(errno));
+        return XmlFileStatus::kUnreadable;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        SetReason(error, "not a regular file");
+        return XmlFileStatus::kNotRegularFile;
+    }
+    const std::string tooLarge = "larger than " + std::to_string(kMaxXmlFileSize) + " bytes";
+    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > kMaxXmlFileSize) {
+        SetReason(error, tooLarge);
+        return XmlFileStatus::kUnreadable;
+    }
+    bytes.clear();
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.Get(), chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            SetReason(error, SystemMessage(errno));
+            return XmlFileStatus::kUnreadable;
+        }
+        if (n == 0)
+            break;
+        // The file may have grown since fstat.
+        if (bytes.size() + static_cast<std::size_t>(n) > kMaxXmlFileSize) {
+            SetReason(error, tooLarge);
+            return XmlFileStatus::kUnreadable;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    return XmlFileStatus::kLoaded;
+}
+
+// The text the parser gets: up to the first NUL, "\r\n" and a lone "\r" made "\n" (as the
+// library's file loader does), every invalid UTF-8 sequence replaced by U+FFFD through the
+// compat layer's conversion, and zero padding behind.
+std::string ParserText(const std::string& bytes)
+{
+    const std::size_t end = bytes.find('\0');
+    const std::size_t size = end == std::string::npos ? bytes.size() : end;
+    std::string text;
+    text.reserve(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (bytes[i] == '\r') {
+            text += '\n';
+            if (i + 1 < size && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            text += bytes[i];
+        }
+    }
+    text = sfwin::WideToUtf8(sfwin::Utf8ToWide(text));
+    text.append(kParserPadding, '\0');
+    return text;
+}
+
+}  // namespace
+
+XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEncoding encoding,
+                          std::string* error)
+{
+    doc.Clear();
+    doc.ClearError();
+    std::string bytes;
+    const XmlFileStatus status = ReadRegularFile(path, bytes, error);
+    if (status != XmlFileStatus::kLoaded) {
+        doc.SetError(TiXmlBase::TIXML_ERROR_OPENING_FILE, nullptr, nullptr, TIXML_ENCODING_UNKNOWN);
+        return status;
+    }
+    const std::string text = ParserText(bytes);
+    doc.Parse(text.c_str(), nullptr, encoding);
+    if (doc.Error()) {
+        char where[64];
+        std::snprintf(where, sizeof where, " (row %d, column %d)", doc.ErrorRow(), doc.ErrorCol());
+        SetReason(error, doc.ErrorDesc() + std::string(where));
+        return XmlFileStatus::kMalformed;
+    }
+    return XmlFileStatus::kLoaded;
+}
+
+}  // namespace VesperonBase

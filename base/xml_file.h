@@ -1,0 +1,34 @@
+// Reading the program's XML data files (settings, language files, recorder tables).
+#pragma once
+
+#include <tinyxml.h>
+
+#include <cstddef>
+#include <string>
+
+namespace VesperonBase {
+
+// The largest data file that is read; far above anything the program ships or writes.
+constexpr std::size_t kMaxXmlFileSize = 16u * 1024u * 1024u;
+
+enum class XmlFileStatus
+{
+    kLoaded,
+    kMissing,         // nothing at the path
+    kNotRegularFile,  // a folder, FIFO, device... at the path: counts as missing
+    kUnreadable,      // a file that cannot be opened or read, or is larger than kMaxXmlFileSize
+    kMalformed,       // read, but it does not parse
+};
+
+// Parses the file at path into doc (emptied first) with the given encoding. The file is
+// opened without blocking and read only when it is a regular file of at most
+// kMaxXmlFileSize bytes; what the parser sees ends at the file's first NUL byte, has its line
+// ends made "\n" as the library's own loader does, and is valid UTF-8: each broken or cut
+// sequence reads as U+FFFD. So the parser can never step past the end of the text.
+// On failure the document carries the library's error ("Failed to open file" when the file
+// was not read) and error, when given, one line of reason: the system's message, "not a
+// regular file", "larger than 16777216 bytes", or the parser's error with its row and column.
+XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEncoding encoding,
+                          std::string* error = nullptr);
+
+}  // namespace VesperonBase

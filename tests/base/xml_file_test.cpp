@@ -1,0 +1,165 @@
+// Reading data files: what the parser is given, and what is refused before it.
+#include "base/xml_file.h"
+
+#include "tests/common/data_file_test_util.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <tinyxml.h>
+
+#include <fstream>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using VesperonBase::kMaxXmlFileSize;
+using VesperonBase::LoadXmlFile;
+using VesperonBase::XmlFileStatus;
+
+namespace {
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string Printed(const TiXmlDocument& doc)
+{
+    TiXmlPrinter printer;
+    doc.Accept(&printer);
+    return printer.Str();
+}
+
+class XmlFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    std::string Path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)).toStdString(); }
+
+    QTemporaryDir m_dir;
+};
+
+// Valid UTF-8 files load exactly as the library's own file loader loads them.
+TEST_F(XmlFileTest, ValidFilesLoadAsTheLibraryLoadsThem)
+{
+    const std::string cases[] = {
+        "<a x=\"1\">text</a>",
+        "\xEF\xBB\xBF<Strings><item name=\"\xE4\xB8\xAD\" value=\"&#x4E2D;&lt;\" /></Strings>",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<a>\r\n<b v=\"x\ry\r\nz\" />\r</a>\r\n",
+        std::string("<a>one</a>\0<b>after the NUL</b>", 31),
+        "<a><!-- note --><![CDATA[<raw>]]></a>",
+        "",
+        "<a>",
+    };
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(bytes);
+        for (const TiXmlEncoding encoding : {TIXML_ENCODING_UTF8, TIXML_DEFAULT_ENCODING}) {
+            WriteFile(Path("f.xml"), bytes);
+            TiXmlDocument expected;
+            const bool expectedOk = expected.LoadFile(Path("f.xml").c_str(), encoding);
+            TiXmlDocument doc;
+            std::string error;
+            const XmlFileStatus status = LoadXmlFile(Path("f.xml"), doc, encoding, &error);
+            EXPECT_EQ(expectedOk, status == XmlFileStatus::kLoaded);
+            EXPECT_EQ(Printed(expected), Printed(doc));
+            EXPECT_EQ(expected.ErrorId(), doc.ErrorId());
+            EXPECT_EQ(expected.ErrorRow(), doc.ErrorRow());
+            EXPECT_EQ(expected.ErrorCol(), doc.ErrorCol());
+            if (!expectedOk) {
+                EXPECT_EQ(XmlFileStatus::kMalformed, status);
+                EXPECT_EQ(std::string(expected.ErrorDesc()) + " (row " + std::to_string(expected.ErrorRow()) +
+                              ", column " + std::to_string(expected.ErrorCol()) + ")",
+                          error);
+            }
+        }
+    }
+}
+
+TEST_F(XmlFileTest, BrokenUtf8ReadsAsReplacementCharacters)
+{
+    struct Case
+    {
+        std::string bytes;
+        const char* value;  // the attribute v of the root, nullptr: does not parse
+    };
+    const Case cases[] = {
+        {"<a v=\"x\xE4\xB8\" />", "x\xEF\xBF\xBD"},
+        {"<a v=\"\xFF\xC0\xAF\" />", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"<a v=\"\xED\xA0\x80\" />", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // a surrogate
+        {"<a v=\"\xF0\x9F\x98\x80\" />", "\xF0\x9F\x98\x80"},
+        {"<a>\xEF", nullptr},
+        {"\xEF\xBB\xBF<a>\xEF", nullptr},
+        {"<a v=\"\xF4\x8F", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        WriteFile(Path("f.xml"), c.bytes);
+        TiXmlDocument doc;
+        const XmlFileStatus status = LoadXmlFile(Path("f.xml"), doc, TIXML_ENCODING_UTF8);
+        if (c.value == nullptr) {
+            EXPECT_EQ(XmlFileStatus::kMalformed, status);
+            continue;
+        }
+        ASSERT_EQ(XmlFileStatus::kLoaded, status);
+        ASSERT_NE(nullptr, doc.RootElement());
+        EXPECT_STREQ(c.value, doc.RootElement()->Attribute("v"));
+    }
+}
+
+TEST_F(XmlFileTest, OnlyRegularFilesOfBoundedSizeAreRead)
+{
+    struct Case
+    {
+        const char* name;
+        XmlFileStatus status;
+        const char* reason;
+    };
+    ASSERT_EQ(0, ::mkdir(Path("folder").c_str(), 0700));
+    ASSERT_EQ(0, ::mkfifo(Path("fifo").c_str(), 0600));
+    WriteFile(Path("plain"), "<a/>");
+    const std::string big = "<a>" + std::string(kMaxXmlFileSize - 7, ' ') + "</a>";
+    WriteFile(Path("largest"), big);
+    WriteFile(Path("too large"), big + " ");
+    const Case cases[] = {
+        {"missing", XmlFileStatus::kMissing, "No such file or directory"},
+        {"plain/below a file", XmlFileStatus::kMissing, "Not a directory"},
+        {"folder", XmlFileStatus::kNotRegularFile, "not a regular file"},
+        {"fifo", XmlFileStatus::kNotRegularFile, "not a regular file"},
+        {"largest", XmlFileStatus::kLoaded, ""},
+        {"too large", XmlFileStatus::kUnreadable, "larger than 16777216 bytes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TiXmlDocument doc;
+        std::string error;
+        XmlFileStatus status = XmlFileStatus::kLoaded;
+        EXPECT_TRUE(testutil::FinishesWithin(
+            std::chrono::seconds(10),
+            [&] { status = LoadXmlFile(Path(c.name), doc, TIXML_ENCODING_UTF8, &error); }, {Path("fifo")}));
+        EXPECT_EQ(c.status, status);
+        EXPECT_EQ(c.reason, error);
+        if (status != XmlFileStatus::kLoaded) {
+            EXPECT_TRUE(doc.Error());
+            EXPECT_EQ(TiXmlBase::TIXML_ERROR_OPENING_FILE, doc.ErrorId());
+            EXPECT_EQ(nullptr, doc.FirstChild());
+        }
+    }
+}
+
+TEST_F(XmlFileTest, FileWithoutReadPermissionIsUnreadable)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root: permission bits do not stop reading";
+    WriteFile(Path("plain"), "<a/>");
+    ASSERT_EQ(0, ::chmod(Path("plain").c_str(), 0));
+    TiXmlDocument doc;
+    std::string error;
+    EXPECT_EQ(XmlFileStatus::kUnreadable, LoadXmlFile(Path("plain"), doc, TIXML_ENCODING_UTF8, &error));
+    EXPECT_EQ("Permission denied", error);
+}
+
+}  // namespace
