@@ -7,13 +7,7 @@
 #include <tinyxml.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 // Slot k = resolution r * 6 + frame rate f; in each row the frame rates 30, 25, 20, 15, 10, 5.
 const char* const kCapabilityAttributeNames[kCapabilitySlotCount] = {
@@ -148,45 +142,6 @@ bool ReadDocument(const std::string& path, TiXmlDocument& doc, const char* what)
     return true;
 }
 
-// Saves doc to a temporary file beside path and renames it over path. Any failure removes
-// the temporary file and leaves whatever was at path untouched.
-bool WriteDocument(const std::string& path, const TiXmlDocument& doc)
-{
-    std::filesystem::path target(path);
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::string tmpl = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(tmpl.data());
-    if (fd < 0)
-        return false;
-    const std::string tmp = tmpl;
-
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat old
-    {};
-    mode_t mode = 0644;
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        mode = old.st_mode & 07777;
-    bool ok = ::fchmod(fd, mode) == 0;
-
-    FILE* fp = ok ? ::fdopen(fd, "w") : nullptr;
-    if (fp == nullptr) {
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        return false;
-    }
-    ok = doc.SaveFile(fp);
-    ok = std::fflush(fp) == 0 && ok;
-    ok = ::fsync(::fileno(fp)) == 0 && ok;
-    ok = std::fclose(fp) == 0 && ok;
-    if (ok)
-        ok = std::rename(tmp.c_str(), path.c_str()) == 0;
-    if (!ok)
-        ::unlink(tmp.c_str());
-    return ok;
-}
-
 bool HasAllCapabilityAttributes(const TiXmlElement* e)
 {
     if (e->Attribute("type") == nullptr)
@@ -301,7 +256,7 @@ bool SaveCapabilityTable(const std::string& path, const NVRCapabilityTable& tabl
             e->SetAttribute(kCapabilityAttributeNames[k], FieldText(series.slot[k].value));
         root->LinkEndChild(e);
     }
-    return WriteDocument(path, doc);
+    return VesperonBase::SaveXmlFile(path, doc);
 }
 
 bool SaveModelTable(const std::string& path, const NVRModelTable& table)
@@ -324,5 +279,5 @@ bool SaveModelTable(const std::string& path, const NVRModelTable& table)
         }
         root->LinkEndChild(group);
     }
-    return WriteDocument(path, doc);
+    return VesperonBase::SaveXmlFile(path, doc);
 }

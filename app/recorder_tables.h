@@ -76,8 +76,8 @@ bool LoadCapabilityTable(const std::string& path, NVRCapabilityTable& table);
 // as an empty text or 0, and texts are cut to fit their fields on a UTF-8 boundary.
 bool LoadModelTable(const std::string& path, NVRModelTable& table);
 
-// Write the tables to path. The document goes to a temporary file in the same folder that
-// then replaces the old file, so a failed save (result false) keeps the old file as it was.
+// Write the tables to path through SaveXmlFile: a failed save (result false) keeps the old
+// file as it was, and the new file keeps the old one's permissions.
 bool SaveCapabilityTable(const std::string& path, const NVRCapabilityTable& table);
 bool SaveModelTable(const std::string& path, const NVRModelTable& table);
 

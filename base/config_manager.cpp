@@ -9,12 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
-#include <unistd.h>
 
 namespace {
 
 const char kConfigFileName[] = "config.xml";
-const char kConfigTempName[] = "config.xml.tmp";
 
 // Numbers in the file are in the C locale whatever the user's locale is.
 locale_t CLocale()
@@ -377,15 +375,5 @@ void CConfigManager::WriteConfigFile()
         WriteItem(current, item);
     }
 
-    // Write beside the file and rename over it, so that a failed or interrupted save
-    // never leaves a truncated settings file.
-    FILE* fp = std::fopen(kConfigTempName, "w");
-    if (!fp)
-        return;
-    bool ok = doc.SaveFile(fp);
-    ok = (std::fflush(fp) == 0) && ok;
-    ok = (::fsync(::fileno(fp)) == 0) && ok;
-    ok = (std::fclose(fp) == 0) && ok;
-    if (!ok || std::rename(kConfigTempName, kConfigFileName) != 0)
-        std::remove(kConfigTempName);
+    VesperonBase::SaveXmlFile(kConfigFileName, doc);
 }

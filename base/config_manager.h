@@ -109,8 +109,9 @@ public:
     // Reads one item from the store into its variable (the default when there is no store).
     void ReadItem(CConfigItem* pItem);
     // Writes every item to "config.xml" in the working directory; never reports failure.
-    // The file is written beside it first and renamed over it, so a failed save leaves
-    // the previous file untouched.
+    // The file is written whole under a unique name beside it and renamed over it
+    // (SaveXmlFile), so a failed save, or one running at the same time, never leaves an
+    // empty or partial file.
     void SaveConfig() { WriteConfigFile(); }
     void WriteConfigFile();
 

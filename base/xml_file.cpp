@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <system_error>
 
 #include <fcntl.h>
@@ -136,6 +137,40 @@ XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEnco
         return XmlFileStatus::kMalformed;
     }
     return XmlFileStatus::kLoaded;
+}
+
+bool SaveXmlFile(const std::string& path, const TiXmlDocument& doc)
+{
+    const std::filesystem::path target(path);
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::string tmp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(tmp.data());
+    if (fd < 0)
+        return false;
+
+    struct stat old
+    {};
+    mode_t mode = 0644;
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        mode = old.st_mode & 07777;
+    FILE* fp = ::fchmod(fd, mode) == 0 ? ::fdopen(fd, "w") : nullptr;
+    if (fp == nullptr) {
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    bool ok = doc.SaveFile(fp);
+    ok = std::fflush(fp) == 0 && ok;
+    ok = std::ferror(fp) == 0 && ok;  // a write that failed before the last flush
+    ok = ::fsync(::fileno(fp)) == 0 && ok;
+    ok = std::fclose(fp) == 0 && ok;
+    if (ok)
+        ok = std::rename(tmp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        ::unlink(tmp.c_str());
+    return ok;
 }
 
 }  // namespace VesperonBase

@@ -1,4 +1,5 @@
-// Reading the program's XML data files (settings, language files, recorder tables).
+// Reading and writing the program's XML data files (settings, language files, recorder
+// tables).
 #pragma once
 
 #include <tinyxml.h>
@@ -30,5 +31,12 @@ enum class XmlFileStatus
 // regular file", "larger than 16777216 bytes", or the parser's error with its row and column.
 XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEncoding encoding,
                           std::string* error = nullptr);
+
+// Writes doc to path whole or not at all: into a new file of a unique name in the same
+// folder, flushed to disk, which then replaces path in one rename. The new file keeps the
+// permissions of the regular file it replaces (0644 when there is none). When creating,
+// writing, flushing or renaming fails, the new file is removed, whatever was at path stays
+// as it was, and the result is false.
+bool SaveXmlFile(const std::string& path, const TiXmlDocument& doc);
 
 }  // namespace VesperonBase

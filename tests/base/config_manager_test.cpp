@@ -9,11 +9,15 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <clocale>
+#include <csignal>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <type_traits>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -25,6 +29,9 @@ using testutil::ReadFile;
 using testutil::WriteFile;
 
 bool Exists(const char* path) { return QFileInfo::exists(QString::fromUtf8(path)); }
+
+// Everything in the working directory, hidden files included.
+QStringList Entries() { return QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
 
 const char kShippedLayout[] = "<Setting>\n"
                               "    <UIConfig>\n"
@@ -341,26 +348,78 @@ TEST_F(ConfigTest, FailedSaveLeavesThePreviousFile)
     Registry().RegisterItem(L"UIConfig", L"Lang", &value, 0, 0, 0, 0, 0, false);
     const std::string previous = "<Setting>previous</Setting>\n";
 
-    // The temporary file cannot be created.
+    // The temporary file cannot be created: no file descriptor is left.
     WriteFile("config.xml", previous);
-    ASSERT_TRUE(QDir().mkdir("config.xml.tmp"));
+    struct rlimit savedFiles;
+    ASSERT_EQ(0, getrlimit(RLIMIT_NOFILE, &savedFiles));
+    struct rlimit noFiles = savedFiles;
+    noFiles.rlim_cur = 0;
+    ASSERT_EQ(0, setrlimit(RLIMIT_NOFILE, &noFiles));
     Registry().SaveConfig();
+    setrlimit(RLIMIT_NOFILE, &savedFiles);
     EXPECT_EQ(previous, ReadFile("config.xml"));
-    ASSERT_TRUE(QDir().rmdir("config.xml.tmp"));
+    EXPECT_EQ(QStringList{"config.xml"}, Entries());
+
+    // Writing fails half-way (file size limit): the previous file stays, nothing is left behind.
+    struct rlimit savedSize;
+    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &savedSize));
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit smallSize = savedSize;
+    smallSize.rlim_cur = 16;
+    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &smallSize));
+    Registry().SaveConfig();
+    setrlimit(RLIMIT_FSIZE, &savedSize);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(previous, ReadFile("config.xml"));
+    EXPECT_EQ(QStringList{"config.xml"}, Entries());
 
     // The rename fails: nothing is left behind.
     ASSERT_TRUE(QFile::remove("config.xml"));
     ASSERT_TRUE(QDir().mkdir("config.xml"));
     Registry().SaveConfig();
     EXPECT_FALSE(QFileInfo("config.xml").isFile());
-    EXPECT_FALSE(Exists("config.xml.tmp"));
+    EXPECT_EQ(QStringList{"config.xml"}, Entries());
     ASSERT_TRUE(QDir().rmdir("config.xml"));
 
-    // And once the way is clear the next save writes a good file over a stale one.
-    WriteFile("config.xml.tmp", "stale");
+    // And once the way is clear the next save writes a good file.
     Registry().SaveConfig();
     EXPECT_NE(std::string::npos, ReadFile("config.xml").find("<Lang value=\"1\""));
-    EXPECT_FALSE(Exists("config.xml.tmp"));
+    EXPECT_EQ(QStringList{"config.xml"}, Entries());
+}
+
+TEST_F(ConfigTest, ConcurrentSavesNeverLeaveAnEmptyOrPartialFile)
+{
+    int value = 1;
+    std::wstring text(2000, L'x');  // a file of a few kilobytes takes more than one write
+    Registry().RegisterItem(L"UIConfig", L"Lang", &value, 0, 0, 0, 0, 0, false);
+    Registry().RegisterItem(L"UIConfig", L"Text", &text, L"");
+    Registry().SaveConfig();
+    const std::string expected = ReadFile("config.xml");
+    ASSERT_GT(expected.size(), 2000u);
+
+    std::atomic<int> bad{0};
+    std::atomic<bool> stop{false};
+    auto writer = [&] {
+        for (int i = 0; i < 200; ++i) {
+            Registry().SaveConfig();
+            if (ReadFile("config.xml") != expected)
+                ++bad;
+        }
+    };
+    std::thread reader([&] {
+        while (!stop)
+            if (ReadFile("config.xml") != expected)
+                ++bad;
+    });
+    std::thread first(writer), second(writer);
+    first.join();
+    second.join();
+    stop = true;
+    reader.join();
+    EXPECT_EQ(0, bad.load());
+    EXPECT_EQ(expected, ReadFile("config.xml"));
+    EXPECT_EQ(QStringList{"config.xml"},
+              QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 TEST_F(ConfigTest, DoublesUseTheCLocaleWhateverTheUserLocale)

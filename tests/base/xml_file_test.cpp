@@ -1,15 +1,18 @@
-// Reading data files: what the parser is given, and what is refused before it.
+// Reading data files (what the parser is given, and what is refused before it) and
+// replacing them whole.
 #include "base/xml_file.h"
 
 #include "tests/common/data_file_test_util.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <tinyxml.h>
 
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include <sys/stat.h>
@@ -25,6 +28,12 @@ void WriteFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::string Printed(const TiXmlDocument& doc)
@@ -160,6 +169,34 @@ TEST_F(XmlFileTest, FileWithoutReadPermissionIsUnreadable)
     std::string error;
     EXPECT_EQ(XmlFileStatus::kUnreadable, LoadXmlFile(Path("plain"), doc, TIXML_ENCODING_UTF8, &error));
     EXPECT_EQ("Permission denied", error);
+}
+
+TEST_F(XmlFileTest, SaveReplacesTheFileWholeAndKeepsItsPermissions)
+{
+    auto modeOf = [this](const char* name) {
+        struct stat st
+        {};
+        return ::stat(Path(name).c_str(), &st) == 0 ? (st.st_mode & 07777) : 0u;
+    };
+    TiXmlDocument first;
+    first.Parse("<a v=\"1\" />");
+    TiXmlDocument second;
+    second.Parse("<b />");
+
+    ASSERT_TRUE(VesperonBase::SaveXmlFile(Path("f.xml"), first));
+    EXPECT_EQ("<a v=\"1\" />\n", ReadFile(Path("f.xml")));
+    EXPECT_EQ(0644u, modeOf("f.xml"));
+
+    ASSERT_EQ(0, ::chmod(Path("f.xml").c_str(), 0640));
+    ASSERT_TRUE(VesperonBase::SaveXmlFile(Path("f.xml"), second));
+    EXPECT_EQ("<b />\n", ReadFile(Path("f.xml")));
+    EXPECT_EQ(0640u, modeOf("f.xml"));
+
+    // No folder to write into: nothing is created.
+    WriteFile(Path("plain"), "x");
+    EXPECT_FALSE(VesperonBase::SaveXmlFile(Path("plain") + "/f.xml", first));
+    EXPECT_EQ((QStringList{"f.xml", "plain"}),
+              QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 }  // namespace
