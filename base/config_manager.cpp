@@ -5,14 +5,19 @@
 
 #include <tinyxml.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
 #include <locale.h>
 
 namespace {
 
 const char kConfigFileName[] = "config.xml";
+const char kConfigKeptName[] = "config.xml.bad";
 
 // Numbers in the file are in the C locale whatever the user's locale is.
 locale_t CLocale()
@@ -353,6 +358,48 @@ void WriteItem(TiXmlElement* pSection, const CConfigItem* pItem)
     pSection->InsertEndChild(element);
 }
 
+// The path as the user should see it in a message: absolute when it can be made so.
+std::string ShownPath(const char* path)
+{
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? std::string(path) : absolute.string();
+}
+
+// The save must not destroy a settings file that could not be read: such a file is first
+// renamed to "config.xml.bad", with one line on standard error. Returns whether the save may
+// go on: yes when the file reads, is missing (or is no regular file, which counts as missing)
+// or was kept; no when it could not be kept, or could not be looked at.
+bool KeepUnreadableSettingsFile()
+{
+    TiXmlDocument doc;
+    std::string reason;
+    switch (VesperonBase::LoadXmlFile(kConfigFileName, doc, TIXML_ENCODING_UTF8, &reason)) {
+    case VesperonBase::XmlFileStatus::kLoaded:
+    case VesperonBase::XmlFileStatus::kMissing:
+    case VesperonBase::XmlFileStatus::kNotRegularFile:
+        return true;
+    case VesperonBase::XmlFileStatus::kNotChecked:
+        std::fprintf(stderr, "Tessaly: settings not saved: \"%s\" could not be checked: %s\n",
+                     ShownPath(kConfigFileName).c_str(), reason.c_str());
+        return false;
+    case VesperonBase::XmlFileStatus::kUnreadable:
+    case VesperonBase::XmlFileStatus::kMalformed:
+        break;
+    }
+    if (std::rename(kConfigFileName, kConfigKeptName) != 0) {
+        const int code = errno;
+        std::fprintf(stderr,
+                     "Tessaly: settings not saved: \"%s\" could not be read (%s) nor kept as \"%s\": %s\n",
+                     ShownPath(kConfigFileName).c_str(), reason.c_str(), ShownPath(kConfigKeptName).c_str(),
+                     std::system_category().message(code).c_str());
+        return false;
+    }
+    std::fprintf(stderr, "Tessaly: settings file \"%s\" could not be read (%s); kept as \"%s\"\n",
+                 ShownPath(kConfigFileName).c_str(), reason.c_str(), ShownPath(kConfigKeptName).c_str());
+    return true;
+}
+
 }  // namespace
 
 void CConfigManager::WriteConfigFile()
@@ -375,5 +422,6 @@ void CConfigManager::WriteConfigFile()
         WriteItem(current, item);
     }
 
-    VesperonBase::SaveXmlFile(kConfigFileName, doc);
+    if (KeepUnreadableSettingsFile())
+        VesperonBase::SaveXmlFile(kConfigFileName, doc);
 }

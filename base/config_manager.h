@@ -111,7 +111,9 @@ public:
     // Writes every item to "config.xml" in the working directory; never reports failure.
     // The file is written whole under a unique name beside it and renamed over it
     // (SaveXmlFile), so a failed save, or one running at the same time, never leaves an
-    // empty or partial file.
+    // empty or partial file. A "config.xml" there that cannot be read or does not parse is
+    // not lost: it is renamed to "config.xml.bad" first and a line on standard error says
+    // so; when that fails, or the file cannot even be looked at, nothing is saved.
     void SaveConfig() { WriteConfigFile(); }
     void WriteConfigFile();
 

@@ -27,6 +27,17 @@ void SetReason(std::string* error, const std::string& reason)
 
 std::string SystemMessage(int code) { return std::system_category().message(code); }
 
+// How a failed open or read is counted: errors of the process's own resources say nothing
+// about the file.
+XmlFileStatus FailureStatus(int code)
+{
+    if (code == ENOENT || code == ENOTDIR)
+        return XmlFileStatus::kMissing;
+    if (code == EMFILE || code == ENFILE || code == ENOMEM || code == ENOBUFS || code == EINTR)
+        return XmlFileStatus::kNotChecked;
+    return XmlFileStatus::kUnreadable;
+}
+
 class FileDescriptor
 {
 public:
@@ -52,13 +63,14 @@ XmlFileStatus ReadRegularFile(const std::string& path, std::string& bytes, std::
     if (fd.Get() < 0) {
         const int code = errno;
         SetReason(error, SystemMessage(code));
-        return code == ENOENT || code == ENOTDIR ? XmlFileStatus::kMissing : XmlFileStatus::kUnreadable;
+        return FailureStatus(code);
     }
     struct stat st
     {};
     if (::fstat(fd.Get(), &st) != 0) {
-        SetReason(error, SystemMessage(errno));
-        return XmlFileStatus::kUnreadable;
+        const int code = errno;
+        SetReason(error, SystemMessage(code));
+        return FailureStatus(code);
     }
     if (!S_ISREG(st.st_mode)) {
         SetReason(error, "not a regular file");
@@ -75,10 +87,11 @@ XmlFileStatus ReadRegularFile(const std::string& path, std::string& bytes, std::
     for (;;) {
         const ssize_t n = ::read(fd.Get(), chunk, sizeof chunk);
         if (n < 0) {
-            if (errno == EINTR)
+            const int code = errno;
+            if (code == EINTR)
                 continue;
-            SetReason(error, SystemMessage(errno));
-            return XmlFileStatus::kUnreadable;
+            SetReason(error, SystemMessage(code));
+            return FailureStatus(code);
         }
         if (n == 0)
             break;

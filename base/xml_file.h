@@ -19,6 +19,7 @@ enum class XmlFileStatus
     kNotRegularFile,  // a folder, FIFO, device... at the path: counts as missing
     kUnreadable,      // a file that cannot be opened or read, or is larger than kMaxXmlFileSize
     kMalformed,       // read, but it does not parse
+    kNotChecked,      // the process ran out of file descriptors or memory: the file may be fine
 };
 
 // Parses the file at path into doc (emptied first) with the given encoding. The file is

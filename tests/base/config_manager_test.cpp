@@ -19,6 +19,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -385,6 +386,53 @@ TEST_F(ConfigTest, FailedSaveLeavesThePreviousFile)
     Registry().SaveConfig();
     EXPECT_NE(std::string::npos, ReadFile("config.xml").find("<Lang value=\"1\""));
     EXPECT_EQ(QStringList{"config.xml"}, Entries());
+}
+
+TEST_F(ConfigTest, FileThatCannotBeReadIsKeptBesideBeforeTheSaveReplacesIt)
+{
+    const std::string broken = "<Setting><UIConfig><Lang value=\"1\" /></UIConfig>";  // cut short
+    WriteFile("config.xml", broken);
+    OpenStore();
+    Registry().LoadConfig();
+    EXPECT_EQ(0, Registry().GetLangId());  // read as defaults
+
+    testing::internal::CaptureStderr();
+    Registry().SaveConfig();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(kShippedLayout, ReadFile("config.xml"));
+    EXPECT_EQ(broken, ReadFile("config.xml.bad"));
+    const std::string path = QDir::current().filePath("config.xml").toStdString();
+    EXPECT_NE(std::string::npos, err.find("\"" + path + "\"")) << err;
+    EXPECT_NE(std::string::npos, err.find("\"" + path + ".bad\"")) << err;
+    EXPECT_NE(std::string::npos, err.find("Error reading Element value")) << err;  // the reason
+    EXPECT_EQ(err.size() - 1, err.find('\n')) << err;
+
+    // The file written now reads, so the next save replaces it without a word.
+    testing::internal::CaptureStderr();
+    Registry().SaveConfig();
+    EXPECT_EQ("", testing::internal::GetCapturedStderr());
+    EXPECT_EQ(broken, ReadFile("config.xml.bad"));
+    EXPECT_EQ((QStringList{"config.xml", "config.xml.bad"}), Entries());
+}
+
+TEST_F(ConfigTest, FileWithoutReadPermissionIsKeptBesideBeforeTheSaveReplacesIt)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root: permission bits do not stop reading";
+    const std::string chinese = "<Setting><UIConfig><Lang value=\"1\" /></UIConfig></Setting>";
+    WriteFile("config.xml", chinese);
+    ASSERT_EQ(0, ::chmod("config.xml", 0));
+    OpenStore();
+    Registry().LoadConfig();
+    EXPECT_EQ(0, Registry().GetLangId());
+
+    testing::internal::CaptureStderr();
+    Registry().SaveConfig();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string::npos, err.find("Permission denied")) << err;
+    ASSERT_EQ(0, ::chmod("config.xml.bad", 0600));
+    EXPECT_EQ(chinese, ReadFile("config.xml.bad"));
+    EXPECT_EQ(kShippedLayout, ReadFile("config.xml"));  // a new file, readable again
 }
 
 TEST_F(ConfigTest, ConcurrentSavesNeverLeaveAnEmptyOrPartialFile)
