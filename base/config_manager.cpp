@@ -117,10 +117,7 @@ int CConfigXMLPersistImp::Parse(const char* text)
 {
     if (!text)
         return 0;
-    m_pDoc->Clear();
-    m_pDoc->ClearError();
-    m_pDoc->Parse(text, nullptr, TIXML_ENCODING_UTF8);
-    if (m_pDoc->Error()) {
+    if (!VesperonBase::ParseXmlText(text, *m_pDoc, TIXML_ENCODING_UTF8)) {
         m_pDoc->Clear();
         return 0;
     }

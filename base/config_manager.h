@@ -41,6 +41,7 @@ public:
     bool GetBool(const wchar_t* section, const wchar_t* key, bool bDefault, int nReserved) override;
     int GetInt(const wchar_t* section, const wchar_t* key, int nDefault, int nReserved) override;
     std::wstring GetString(const wchar_t* section, const wchar_t* key, const wchar_t* pDefault) override;
+    // Parses as ParseXmlText does: bytes that are no UTF-8 read as U+FFFD.
     int Parse(const char* text) override;
 
 private:

@@ -105,10 +105,9 @@ XmlFileStatus ReadRegularFile(const std::string& path, std::string& bytes, std::
     return XmlFileStatus::kLoaded;
 }
 
-// The text the parser gets: up to the first NUL, "\r\n" and a lone "\r" made "\n" (as the
-// library's file loader does), every invalid UTF-8 sequence replaced by U+FFFD through the
-// compat layer's conversion, and zero padding behind.
-std::string ParserText(const std::string& bytes)
+// The file's text up to its first NUL, "\r\n" and a lone "\r" made "\n" as the library's
+// file loader does.
+std::string WithUnixLineEnds(const std::string& bytes)
 {
     const std::size_t end = bytes.find('\0');
     const std::size_t size = end == std::string::npos ? bytes.size() : end;
@@ -123,12 +122,21 @@ std::string ParserText(const std::string& bytes)
             text += bytes[i];
         }
     }
-    text = sfwin::WideToUtf8(sfwin::Utf8ToWide(text));
-    text.append(kParserPadding, '\0');
     return text;
 }
 
 }  // namespace
+
+bool ParseXmlText(const std::string& text, TiXmlDocument& doc, TiXmlEncoding encoding)
+{
+    // Invalid sequences become U+FFFD through the compat layer's conversion.
+    std::string valid = sfwin::WideToUtf8(sfwin::Utf8ToWide(text.c_str()));
+    valid.append(kParserPadding, '\0');
+    doc.Clear();
+    doc.ClearError();
+    doc.Parse(valid.c_str(), nullptr, encoding);
+    return !doc.Error();
+}
 
 XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEncoding encoding,
                           std::string* error)
@@ -141,9 +149,7 @@ XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEnco
         doc.SetError(TiXmlBase::TIXML_ERROR_OPENING_FILE, nullptr, nullptr, TIXML_ENCODING_UNKNOWN);
         return status;
     }
-    const std::string text = ParserText(bytes);
-    doc.Parse(text.c_str(), nullptr, encoding);
-    if (doc.Error()) {
+    if (!ParseXmlText(WithUnixLineEnds(bytes), doc, encoding)) {
         char where[64];
         std::snprintf(where, sizeof where, " (row %d, column %d)", doc.ErrorRow(), doc.ErrorCol());
         SetReason(error, doc.ErrorDesc() + std::string(where));

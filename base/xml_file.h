@@ -22,11 +22,16 @@ enum class XmlFileStatus
     kNotChecked,      // the process ran out of file descriptors or memory: the file may be fine
 };
 
+// Parses text, up to its first NUL, into doc (emptied first) with the given encoding. The
+// parser gets valid UTF-8, each broken or cut sequence read as U+FFFD, in a buffer padded
+// with zeros, so it can never step past the end of the text. Returns whether it parsed; the
+// document carries the library's error otherwise.
+bool ParseXmlText(const std::string& text, TiXmlDocument& doc, TiXmlEncoding encoding);
+
 // Parses the file at path into doc (emptied first) with the given encoding. The file is
 // opened without blocking and read only when it is a regular file of at most
-// kMaxXmlFileSize bytes; what the parser sees ends at the file's first NUL byte, has its line
-// ends made "\n" as the library's own loader does, and is valid UTF-8: each broken or cut
-// sequence reads as U+FFFD. So the parser can never step past the end of the text.
+// kMaxXmlFileSize bytes; its line ends are made "\n" as the library's own loader does, and
+// the text goes to ParseXmlText.
 // On failure the document carries the library's error ("Failed to open file" when the file
 // was not read) and error, when given, one line of reason: the system's message, "not a
 // regular file", "larger than 16777216 bytes", or the parser's error with its row and column.

@@ -13,6 +13,10 @@
 #include <clocale>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <type_traits>
@@ -534,6 +538,21 @@ TEST_F(ConfigTest, TextThatIsNoUtf8IsReadAsReplacementCharacters)
     EXPECT_EQ(L"ab\uFFFD", name);
     EXPECT_EQ(L"\uFFFD", other);
     EXPECT_EQ(1, Registry().GetLangId());
+}
+
+TEST_F(ConfigTest, StoreParseReadsTextThatIsNoUtf8AsReplacementCharacters)
+{
+    // Texts that end inside a character, each in a heap block of exactly its size, so that
+    // a read past its end shows under a memory checker.
+    CConfigXMLPersistImp store;
+    for (const std::string& text : {std::string("<a>\xEF"), std::string("\xEF\xBB\xBF<a>\xEF")}) {
+        const std::unique_ptr<char[]> copy(new char[text.size() + 1]);
+        std::memcpy(copy.get(), text.c_str(), text.size() + 1);
+        EXPECT_EQ(0, store.Parse(copy.get()));
+    }
+    ASSERT_EQ(1, store.Parse("<Setting><S><K value=\"x\xE4\xB8\" /><L value=\"2\" /></S></Setting>"));
+    EXPECT_EQ(L"x\uFFFD", store.GetString(L"S", L"K", L""));
+    EXPECT_EQ(2, store.GetInt(L"S", L"L", 0, 0));
 }
 
 TEST_F(ConfigTest, FolderOrFifoInPlaceOfTheFileGivesTheDefaults)
