@@ -354,6 +354,25 @@ protected:
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         return t;
     }
+    // Loads the file at path as the capability or the model table, into a table filled with
+    // 0xAB first.
+    struct Outcome
+    {
+        bool ok = true;
+        bool zeroed = false;  // the whole table
+        std::string err;      // what went to standard error
+    };
+    static Outcome LoadEither(const std::string& path, bool capability)
+    {
+        auto t = NewTables(0xAB);
+        Outcome out;
+        testing::internal::CaptureStderr();
+        out.ok = capability ? LoadCapabilityTable(path, t->capability) : LoadModelTable(path, t->models);
+        out.err = testing::internal::GetCapturedStderr();
+        out.zeroed = capability ? IsAllZero(t->capability, sizeof t->capability)
+                                : IsAllZero(t->models, sizeof t->models);
+        return out;
+    }
     TempDir dir;
 };
 
@@ -628,16 +647,10 @@ TEST_F(RecorderTablesFixture, UnreadableFilesLeaveZeroedTablesAndOneDiagnosticLi
                 WriteFile(path, good.substr(0, good.rfind("</xml>")));
             else if (c.kind == NotXml)
                 WriteFile(path, "series,values\n1,2\n");
-            auto t = NewTables(0xAB);
-            testing::internal::CaptureStderr();
-            const bool ok =
-                capability ? LoadCapabilityTable(path, t->capability) : LoadModelTable(path, t->models);
-            const std::string err = testing::internal::GetCapturedStderr();
-            EXPECT_FALSE(ok);
-            if (capability)
-                EXPECT_TRUE(IsAllZero(t->capability, sizeof t->capability));
-            else
-                EXPECT_TRUE(IsAllZero(t->models, sizeof t->models));
+            const Outcome out = LoadEither(path, capability);
+            EXPECT_FALSE(out.ok);
+            EXPECT_TRUE(out.zeroed);
+            const std::string& err = out.err;
             ASSERT_FALSE(err.empty());
             EXPECT_NE(err.find(path), std::string::npos) << err;
             EXPECT_NE(err.find("row"), std::string::npos) << err;
@@ -666,25 +679,13 @@ TEST_F(RecorderTablesFixture, FolderOrFifoInPlaceOfAFileLeavesTheTableZeroed)
                 ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
             else
                 ASSERT_TRUE(fs::create_directory(path));
-            auto t = NewTables(0xAB);
-            bool ok = true;
-            std::string err;
+            Outcome out;
             EXPECT_TRUE(testutil::FinishesWithin(std::chrono::seconds(10),
-                                                 [&] {
-                                                     testing::internal::CaptureStderr();
-                                                     ok = capability
-                                                              ? LoadCapabilityTable(path, t->capability)
-                                                              : LoadModelTable(path, t->models);
-                                                     err = testing::internal::GetCapturedStderr();
-                                                 },
-                                                 {path}));
-            EXPECT_FALSE(ok);
-            if (capability)
-                EXPECT_TRUE(IsAllZero(t->capability, sizeof t->capability));
-            else
-                EXPECT_TRUE(IsAllZero(t->models, sizeof t->models));
-            EXPECT_NE(err.find(path), std::string::npos) << err;
-            EXPECT_NE(err.find("not a regular file"), std::string::npos) << err;
+                                                 [&] { out = LoadEither(path, capability); }, {path}));
+            EXPECT_FALSE(out.ok);
+            EXPECT_TRUE(out.zeroed);
+            EXPECT_NE(out.err.find(path), std::string::npos) << out.err;
+            EXPECT_NE(out.err.find("not a regular file"), std::string::npos) << out.err;
             fs::remove(path);
         }
     }
@@ -702,18 +703,11 @@ TEST_F(RecorderTablesFixture, FilesEndingInsideACharacterAreRefusedWithoutReadin
         SCOPED_TRACE(bytes);
         for (bool capability : {true, false}) {
             const std::string path = dir.File(capability ? "Tessaly.xml" : "NVRSpec.xml");
-            WriteBytes(path, bytes);
-            auto t = NewTables(0xAB);
-            testing::internal::CaptureStderr();
-            const bool ok =
-                capability ? LoadCapabilityTable(path, t->capability) : LoadModelTable(path, t->models);
-            const std::string err = testing::internal::GetCapturedStderr();
-            EXPECT_FALSE(ok);
-            if (capability)
-                EXPECT_TRUE(IsAllZero(t->capability, sizeof t->capability));
-            else
-                EXPECT_TRUE(IsAllZero(t->models, sizeof t->models));
-            EXPECT_NE(err.find(path), std::string::npos) << err;
+            WriteFile(path, bytes);
+            const Outcome out = LoadEither(path, capability);
+            EXPECT_FALSE(out.ok);
+            EXPECT_TRUE(out.zeroed);
+            EXPECT_NE(out.err.find(path), std::string::npos) << out.err;
         }
     }
 }
