@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds everything and runs every test.
+# Installs what is missing, checks the formatting, builds everything and runs every test; then
+# builds everything again under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/,
+# or $TESSALY_ASAN_BUILD_DIR) and runs every test a second time there.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
@@ -8,3 +10,11 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TESSALY_BUILD_DIR:-$root/build}"
 export QT_QPA_PLATFORM=offscreen TZ=UTC LC_ALL=C.UTF-8
 ctest --test-dir "$build" --output-on-failure -j "${TESSALY_JOBS:-$(nproc)}"
+
+# The sanitizer run: the first finding ends the test program, which fails its test.
+asan="${TESSALY_ASAN_BUILD_DIR:-$root/build-asan}"
+cmake -S "$root" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_SANITIZE=ON >/dev/null
+TESSALY_BUILD_DIR="$asan" "$root/scripts/build.sh"
+ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --test-dir "$asan" --output-on-failure -j "${TESSALY_JOBS:-$(nproc)}"

@@ -353,8 +353,10 @@ TEST_F(ConfigTest, FailedSaveLeavesThePreviousFile)
     Registry().RegisterItem(L"UIConfig", L"Lang", &value, 0, 0, 0, 0, 0, false);
     const std::string previous = "<Setting>previous</Setting>\n";
 
-    // The temporary file cannot be created: no file descriptor is left.
+    // The temporary file cannot be created: no file descriptor is left. (Not under the
+    // sanitizers, whose checks need descriptors of their own.)
     WriteFile("config.xml", previous);
+#if !defined(TESSALY_SANITIZE)
     struct rlimit savedFiles;
     ASSERT_EQ(0, getrlimit(RLIMIT_NOFILE, &savedFiles));
     struct rlimit noFiles = savedFiles;
@@ -364,6 +366,7 @@ TEST_F(ConfigTest, FailedSaveLeavesThePreviousFile)
     setrlimit(RLIMIT_NOFILE, &savedFiles);
     EXPECT_EQ(previous, ReadFile("config.xml"));
     EXPECT_EQ(QStringList{"config.xml"}, Entries());
+#endif
 
     // Writing fails half-way (file size limit): the previous file stays, nothing is left behind.
     struct rlimit savedSize;
