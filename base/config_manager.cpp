@@ -167,8 +167,11 @@ bool CConfigXMLPersistImp::GetBool(const wchar_t* section, const wchar_t* key, b
                                    int /*nReserved*/)
 {
     const TiXmlElement* item = FindKey(section, key);
+    // The library's bool query stops the program on an assertion for an empty text: an
+    // empty value is no bool, so it gives the default without asking.
+    const char* text = item ? item->Attribute("value") : nullptr;
     bool value = bDefault;
-    if (!item || item->QueryBoolAttribute("value", &value) != TIXML_SUCCESS)
+    if (!text || *text == '\0' || item->QueryBoolAttribute("value", &value) != TIXML_SUCCESS)
         return bDefault;
     return value;
 }

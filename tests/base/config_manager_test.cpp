@@ -228,6 +228,14 @@ TEST_F(ConfigTest, TypedGettersFollowTheirTypeAndFallBackToTheDefault)
     EXPECT_FALSE(store.GetBool(L"S", L"T1", false, 0));  // a failed parse leaves nothing
 }
 
+TEST_F(ConfigTest, EmptyBoolValueGivesTheDefault)
+{
+    CConfigXMLPersistImp store;
+    ASSERT_EQ(1, store.Parse("<Setting><S><B value=\"\" /></S></Setting>"));
+    EXPECT_TRUE(store.GetBool(L"S", L"B", true, 0));
+    EXPECT_FALSE(store.GetBool(L"S", L"B", false, 0));
+}
+
 TEST_F(ConfigTest, AllItemTypesRoundTripInTheFileLayout)
 {
     bool bFlag = true;
