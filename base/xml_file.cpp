@@ -165,7 +165,7 @@ bool SaveXmlFile(const std::string& path, const TiXmlDocument& doc)
     if (folder.empty())
         folder = ".";
     std::string tmp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(tmp.data());
+    const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
 
