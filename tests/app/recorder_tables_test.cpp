@@ -674,7 +674,7 @@ TEST_F(RecorderTablesFixture, FolderOrFifoInPlaceOfAFileLeavesTheTableZeroed)
     for (const bool fifo : {true, false}) {
         SCOPED_TRACE(fifo ? "FIFO" : "folder");
         for (bool capability : {true, false}) {
-            const std::string path = dir.File(capability ? "Tessaly.xml" : "NVRSpec.xml");
+            const std::string path = dir / (capability ? "Tessaly.xml" : "NVRSpec.xml");
             if (fifo)
                 ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
             else
@@ -702,7 +702,7 @@ TEST_F(RecorderTablesFixture, FilesEndingInsideACharacterAreRefusedWithoutReadin
     for (const std::string& bytes : cases) {
         SCOPED_TRACE(bytes);
         for (bool capability : {true, false}) {
-            const std::string path = dir.File(capability ? "Tessaly.xml" : "NVRSpec.xml");
+            const std::string path = dir / (capability ? "Tessaly.xml" : "NVRSpec.xml");
             WriteFile(path, bytes);
             const Outcome out = LoadEither(path, capability);
             EXPECT_FALSE(out.ok);
