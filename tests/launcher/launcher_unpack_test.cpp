@@ -236,6 +236,9 @@ void Reseal7z(std::string* archive)
 
 TEST_F(launcherUnpack, MemoryTheDecoderCannotGetIsReportedAsSuch)
 {
+#if defined(TESSALY_SANITIZE) || defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address-space limit this needs leaves the sanitizers no room to run";
+#endif
     // An item table of nearly 100 million items.
     std::string table = std::string("7z\xBC\xAF\x27\x1C\x00\x04", 8) + std::string(24, '\0') +
                         std::string("\x01\x05\xE5\xFF\xE0\xF5\x00\x00", 8);
