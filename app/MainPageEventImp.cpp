@@ -626,60 +626,54 @@ void CMainPageEventImp::ShowFirstPage()
 
 void CMainPageEventImp::ShowPage()
 {
+    // The page as it ends up: slot 0 always shown, as the placeholder "na.png" when it has no
+    // result; slots 1..5 and all labels shown only with a result; slot 0's result selected
+    // and its figures shown. Each control is set once, to what it shows at the end, and a
+    // control that stays shown is not hidden on the way.
     CMainPageControls& c = m_ctl;
-    if (c.pResult[0]) {
-        ImageRadioBox placeholder;
-        for (int f = 0; f < 6; ++f)
-            placeholder[f] = L"na.png";
-        c.pResult[0]->SetSkin(&placeholder);
-        c.pResult[0]->Invalidate(1);
-        c.pResult[0]->ShowWindow(1);
-    }
-    for (int i = 1; i < kNvrResultsPerPage; ++i)
-        if (c.pResult[i])
-            c.pResult[i]->ShowWindow(0);
-    for (int i = 0; i < kNvrResultsPerPage; ++i) {
-        if (c.pResultName[i])
-            c.pResultName[i]->ShowWindow(0);
-        if (c.pResultCapacity[i])
-            c.pResultCapacity[i]->ShowWindow(0);
-    }
-    ClearDetails();
-
     const std::size_t count = vecSearchResult.size();
-    if (count == 0 || nCurPage == 0) {
-        nPageItems = 0;
-        return;
-    }
-    nPageItems = NvrItemsOnPage(count, nCurPage);
+    nPageItems = count == 0 || nCurPage == 0 ? 0 : NvrItemsOnPage(count, nCurPage);
 
-    for (int i = 0; i < nPageItems; ++i) {
-        const NVRSearchResult& result =
-            vecSearchResult[static_cast<std::size_t>(nCurPage - 1) * kNvrResultsPerPage + i];
-        const NVRSpecItem& model = result.item;
-        if (c.pResult[i]) {
-            ImageRadioBox skin;
-            const std::wstring framed = NvrWideText(model.FramePictureName);
-            const std::wstring plain = NvrWideText(model.PictureName);
-            for (int f = 0; f < 3; ++f) {
-                skin[f] = framed;
-                skin[f + 3] = plain;
+    for (int i = 0; i < kNvrResultsPerPage; ++i) {
+        const NVRSearchResult* result =
+            i < nPageItems ? &vecSearchResult[static_cast<std::size_t>(nCurPage - 1) * kNvrResultsPerPage + i]
+                           : nullptr;
+        if (CSFRadioBox* slot = c.pResult[i]) {
+            if (result || i == 0) {
+                // Where a model names no picture, slot 0 shows the placeholder and the others
+                // keep what they had (an empty name changes nothing).
+                const std::wstring none = i == 0 ? L"na.png" : L"";
+                const std::wstring framed =
+                    result ? NvrWideText(result->item.FramePictureName) : std::wstring();
+                const std::wstring plain = result ? NvrWideText(result->item.PictureName) : std::wstring();
+                ImageRadioBox skin;
+                for (int f = 0; f < 3; ++f) {
+                    skin[f] = framed.empty() ? none : framed;
+                    skin[f + 3] = plain.empty() ? none : plain;
+                }
+                slot->SetSkin(&skin);
+                if (result)
+                    slot->SetCheck(i == 0 ? 1 : 0);
+                if (i == 0)
+                    slot->Invalidate(1);
             }
-            c.pResult[i]->SetSkin(&skin);
-            c.pResult[i]->SetCheck(i == 0 ? 1 : 0);
-            c.pResult[i]->ShowWindow(1);
+            slot->ShowWindow(result || i == 0 ? 1 : 0);
         }
         if (c.pResultName[i]) {
-            c.pResultName[i]->SetStaticText(NvrWideText(model.Model).c_str());
-            c.pResultName[i]->ShowWindow(1);
+            if (result)
+                c.pResultName[i]->SetStaticText(NvrWideText(result->item.Model).c_str());
+            c.pResultName[i]->ShowWindow(result ? 1 : 0);
         }
         if (c.pResultCapacity[i]) {
-            c.pResultCapacity[i]->SetStaticText(NvrCapacityText(model).c_str());
-            c.pResultCapacity[i]->ShowWindow(1);
+            if (result)
+                c.pResultCapacity[i]->SetStaticText(NvrCapacityText(result->item).c_str());
+            c.pResultCapacity[i]->ShowWindow(result ? 1 : 0);
         }
-        if (i == 0)
-            ShowDetails(model);
     }
+    if (nPageItems > 0)
+        ShowDetails(vecSearchResult[static_cast<std::size_t>(nCurPage - 1) * kNvrResultsPerPage].item);
+    else
+        ClearDetails();
 }
 
 void CMainPageEventImp::ShowDetails(const NVRSpecItem& item)
@@ -724,8 +718,7 @@ void CMainPageEventImp::OnPrevPage()
         return;
     --nCurPage;
     SetLabel(m_ctl.pCurPageLabel, NvrFormatInt(nCurPage));
-    ClearDetails();
-    ShowPage();
+    ShowPage();  // which sets the figures
 }
 
 void CMainPageEventImp::OnNextPage()
@@ -734,6 +727,5 @@ void CMainPageEventImp::OnNextPage()
         return;
     ++nCurPage;
     SetLabel(m_ctl.pCurPageLabel, NvrFormatInt(nCurPage));
-    ClearDetails();
-    ShowPage();
+    ShowPage();  // which sets the figures
 }

@@ -75,7 +75,7 @@ BOOL CSFQTButton::SetSkin(ImageButtonStyle* style)
         return FALSE;
     auto load = [](const std::wstring& name, QPixmap& pic) {
         if (!name.empty())
-            pic = QPixmap(SkinFilePath(name));
+            pic = LoadSkinPicture(SkinFilePath(name));
     };
     load((*style)[1], m_picHover);
     load((*style)[2], m_picPressed);

@@ -101,7 +101,7 @@ int CSFQTComboBox::SetSkin(ImageComboBoxStyle* skin)
 {
     if (!skin || m_nOriginStyle == 1)
         return 0;
-    m_skin = QPixmap(SkinFilePath((*skin)[0]));
+    m_skin = LoadSkinPicture(SkinFilePath((*skin)[0]));
     for (int part = 0; part < PartCount; ++part) {
         const std::wstring& cell = (*skin)[part + 1];
         if (cell.empty())

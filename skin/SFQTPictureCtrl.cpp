@@ -37,7 +37,7 @@ void CSFQTPictureCtrl::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y
 
 void CSFQTPictureCtrl::SetImage(const wchar_t* name)
 {
-    m_picture = QPixmap(SkinFilePath(name));
+    m_picture = LoadSkinPicture(SkinFilePath(name));
     update();
 }
 

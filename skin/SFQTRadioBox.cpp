@@ -61,8 +61,16 @@ BOOL CSFQTRadioBox::SetSkin(ImageRadioBox* style)
 {
     if (!style)
         return FALSE;
-    static const int kOrder[8] = {6, 7, 0, 2, 1, 3, 5, 4};
-    SFLoadStatePictures(*style, m_pics, kOrder, 8);
+    for (int i = 0; i < 8; ++i) {
+        const std::wstring& name = (*style)[i];
+        if (name.empty())
+            continue;
+        const QString file = SkinFilePath(name);
+        if (file == m_picFiles[i])
+            continue;
+        m_pics[i] = LoadSkinPicture(file);
+        m_picFiles[i] = file;
+    }
     return TRUE;
 }
 

@@ -38,7 +38,8 @@ public:
     // rc is read right and bottom exclusive; shown when style has WS_VISIBLE.
     BOOL Create(const wchar_t* text, DWORD style, const RECT& rc, void* parent, UINT id) override;
     void SetCursor() override;
-    // Replaces the pictures of the non-empty names; takes effect at the next paint.
+    // Replaces the pictures of the non-empty names (a picture that names the same file stays
+    // as it is); takes effect at the next paint.
     BOOL SetSkin(ImageRadioBox* style) override;
     void ShowWindow(int show) override;
     void MoveWindow(RECT* rc) override;  // inclusive corners
@@ -114,6 +115,7 @@ private:
     int m_nTextFlags;
     DWORD m_nIconAlign;
     QPixmap m_pics[8];
+    QString m_picFiles[8];  // the file each picture was read from
     QPropertyAnimation* m_pAnimation;
     float m_fPicTransparence;
     bool m_bFade;

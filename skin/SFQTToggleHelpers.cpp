@@ -15,10 +15,7 @@ void SFLoadStatePictures(const SFWideStringRecord<8>& names, QPixmap* pictures, 
         const int i = order[k];
         if (i < 0 || i >= 8 || names[i].empty())
             continue;
-        QPixmap loaded;
-        if (!loaded.load(SkinFilePath(names[i])))
-            loaded = QPixmap();
-        pictures[i] = loaded;
+        pictures[i] = LoadSkinPicture(SkinFilePath(names[i]));
     }
 }
 

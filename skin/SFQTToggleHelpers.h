@@ -14,9 +14,9 @@
 
 class QObject;
 
-// Loads field i of names (skin folder + name) into pictures[i] for every i of order (count
-// entries); an empty name leaves its picture as it was, a name that does not load leaves
-// a null picture.
+// Loads field i of names (skin folder + name, through LoadSkinPicture) into pictures[i] for
+// every i of order (count entries); an empty name leaves its picture as it was, a name that
+// does not load leaves a null picture.
 void SFLoadStatePictures(const SFWideStringRecord<8>& names, QPixmap* pictures, const int* order, int count);
 
 // The picture grown to size: its four quadrants stay at their own sizes in the four corners,

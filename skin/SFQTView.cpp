@@ -66,10 +66,7 @@ void CSFQTView::ShowWindow(int show) { setVisible(show != 0); }
 
 void CSFQTView::SetBackground(const wchar_t* name)
 {
-    QPixmap pic;
-    if (!pic.load(SkinFilePath(name)))
-        pic = QPixmap();
-    m_bgPicture = pic;
+    m_bgPicture = LoadSkinPicture(SkinFilePath(name));
     update();
 }
 

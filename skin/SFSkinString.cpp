@@ -1,6 +1,7 @@
 #include "skin/SFSkinString.h"
 
 #include "base/sf_paths.h"
+#include "skin/SFSkinPictureCache.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -170,6 +171,8 @@ QString SkinFilePath(const QString& name)
 QString SkinFilePath(const std::wstring& name) { return SkinFilePath(WideToQString(name)); }
 
 QString SkinFilePath(const wchar_t* name) { return SkinFilePath(WideToQString(name)); }
+
+QPixmap LoadSkinPicture(const QString& filePath) { return CSFSkinPictureCache::Instance().Load(filePath); }
 
 std::wstring GetAppDirPath() { return SF_SOFT_BASE::SFBaseGetAppDirPath(); }
 

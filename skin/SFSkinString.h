@@ -6,6 +6,7 @@
 #include "base/compat/sf_windows.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -63,6 +64,13 @@ QString GetSkinPath();
 QString SkinFilePath(const QString& name);
 QString SkinFilePath(const std::wstring& name);
 QString SkinFilePath(const wchar_t* name);
+
+// The picture in the file at filePath, decoded as QPixmap::load decodes it (null when it does
+// not load) and kept for the life of the application object: later calls with the same full
+// path give the kept picture without asking the file system again, also for a missing file.
+// A kept picture whose file changes is read again at its next use (SFSkinPictureCache.h).
+// The skin controls take their pictures from here.
+QPixmap LoadSkinPicture(const QString& filePath);
 
 // The application folder without a trailing separator; refreshed while an application
 // object exists, the last value seen (empty at first) otherwise.

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QEvent>
 #include <QImage>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include <QWidget>
 
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -627,6 +629,50 @@ TEST_F(MainPageTest, PageAndParentGoInEitherOrder)
         page->RefreshText();
         page.reset();
     }
+}
+
+// Counts the times each watched control is hidden.
+class HideCounter : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::HideToParent)
+            ++hides[watched];
+        return false;
+    }
+    std::map<QObject*, int> hides;
+};
+
+TEST_F(MainPageTest, ShowingAPageHidesOnlyWhatItNoLongerShows)
+{
+    Search(L"16");  // 8 results: 6 on page 1, 2 on page 2
+    ASSERT_EQ(VisibleSlots().size(), 6u);
+    HideCounter counter;
+    std::vector<QWidget*> controls;
+    for (int i = 0; i < kNvrResultsPerPage; ++i)
+        for (QWidget* w : {W(C().pResult[i]), W(C().pResultName[i]), W(C().pResultCapacity[i])}) {
+            w->installEventFilter(&counter);
+            controls.push_back(w);
+        }
+    auto hidden = [&](int i) {
+        return counter.hides[W(C().pResult[i])] + counter.hides[W(C().pResultName[i])] +
+               counter.hides[W(C().pResultCapacity[i])];
+    };
+
+    Click(C().pNextButton);
+    ASSERT_EQ(VisibleSlots().size(), 2u);
+    for (int i = 0; i < kNvrResultsPerPage; ++i)
+        EXPECT_EQ(hidden(i), i < 2 ? 0 : 3) << "slot " << i << " going to page 2";
+
+    counter.hides.clear();
+    Click(C().pPrevButton);
+    Search(L"16");
+    ASSERT_EQ(VisibleSlots().size(), 6u);
+    for (int i = 0; i < kNvrResultsPerPage; ++i)
+        EXPECT_EQ(hidden(i), 0) << "slot " << i << " back on page 1 and searched again";
+    for (QWidget* w : controls)
+        w->removeEventFilter(&counter);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -1,0 +1,110 @@
+// Skin pictures: each file decoded once and kept, a kept picture read again when its file
+// changes (also a missing one that appears, and a folder that goes and comes back), and
+// pictures under a PNG name read the way QPixmap::load reads them.
+#include "skin/SFSkinString.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+namespace {
+
+// A solid picture of size and colour written to path in format.
+bool WritePicture(const QString& path, QColor colour, QSize size = QSize(6, 4), const char* format = "PNG")
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, format);
+}
+
+QColor Colour(const QPixmap& picture)
+{
+    return picture.isNull() ? QColor() : picture.toImage().pixelColor(0, 0);
+}
+
+class SkinPictureTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previous = GetSkinPath();
+        SetSkinPath(QStringToWide(m_dir.path() + QLatin1Char('/')));
+    }
+    void TearDown() override { SetSkinPath(QStringToWide(m_previous)); }
+
+    QString Path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+TEST_F(SkinPictureTest, EachFileIsDecodedOnceAndKept)
+{
+    ASSERT_TRUE(WritePicture(Path("a.png"), Qt::red));
+    const QPixmap first = LoadSkinPicture(Path("a.png"));
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first.toImage(), QPixmap(Path("a.png")).toImage());
+    // The same decoded picture, not a second decode of the file.
+    EXPECT_EQ(LoadSkinPicture(Path("a.png")).cacheKey(), first.cacheKey());
+}
+
+TEST_F(SkinPictureTest, ChangedFilesAreReadAgain)
+{
+    // Missing, then made.
+    EXPECT_TRUE(LoadSkinPicture(Path("late.png")).isNull());
+    EXPECT_TRUE(LoadSkinPicture(Path("late.png")).isNull());
+    ASSERT_TRUE(WritePicture(Path("late.png"), Qt::green));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("late.png"))), QColor(Qt::green));
+
+    // Written again, in another size.
+    ASSERT_TRUE(WritePicture(Path("late.png"), Qt::blue, QSize(3, 9)));
+    const QPixmap again = LoadSkinPicture(Path("late.png"));
+    EXPECT_EQ(Colour(again), QColor(Qt::blue));
+    EXPECT_EQ(again.size(), QSize(3, 9));
+
+    // Replaced by a rename, then removed.
+    ASSERT_TRUE(WritePicture(Path("other.png"), Qt::yellow));
+    ASSERT_TRUE(QFile::remove(Path("late.png")));
+    ASSERT_TRUE(QFile::rename(Path("other.png"), Path("late.png")));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("late.png"))), QColor(Qt::yellow));
+    ASSERT_TRUE(QFile::remove(Path("late.png")));
+    EXPECT_TRUE(LoadSkinPicture(Path("late.png")).isNull());
+}
+
+TEST_F(SkinPictureTest, AFolderThatGoesTakesItsPicturesWithIt)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("skin"));
+    const QString file = folder + QStringLiteral("/b.png");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(WritePicture(file, Qt::red));
+    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::red));
+
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(WritePicture(file, Qt::cyan));
+    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::cyan));
+}
+
+TEST_F(SkinPictureTest, PngNamesOverOtherContentAndOtherNames)
+{
+    // Read by content, as QPixmap::load reads them.
+    ASSERT_TRUE(WritePicture(Path("bitmap.png"), Qt::magenta, QSize(5, 5), "BMP"));
+    ASSERT_TRUE(WritePicture(Path("plain.bmp"), Qt::darkGreen, QSize(5, 5), "BMP"));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("bitmap.png"))), QColor(Qt::magenta));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("plain.bmp"))), QColor(Qt::darkGreen));
+
+    QFile junk(Path("junk.png"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+    EXPECT_TRUE(LoadSkinPicture(Path("junk.png")).isNull());
+    EXPECT_TRUE(LoadSkinPicture(m_dir.path()).isNull());  // a folder
+    EXPECT_TRUE(LoadSkinPicture(QString()).isNull());
+}
+
+}  // namespace
