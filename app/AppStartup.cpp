@@ -84,7 +84,7 @@ void StartApplication(QApplication* app, CAppSession& session)
     {
         const std::string iconPath = sfwin::WideToUtf8(session.strAppDir + L"/Skin/ip2.png");
         if (app)
-            app->setWindowIcon(QIcon(Utf8ToQString(iconPath.c_str())));
+            app->setWindowIcon(QIcon(LoadSkinPicture(Utf8ToQString(iconPath.c_str()))));
     }
     // On purpose before the settings are read, so it always installs the first language's translator.
     LoadQtTranslator();

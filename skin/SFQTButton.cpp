@@ -73,9 +73,10 @@ BOOL CSFQTButton::SetSkin(ImageButtonStyle* style)
 {
     if (!style)
         return FALSE;
-    auto load = [](const std::wstring& name, QPixmap& pic) {
+    // Decoded when first painted: most states are never shown.
+    auto load = [](const std::wstring& name, CSFSkinPicture& pic) {
         if (!name.empty())
-            pic = LoadSkinPicture(SkinFilePath(name));
+            pic = CSFSkinPicture::FromName(name);
     };
     load((*style)[1], m_picHover);
     load((*style)[2], m_picPressed);
@@ -171,16 +172,16 @@ void CSFQTButton::setPicTransparence(float value)
 const QPixmap& CSFQTButton::CurrentPicture() const
 {
     if (!isEnabled())
-        return m_picDisabled;
+        return m_picDisabled.Pixmap();
     switch (m_nState) {
     case StateHover:
-        return m_picHover;
+        return m_picHover.Pixmap();
     case StatePressed:
-        return m_picPressed;
+        return m_picPressed.Pixmap();
     case StateReleased:
-        return m_picReleased;
+        return m_picReleased.Pixmap();
     default:
-        return m_picNormal;
+        return m_picNormal.Pixmap();
     }
 }
 

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "skin/SFInterface.h"
+#include "skin/SFSkinPicture.h"
 
 #include <QPixmap>
 #include <QPushButton>
@@ -121,11 +122,11 @@ private:
     QColor m_textColor;
     QSize m_textOffset;
     bool m_bTooltipEnable;
-    QPixmap m_picHover;     // state 0, from [1]
-    QPixmap m_picPressed;   // state 1, from [2]
-    QPixmap m_picNormal;    // state 2, from [0]
-    QPixmap m_picDisabled;  // from [3]
-    QPixmap m_picReleased;  // state 4, from [1]
+    CSFSkinPicture m_picHover;     // state 0, from [1]
+    CSFSkinPicture m_picPressed;   // state 1, from [2]
+    CSFSkinPicture m_picNormal;    // state 2, from [0]
+    CSFSkinPicture m_picDisabled;  // from [3]
+    CSFSkinPicture m_picReleased;  // state 4, from [1]
     QPropertyAnimation* m_pAnimation;
     float m_fPicTransparence;
     bool m_bAnimation;

@@ -37,7 +37,7 @@ void CSFQTPictureCtrl::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y
 
 void CSFQTPictureCtrl::SetImage(const wchar_t* name)
 {
-    m_picture = LoadSkinPicture(SkinFilePath(name));
+    m_picture = CSFSkinPicture::FromName(name);  // decoded when first painted
     update();
 }
 
@@ -54,7 +54,8 @@ void CSFQTPictureCtrl::SetWindowTextW(const wchar_t* text)
 void CSFQTPictureCtrl::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    if (!m_picture.isNull())
-        painter.drawPixmap(rect(), m_picture);
+    const QPixmap& picture = m_picture.Pixmap();
+    if (!picture.isNull())
+        painter.drawPixmap(rect(), picture);
     painter.drawText(rect(), Qt::AlignCenter, text());
 }

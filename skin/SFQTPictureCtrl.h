@@ -5,6 +5,7 @@
 #pragma once
 
 #include "skin/SFInterface.h"
+#include "skin/SFSkinPicture.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -26,17 +27,18 @@ public:
     void ShowWindow(int show) override;
     void MoveWindow(RECT* rc) override;  // inclusive corners
     void MoveWindow(int x, int y, int w, int h) override;
-    // Loads skin folder + name (a file that does not load leaves no picture).
+    // The picture of skin folder + name, decoded when first painted (a file that does not
+    // load leaves no picture).
     void SetImage(const wchar_t* name) override;
     void SetDrawPicture(int draw) override;  // no effect
     void* GetHWnd() override;                // the QWidget*
     void SetWindowTextW(const wchar_t* text) override;
 
-    const QPixmap& Picture() const { return m_picture; }
+    const QPixmap& Picture() const { return m_picture.Pixmap(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap m_picture;
+    CSFSkinPicture m_picture;
 };

@@ -66,10 +66,8 @@ BOOL CSFQTRadioBox::SetSkin(ImageRadioBox* style)
         if (name.empty())
             continue;
         const QString file = SkinFilePath(name);
-        if (file == m_picFiles[i])
-            continue;
-        m_pics[i] = LoadSkinPicture(file);
-        m_picFiles[i] = file;
+        if (file != m_pics[i].FilePath())
+            m_pics[i] = CSFSkinPicture(file);
     }
     return TRUE;
 }
@@ -201,7 +199,11 @@ int CSFQTRadioBox::CurrentPictureIndex() const
     }
 }
 
-const QPixmap& CSFQTRadioBox::Picture(int index) const { return SFStatePicture(m_pics, index); }
+const QPixmap& CSFQTRadioBox::Picture(int index) const
+{
+    static const QPixmap s_null;
+    return index >= 0 && index < 8 ? m_pics[index].Pixmap() : s_null;
+}
 
 bool CSFQTRadioBox::IsFadeRunning() const
 {
@@ -311,7 +313,7 @@ void CSFQTRadioBox::nextCheckState()
 
 void CSFQTRadioBox::paintEvent(QPaintEvent* event)
 {
-    const QPixmap& pic = m_pics[CurrentPictureIndex()];
+    const QPixmap& pic = m_pics[CurrentPictureIndex()].Pixmap();
     if (pic.isNull()) {
         QRadioButton::paintEvent(event);
         return;

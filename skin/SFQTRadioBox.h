@@ -5,6 +5,7 @@
 #pragma once
 
 #include "skin/SFInterface.h"
+#include "skin/SFSkinPicture.h"
 
 #include <QColor>
 #include <QFont>
@@ -39,7 +40,7 @@ public:
     BOOL Create(const wchar_t* text, DWORD style, const RECT& rc, void* parent, UINT id) override;
     void SetCursor() override;
     // Replaces the pictures of the non-empty names (a picture that names the same file stays
-    // as it is); takes effect at the next paint.
+    // as it is); takes effect at the next paint, which decodes the picture it shows.
     BOOL SetSkin(ImageRadioBox* style) override;
     void ShowWindow(int show) override;
     void MoveWindow(RECT* rc) override;  // inclusive corners
@@ -114,8 +115,7 @@ private:
     UINT m_nID;
     int m_nTextFlags;
     DWORD m_nIconAlign;
-    QPixmap m_pics[8];
-    QString m_picFiles[8];  // the file each picture was read from
+    CSFSkinPicture m_pics[8];
     QPropertyAnimation* m_pAnimation;
     float m_fPicTransparence;
     bool m_bFade;

@@ -1,6 +1,12 @@
 // Skin pictures: each file decoded once and kept, a kept picture read again when its file
-// changes (also a missing one that appears, and a folder that goes and comes back), and
-// pictures under a PNG name read the way QPixmap::load reads them.
+// changes (also a missing one that appears, and a folder that goes and comes back), pictures
+// under a PNG name read the way QPixmap::load reads them, and controls that decode a picture
+// only when they first paint it.
+#include "skin/SFEntry.h"
+#include "skin/SFQTButton.h"
+#include "skin/SFQTPictureCtrl.h"
+#include "skin/SFQTRadioBox.h"
+#include "skin/SFSkinPicture.h"
 #include "skin/SFSkinString.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +16,9 @@
 #include <QImage>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
 
 namespace {
 
@@ -51,6 +60,7 @@ TEST_F(SkinPictureTest, EachFileIsDecodedOnceAndKept)
     EXPECT_EQ(first.toImage(), QPixmap(Path("a.png")).toImage());
     // The same decoded picture, not a second decode of the file.
     EXPECT_EQ(LoadSkinPicture(Path("a.png")).cacheKey(), first.cacheKey());
+    EXPECT_EQ(CSFSkinPicture::FromName(L"a.png").Pixmap().cacheKey(), first.cacheKey());
 }
 
 TEST_F(SkinPictureTest, ChangedFilesAreReadAgain)
@@ -105,6 +115,57 @@ TEST_F(SkinPictureTest, PngNamesOverOtherContentAndOtherNames)
     EXPECT_TRUE(LoadSkinPicture(Path("junk.png")).isNull());
     EXPECT_TRUE(LoadSkinPicture(m_dir.path()).isNull());  // a folder
     EXPECT_TRUE(LoadSkinPicture(QString()).isNull());
+}
+
+TEST_F(SkinPictureTest, APictureIsDecodedWhenFirstAskedForFromTheFolderItWasNamedIn)
+{
+    const CSFSkinPicture named = CSFSkinPicture::FromName(L"later.png");
+    EXPECT_EQ(named.FilePath(), Path("later.png"));
+    SetSkinPath(L"/nowhere/");
+    ASSERT_TRUE(WritePicture(Path("later.png"), Qt::darkBlue));
+    EXPECT_EQ(Colour(named.Pixmap()), QColor(Qt::darkBlue));
+    EXPECT_TRUE(CSFSkinPicture().Pixmap().isNull());
+}
+
+// Pictures named in a skin before their files exist: a control that decoded its pictures
+// when it was skinned would show none of them.
+TEST_F(SkinPictureTest, ControlsDecodeTheirPicturesWhenTheyPaintThem)
+{
+    std::unique_ptr<QWidget> parent(new QWidget);
+    parent->resize(300, 200);
+
+    CSFQTButton* button = new CSFQTButton(nullptr);
+    button->Create(L"", WS_VISIBLE, RECT{0, 0, 40, 20}, parent.get(), 1);
+    ImageButtonStyle buttonSkin;
+    buttonSkin[0] = L"normal.png";
+    buttonSkin[3] = L"disabled.png";
+    button->SetSkin(&buttonSkin);
+
+    CSFQTRadioBox* radio = new CSFQTRadioBox(nullptr);
+    radio->Create(L"", WS_VISIBLE, RECT{0, 30, 100, 80}, parent.get(), 2);
+    ImageRadioBox radioSkin;
+    for (int i = 0; i < 8; ++i)
+        radioSkin[i] = i < 3 ? L"on.png" : L"off.png";
+    radio->SetSkin(&radioSkin);
+
+    CSFQTPictureCtrl* picture = new CSFQTPictureCtrl(nullptr);
+    picture->Create(L"", WS_VISIBLE, RECT{0, 90, 50, 120}, parent.get(), 3);
+    picture->SetImage(L"picture.png");
+
+    ASSERT_TRUE(WritePicture(Path("normal.png"), Qt::red));
+    ASSERT_TRUE(WritePicture(Path("disabled.png"), Qt::gray));
+    ASSERT_TRUE(WritePicture(Path("on.png"), Qt::green));
+    ASSERT_TRUE(WritePicture(Path("off.png"), Qt::blue));
+    ASSERT_TRUE(WritePicture(Path("picture.png"), Qt::yellow));
+
+    EXPECT_EQ(Colour(button->grab()), QColor(Qt::red));
+    button->EnableWindow(0);
+    EXPECT_EQ(Colour(button->CurrentPicture()), QColor(Qt::gray));
+    radio->SetCheck(1);
+    EXPECT_EQ(Colour(radio->Picture(radio->CurrentPictureIndex())), QColor(Qt::green));
+    radio->SetCheck(0);
+    EXPECT_EQ(Colour(radio->Picture(radio->CurrentPictureIndex())), QColor(Qt::blue));
+    EXPECT_EQ(Colour(picture->grab()), QColor(Qt::yellow));
 }
 
 }  // namespace
