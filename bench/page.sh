@@ -13,35 +13,16 @@
 # display the whole script reruns itself under Xvfb (1280x1024x24).
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-build="$(cd "${1:-$here/../build}" && pwd)"
+. "$(dirname "${BASH_SOURCE[0]}")/bench_common.sh"
+bench_start "$@"
 rounds="${2:-21}"
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
-  command -v xvfb-run >/dev/null || { echo "no display and no xvfb-run (Debian package xvfb)" >&2; exit 2; }
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$rounds"
-fi
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-if ! cmake --build "$build" -j3 --target page_bench >"$work/build.log" 2>&1; then
-  cat "$work/build.log" >&2
-  exit 2
-fi
+bench_build page_bench
 tool="$build/bench/page_bench"
 [ -x "$tool" ] || { echo "missing $tool" >&2; exit 2; }
 
-# The bench's own folder is the program's folder: the shipped files beside it (the settings
-# file copied, so that nothing written can reach the build's).
-mkdir "$work/app"
-cp "$tool" "$work/app/"
-for f in "$build"/bin/*; do
-  case "$(basename "$f")" in
-  Tessaly | tessaly-launcher) ;;
-  config.xml) cp "$f" "$work/app/" ;;
-  *) ln -s "$f" "$work/app/" ;;
-  esac
-done
+# The bench's own folder is the program's folder.
+bench_program_folder "$tool" "$work/app"
 program="$work/app/$(basename "$tool")"
 
 export LC_ALL=C.UTF-8 QT_SCALE_FACTOR=1

@@ -14,32 +14,18 @@
 # display the whole script reruns itself under Xvfb (1280x1024x24).
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-build="$(cd "${1:-$here/../build}" && pwd)"
+. "$(dirname "${BASH_SOURCE[0]}")/bench_common.sh"
+bench_start "$@"
 runs="${2:-7}"
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
-  command -v xvfb-run >/dev/null || { echo "no display and no xvfb-run (Debian package xvfb)" >&2; exit 2; }
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
-fi
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-if ! cmake --build "$build" -j3 --target Tessaly_probe_quit startup_baseline >"$work/build.log" 2>&1; then
-  cat "$work/build.log" >&2
-  exit 2
-fi
+bench_build Tessaly_probe_quit startup_baseline
 probe="$build/tests/bin/probe/Tessaly_probe_quit"
 baseline="$build/tools/bench_baseline/startup_baseline"
 [ -x "$probe" ] && [ -x "$baseline" ] || { echo "missing $probe or $baseline" >&2; exit 2; }
 
 # The program's start-up probe build, run from a folder laid out like the shipped one: the
 # probe's own folder is the program's folder.
-mkdir "$work/app"
-cp "$probe" "$work/app/"
-for f in "$build"/bin/*; do
-  case "$(basename "$f")" in Tessaly | tessaly-launcher) ;; *) ln -s "$f" "$work/app/" ;; esac
-done
+bench_program_folder "$probe" "$work/app"
 program="$work/app/$(basename "$probe")"
 
 export LC_ALL=C.UTF-8 QT_SCALE_FACTOR=1
