@@ -1,6 +1,7 @@
 // skin_painter: draws every skin picture into a folder.
 //
 //   skin_painter --out DIR [--list-file FILE]   write all pictures into DIR; FILE gets one name a line
+//   skin_painter --extended --out DIR           the same, with the extended controls' pictures too
 //   skin_painter --list                         print name, size and user of every picture
 #include "tools/skin_painter/skin_catalog.h"
 
@@ -17,14 +18,23 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: skin_painter --out DIR [--list-file FILE] | --list\n");
+    std::fprintf(stderr,
+                 "usage: skin_painter [--extended] --out DIR [--list-file FILE] | [--extended] --list\n");
     return 2;
 }
 
-bool writeAll(const QString& outDir)
+std::vector<SkinPicture> chosenPictures(bool extended)
+{
+    std::vector<SkinPicture> all = skinCatalog();
+    if (extended)
+        all.insert(all.end(), extendedSkinCatalog().begin(), extendedSkinCatalog().end());
+    return all;
+}
+
+bool writeAll(const std::vector<SkinPicture>& pictures, const QString& outDir)
 {
     const QDir dir(outDir);
-    for (const SkinPicture& pic : skinCatalog()) {
+    for (const SkinPicture& pic : pictures) {
         const QString path = dir.filePath(pic.name);
         if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
             std::fprintf(stderr, "skin_painter: cannot create folder for %s\n", qPrintable(path));
@@ -38,13 +48,13 @@ bool writeAll(const QString& outDir)
     return true;
 }
 
-bool writeList(const QString& listFile)
+bool writeList(const std::vector<SkinPicture>& pictures, const QString& listFile)
 {
     QFile f(listFile);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
         return false;
     QTextStream out(&f);
-    for (const SkinPicture& pic : skinCatalog())
+    for (const SkinPicture& pic : pictures)
         out << pic.name << '\n';
     out.flush();
     return f.error() == QFileDevice::NoError;
@@ -60,6 +70,7 @@ int main(int argc, char** argv)
 
     QString outDir, listFile;
     bool list = false;
+    bool extended = false;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--out") && i + 1 < args.size())
@@ -68,21 +79,24 @@ int main(int argc, char** argv)
             listFile = args[++i];
         else if (args[i] == QLatin1String("--list"))
             list = true;
+        else if (args[i] == QLatin1String("--extended"))
+            extended = true;
         else
             return usage();
     }
 
+    const std::vector<SkinPicture> pictures = chosenPictures(extended);
     if (list) {
-        for (const SkinPicture& pic : skinCatalog())
+        for (const SkinPicture& pic : pictures)
             std::printf("%s\t%dx%d\t%s\n", qPrintable(pic.name), pic.size.width(), pic.size.height(),
                         qPrintable(pic.usedBy));
         return 0;
     }
     if (outDir.isEmpty())
         return usage();
-    if (!writeAll(outDir))
+    if (!writeAll(pictures, outDir))
         return 1;
-    if (!listFile.isEmpty() && !writeList(listFile)) {
+    if (!listFile.isEmpty() && !writeList(pictures, listFile)) {
         std::fprintf(stderr, "skin_painter: cannot write %s\n", qPrintable(listFile));
         return 1;
     }

@@ -19,5 +19,9 @@ struct SkinPicture
 // Every picture the program loads, in a stable order.
 const std::vector<SkinPicture>& skinCatalog();
 
+// The pictures of the extended controls, which the program does not ship: the gallery and the
+// controls' tests load them from a folder of their own, beside the core pictures.
+const std::vector<SkinPicture>& extendedSkinCatalog();
+
 // A transparent ARGB image of the picture's size with the picture drawn on it.
 QImage renderSkinPicture(const SkinPicture& picture);

@@ -1,0 +1,8 @@
+// The list of gallery sections.
+#include "tools/gallery/GallerySection.h"
+
+std::vector<GallerySection> gallerySections()
+{
+    std::vector<GallerySection> sections;
+    return sections;
+}
