@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPropertyAnimation>
 #include <QScreen>
 
@@ -162,12 +163,14 @@ void CSFQTMainWindow::OnAniShowNorFinished()
 
 // ---- Qt ----------------------------------------------------------------------------------
 
-QPixmap CSFQTMainWindow::WindowPicture(int w, int h) const
+void CSFQTMainWindow::PaintWindowPicture(QPainter& p, int w, int h) const
 {
+    // A frame picture at least as large as the window is shown cut, not composed.
     const QPixmap& sheet = m_skin.framePicture;
     if (sheet.width() >= w && sheet.height() >= h)
-        return sheet.copy(0, 0, w, h);
-    return ComposeFrame(m_skin, w, h);
+        p.drawPixmap(0, 0, sheet, 0, 0, w, h);
+    else
+        PaintFramePicture(p, m_skin, w, h);
 }
 
 void CSFQTMainWindow::mousePressEvent(QMouseEvent* e)

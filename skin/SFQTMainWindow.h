@@ -69,7 +69,7 @@ private:
     void DoOK() override;
     void DoCancel() override;
     // A frame picture at least as large as the window is cropped, not composed.
-    QPixmap WindowPicture(int w, int h) const override;
+    void PaintWindowPicture(QPainter& p, int w, int h) const override;
     // Ends the application's event loop once no other top-level window is left open.
     void QuitIfLastWindow();
 

@@ -316,13 +316,10 @@ void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
 
 // ---- Composition and mask ----------------------------------------------------------------
 
-QPixmap CSFQTSkinFrame::ComposeFrame(const DialogSkinData& skin, int w, int h)
+void CSFQTSkinFrame::PaintFramePicture(QPainter& p, const DialogSkinData& skin, int w, int h)
 {
     if (w <= 0 || h <= 0)
-        return QPixmap();
-    QPixmap pm(w, h);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+        return;
 
     if (!skin.backgroundPicture.isNull())
         p.drawPixmap(QRect(0, 0, w, h), skin.backgroundPicture);
@@ -331,7 +328,7 @@ QPixmap CSFQTSkinFrame::ComposeFrame(const DialogSkinData& skin, int w, int h)
 
     const QPixmap& sheet = skin.framePicture;
     if (sheet.isNull())
-        return pm;
+        return;
     const QRect* r = skin.rects;
     const QRect& tl = r[DialogSkinData::TopLeft];
     const QRect& top = r[DialogSkinData::Top];
@@ -377,7 +374,6 @@ QPixmap CSFQTSkinFrame::ComposeFrame(const DialogSkinData& skin, int w, int h)
             DrawPiece(p, sheet, bottom, x, h - bottom.height());
     }
     DrawPiece(p, sheet, br, w - PieceW(br), h - PieceH(br));
-    return pm;
 }
 
 QBitmap CSFQTSkinFrame::RoundMask(int w, int h, int rx, int ry)
@@ -478,13 +474,17 @@ int CSFQTSkinFrame::HitTest(const QPoint& pt) const
     return BtnNone;
 }
 
-QPixmap CSFQTSkinFrame::WindowPicture(int w, int h) const { return ComposeFrame(m_skin, w, h); }
+void CSFQTSkinFrame::PaintWindowPicture(QPainter& p, int w, int h) const
+{
+    PaintFramePicture(p, m_skin, w, h);
+}
 
 const CSFQTSkinFrame::PictureTriple* CSFQTSkinFrame::TitlePictures() const { return nullptr; }
 
 void CSFQTSkinFrame::RecomposeFrame(int w, int h)
 {
-    m_windowPixmap = WindowPicture(w, h);
+    m_frameSize = QSize(w, h);
+    m_pHost->update();
     if (m_pTitleLabel)
         SetTitleText(m_pTitleLabel->text());
     UpdateRoundMask();
@@ -494,7 +494,17 @@ void CSFQTSkinFrame::RecomposeFrame(int w, int h)
 
 void CSFQTSkinFrame::PaintFrame(QPainter& painter, const PictureTriple* pictures) const
 {
-    painter.drawPixmap(m_pHost->rect(), m_windowPixmap);
+    const QSize hostSize = m_pHost->size();
+    if (hostSize == m_frameSize) {
+        PaintWindowPicture(painter, m_frameSize.width(), m_frameSize.height());
+    } else if (!m_frameSize.isEmpty() && !hostSize.isEmpty()) {
+        // A size the frame did not follow: the picture of the followed size, stretched.
+        painter.save();
+        painter.scale(qreal(hostSize.width()) / m_frameSize.width(),
+                      qreal(hostSize.height()) / m_frameSize.height());
+        PaintWindowPicture(painter, m_frameSize.width(), m_frameSize.height());
+        painter.restore();
+    }
     for (int b = BtnClose; b <= BtnExtra; ++b) {
         const QRect& r = m_skin.ButtonRect(b);
         const int state = b == m_nHotButton ? m_nHotState : StateNormal;

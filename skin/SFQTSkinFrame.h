@@ -160,10 +160,10 @@ public:
     QPoint CenteredPos() const { return m_ptCenter; }
 
     // ---- Algorithms -------------------------------------------------------------------
-    // The window picture of w x h: the background (picture stretched, else the colour) with
-    // the twelve border pieces drawn over it. A piece without area is left out; a repeated
-    // piece without area is not repeated.
-    static QPixmap ComposeFrame(const DialogSkinData& skin, int w, int h);
+    // Paints the window picture of w x h at the painter's origin: the background (picture
+    // stretched, else the colour) with the twelve border pieces drawn over it. A piece without
+    // area is left out; a repeated piece without area is not repeated.
+    static void PaintFramePicture(QPainter& p, const DialogSkinData& skin, int w, int h);
     // The 1-bit mask of a w x h window whose corners are rounded with radii rx, ry (set
     // pixels are visible).
     static QBitmap RoundMask(int w, int h, int rx, int ry);
@@ -203,8 +203,8 @@ protected:
     virtual void DoCancel() = 0;
     // Shows text as the window's title.
     virtual void SetTitleText(const QString& text) = 0;
-    // The window picture for a window of w x h with a frame picture: composed by default.
-    virtual QPixmap WindowPicture(int w, int h) const;
+    // Paints the window picture for a window of w x h: PaintFramePicture by default.
+    virtual void PaintWindowPicture(QPainter& p, int w, int h) const;
     // The title-button pictures PaintFrame draws: NULL by default (the frame's cells).
     virtual const PictureTriple* TitlePictures() const;
 
@@ -229,11 +229,11 @@ protected:
     // with the text's size + 2.
     void PlaceTitleLabel(const QString& text, int align, int y, const QColor& color);
 
-    // Paints the composed window picture and then the title buttons over the window;
+    // Paints the window picture and then the title buttons over the window;
     // pictures is NULL (cells only, only buttons with a valid rectangle) or an array of
     // four triples (normal, hover, pressed) for buttons 1..4.
     void PaintFrame(QPainter& painter, const PictureTriple* pictures) const;
-    // After a resize of the skinned window (FollowResize true): the window picture, the
+    // After a resize of the skinned window (FollowResize true): the window picture's size, the
     // title label, the round mask, then the sink's OnDlgSize.
     void RecomposeFrame(int w, int h);
     void RepaintButton(int button);
@@ -258,7 +258,7 @@ protected:
     static QString FirstDroppedFile(const QDropEvent* e);
 
     // ---- The work of CSFQTSkinWindow's shared handlers ----------------------------------
-    // paintEvent once the window picture exists: PaintFrame over the window with
+    // paintEvent once the window picture has a size: PaintFrame over the window with
     // TitlePictures().
     void PaintHost() const;
     // resizeEvent: FollowResize, then (when it followed) RecomposeFrame with the new size.
@@ -276,7 +276,10 @@ protected:
 
     QWidget* m_pHost;
     DialogSkinData m_skin;
-    QPixmap m_windowPixmap;  // composed window picture; null until the first skinned resize
+    // The size the window picture is painted at (stretched over the window when the window has
+    // another size); empty until the first skinned resize. The picture is painted, not kept,
+    // so a window holds no copy of its own size.
+    QSize m_frameSize;
     QLabel* m_pTitleLabel;
     bool m_bDragging;
     bool m_bNcLBtnDown;

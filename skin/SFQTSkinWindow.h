@@ -44,7 +44,7 @@ protected:
     // Before the first skinned resize the widget paints itself.
     void paintEvent(QPaintEvent* e) override
     {
-        if (m_windowPixmap.isNull()) {
+        if (m_frameSize.isEmpty()) {
             Widget::paintEvent(e);
             return;
         }
