@@ -41,14 +41,19 @@ bool PreferX11Platform(int argc, char** argv)
 
 QStringList InterfaceFontFamilies()
 {
-    return {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("DejaVu Sans")};
+    return {QStringLiteral("Tessaly Sans"), QStringLiteral("Noto Sans CJK SC"),
+            QStringLiteral("DejaVu Sans")};
 }
 
-void ApplyInterfaceFont()
+void ApplyInterfaceFont(const QString& appDir)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return;
     const QStringList families = InterfaceFontFamilies();
+    if (!QFontDatabase::hasFamily(families.first())) {
+        for (const char* file : {"/TessalySans-Regular.otf", "/TessalySans-Bold.otf"})
+            QFontDatabase::addApplicationFont(appDir + QLatin1String(file));
+    }
     // The dialog skins name "Tahoma": let it resolve to the same faces.
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), families);
 
@@ -76,7 +81,7 @@ void StartApplication(QApplication* app, CAppSession& session)
     std::setlocale(LC_NUMERIC, "C");
     MarkStartupPhase("framework");
 
-    ApplyInterfaceFont();
+    ApplyInterfaceFont(WideToQString(session.strAppDir));
     MarkStartupPhase("fonts");
     SF_LoadStyleSheet(session.strAppDir + L"/Style.css");
     SF_SetSkinPath(session.strAppDir + L"/Skin/");

@@ -28,16 +28,18 @@ struct CAppSession
     std::vector<VesperonBase::CSFMessageLoopPtr> workerLoops;
 };
 
-// The faces the program's texts are drawn in, preferred first: a narrow sans face whose
-// Latin letters fit the page's fixed label rectangles and which carries the Chinese
-// texts too, then a wide Latin face as the fallback.
+// The faces the program's texts are drawn in, preferred first: the program's own narrow
+// Latin face (shipped beside it, cut from the next one), whose letters fit the page's fixed
+// label rectangles; the Chinese sans face, which carries the Chinese texts; then a wide
+// Latin face as the fallback.
 QStringList InterfaceFontFamilies();
 
-// Makes the installed ones of InterfaceFontFamilies() the application's default font
-// (keeping its size) and lets the face named "Tahoma" by the dialog skins resolve to them.
-// Does nothing without an application object; with none of the faces installed the
-// default stays.
-void ApplyInterfaceFont();
+// Registers the program's own faces from appDir ("TessalySans-Regular.otf",
+// "TessalySans-Bold.otf"; a missing one is skipped), then makes the installed ones of
+// InterfaceFontFamilies() the application's default font (keeping its size) and lets the
+// face named "Tahoma" by the dialog skins resolve to them. Does nothing without an
+// application object; with none of the faces installed the default stays.
+void ApplyInterfaceFont(const QString& appDir);
 
 // Everything between the application object and its event loop, in this order: framework
 // start (the application folder becomes the working directory), crash handler, interface

@@ -7,7 +7,7 @@ PKGS=(
   libtinyxml-dev libboost-dev libarchive-dev
   libgtest-dev libgmock-dev
   7zip xdg-utils locales
-  xvfb xauth fonts-noto-cjk fonts-dejavu-core
+  xvfb xauth fonts-noto-cjk fonts-dejavu-core python3-fonttools fontconfig
   python3 xdotool
 )
 missing=()

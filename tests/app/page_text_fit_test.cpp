@@ -14,14 +14,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QRect>
 #include <QString>
 #include <QTest>
 #include <QWidget>
+#include <QXmlStreamReader>
 
 #include <memory>
 #include <string>
@@ -47,7 +50,7 @@ class PageTextFitTest : public ::testing::TestWithParam<int>
 protected:
     void SetUp() override
     {
-        ApplyInterfaceFont();
+        ApplyInterfaceFont(QStringLiteral(TESSALY_BIN_DIR));
         const QString face = InterfaceFontFamilies().value(0);
         ASSERT_TRUE(QFontDatabase::hasFamily(face))
             << face.toStdString() << " is not installed (scripts/setup.sh installs it)";
@@ -219,14 +222,47 @@ INSTANTIATE_TEST_SUITE_P(Languages, PageTextFitTest, ::testing::Values(0, 1),
 TEST(InterfaceFont, BecomesTheDefaultAndStandsInForTheSkinsFace)
 {
     const QString face = InterfaceFontFamilies().value(0);
-    if (!QFontDatabase::hasFamily(face))
-        GTEST_SKIP() << face.toStdString() << " is not installed";
-    ApplyInterfaceFont();
+    ApplyInterfaceFont(QStringLiteral(TESSALY_BIN_DIR));
+    ASSERT_TRUE(QFontDatabase::hasFamily(face)) << face.toStdString() << " was not registered";
     EXPECT_EQ(QFontInfo(QApplication::font()).family(), face);
     EXPECT_EQ(QFontInfo(QWidget().font()).family(), face);
     QFont skinFace(QStringLiteral("Tahoma"));
     skinFace.setPixelSize(11);
     EXPECT_EQ(QFontInfo(skinFace).family(), face);
+}
+
+// The English texts are drawn with the program's own small face alone, so English never
+// opens the large Chinese faces; only the name of the other language is written in Chinese.
+TEST(InterfaceFont, CarriesEveryEnglishText)
+{
+    for (const char* file : {"/TessalySans-Regular.otf", "/TessalySans-Bold.otf"}) {
+        SCOPED_TRACE(file);
+        const QRawFont face(QStringLiteral(TESSALY_BIN_DIR) + QLatin1String(file), 12);
+        ASSERT_TRUE(face.isValid());
+        EXPECT_EQ(face.familyName(), InterfaceFontFamilies().value(0));
+
+        QFile lang(QStringLiteral(TESSALY_BIN_DIR "/Lang_0.xml"));
+        ASSERT_TRUE(lang.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&lang);
+        int texts = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("item"))
+                continue;
+            const QString name = xml.attributes().value(QLatin1String("name")).toString();
+            if (name == QLatin1String("Language"))
+                continue;
+            ++texts;
+            const QString text = xml.attributes().value(QLatin1String("value")).toString();
+            for (const char32_t ch : text.toUcs4())
+                EXPECT_TRUE(face.supportsCharacter(ch))
+                    << "\"" << text.toStdString() << "\" needs U+" << std::hex << unsigned(ch);
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_GT(texts, 30);
+        // The full-width colon of the labels, and letters of the other language, tell the two apart.
+        EXPECT_TRUE(face.supportsCharacter(U'\xFF1A'));
+        EXPECT_FALSE(face.supportsCharacter(U'\x4E2D'));
+    }
 }
 
 }  // namespace
