@@ -97,7 +97,7 @@ void CSFQTDialog::SetWindowTextW(const wchar_t* text) { SetTitleText(WideToQStri
 
 void CSFQTDialog::SetDlgIcon(const wchar_t* path)
 {
-    const QIcon icon(WideToQString(path));
+    const QIcon icon(LoadSkinPicture(WideToQString(path)));
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
 }

@@ -49,7 +49,7 @@ void CSFQTEditCtrl::SetCursor() {}
 
 int CSFQTEditCtrl::SetSkin(const wchar_t* picture)
 {
-    const QPixmap pixmap(SkinFilePath(picture));
+    const QPixmap pixmap = LoadSkinPicture(SkinFilePath(picture));
     const QBrush brush = pixmap.isNull() ? QBrush() : QBrush(pixmap);
     // Once skinned, the field's own sheet keeps the style from filling the text area over
     // the skin; until then the style fills it with the palette's Base like any line edit.

@@ -84,7 +84,7 @@ void CSFQTMainWindow::SetWindowTextW(const wchar_t* text)
 
 void CSFQTMainWindow::SetDlgIcon(const wchar_t* name)
 {
-    const QIcon icon(SkinFilePath(name));
+    const QIcon icon(LoadSkinPicture(SkinFilePath(name)));
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
 }

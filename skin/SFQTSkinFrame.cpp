@@ -268,12 +268,9 @@ void CSFQTSkinFrame::MacShowMinimize(bool on)
 
 QPixmap CSFQTSkinFrame::LoadSkinPixmap(const std::wstring& name)
 {
-    QPixmap pm;
     if (name.empty())
-        return pm;
-    if (!pm.load(SkinFilePath(name), "PNG"))
         return QPixmap();
-    return pm;
+    return LoadSkinPicture(SkinFilePath(name));
 }
 
 void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
