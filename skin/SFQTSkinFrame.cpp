@@ -108,6 +108,7 @@ void CSFQTSkinFrame::ReleaseFrame()
     KillAllTimers();
     m_skin.framePicture = QPixmap();
     m_skin.backgroundPicture = QPixmap();
+    m_skin.backgroundUniform = QColor();
     delete m_pTitleLabel;
     m_pTitleLabel = nullptr;
     if (m_pEvent) {
@@ -290,6 +291,7 @@ void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
     m_skin.backgroundColor = HexStringToQColor(style[3]);
 
     m_skin.backgroundPicture = LoadSkinPixmap(style[1]);
+    m_skin.backgroundUniform = UniformColor(m_skin.backgroundPicture);
     m_skin.framePicture = LoadSkinPixmap(style[0]);
 
     if (fixedSize) {
@@ -313,12 +315,30 @@ void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
 
 // ---- Composition and mask ----------------------------------------------------------------
 
+QColor CSFQTSkinFrame::UniformColor(const QPixmap& picture)
+{
+    if (picture.isNull())
+        return QColor();
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (line[x] != first)
+                return QColor();
+        }
+    }
+    return QColor::fromRgba(first);
+}
+
 void CSFQTSkinFrame::PaintFramePicture(QPainter& p, const DialogSkinData& skin, int w, int h)
 {
     if (w <= 0 || h <= 0)
         return;
 
-    if (!skin.backgroundPicture.isNull())
+    if (skin.backgroundUniform.isValid())
+        p.fillRect(QRect(0, 0, w, h), skin.backgroundUniform);
+    else if (!skin.backgroundPicture.isNull())
         p.drawPixmap(QRect(0, 0, w, h), skin.backgroundPicture);
     else
         p.fillRect(QRect(0, 0, w, h), skin.backgroundColor);

@@ -68,6 +68,9 @@ struct DialogSkinData
 
     QPixmap framePicture;       // null when absent
     QPixmap backgroundPicture;  // null when absent
+    // The one colour of every pixel of backgroundPicture, invalid when it has more: such a
+    // picture is painted as a fill, the same pixels as stretching it and far less work.
+    QColor backgroundUniform;
     int requestedW, requestedH;
     int baseW, baseH;
     int radiusW, radiusH;
@@ -167,6 +170,8 @@ public:
     // The 1-bit mask of a w x h window whose corners are rounded with radii rx, ry (set
     // pixels are visible).
     static QBitmap RoundMask(int w, int h, int rx, int ry);
+    // The colour of every pixel of picture when they all have one; invalid otherwise.
+    static QColor UniformColor(const QPixmap& picture);
     // Modifier code of a key event: VK_CONTROL with Ctrl, else VK_SHIFT with Shift, else 0;
     // VK_MENU or-ed in with Alt.
     static UINT ModifierCode(Qt::KeyboardModifiers mods);

@@ -105,6 +105,37 @@ TEST_F(SkinDialogTest, ComposesPiecesAroundTheStretchedBackground)
         EXPECT_EQ(Name(img.pixelColor(c.x, c.y)), Name(c.want)) << "at " << c.x << "," << c.y;
 }
 
+// A background picture of one colour is painted as a fill: the pixels must be those of the
+// picture stretched, also for a translucent colour; any other picture is stretched.
+TEST(SkinFramePicture, OneColourBackgroundFillsAsItsStretchedPictureWould)
+{
+    EXPECT_FALSE(CSFQTSkinFrame::UniformColor(QPixmap()).isValid());
+
+    QImage flat(3, 2, QImage::Format_ARGB32);
+    flat.fill(QColor(40, 90, 200, 128));
+    QImage twoTone(2, 1, QImage::Format_ARGB32);
+    twoTone.setPixelColor(0, 0, Qt::red);
+    twoTone.setPixelColor(1, 0, Qt::blue);
+
+    for (const QImage& picture : {flat, twoTone}) {
+        DialogSkinData skin(-1);
+        skin.backgroundPicture = QPixmap::fromImage(picture);
+        skin.backgroundUniform = CSFQTSkinFrame::UniformColor(skin.backgroundPicture);
+        EXPECT_EQ(skin.backgroundUniform.isValid(), picture == flat);
+
+        QImage painted(40, 20, QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::white);
+        QImage stretched = painted;
+        {
+            QPainter p(&painted);
+            CSFQTSkinFrame::PaintFramePicture(p, skin, 40, 20);
+            QPainter q(&stretched);
+            q.drawPixmap(QRect(0, 0, 40, 20), skin.backgroundPicture);
+        }
+        EXPECT_EQ(painted, stretched);
+    }
+}
+
 TEST_F(SkinDialogTest, PiecesWithoutAreaAreSkippedAndDoNotHang)
 {
     skin.style[6] = L"";              // top edge: the null rectangle
