@@ -32,7 +32,7 @@ export LC_ALL=C.UTF-8 QT_SCALE_FACTOR=1
 
 # One run of $1, its measures appended to $work/$2:
 #   <$2>          "<us exec to first paint> <us exec to process start> <rss KiB>
-#                 <us process start to first paint>"
+#                 <us process start to first paint> <us CPU time to first paint>"
 #   <$2>.phases   "<phase> <us>" per start-up phase the probe reports, the time from the end
 #                 of the one before (the first from the process start), and "first-paint <us>"
 #                 from the last phase to the first painted frame
@@ -48,13 +48,14 @@ run_once() {
     $1 == "start-ns" { start = $2 }
     $1 == "first-paint-ns" { paint = $2 }
     $1 == "rss-kb" { rss = $2 }
+    $1 == "cpu-us" { cpu = $2 }
     $1 == "phase" { name[++n] = $2; at[n] = $3 }
     END {
-      if (exec_ns == "" || start == "" || paint == "" || rss == "") {
+      if (exec_ns == "" || start == "" || paint == "" || rss == "" || cpu == "") {
         print "no first paint reported by " prog > "/dev/stderr"
         exit 1
       }
-      printf "%d %d %d %d\n", (paint - exec_ns) / 1000, (start - exec_ns) / 1000, rss, (paint - start) / 1000 >> out
+      printf "%d %d %d %d %d\n", (paint - exec_ns) / 1000, (start - exec_ns) / 1000, rss, (paint - start) / 1000, cpu >> out
       last = start
       for (i = 1; i <= n; i++) {
         printf "%s %d\n", name[i], (at[i] - last) / 1000 >> phases
@@ -83,12 +84,15 @@ done
 col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
 awk -v p="$(col program 1)" -v b="$(col baseline 1)" -v pl="$(col program 2)" -v bl="$(col baseline 2)" \
   -v pk="$(col program 3)" -v bk="$(col baseline 3)" -v ps="$(col program 4)" -v bs="$(col baseline 4)" \
+  -v pc="$(col program 5)" -v bc="$(col baseline 5)" \
   -v n="$runs" 'BEGIN {
   printf "runs: %d each, alternating (medians)\n", n
   printf "first paint after exec: Tessaly %.1f ms   baseline %.1f ms   ratio %.2f\n", p / 1000, b / 1000, p / b
   printf "  exec to static initialisers (loading): Tessaly %.1f ms   baseline %.1f ms\n", pl / 1000, bl / 1000
   printf "  static initialisers to first paint: Tessaly %.1f ms   baseline %.1f ms   ratio %.2f\n", \
     ps / 1000, bs / 1000, ps / bs
+  printf "CPU time to first paint (steadier on a busy machine): Tessaly %.1f ms   baseline %.1f ms   ratio %.2f\n", \
+    pc / 1000, bc / 1000, pc / bc
   printf "RSS after start-up: Tessaly %.1f MiB   baseline %.1f MiB   ratio %.2f\n", pk / 1024, bk / 1024, pk / bk
 }'
 
