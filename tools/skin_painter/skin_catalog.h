@@ -23,5 +23,8 @@ const std::vector<SkinPicture>& skinCatalog();
 // controls' tests load them from a folder of their own, beside the core pictures.
 const std::vector<SkinPicture>& extendedSkinCatalog();
 
+// The pictures of one group of extended controls, appended to out.
+void addTreeDateScrollPictures(std::vector<SkinPicture>& out);  // tree, date/time, scroll area
+
 // A transparent ARGB image of the picture's size with the picture drawn on it.
 QImage renderSkinPicture(const SkinPicture& picture);
