@@ -4,12 +4,16 @@
 // A factory returns NULL until its control exists; a control plugs in by including its
 // header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
 #include "skin/SFEntry.h"
+#include "skin/ext/SFQTTreeCtrl.h"
 
 // ---- Factories --------------------------------------------------------------------------
 
 CSFListCtrl* SF_CreateListCtrl(ISFListCtrlEvent* /*pEvent*/) { return nullptr; }
 
-CSFTreeCtrl* SF_CreateTreeCtrl(ISFTreeCtrlEvent* /*pEvent*/) { return nullptr; }
+CSFTreeCtrl* SF_CreateTreeCtrl(ISFTreeCtrlEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTTreeCtrl>(pEvent);
+}
 
 CSFDateTimeCtrl* SF_CreateDateTimeCtrl(ISFDateTimeCtrlEvent* /*pEvent*/, int /*mode*/) { return nullptr; }
 

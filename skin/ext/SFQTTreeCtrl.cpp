@@ -1,0 +1,623 @@
+#include "skin/ext/SFQTTreeCtrl.h"
+
+#include "skin/SFQTControlHelpers.h"
+#include "skin/SFSkinString.h"
+
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <cstdint>
+
+namespace {
+
+// The handles a Win32 tree view reserves (root, first, last, sort): never an item.
+bool IsSpecialHandle(const void* handle)
+{
+    const std::uintptr_t v = reinterpret_cast<std::uintptr_t>(handle);
+    return v >= 0xFFFF0000u && v <= 0xFFFF0003u;
+}
+
+// The item behind a handle; null for no handle and for the special ones.
+QTreeWidgetItem* ItemOf(void* handle)
+{
+    if (!handle || IsSpecialHandle(handle))
+        return nullptr;
+    return static_cast<QTreeWidgetItem*>(handle);
+}
+
+bool IsChecked(const QTreeWidgetItem* item) { return item->checkState(0) == Qt::Checked; }
+
+void SetCheckedIfDifferent(QTreeWidgetItem* item, bool checked)
+{
+    const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
+    if (item->checkState(0) != state)
+        item->setCheckState(0, state);
+}
+
+// Sets the state of item and of all its descendants, each before its children.
+void SetCheckedWithDescendants(QTreeWidgetItem* item, bool checked)
+{
+    SetCheckedIfDifferent(item, checked);
+    for (int i = 0; i < item->childCount(); ++i)
+        SetCheckedWithDescendants(item->child(i), checked);
+}
+
+}  // namespace
+
+// Disconnects the tree's three signals from their slots for its lifetime; nested guards
+// reconnect once, when the outermost one ends.
+class CSFQTTreeCtrl::Quiet
+{
+public:
+    explicit Quiet(CSFQTTreeCtrl* tree) : m_tree(tree)
+    {
+        if (m_tree->m_nQuietDepth++ == 0)
+            m_tree->Disconnect();
+    }
+    ~Quiet()
+    {
+        if (--m_tree->m_nQuietDepth == 0)
+            m_tree->Connect();
+    }
+    Quiet(const Quiet&) = delete;
+    Quiet& operator=(const Quiet&) = delete;
+
+private:
+    CSFQTTreeCtrl* m_tree;
+};
+
+CSFQTTreeCtrl::CSFQTTreeCtrl(ISFTreeCtrlEvent* pEvent)
+    : QTreeWidget(nullptr),
+      CSFTreeCtrl(pEvent),
+      m_bCheckMode(true),
+      m_bUserCheckable(true),
+      m_bSuppressCheckEvent(false),
+      m_nID(static_cast<UINT>(-1)),
+      m_nSkinValue(16),
+      m_pCheckPressItem(nullptr),
+      m_textColor(Qt::white),
+      m_hilightColor(0, 255, 0),
+      m_nQuietDepth(0)
+{
+    setColumnCount(1);
+    header()->hide();
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    setFocusPolicy(Qt::ClickFocus);
+    setAnimated(true);
+    setIconSize(QSize(50, 50));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    Connect();
+}
+
+CSFQTTreeCtrl::~CSFQTTreeCtrl()
+{
+    // The items go with the widget; no report while they do.
+    Disconnect();
+}
+
+void CSFQTTreeCtrl::Connect()
+{
+    m_itemChanged = connect(this, &QTreeWidget::itemChanged, this, &CSFQTTreeCtrl::OnItemChanged);
+    m_itemClicked = connect(this, &QTreeWidget::itemClicked, this, &CSFQTTreeCtrl::OnItemClick);
+    m_currentChanged =
+        connect(this, &QTreeWidget::currentItemChanged, this, &CSFQTTreeCtrl::OnCurItemChanged);
+}
+
+void CSFQTTreeCtrl::Disconnect()
+{
+    disconnect(m_itemChanged);
+    disconnect(m_itemClicked);
+    disconnect(m_currentChanged);
+}
+
+// ---- Window ------------------------------------------------------------------------------
+
+int CSFQTTreeCtrl::Create(DWORD style, const RECT& rc, void* parentUI, UINT id, int checkMode)
+{
+    setParent(static_cast<QWidget*>(parentUI));
+    setGeometry(OnePastRectToQRect(rc));
+    m_bCheckMode = checkMode != 0;
+    m_nID = id;
+    setVisible((style & WS_VISIBLE) != 0);
+    return 1;
+}
+
+void CSFQTTreeCtrl::SetCursor() {}
+
+int CSFQTTreeCtrl::SetSkin(UITreeCtrlStyle* style)
+{
+    if (!style)
+        return 0;
+    m_nSkinValue = style->nValue[5];
+    m_textColor = HexStringToQColor((*style)[5]);
+    m_hilightColor = HexStringToQColor((*style)[6]);
+    m_onPicture = LoadSkinPicture(SkinFilePath((*style)[7]));
+    m_offPicture = LoadSkinPicture(SkinFilePath((*style)[8]));
+    return 1;
+}
+
+void CSFQTTreeCtrl::ShowWindow(int show) { setVisible(show != 0); }
+
+void CSFQTTreeCtrl::MoveWindow(RECT* rc)
+{
+    if (rc)
+        setGeometry(InclusiveRectToQRect(*rc));
+}
+
+void CSFQTTreeCtrl::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
+
+void CSFQTTreeCtrl::GetClientRect(RECT* rc)
+{
+    if (rc)
+        *rc = WidgetClientRect(*this);
+}
+
+void CSFQTTreeCtrl::SetEnable(int enable)
+{
+    setEnabled(enable != 0);
+    if (enable == 1)
+        setFocus();
+}
+
+void CSFQTTreeCtrl::SetObjectName(const wchar_t* name) { setObjectName(WideToQString(name)); }
+
+// ---- Walking the tree --------------------------------------------------------------------
+
+void* CSFQTTreeCtrl::GetChildItem(void* item) const
+{
+    if (item == TVI_ROOT)
+        return topLevelItem(0);
+    QTreeWidgetItem* it = ItemOf(item);
+    return it ? it->child(0) : nullptr;
+}
+
+UINT CSFQTTreeCtrl::GetCount() const
+{
+    // Three levels, as the count has always been read; deeper items are not counted.
+    UINT count = 0;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* top = topLevelItem(i);
+        ++count;
+        for (int j = 0; j < top->childCount(); ++j)
+            count += 1 + static_cast<UINT>(top->child(j)->childCount());
+    }
+    return count;
+}
+
+UINT CSFQTTreeCtrl::GetChildrenCount(void* item) const
+{
+    if (item == TVI_ROOT)
+        return static_cast<UINT>(topLevelItemCount());
+    QTreeWidgetItem* it = ItemOf(item);
+    return it ? static_cast<UINT>(it->childCount()) : 0;
+}
+
+int CSFQTTreeCtrl::ItemHasChildren(void* item) const { return static_cast<int>(GetChildrenCount(item)); }
+
+void* CSFQTTreeCtrl::GetImageList(UINT /*kind*/) const { return nullptr; }
+
+void* CSFQTTreeCtrl::GetNextItem(void* /*item*/, UINT /*code*/) const { return nullptr; }
+
+void* CSFQTTreeCtrl::GetNextSiblingItem(void* item) const
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return nullptr;
+    if (QTreeWidgetItem* parent = it->parent())
+        return parent->child(parent->indexOfChild(it) + 1);
+    return topLevelItem(indexOfTopLevelItem(it) + 1);
+}
+
+void* CSFQTTreeCtrl::GetPrevSiblingItem(void* item) const
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return nullptr;
+    if (QTreeWidgetItem* parent = it->parent())
+        return parent->child(parent->indexOfChild(it) - 1);
+    return topLevelItem(indexOfTopLevelItem(it) - 1);
+}
+
+void* CSFQTTreeCtrl::GetParentItem(void* item) const
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    return it ? it->parent() : nullptr;
+}
+
+void* CSFQTTreeCtrl::GetRootItem() const { return topLevelItem(0); }
+
+void CSFQTTreeCtrl::ExpandTreeItem(void* item, UINT code)
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (it && it->treeWidget() == this)
+        it->setExpanded(code != 0);
+}
+
+void CSFQTTreeCtrl::ExpangAll() { expandAll(); }
+
+void* CSFQTTreeCtrl::FindChildItem(const wchar_t* text, void* parent) const
+{
+    const QString wanted = WideToQString(text);
+    if (parent == TVI_ROOT) {
+        for (int i = 0; i < topLevelItemCount(); ++i)
+            if (topLevelItem(i)->text(0) == wanted)
+                return topLevelItem(i);
+        return nullptr;
+    }
+    QTreeWidgetItem* it = ItemOf(parent);
+    if (!it)
+        return nullptr;
+    for (int i = 0; i < it->childCount(); ++i) {
+        QTreeWidgetItem* child = it->child(i);
+        if (child->text(0) == wanted)
+            return child;
+        for (int j = 0; j < child->childCount(); ++j)
+            if (child->child(j)->text(0) == wanted)
+                return child->child(j);
+    }
+    return nullptr;
+}
+
+// ---- Items -------------------------------------------------------------------------------
+
+// Under TVI_ROOT or an item; after TVI_LAST appends, after any other handle inserts right
+// behind it (an unknown one puts the new item first). In check mode the item shows an
+// unchecked check box; otherwise the user cannot check it. Qt's automatic tristate stays off
+// so that only the cascades here move a parent's check.
+void* CSFQTTreeCtrl::InsertItem(const wchar_t* text, void* parent, void* after)
+{
+    QTreeWidgetItem* parentItem = ItemOf(parent);
+    if (parent != TVI_ROOT && !parentItem)
+        return nullptr;
+    Quiet quiet(this);
+    auto* item = new QTreeWidgetItem();
+    item->setFlags(item->flags() & ~Qt::ItemIsAutoTristate);
+    if (m_bCheckMode)
+        item->setCheckState(0, Qt::Unchecked);
+    else
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+    item->setText(0, WideToQString(text));
+    item->setForeground(0, m_textColor);
+    QTreeWidgetItem* afterItem = static_cast<QTreeWidgetItem*>(after);  // compared, never read
+    if (!parentItem) {
+        if (after == TVI_LAST)
+            addTopLevelItem(item);
+        else
+            insertTopLevelItem(indexOfTopLevelItem(afterItem) + 1, item);
+    } else if (after == TVI_LAST) {
+        parentItem->addChild(item);
+    } else {
+        parentItem->insertChild(parentItem->indexOfChild(afterItem) + 1, item);
+    }
+    return item;
+}
+
+void CSFQTTreeCtrl::DeleteSubtree(QTreeWidgetItem* item)
+{
+    for (int i = item->childCount() - 1; i >= 0; --i)
+        DeleteSubtree(item->child(i));
+    m_hilight.erase(item);
+    if (m_pCheckPressItem == item)
+        m_pCheckPressItem = nullptr;
+    delete item;
+}
+
+int CSFQTTreeCtrl::DeleteItem(void* item)
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return 0;
+    Quiet quiet(this);
+    DeleteSubtree(it);
+    return 1;
+}
+
+int CSFQTTreeCtrl::DeleteAllItems()
+{
+    Quiet quiet(this);
+    while (topLevelItemCount() > 0)
+        DeleteSubtree(topLevelItem(topLevelItemCount() - 1));
+    m_hilight.clear();
+    m_pCheckPressItem = nullptr;
+    return 1;
+}
+
+DWORD CSFQTTreeCtrl::GetItemData(void* item) const
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return static_cast<DWORD>(-1);
+    return static_cast<DWORD>(it->data(0, Qt::UserRole).toUInt());
+}
+
+int CSFQTTreeCtrl::SetItemData(void* item, DWORD data)
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return 0;
+    Quiet quiet(this);
+    it->setData(0, Qt::UserRole, QVariant::fromValue<uint>(data));
+    return 1;
+}
+
+int CSFQTTreeCtrl::GetTreeItemText(void* item, wchar_t* buf, int size)
+{
+    QTreeWidgetItem* it = item == TVI_ROOT ? topLevelItem(0) : ItemOf(item);
+    if (!it)
+        return -1;
+    return CopyTextOut(it->text(0), buf, size);
+}
+
+void CSFQTTreeCtrl::SetItemImage(void* /*item*/, int /*image*/, int /*selectedImage*/) {}
+
+int CSFQTTreeCtrl::GetItemImage(void* /*item*/, int& /*image*/, int& /*selectedImage*/) const { return 1; }
+
+void* CSFQTTreeCtrl::SetImageList(void* /*list*/, int /*kind*/) { return nullptr; }
+
+UINT CSFQTTreeCtrl::GetItemState(void* item, UINT /*mask*/) const
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return static_cast<UINT>(-1);
+    return it->isSelected() ? 1 : 0;
+}
+
+void CSFQTTreeCtrl::SetToolTipText(void* item, const wchar_t* text)
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return;
+    Quiet quiet(this);
+    it->setToolTip(0, WideToQString(text));
+}
+
+// ---- Checks ------------------------------------------------------------------------------
+
+int CSFQTTreeCtrl::SetCheck(void* item, int check)
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return 0;
+    if (m_bCheckMode) {
+        Quiet quiet(this);
+        it->setCheckState(0, check ? Qt::Checked : Qt::Unchecked);
+    }
+    return 1;
+}
+
+int CSFQTTreeCtrl::GetCheck(void* item) const
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    return it && it->checkState(0) != Qt::Unchecked ? 1 : 0;
+}
+
+void CSFQTTreeCtrl::SetAllItemCheck(int check)
+{
+    // The signals stay connected: every item that changes is reported.
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        SetCheckedWithDescendants(topLevelItem(i), check != 0);
+}
+
+int CSFQTTreeCtrl::IsAllItemCheck()
+{
+    if (topLevelItemCount() == 0)
+        return 0;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (topLevelItem(i)->checkState(0) == Qt::Unchecked)
+            return 0;
+    return 1;
+}
+
+// A flag change makes the tree report the item as changed once; the suppress flag swallows
+// that report.
+void CSFQTTreeCtrl::SetUserCheckableFlag(QTreeWidgetItem* item, bool on)
+{
+    m_bSuppressCheckEvent = true;
+    item->setFlags(on ? item->flags() | Qt::ItemIsUserCheckable : item->flags() & ~Qt::ItemIsUserCheckable);
+    m_bSuppressCheckEvent = false;  // the report came synchronously, or not at all
+}
+
+void CSFQTTreeCtrl::SetUserCheckable(int on)
+{
+    m_bUserCheckable = on != 0;
+    QTreeWidgetItemIterator it(this);
+    for (; *it; ++it)
+        SetUserCheckableFlag(*it, m_bUserCheckable);
+}
+
+void CSFQTTreeCtrl::SetItemUserCheckable(void* item, int on)
+{
+    if (QTreeWidgetItem* it = ItemOf(item))
+        SetUserCheckableFlag(it, on != 0);
+}
+
+// ---- Highlight and icons -----------------------------------------------------------------
+
+void CSFQTTreeCtrl::SetItemHilight(void* item, int on)
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return;
+    Quiet quiet(this);
+    if (on) {
+        it->setForeground(0, m_hilightColor);
+        m_hilight[it] = m_hilightColor;
+        scrollToItem(it);
+    } else {
+        it->setForeground(0, m_textColor);
+        m_hilight.erase(it);
+    }
+}
+
+int CSFQTTreeCtrl::IsItemHilight(void* item)
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    return it && m_hilight.count(it) ? 1 : 0;
+}
+
+int CSFQTTreeCtrl::IsAnyChildItemHilight(void* item)
+{
+    if (item == TVI_ROOT) {
+        for (int i = 0; i < topLevelItemCount(); ++i)
+            if (m_hilight.count(topLevelItem(i)))
+                return 1;
+        return 0;
+    }
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return 0;
+    for (int i = 0; i < it->childCount(); ++i)
+        if (m_hilight.count(it->child(i)))
+            return 1;
+    return 0;
+}
+
+int CSFQTTreeCtrl::SetItemIcon(void* item, const wchar_t* name)
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return 0;
+    Quiet quiet(this);
+    it->setIcon(0, QIcon(LoadSkinPicture(SkinFilePath(name))));
+    return 1;
+}
+
+int CSFQTTreeCtrl::SetItemIcon(DWORD data, int on)
+{
+    // Top-level items and their direct children only, each parent before its children.
+    QTreeWidgetItem* found = nullptr;
+    for (int i = 0; i < topLevelItemCount() && !found; ++i) {
+        QTreeWidgetItem* top = topLevelItem(i);
+        if (GetItemData(top) == data)
+            found = top;
+        for (int j = 0; j < top->childCount() && !found; ++j)
+            if (GetItemData(top->child(j)) == data)
+                found = top->child(j);
+    }
+    if (!found)
+        return 0;
+    Quiet quiet(this);
+    found->setIcon(0, QIcon(on ? m_onPicture : m_offPicture));
+    return 1;
+}
+
+void CSFQTTreeCtrl::SetItemIconBack(void* item, const wchar_t* name)
+{
+    QTreeWidgetItem* it = ItemOf(item);
+    if (!it)
+        return;
+    const QPixmap picture = LoadSkinPicture(SkinFilePath(name));
+    if (picture.isNull())
+        return;
+    Quiet quiet(this);
+    if (columnCount() < 2)
+        setColumnCount(2);
+    it->setIcon(1, QIcon(picture));
+}
+
+// ---- The user's actions ------------------------------------------------------------------
+
+bool CSFQTTreeCtrl::InCheckArea(QTreeWidgetItem* item, const QPoint& pos) const
+{
+    const QRect row = visualItemRect(item);
+    return row.contains(pos) && pos.x() < row.left() + kCheckAreaWidth;
+}
+
+// A press in an item's check area remembers the item (when the user may check it), so the
+// click that follows runs the cascades; any other press forgets it, so a later plain click
+// on the same item is an ordinary click.
+void CSFQTTreeCtrl::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPoint pos = event->position().toPoint();
+        QTreeWidgetItem* item = itemAt(pos);
+        m_pCheckPressItem = nullptr;
+        if (item && InCheckArea(item, pos)) {
+            const bool checkable = (item->flags() & Qt::ItemIsUserCheckable) != 0;
+            if (checkable)
+                m_pCheckPressItem = item;
+            if (m_pEvent)
+                m_pEvent->OnItemCheckBoxClick(item, checkable ? 1 : 0);
+        }
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+// Right of the check area a double click goes to the sink; the tree itself neither expands
+// nor collapses on it.
+void CSFQTTreeCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    QTreeWidgetItem* item = itemAt(pos);
+    if (!item)
+        return;
+    const QRect row = visualItemRect(item);
+    if (row.contains(pos) && pos.x() >= row.left() + kCheckAreaWidth && m_pEvent) {
+        POINT pt{pos.x(), pos.y()};
+        m_pEvent->OnItemDbClick(item, pt);
+    }
+}
+
+// Keys go to the sink as the toolkit's modifier flags and key code; the tree does not move.
+void CSFQTTreeCtrl::keyPressEvent(QKeyEvent* event)
+{
+    if (m_pEvent)
+        m_pEvent->OnDlgKeyDown(static_cast<UINT>(event->modifiers().toInt()),
+                               static_cast<UINT>(event->key()));
+}
+
+void CSFQTTreeCtrl::OnItemChanged(QTreeWidgetItem* item, int /*column*/)
+{
+    if (m_bSuppressCheckEvent) {
+        m_bSuppressCheckEvent = false;
+        return;
+    }
+    if (m_pEvent)
+        m_pEvent->OnItemCheckStateChanged(item, IsChecked(item) ? 1 : 0);
+}
+
+void CSFQTTreeCtrl::OnItemClick(QTreeWidgetItem* item, int /*column*/)
+{
+    if (item && item == m_pCheckPressItem) {
+        const bool checked = IsChecked(item);
+        CascadeDown(item, checked);
+        CascadeUp(item, checked);
+        return;
+    }
+    if (m_pEvent)
+        m_pEvent->OnItemClick(item, 0);
+}
+
+void CSFQTTreeCtrl::OnCurItemChanged(QTreeWidgetItem* /*current*/, QTreeWidgetItem* /*previous*/) {}
+
+void CSFQTTreeCtrl::CascadeDown(QTreeWidgetItem* item, bool checked)
+{
+    for (int i = 0; i < item->childCount(); ++i)
+        SetCheckedWithDescendants(item->child(i), checked);
+}
+
+// A parent is checked exactly when all its children are: checking the last unchecked child
+// checks the parent, unchecking any child unchecks it; each changed parent passes on upward.
+void CSFQTTreeCtrl::CascadeUp(QTreeWidgetItem* item, bool checked)
+{
+    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent()) {
+        if (IsChecked(parent)) {
+            if (checked)
+                return;
+            parent->setCheckState(0, Qt::Unchecked);
+            continue;
+        }
+        if (!checked)
+            return;
+        for (int i = 0; i < parent->childCount(); ++i)
+            if (!IsChecked(parent->child(i)))
+                return;
+        parent->setCheckState(0, Qt::Checked);
+    }
+}
