@@ -4,6 +4,7 @@
 // A factory returns NULL until its control exists; a control plugs in by including its
 // header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
 #include "skin/SFEntry.h"
+#include "skin/ext/SFQTDateTimeCtrl.h"
 #include "skin/ext/SFQTTreeCtrl.h"
 
 // ---- Factories --------------------------------------------------------------------------
@@ -15,7 +16,10 @@ CSFTreeCtrl* SF_CreateTreeCtrl(ISFTreeCtrlEvent* pEvent)
     return SFEntryDetail::NewControl<CSFQTTreeCtrl>(pEvent);
 }
 
-CSFDateTimeCtrl* SF_CreateDateTimeCtrl(ISFDateTimeCtrlEvent* /*pEvent*/, int /*mode*/) { return nullptr; }
+CSFDateTimeCtrl* SF_CreateDateTimeCtrl(ISFDateTimeCtrlEvent* pEvent, int mode)
+{
+    return SFEntryDetail::NewControl<CSFQTDateTimeCtrl>(pEvent, mode);
+}
 
 CSFScrollArea* SF_CreateScrollArea(ISFScrollAreaEvent* /*pEvent*/) { return nullptr; }
 

@@ -1,0 +1,162 @@
+#include "skin/ext/SFQTDateTimeCtrl.h"
+
+#include "skin/SFQTControlHelpers.h"
+#include "skin/SFSkinString.h"
+
+#include <QDate>
+#include <QTime>
+
+CSFQTDateTimeCtrl::CSFQTDateTimeCtrl(ISFDateTimeCtrlEvent* pEvent, int type)
+    : QDateTimeEdit(nullptr),
+      CSFDateTimeCtrl(pEvent),
+      m_nType(type),
+      m_nID(static_cast<UINT>(-1)),
+      m_nOriginStyle(0)
+{
+    // The toolkit ignores an empty format, so another type keeps its own.
+    const QString format = FormatOfType(type);
+    if (!format.isEmpty())
+        setDisplayFormat(format);
+    setWrapping(true);
+    setFrame(false);
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    connect(this, &QDateTimeEdit::dateTimeChanged, this, &CSFQTDateTimeCtrl::OnDateTimeChanged);
+}
+
+CSFQTDateTimeCtrl::~CSFQTDateTimeCtrl() = default;
+
+QString CSFQTDateTimeCtrl::FormatOfType(int type)
+{
+    switch (type) {
+    case 0:
+        return QStringLiteral("yyyy-MM-dd");
+    case 1:
+        return QStringLiteral("hh:mm:ss");
+    case 2:
+        return QStringLiteral("hh:mm");
+    default:
+        return QString();
+    }
+}
+
+QString CSFQTDateTimeCtrl::SkinStyleSheet(const ImageDateTimeStyle& style)
+{
+    const auto url = [&style](int i) { return SkinFilePath(style[i]); };
+    return QStringLiteral("QDateTimeEdit { padding: 0 8px; border-image: url(") + url(1) +
+           QStringLiteral(");}QDateTimeEdit::up-button {width: 21px; border-image: url(") + url(6) +
+           QStringLiteral(");}QDateTimeEdit::up-button:hover {border-image: url(") + url(7) +
+           QStringLiteral(");}QDateTimeEdit::up-button:pressed {border-image: url(") + url(8) +
+           QStringLiteral(");}QDateTimeEdit::up-button:disabled {border-image: url(") + url(9) +
+           QStringLiteral(");}QDateTimeEdit::down-button {width: 21px; border-image: url(") + url(2) +
+           QStringLiteral(");}QDateTimeEdit::down-button:hover {border-image: url(") + url(3) +
+           QStringLiteral(");}QDateTimeEdit::down-button:pressed {border-image: url(") + url(4) +
+           QStringLiteral(");}QDateTimeEdit::down-button:disabled {border-image: url(") + url(5) +
+           QStringLiteral(");}");
+}
+
+int CSFQTDateTimeCtrl::Create(DWORD /*style*/, const RECT& rc, void* parentUI, UINT id)
+{
+    QWidget* parent = static_cast<QWidget*>(parentUI);
+    setParent(parent);
+    setGeometry(OnePastRectToQRect(rc));
+    m_nID = id;
+    // Shown with its parent, whether that is on screen yet or not; with no parent it stays a
+    // hidden window.
+    if (parent)
+        show();
+    return 1;
+}
+
+void CSFQTDateTimeCtrl::SetCursor() {}
+
+int CSFQTDateTimeCtrl::SetSkin(ImageDateTimeStyle* style)
+{
+    if (m_nOriginStyle == 1 || !style)
+        return 0;
+    setStyleSheet(SkinStyleSheet(*style));
+    return 1;
+}
+
+void CSFQTDateTimeCtrl::ShowWindow(int show) { setVisible(show != 0); }
+
+void CSFQTDateTimeCtrl::MoveWindow(RECT* rc)
+{
+    if (rc)
+        setGeometry(InclusiveRectToQRect(*rc));
+}
+
+void CSFQTDateTimeCtrl::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
+
+void CSFQTDateTimeCtrl::EnableWindow(int enable) { setEnabled(enable != 0); }
+
+void CSFQTDateTimeCtrl::GetWindowRect(RECT* rc)
+{
+    if (rc)
+        *rc = WidgetClientRect(*this);
+}
+
+int CSFQTDateTimeCtrl::GetTime(_SF_SYSTEMTIME* time) const
+{
+    if (!time)
+        return 0;
+    const QTime t = this->time();
+    time->wHour = static_cast<WORD>(t.hour());
+    time->wMinute = static_cast<WORD>(t.minute());
+    time->wSecond = static_cast<WORD>(t.second());
+    return 1;
+}
+
+int CSFQTDateTimeCtrl::GetDate(_SF_SYSTEMTIME* date) const
+{
+    if (!date)
+        return 0;
+    const QDate d = this->date();
+    date->wYear = static_cast<WORD>(d.year());
+    date->wMonth = static_cast<WORD>(d.month());
+    date->wDay = static_cast<WORD>(d.day());
+    return 1;
+}
+
+int CSFQTDateTimeCtrl::SetTime(_SF_SYSTEMTIME* time)
+{
+    if (!time)
+        return 0;
+    setTime(QTime(time->wHour, time->wMinute, time->wSecond));
+    return 1;
+}
+
+int CSFQTDateTimeCtrl::SetDate(_SF_SYSTEMTIME* date)
+{
+    if (!date)
+        return 0;
+    setDate(QDate(date->wYear, date->wMonth, date->wDay));
+    return 1;
+}
+
+void CSFQTDateTimeCtrl::SetOriginStyle(int style) { m_nOriginStyle = style; }
+
+void CSFQTDateTimeCtrl::SetDateRange(_SF_SYSTEMTIME* const& from, _SF_SYSTEMTIME* const& to)
+{
+    if (!from || !to)
+        return;
+    setDateRange(QDate(from->wYear, from->wMonth, from->wDay), QDate(to->wYear, to->wMonth, to->wDay));
+}
+
+// The fields that carry no meaning in the report are 0, so the record is the same for the
+// same value.
+void CSFQTDateTimeCtrl::OnDateTimeChanged(const QDateTime& value)
+{
+    if (!m_pEvent)
+        return;
+    const QDate d = value.date();
+    const QTime t = value.time();
+    _SF_SYSTEMTIME record{static_cast<WORD>(d.year()),
+                          static_cast<WORD>(d.month()),
+                          0,
+                          static_cast<WORD>(d.day()),
+                          static_cast<WORD>(t.hour()),
+                          static_cast<WORD>(t.minute()),
+                          static_cast<WORD>(t.second()),
+                          0};
+    m_pEvent->DTN_DateTimeChange(m_nID, record);
+}
