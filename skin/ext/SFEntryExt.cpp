@@ -5,6 +5,7 @@
 // header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
 #include "skin/SFEntry.h"
 #include "skin/ext/SFQTDateTimeCtrl.h"
+#include "skin/ext/SFQTScrollArea.h"
 #include "skin/ext/SFQTTreeCtrl.h"
 
 // ---- Factories --------------------------------------------------------------------------
@@ -21,7 +22,10 @@ CSFDateTimeCtrl* SF_CreateDateTimeCtrl(ISFDateTimeCtrlEvent* pEvent, int mode)
     return SFEntryDetail::NewControl<CSFQTDateTimeCtrl>(pEvent, mode);
 }
 
-CSFScrollArea* SF_CreateScrollArea(ISFScrollAreaEvent* /*pEvent*/) { return nullptr; }
+CSFScrollArea* SF_CreateScrollArea(ISFScrollAreaEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTScrollArea>(pEvent);
+}
 
 CSFNumSpiner* SF_CreateNumSpiner(ISFNumSpinerEvent* /*pEvent*/) { return nullptr; }
 
