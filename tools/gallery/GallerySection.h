@@ -20,3 +20,5 @@ struct GallerySection
 // Every section, in the order the window shows them. Each group of controls adds its section
 // through its own function (declared here, defined in its own file) called from the list.
 std::vector<GallerySection> gallerySections();
+
+GallerySection galleryTreeDate();  // tree, date/time fields, scroll area

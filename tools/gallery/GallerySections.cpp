@@ -4,5 +4,6 @@
 std::vector<GallerySection> gallerySections()
 {
     std::vector<GallerySection> sections;
+    sections.push_back(galleryTreeDate());
     return sections;
 }
