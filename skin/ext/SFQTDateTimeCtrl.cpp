@@ -4,6 +4,7 @@
 #include "skin/SFSkinString.h"
 
 #include <QDate>
+#include <QSignalBlocker>
 #include <QTime>
 
 CSFQTDateTimeCtrl::CSFQTDateTimeCtrl(ISFDateTimeCtrlEvent* pEvent, int type)
@@ -125,11 +126,26 @@ int CSFQTDateTimeCtrl::SetTime(_SF_SYSTEMTIME* time)
     return 1;
 }
 
+// A field that shows only the time keeps its time of day: the toolkit narrows its range to the
+// new day first, which (as the field wraps) would move the time to the end of that day. The
+// change is reported once, with the final value.
 int CSFQTDateTimeCtrl::SetDate(_SF_SYSTEMTIME* date)
 {
     if (!date)
         return 0;
-    setDate(QDate(date->wYear, date->wMonth, date->wDay));
+    const QDate day(date->wYear, date->wMonth, date->wDay);
+    if (displayedSections() & QDateTimeEdit::DateSections_Mask) {
+        setDate(day);
+        return 1;
+    }
+    const QDateTime before = dateTime();
+    {
+        const QSignalBlocker quiet(this);
+        setDate(day);
+        setTime(before.time());
+    }
+    if (dateTime() != before)
+        OnDateTimeChanged(dateTime());
     return 1;
 }
 

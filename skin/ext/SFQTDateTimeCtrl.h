@@ -48,8 +48,8 @@ public:
     void EnableWindow(int enable) override;
     void GetWindowRect(RECT* rc) override;  // the control's own {0, 0, width - 1, height - 1}
     // The read-outs write only hour, minute and second, or year, month and day; the setters
-    // read only those. The toolkit ignores a value it cannot show (month 13, hour 25). A null
-    // record: 0.
+    // read only those; SetDate keeps the time a time field shows. The toolkit ignores a value it
+    // cannot show (month 13, hour 25). A null record: 0.
     int GetTime(_SF_SYSTEMTIME* time) const override;
     int GetDate(_SF_SYSTEMTIME* date) const override;
     int SetTime(_SF_SYSTEMTIME* time) override;

@@ -129,12 +129,17 @@ TEST_F(DateTimeCtrlTest, EveryChangeOfTheValueIsReportedOnce)
         EXPECT_EQ(sink.reports.size(), 1u);
     }
 
-    // A time field takes a date as well, and says so.
+    // A time field takes a date as well, says so once, and keeps its time of day.
+    CSFQTDateTimeCtrl* timeField = Make(1);
+    _SF_SYSTEMTIME nine = Time(9, 5, 0), leapDay = Date(2012, 2, 29);
+    timeField->SetTime(&nine);
     sink.reports.clear();
-    _SF_SYSTEMTIME leapDay = Date(2012, 2, 29);
-    Make(1)->SetDate(&leapDay);
+    timeField->SetDate(&leapDay);
+    EXPECT_EQ(timeField->text(), QStringLiteral("09:05:00"));
     ASSERT_EQ(sink.reports.size(), 1u);
-    EXPECT_EQ(Text(sink.reports[0].time).substr(0, 9), "2012-2-29");
+    EXPECT_EQ(Text(sink.reports[0].time), "2012-2-29 9:5:0 0/0");
+    timeField->SetDate(&leapDay);
+    EXPECT_EQ(sink.reports.size(), 1u);
 
     sink.reports.clear();
     CSFQTDateTimeCtrl* ctrl = Make(0);
