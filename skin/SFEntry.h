@@ -28,6 +28,19 @@ struct SF_THREAD_START
     void* value2;
 };
 
+// The caller's record that receives a chosen folder: its text area starts at character
+// 1040; what comes before is the caller's own and never touched.
+enum : std::size_t
+{
+    SF_FOLDER_RECORD_TEXT_OFFSET = 1040,
+    SF_FOLDER_RECORD_TEXT_CHARS = 4096,  // any path the system can name, with its 0
+};
+struct SF_FOLDER_RECORD
+{
+    wchar_t reserved[SF_FOLDER_RECORD_TEXT_OFFSET];
+    wchar_t folder[SF_FOLDER_RECORD_TEXT_CHARS];
+};
+
 extern "C" {
 
 // ---- Start-up ---------------------------------------------------------------------------
@@ -48,12 +61,14 @@ std::wstring SF_GetEmptyPath();
 int SF_Utf8ToLocal8Bit(const char* utf8, char* out, std::size_t size);
 // The primary screen's geometry; all zero before SF_InitApplication. Returns 0.
 int SF_GetScreenRect(QRect* out);
-// Modal file or folder chooser: picks an existing file (openFile non-zero) into filePath,
-// or a folder into the text area of folderRecord at character offset 1040. Returns 1 when
-// something was chosen and written, else 0.
-int SF_ShowFileDialog(void* folderRecord, wchar_t* filePath, int unused1, int unused2, int unused3,
-                      int openFile, int unused4, int unused5, int unused6, const wchar_t* filter,
-                      QWidget* parent);
+// Modal file or folder chooser (skin/ext/SFQTFileDialog.h): picks an existing file
+// (openFile non-zero, filter a name filter such as L"Text (*.txt)" or NULL for all files)
+// into filePath, which holds filePathSize characters with the terminating 0, or a folder
+// into folderRecord->folder. Returns 1 when something was chosen and written whole and
+// terminated, else 0; a choice that does not fit its buffer writes nothing and gives 0.
+int SF_ShowFileDialog(SF_FOLDER_RECORD* folderRecord, wchar_t* filePath, int unused1, int unused2,
+                      int unused3, int openFile, int unused4, int unused5, int unused6, const wchar_t* filter,
+                      QWidget* parent, std::size_t filePathSize);
 
 // ---- Factories: the control's facade, or NULL ------------------------------------------
 CSFDialog* SF_CreateDialog(ISFDialogEvent* pEvent, QWidget* parent, int flags);

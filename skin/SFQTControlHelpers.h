@@ -80,3 +80,15 @@ inline int CopyTextOut(const QString& text, wchar_t* buf, int size)
 {
     return CopyWideOut(QStringToWide(text), buf, size);
 }
+
+// Copies the whole text with its terminating 0 into buf (size characters) and returns true.
+// A text that does not fit whole, a null buf or size 0 writes nothing and gives false: for a
+// path, a cut text would name something else.
+inline bool CopyWideWhole(const std::wstring& wide, wchar_t* buf, std::size_t size)
+{
+    if (!buf || wide.size() >= size)
+        return false;
+    std::copy_n(wide.data(), wide.size(), buf);
+    buf[wide.size()] = L'\0';
+    return true;
+}

@@ -5,6 +5,7 @@
 // header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
 #include "skin/SFEntry.h"
 #include "skin/ext/SFQTDateTimeCtrl.h"
+#include "skin/ext/SFQTFileDialog.h"
 #include "skin/ext/SFQTScrollArea.h"
 #include "skin/ext/SFQTTreeCtrl.h"
 
@@ -67,10 +68,9 @@ void SF_DestroySimulationScene(CSFSimulationScene* /*p*/) {}
 
 // ---- File chooser -----------------------------------------------------------------------
 
-int SF_ShowFileDialog(void* /*folderRecord*/, wchar_t* /*filePath*/, int /*unused1*/, int /*unused2*/,
-                      int /*unused3*/, int /*openFile*/, int /*unused4*/, int /*unused5*/, int /*unused6*/,
-                      const wchar_t* /*filter*/, QWidget* /*parent*/)
+int SF_ShowFileDialog(SF_FOLDER_RECORD* folderRecord, wchar_t* filePath, int /*unused1*/, int /*unused2*/,
+                      int /*unused3*/, int openFile, int /*unused4*/, int /*unused5*/, int /*unused6*/,
+                      const wchar_t* filter, QWidget* parent, std::size_t filePathSize)
 {
-    // Nothing chosen until the file dialog exists.
-    return 0;
+    return SFShowFileDialog(folderRecord, filePath, filePathSize, openFile, filter, parent);
 }
