@@ -3,6 +3,7 @@
 //   skin_painter --out DIR [--list-file FILE]   write all pictures into DIR; FILE gets one name a line
 //   skin_painter --extended --out DIR           the same, with the extended controls' pictures too
 //   skin_painter --list                         print name, size and user of every picture
+#include "tools/skin_painter/gif_writer.h"
 #include "tools/skin_painter/skin_catalog.h"
 
 #include <QDir>
@@ -31,6 +32,16 @@ std::vector<SkinPicture> chosenPictures(bool extended)
     return all;
 }
 
+// The frames of an animation's strip: squares as high as the strip, left to right.
+std::vector<QImage> animationFrames(const QImage& strip)
+{
+    std::vector<QImage> frames;
+    const int side = strip.height();
+    for (int x = 0; side > 0 && x + side <= strip.width(); x += side)
+        frames.push_back(strip.copy(x, 0, side, side));
+    return frames;
+}
+
 bool writeAll(const std::vector<SkinPicture>& pictures, const QString& outDir)
 {
     const QDir dir(outDir);
@@ -40,7 +51,11 @@ bool writeAll(const std::vector<SkinPicture>& pictures, const QString& outDir)
             std::fprintf(stderr, "skin_painter: cannot create folder for %s\n", qPrintable(path));
             return false;
         }
-        if (!renderSkinPicture(pic).save(path, "PNG")) {
+        const bool written =
+            pic.name.endsWith(QLatin1String(".gif"))
+                ? writeGif(path, animationFrames(renderSkinPicture(pic)), skinAnimationFrameMs)
+                : renderSkinPicture(pic).save(path, "PNG");
+        if (!written) {
             std::fprintf(stderr, "skin_painter: cannot write %s\n", qPrintable(path));
             return false;
         }

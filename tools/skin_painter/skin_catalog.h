@@ -11,7 +11,7 @@
 struct SkinPicture
 {
     QString name;                        // file name under "Skin/", case as the code spells it
-    QSize size;                          // pixel size of the file
+    QSize size;                          // pixel size of the file; of a ".gif", all its frames
     QString usedBy;                      // the control or record that loads it
     std::function<void(QImage&)> paint;  // draws onto a transparent image of `size`
 };
@@ -23,8 +23,13 @@ const std::vector<SkinPicture>& skinCatalog();
 // controls' tests load them from a folder of their own, beside the core pictures.
 const std::vector<SkinPicture>& extendedSkinCatalog();
 
-// The pictures of one group of extended controls, appended to out.
-void addTreeDateScrollPictures(std::vector<SkinPicture>& out);  // tree, date/time, scroll area
+// A ".gif" picture is an animation: paint draws its frames side by side, each as wide as the
+// picture is high, and the file holds them one after another (skinAnimationFrameMs apart).
+constexpr int skinAnimationFrameMs = 100;
 
 // A transparent ARGB image of the picture's size with the picture drawn on it.
 QImage renderSkinPicture(const SkinPicture& picture);
+
+// The pictures of one group of extended controls (skin_ext_<group>.cpp), appended to out.
+void addDialogPictures(std::vector<SkinPicture>& out);          // wait dialog
+void addTreeDateScrollPictures(std::vector<SkinPicture>& out);  // tree, date/time, scroll area

@@ -7,6 +7,7 @@ namespace {
 std::vector<SkinPicture> buildExtendedCatalog()
 {
     std::vector<SkinPicture> c;
+    addDialogPictures(c);
     addTreeDateScrollPictures(c);
     return c;
 }
