@@ -1,0 +1,219 @@
+// The spreadsheet importer on real workbooks made here: the records it reads are those the
+// table files give once saved and loaded again, every read stays inside its table, and a
+// workbook that does not open reads as nothing.
+#include "app/SaveToExcel.h"
+#include "app/recorder_tables.h"
+#include "tests/common/test_files.h"
+#include "tests/common/xlsx_test_util.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+using Grid = testutil::XlsxBuilder::Grid;
+
+// A table with guard bytes behind it, to see any write past its end.
+template <class Table>
+struct Guarded
+{
+    Guarded()
+    {
+        std::memset(&table, 0, sizeof table);
+        std::memset(guard, 0x5A, sizeof guard);
+    }
+    bool GuardIntact() const
+    {
+        for (unsigned char g : guard)
+            if (g != 0x5A)
+                return false;
+        return true;
+    }
+    Table table;
+    unsigned char guard[512];
+};
+
+const char* const kSeriesTypes[kRecorderSeriesCount] = {"RV-Lite", "RV-Home",   "RV-Office",
+                                                        "RV-Pro",  "RV-Campus", "RV-Metropole"};
+const char* const kMoreThan[kRecorderSeriesCount] = {"", "", ">16", "", ">48", ">80"};
+
+// The slot text of the capability sheet: mostly channel counts, "N/A" in the top
+// resolutions of the small series, and the series' "more than" text in its last resolutions,
+// where the table loader flags some of the slots.
+std::string SlotText(int s, int r, int f)
+{
+    if (r < 2 && s < 2)
+        return "N/A";
+    if (kMoreThan[s][0] && r >= 7 && f >= 3)
+        return kMoreThan[s];
+    return std::to_string(4 * (s + 1) + r + f);
+}
+
+// Six 12-row blocks; every row also fills an 8th column that no slot takes.
+Grid CapabilityGrid()
+{
+    Grid g(kRecorderSeriesCount * 12, std::vector<std::string>(8));
+    for (int s = 0; s < kRecorderSeriesCount; ++s) {
+        g[static_cast<std::size_t>(12 * s)][0] = kSeriesTypes[s];
+        for (int r = 0; r < kRecorderResolutionCount; ++r) {
+            auto& row = g[static_cast<std::size_t>(12 * s + 1 + r)];
+            row[0] = "res " + std::to_string(r);
+            for (int f = 0; f < kRecorderFrameRateCount; ++f)
+                row[static_cast<std::size_t>(1 + f)] = SlotText(s, r, f);
+            row[7] = "999";
+        }
+    }
+    return g;
+}
+
+// Models of group g: a header row, then n rows of columns 1..8; every third row leaves the
+// framed picture to be derived.
+Grid ModelGrid(int g, int n)
+{
+    Grid grid = {{"#", "Model", "Code", "Channels", "Bays", "Mbps", "Picture", "Framed"}};
+    for (int i = 0; i < n; ++i) {
+        const std::string pic = "RV-" + std::to_string(g) + "_" + std::to_string(i % 3) + ".png";
+        grid.push_back({std::to_string(i + 1), "M" + std::to_string(g) + "-" + std::to_string(i),
+                        "QZ" + std::to_string(100 * g + i), std::to_string(4 + i), i % 2 ? "2" : "1 bay",
+                        std::to_string(40 + g), pic, i % 3 == 0 ? "" : "F" + pic});
+    }
+    return grid;
+}
+
+void FillExpectedModels(NVRModelTable& want, int g, int rows)
+{
+    for (int i = 0; i < rows; ++i) {
+        NVRSpecItem& item = want[g][i];
+        const std::string pic = "RV-" + std::to_string(g) + "_" + std::to_string(i % 3) + ".png";
+        CopyRecorderText(item.Model, sizeof item.Model,
+                         ("M" + std::to_string(g) + "-" + std::to_string(i)).c_str());
+        CopyRecorderText(item.QZModel, sizeof item.QZModel, ("QZ" + std::to_string(100 * g + i)).c_str());
+        item.MaxChannel = 4 + i;
+        item.MaxHdd = i % 2 ? 2 : 1;
+        item.BandWidth = 40 + g;
+        CopyRecorderText(item.PictureName, sizeof item.PictureName, pic.c_str());
+        const std::string framed = i % 3 == 0 ? "RV-" + std::to_string(g) + "_0_Frame.png" : "F" + pic;
+        CopyRecorderText(item.FramePictureName, sizeof item.FramePictureName, framed.c_str());
+    }
+}
+
+template <class Table>
+std::string Bytes(const Table& t)
+{
+    return std::string(reinterpret_cast<const char*>(&t), sizeof t);
+}
+
+// The imported table and the wanted one, each saved to a table file and loaded again, give
+// the same records.
+template <class Table>
+void ExpectSameOnceReloaded(const testutil::TempDir& dir, const Table& got, const Table& want,
+                            bool (*save)(const std::string&, const Table&),
+                            bool (*load)(const std::string&, Table&))
+{
+    Table fromGot, fromWant;
+    ASSERT_TRUE(save(dir / "imported.xml", got));
+    ASSERT_TRUE(save(dir / "wanted.xml", want));
+    ASSERT_TRUE(load(dir / "imported.xml", fromGot));
+    ASSERT_TRUE(load(dir / "wanted.xml", fromWant));
+    EXPECT_EQ(Bytes(fromGot), Bytes(fromWant));
+}
+
+TEST(SpreadsheetImporter, CapabilitySheetGivesTheTableFileRecords)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    b.AddSheet("Capability", CapabilityGrid());
+    b.AddSheet("Notes", {{"not read"}});
+    const std::string book = dir / "capability.xlsx";
+    ASSERT_TRUE(b.Write(book));
+
+    Guarded<NVRCapabilityTable> got;
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    importer.ReadCapabilityTable(got.table);
+    EXPECT_TRUE(importer.Close());
+    EXPECT_TRUE(got.GuardIntact());
+
+    NVRCapabilityTable want;
+    std::memset(want, 0, sizeof want);
+    for (int s = 0; s < kRecorderSeriesCount; ++s) {
+        for (int k = 0; k < kCapabilitySlotCount; ++k) {
+            const std::string text = SlotText(s, k / 6, k % 6);
+            CopyRecorderText(want[s].slot[k].type, sizeof want[s].slot[k].type, kSeriesTypes[s]);
+            CopyRecorderText(want[s].slot[k].value, sizeof want[s].slot[k].value, text.c_str());
+            // The importer flags every slot that holds its series' "more than" text.
+            want[s].slot[k].flag = kMoreThan[s][0] && text == kMoreThan[s];
+        }
+    }
+    EXPECT_EQ(Bytes(got.table), Bytes(want));
+    EXPECT_STREQ(got.table[0].slot[0].value, "N/A");
+    EXPECT_STREQ(got.table[0].slot[12].value, "6");  // a number cell 6, not "6.0"
+
+    // Saved and loaded again, the records are those of the same table written directly
+    // (the loader sets its own flags).
+    ExpectSameOnceReloaded(dir, got.table, want, SaveCapabilityTable, LoadCapabilityTable);
+}
+
+// Groups from sheets 1..6 and rows from 2..61: a 70-row sheet and a seventh sheet stay out.
+// A sheet whose first row is empty has a used range one row short, and loses its last row
+// as in the spreadsheet program.
+TEST(SpreadsheetImporter, ModelSheetsGiveTheTableFileRecords)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    const int rows[kRecorderSeriesCount + 1] = {70, 5, 4, 1, 0, 3, 8};
+    for (int g = 0; g < kRecorderSeriesCount + 1; ++g) {
+        Grid grid = ModelGrid(g, rows[g]);
+        if (g == 2)
+            grid[0].assign(8, "");  // no header row
+        b.AddSheet("Group " + std::to_string(g), grid);
+    }
+    const std::string book = dir / "models.xlsx";
+    ASSERT_TRUE(b.Write(book));
+
+    Guarded<NVRModelTable> got;
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    importer.ReadModelTable(got.table);
+    importer.Close();
+    EXPECT_TRUE(got.GuardIntact());
+
+    NVRModelTable want;
+    std::memset(want, 0, sizeof want);
+    for (int g = 0; g < kRecorderSeriesCount; ++g)
+        FillExpectedModels(want, g,
+                           std::min(rows[g] - (g == 2 ? 1 : 0), static_cast<int>(kModelRowsPerGroup)));
+    EXPECT_EQ(Bytes(got.table), Bytes(want));
+    EXPECT_EQ(got.table[1][0].MaxHdd, 1);  // "1 bay" read as atoi reads it
+    EXPECT_STREQ(got.table[1][0].FramePictureName, "RV-1_0_Frame.png");
+
+    ExpectSameOnceReloaded(dir, got.table, want, SaveModelTable, LoadModelTable);
+}
+
+// A workbook that does not open: Open says so and the reads leave the tables empty.
+TEST(SpreadsheetImporter, WorkbookThatDoesNotOpenReadsAsNothing)
+{
+    testutil::TempDir dir;
+    testutil::WriteFile(dir / "broken.xlsx", "not a workbook");
+    for (const std::string& path : {dir / "missing.xlsx", dir / "broken.xlsx"}) {
+        Guarded<NVRCapabilityTable> capability;
+        Guarded<NVRModelTable> models;
+        CSaveToExcel importer;
+        EXPECT_FALSE(importer.Open(path)) << path;
+        importer.ReadCapabilityTable(capability.table);
+        importer.ReadModelTable(models.table);
+        EXPECT_TRUE(importer.Close());
+
+        NVRCapabilityTable emptyCapability;
+        NVRModelTable emptyModels;
+        std::memset(emptyCapability, 0, sizeof emptyCapability);
+        std::memset(emptyModels, 0, sizeof emptyModels);
+        EXPECT_EQ(Bytes(capability.table), Bytes(emptyCapability)) << path;
+        EXPECT_EQ(Bytes(models.table), Bytes(emptyModels)) << path;
+        EXPECT_TRUE(capability.GuardIntact() && models.GuardIntact());
+    }
+}
+
+}  // namespace
