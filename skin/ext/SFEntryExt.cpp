@@ -9,6 +9,8 @@
 #include "skin/ext/SFQTScrollArea.h"
 #include "skin/ext/SFQTTreeCtrl.h"
 
+#include "skin/ext/SFQTNumSpiner.h"
+
 // ---- Factories --------------------------------------------------------------------------
 
 CSFListCtrl* SF_CreateListCtrl(ISFListCtrlEvent* /*pEvent*/) { return nullptr; }
@@ -28,7 +30,10 @@ CSFScrollArea* SF_CreateScrollArea(ISFScrollAreaEvent* pEvent)
     return SFEntryDetail::NewControl<CSFQTScrollArea>(pEvent);
 }
 
-CSFNumSpiner* SF_CreateNumSpiner(ISFNumSpinerEvent* /*pEvent*/) { return nullptr; }
+CSFNumSpiner* SF_CreateNumSpiner(ISFNumSpinerEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTNumSpiner>(pEvent);
+}
 
 CSFImagePanel* SF_CreateImagePanel(ISFImagePanelEvent* /*pEvent*/) { return nullptr; }
 

@@ -268,6 +268,12 @@ public:
     virtual void OnCurrentNumChanged(UINT /*id*/, int /*value*/) {}
 };
 
+// Number spinner skin, picture names under the skin folder: [0] field background, [1] down
+// button, [3] down pressed, [4] down disabled, [8] up button, [10] up pressed, [11] up
+// disabled; the others are not read.
+struct ImageNumSpinerStyle : SFWideStringRecord<12>
+{};
+
 class CSFNumSpiner
 {
 public:
