@@ -9,6 +9,7 @@
 #include "skin/ext/SFQTScrollArea.h"
 #include "skin/ext/SFQTTreeCtrl.h"
 
+#include "skin/ext/SFQTImagePanel.h"
 #include "skin/ext/SFQTNumSpiner.h"
 
 // ---- Factories --------------------------------------------------------------------------
@@ -35,7 +36,10 @@ CSFNumSpiner* SF_CreateNumSpiner(ISFNumSpinerEvent* pEvent)
     return SFEntryDetail::NewControl<CSFQTNumSpiner>(pEvent);
 }
 
-CSFImagePanel* SF_CreateImagePanel(ISFImagePanelEvent* /*pEvent*/) { return nullptr; }
+CSFImagePanel* SF_CreateImagePanel(ISFImagePanelEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTImagePanel>(pEvent);
+}
 
 CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* /*pEvent*/) { return nullptr; }
 

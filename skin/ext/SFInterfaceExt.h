@@ -316,6 +316,18 @@ public:
     virtual void IMGPNL_OnPlayImage(const wchar_t* /*path*/) {}
 };
 
+// Image strip skin: sixteen wide strings, of which [8]..[11] are the first texts of the
+// information values (type, name, start, end), [12] the background colour and [15] the text
+// colour (both "RRGGBB"); then the thumbnail size and spacings in pixels.
+struct UIImagePanelStyle : SFWideStringRecord<16>
+{
+    int nThumbHeight = 0;
+    int nThumbWidth = 0;
+    int nMargin = 0;     // before the first and after the last thumbnail
+    int nTopOffset = 0;  // from the top edge to the thumbnails
+    int nGap = 0;        // between thumbnails; a hovered one grows by it on every side
+};
+
 class CSFImagePanel
 {
 public:

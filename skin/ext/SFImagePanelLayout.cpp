@@ -1,0 +1,77 @@
+#include "skin/ext/SFImagePanelLayout.h"
+
+namespace {
+
+constexpr int kScrollBarHeight = 15;
+constexpr int kRowTop = 5;
+constexpr int kRowHeight = 20;
+constexpr int kCaptionLeft = 1;  // from the information panel's left edge
+constexpr int kCaptionWidth = 70;
+constexpr int kValueLeft = 75;
+constexpr int kValueWidth = 120;
+
+}  // namespace
+
+CSFImagePanelLayout::CSFImagePanelLayout() : m_thumb(0, 0), m_nMargin(3), m_nTopOffset(3), m_nGap(3)
+{
+    SetWidgetSize(QSize(0, 0));
+}
+
+void CSFImagePanelLayout::SetWidgetSize(const QSize& size)
+{
+    const int right = size.width() - 1;
+    const int bottom = size.height() - 1;
+    m_picture = QRect(QPoint(0, 0), QPoint(right - kInfoWidth, bottom - (kScrollBarHeight - 1)));
+    m_info = QRect(QPoint(right - kInfoWidth, 0), QPoint(right, bottom));
+    m_scrollBar = QRect(QPoint(0, bottom - (kScrollBarHeight - 1)), QPoint(right - kInfoWidth, bottom));
+}
+
+void CSFImagePanelLayout::SetThumbSize(int width, int height) { m_thumb = QSize(width, height); }
+
+void CSFImagePanelLayout::SetSpacing(int margin, int topOffset, int gap)
+{
+    m_nMargin = margin;
+    m_nTopOffset = topOffset;
+    m_nGap = gap;
+}
+
+QRect CSFImagePanelLayout::CaptionRect(int row) const
+{
+    return QRect(m_info.left() + kCaptionLeft, kRowTop + row * kRowHeight, kCaptionWidth, kRowHeight);
+}
+
+QRect CSFImagePanelLayout::ValueRect(int row) const
+{
+    return QRect(m_info.left() + kValueLeft, kRowTop + row * kRowHeight, kValueWidth, kRowHeight);
+}
+
+int CSFImagePanelLayout::ScrollMaximum(int count) const
+{
+    const int content = count * m_thumb.width() + (count - 1) * m_nGap + 2 * m_nMargin;
+    const int visible = m_picture.width();
+    return content > visible ? content - visible : 0;
+}
+
+QRect CSFImagePanelLayout::ThumbRect(int index, int count, int scroll) const
+{
+    int spare = m_picture.width() - 2 * m_nMargin - (count - 1) * m_nGap - count * m_thumb.width();
+    spare = spare > 0 ? spare >> 1 : 0;
+    const int left = spare + m_nMargin + index * (m_thumb.width() + m_nGap) - scroll;
+    return QRect(QPoint(left, m_nTopOffset), m_thumb);
+}
+
+bool CSFImagePanelLayout::IsThumbShown(const QRect& thumb) const { return thumb.left() < m_picture.right(); }
+
+int CSFImagePanelLayout::HitTest(const QPoint& pt, int count, int scroll) const
+{
+    if (!m_picture.contains(pt))
+        return -1;
+    for (int i = 0; i < count; ++i) {
+        const QRect thumb = ThumbRect(i, count, scroll);
+        if (!IsThumbShown(thumb))
+            break;
+        if (thumb.contains(pt))
+            return i;
+    }
+    return -1;
+}

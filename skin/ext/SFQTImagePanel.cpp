@@ -1,0 +1,225 @@
+#include "skin/ext/SFQTImagePanel.h"
+
+#include "skin/SFQTControlHelpers.h"
+#include "skin/SFSkinString.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kSelectionColor(69, 136, 255);
+const QColor kInfoColor(92, 101, 118);
+
+// Written as they stand, in every language.
+const char* const kCaptions[CSFImagePanelLayout::kInfoRows] = {"Type", "Name", "Start Time", "End Time"};
+
+std::wstring WideOrEmpty(const wchar_t* text) { return text ? std::wstring(text) : std::wstring(); }
+
+}  // namespace
+
+CSFQTImagePanel::CSFQTImagePanel(ISFImagePanelEvent* pEvent)
+    : QWidget(nullptr),
+      CSFImagePanel(pEvent),
+      m_nHover(-1),
+      m_nSelected(-1),
+      m_bgColor(255, 255, 255),
+      m_textColor(0, 0, 0),
+      m_pScrollBar(new QScrollBar(Qt::Horizontal, this))
+{
+    setMouseTracking(true);
+    m_pScrollBar->hide();
+    m_pScrollBar->setRange(0, 0);
+    // The strip hands its wheel to the bar; a wheel the bar cannot use must not come back.
+    m_pScrollBar->setAttribute(Qt::WA_NoMousePropagation);
+    connect(m_pScrollBar, &QScrollBar::valueChanged, this, &CSFQTImagePanel::OnScrollBarChanged);
+}
+
+CSFQTImagePanel::~CSFQTImagePanel() = default;
+
+BOOL CSFQTImagePanel::Create(const wchar_t* /*text*/, const RECT& rc, void* parentUI, UINT /*id*/)
+{
+    setParent(static_cast<QWidget*>(parentUI));
+    setGeometry(OnePastRectToQRect(rc));
+    LayOut();
+    return TRUE;
+}
+
+void CSFQTImagePanel::SetCursor() {}
+
+BOOL CSFQTImagePanel::SetSkin(UIImagePanelStyle* style)
+{
+    if (!style)
+        return FALSE;
+    const UIImagePanelStyle& s = *style;
+    for (int row = 0; row < CSFImagePanelLayout::kInfoRows; ++row)
+        m_info[row] = WideToQString(s[8 + row]);
+    m_bgColor = HexStringToQColor(s[12]);
+    m_textColor = HexStringToQColor(s[15]);
+    m_layout.SetThumbSize(s.nThumbWidth, s.nThumbHeight);
+    m_layout.SetSpacing(s.nMargin, s.nTopOffset, s.nGap);
+    UpdateScrollRange();
+    update();
+    return TRUE;
+}
+
+void CSFQTImagePanel::ShowWindow(int show) { setVisible(show != 0); }
+
+void CSFQTImagePanel::MoveWindow(RECT* rc)
+{
+    if (!rc)
+        return;
+    setGeometry(InclusiveRectToQRect(*rc));
+}
+
+void CSFQTImagePanel::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
+
+int CSFQTImagePanel::GetCount() { return static_cast<int>(m_items.size()); }
+
+BOOL CSFQTImagePanel::AddItem(const wchar_t* path, const wchar_t* name, const wchar_t* type,
+                              const wchar_t* start, const wchar_t* end)
+{
+    Item item;
+    item.path = WideOrEmpty(path);
+    item.name = WideOrEmpty(name);
+    const bool known = std::any_of(m_items.begin(), m_items.end(), [&item](const Item& other) {
+        return other.path == item.path && other.name == item.name;
+    });
+    if (known)
+        return FALSE;
+    item.type = WideToQString(type);
+    item.start = WideToQString(start);
+    item.end = WideToQString(end);
+    item.picture.load(WideToQString(item.path));
+    m_items.push_back(std::move(item));
+    UpdateScrollRange();
+    update();
+    return TRUE;
+}
+
+void CSFQTImagePanel::ClearItems()
+{
+    m_items.clear();
+    m_nHover = -1;
+    m_nSelected = -1;
+    UpdateScrollRange();
+    update();
+}
+
+void CSFQTImagePanel::DelByItemName(const wchar_t* name)
+{
+    const std::wstring wanted = WideOrEmpty(name);
+    const auto it = std::find_if(m_items.begin(), m_items.end(),
+                                 [&wanted](const Item& item) { return item.name == wanted; });
+    if (it == m_items.end())
+        return;
+    m_items.erase(it);
+    // A number that now lies past the end names nothing, also once items are added again.
+    if (!IsItem(m_nHover))
+        m_nHover = -1;
+    if (!IsItem(m_nSelected))
+        m_nSelected = -1;
+    UpdateScrollRange();
+    update();
+}
+
+void CSFQTImagePanel::SetScrollType(DISPLAY_TYPE /*type*/) {}
+
+const wchar_t* CSFQTImagePanel::GetHotImagePath()
+{
+    if (!IsItem(m_nSelected))
+        return nullptr;
+    m_hotPath = m_items[static_cast<std::size_t>(m_nSelected)].path;
+    return m_hotPath.c_str();
+}
+
+void CSFQTImagePanel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter p(this);
+    p.fillRect(m_layout.PictureArea(), m_bgColor);
+    for (QString& text : m_info)
+        text.clear();
+
+    const int count = GetCount();
+    const int scroll = m_pScrollBar->value();
+    const int gap = m_layout.Gap();
+    for (int i = 0; i < count; ++i) {
+        QRect r = m_layout.ThumbRect(i, count, scroll);
+        if (!m_layout.IsThumbShown(r))
+            break;  // the row runs left to right: the rest lie further out
+        const Item& item = m_items[static_cast<std::size_t>(i)];
+        if (i == m_nHover) {
+            r.adjust(-gap, -gap, gap, gap);
+            m_info[0] = item.type;
+            m_info[1] = WideToQString(item.name);
+            m_info[2] = item.start;
+            m_info[3] = item.end;
+        }
+        p.drawPixmap(r, item.picture);
+        if (i == m_nSelected) {
+            p.fillRect(r, kSelectionColor);
+            p.drawPixmap(r.adjusted(1, 1, -1, -1), item.picture);
+        }
+    }
+
+    p.fillRect(m_layout.InfoArea(), kInfoColor);
+    for (int row = 0; row < CSFImagePanelLayout::kInfoRows; ++row) {
+        p.drawText(m_layout.CaptionRect(row), Qt::AlignRight | Qt::AlignVCenter,
+                   QLatin1String(kCaptions[row]));
+        p.drawText(m_layout.ValueRect(row), Qt::AlignCenter, m_info[row]);
+    }
+}
+
+void CSFQTImagePanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void CSFQTImagePanel::mouseMoveEvent(QMouseEvent* event)
+{
+    m_nHover = ItemAt(event->position().toPoint());
+    update();
+}
+
+void CSFQTImagePanel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_nSelected = ItemAt(event->position().toPoint());
+    if (m_pEvent && IsItem(m_nSelected)) {
+        // A copy: the owner may remove the item while it handles the call.
+        const std::wstring path = m_items[static_cast<std::size_t>(m_nSelected)].path;
+        m_pEvent->IMGPNL_OnPlayImage(path.c_str());
+    }
+    update();
+}
+
+void CSFQTImagePanel::wheelEvent(QWheelEvent* event)
+{
+    QCoreApplication::postEvent(m_pScrollBar, event->clone());
+    event->accept();
+}
+
+void CSFQTImagePanel::OnScrollBarChanged(int /*value*/) { update(); }
+
+void CSFQTImagePanel::LayOut()
+{
+    m_layout.SetWidgetSize(size());
+    m_pScrollBar->setGeometry(m_layout.ScrollBarArea());
+    m_pScrollBar->setPageStep(width());
+    m_pScrollBar->setSingleStep(width() / 10);
+    m_pScrollBar->show();
+    // The range follows the new width at once, so the row stays reachable after a resize.
+    UpdateScrollRange();
+}
+
+void CSFQTImagePanel::UpdateScrollRange() { m_pScrollBar->setRange(0, m_layout.ScrollMaximum(GetCount())); }
+
+int CSFQTImagePanel::ItemAt(const QPoint& pt) const
+{
+    return m_layout.HitTest(pt, static_cast<int>(m_items.size()), m_pScrollBar->value());
+}
