@@ -11,6 +11,7 @@
 
 #include "skin/ext/SFQTImagePanel.h"
 #include "skin/ext/SFQTNumSpiner.h"
+#include "skin/ext/SFQTPictureEx.h"
 
 // ---- Factories --------------------------------------------------------------------------
 
@@ -41,7 +42,10 @@ CSFImagePanel* SF_CreateImagePanel(ISFImagePanelEvent* pEvent)
     return SFEntryDetail::NewControl<CSFQTImagePanel>(pEvent);
 }
 
-CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* /*pEvent*/) { return nullptr; }
+CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTPictureEx>(pEvent);
+}
 
 CSFPlayProgressPanel* SF_CreatePlayProgressPanel(IPlayProgressEvent* /*pEvent*/) { return nullptr; }
 
