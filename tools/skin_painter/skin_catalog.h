@@ -31,5 +31,6 @@ constexpr int skinAnimationFrameMs = 100;
 QImage renderSkinPicture(const SkinPicture& picture);
 
 // The pictures of one group of extended controls (skin_ext_<group>.cpp), appended to out.
-void addDialogPictures(std::vector<SkinPicture>& out);          // wait dialog
+void addDialogPictures(std::vector<SkinPicture>& out);        // wait dialog
+void addSpinnerStripPictures(std::vector<SkinPicture>& out);  // number spinner, image strip, animated picture
 void addTreeDateScrollPictures(std::vector<SkinPicture>& out);  // tree, date/time, scroll area

@@ -9,6 +9,7 @@ std::vector<SkinPicture> buildExtendedCatalog()
     std::vector<SkinPicture> c;
     addDialogPictures(c);
     addTreeDateScrollPictures(c);
+    addSpinnerStripPictures(c);
     return c;
 }
 

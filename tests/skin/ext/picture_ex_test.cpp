@@ -1,5 +1,5 @@
 // Animated picture: playing a movie from the skin folder, starting and stopping it, a missing
-// file and the rectangle readings.
+// file, the rectangle readings, and the generated movie of the extended skin.
 #include "skin/SFEntry.h"
 #include "skin/ext/SFQTPictureEx.h"
 #include "tests/common/event_loop_util.h"
@@ -139,6 +139,27 @@ TEST_F(PictureExTest, RectangleReadingsAndVisibility)
     CSFQTPictureEx* hidden = Make(0);
     ASSERT_NE(hidden, nullptr);
     EXPECT_FALSE(hidden->isVisible());
+}
+
+TEST_F(PictureExTest, GeneratedMovieHasItsFrames)
+{
+    if (!GifPlays())
+        GTEST_SKIP() << "no GIF reader among the image plug-ins";
+    SF_SetSkinPath(QStringLiteral(TESSALY_EXT_SKIN_DIR).toStdWString());
+    CSFQTPictureEx* pic = Make();
+    ASSERT_NE(pic, nullptr);
+    ASSERT_EQ(pic->Load(L"PictureEx_Busy.gif", 0), TRUE);
+    QMovie* movie = pic->Movie();
+    ASSERT_TRUE(movie->isValid());
+    EXPECT_EQ(movie->frameCount(), 8);
+    ASSERT_TRUE(movie->jumpToFrame(0));
+    const QImage first = movie->currentImage();
+    ASSERT_TRUE(movie->jumpToFrame(1));
+    const QImage second = movie->currentImage();
+    EXPECT_EQ(first.size(), QSize(48, 48));
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first.pixelColor(0, 0), QColor(255, 255, 255));
+    EXPECT_EQ(pic->SetAnimation(1), TRUE);
 }
 
 TEST_F(PictureExTest, DeletedWithItsParentWhilePlaying)
