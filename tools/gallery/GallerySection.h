@@ -22,3 +22,5 @@ struct GallerySection
 std::vector<GallerySection> gallerySections();
 
 GallerySection galleryTreeDate();  // tree, date/time fields, scroll area
+// Number spinners, the animated picture and the image strip.
+GallerySection gallerySpinnerStrip();

@@ -5,5 +5,6 @@ std::vector<GallerySection> gallerySections()
 {
     std::vector<GallerySection> sections;
     sections.push_back(galleryTreeDate());
+    sections.push_back(gallerySpinnerStrip());
     return sections;
 }
