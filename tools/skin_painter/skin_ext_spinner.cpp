@@ -4,18 +4,13 @@
 #include "tools/skin_painter/skin_painters.h"
 #include "tools/skin_painter/skin_palette.h"
 
-#include <QByteArray>
 #include <QColor>
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <utility>
 #include <vector>
 
 using namespace skinpaint;
