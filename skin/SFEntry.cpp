@@ -16,7 +16,9 @@
 #include "skin/SFQTMainWindow.h"
 #include "skin/SFQTMenu.h"
 #include "skin/SFQTPictureCtrl.h"
+#include "skin/SFQTProgressCtrl.h"
 #include "skin/SFQTRadioBox.h"
+#include "skin/SFQTSliderCtrl.h"
 #include "skin/SFQTStatic.h"
 #include "skin/SFQTView.h"
 #include "skin/SFSkinString.h"
@@ -141,9 +143,15 @@ CSFPictureCtrl* SF_CreatePictureCtrl(ISFPictureCtrlEvent* pEvent)
     return SFEntryDetail::NewControl<CSFQTPictureCtrl>(pEvent);
 }
 
-CSFSliderCtrl* SF_CreateSliderCtrl(ISFSliderCtrlEvent* /*pEvent*/) { return nullptr; }
+CSFSliderCtrl* SF_CreateSliderCtrl(ISFSliderCtrlEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTSliderCtrl>(pEvent);
+}
 
-CSFProgressCtrl* SF_CreateProgressCtrl(ISFProgressCtrlEvent* /*pEvent*/) { return nullptr; }
+CSFProgressCtrl* SF_CreateProgressCtrl(ISFProgressCtrlEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTProgressCtrl>(pEvent);
+}
 
 CSFFrameWnd* SF_CreateFrameWnd(ISFFrameEvent* /*pEvent*/) { return nullptr; }
 

@@ -101,6 +101,7 @@ std::vector<SkinPicture> buildCatalog()
     c.push_back({"ComboBox_Mag.png", {321, 113}, "wide combo box cell sheet", comboSheet});
     c.push_back({"border.png", {980, 1}, "search page rule", rule});
     c.push_back({"Spec.png", {100, 30}, "figures header tab", specTab});
+    c.push_back({"hand_pointing.png", {32, 32}, "pointer over a slider, hot spot (13, 7)", handPointer});
 
     // Result slots.
     c.push_back({"na.png", {220, 100}, "result slot placeholder", placeholder});

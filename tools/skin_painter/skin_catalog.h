@@ -22,6 +22,8 @@ const std::vector<SkinPicture>& skinCatalog();
 // The pictures of the extended controls, which the program does not ship: the gallery and the
 // controls' tests load them from a folder of their own, beside the core pictures.
 const std::vector<SkinPicture>& extendedSkinCatalog();
+// The slider's and the progress bar's pictures (skin_ext_slider.cpp).
+void addSliderPictures(std::vector<SkinPicture>& catalog);
 
 // A ".gif" picture is an animation: paint draws its frames side by side, each as wide as the
 // picture is high, and the file holds them one after another (skinAnimationFrameMs apart).

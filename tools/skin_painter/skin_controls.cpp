@@ -438,4 +438,22 @@ void specTab(QImage& img)
     p.drawPath(tab);
 }
 
+// A hand pointing up, the tip of its index finger at the hot spot (13, 7).
+void handPointer(QImage& img)
+{
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(11, 6, 5, 15), 2.5, 2.5);        // index finger
+    hand.addRoundedRect(QRectF(15.5, 13, 4, 9), 2, 2);          // middle finger
+    hand.addRoundedRect(QRectF(19, 14, 4, 8), 2, 2);            // ring finger
+    hand.addRoundedRect(QRectF(22.5, 15, 3.5, 7), 1.75, 1.75);  // little finger
+    hand.addRoundedRect(QRectF(6, 17, 7, 4), 2, 2);             // thumb
+    hand.addRoundedRect(QRectF(9, 18, 17, 11), 4, 4);           // palm
+    hand.setFillRule(Qt::WindingFill);
+    p.setPen(QPen(skinpal::ink(), 1.2));
+    p.setBrush(skinpal::white());
+    p.drawPath(hand.simplified());
+}
+
 }  // namespace skinpaint

@@ -10,6 +10,7 @@ std::vector<SkinPicture> buildExtendedCatalog()
     addDialogPictures(c);
     addTreeDateScrollPictures(c);
     addSpinnerStripPictures(c);
+    addSliderPictures(c);
     return c;
 }
 

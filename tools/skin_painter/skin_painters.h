@@ -47,6 +47,8 @@ void checkMark(QImage& img, bool checked);
 void editField(QImage& img);
 void comboSheet(QImage& img);
 void specTab(QImage& img);
+// The pointer over a slider: a hand pointing up, its fingertip at (13, 7).
+void handPointer(QImage& img);
 
 // Recorder fronts.
 enum class Chassis
