@@ -8,9 +8,11 @@
 
 #include "skin/SFQTButton.h"
 #include "skin/SFQTCheckBox.h"
+#include "skin/SFQTChildWnd.h"
 #include "skin/SFQTComboBox.h"
 #include "skin/SFQTDialog.h"
 #include "skin/SFQTEditCtrl.h"
+#include "skin/SFQTFrame.h"
 #include "skin/SFQTGroupBox.h"
 #include "skin/SFQTListBox.h"
 #include "skin/SFQTMainWindow.h"
@@ -153,9 +155,15 @@ CSFProgressCtrl* SF_CreateProgressCtrl(ISFProgressCtrlEvent* pEvent)
     return SFEntryDetail::NewControl<CSFQTProgressCtrl>(pEvent);
 }
 
-CSFFrameWnd* SF_CreateFrameWnd(ISFFrameEvent* /*pEvent*/) { return nullptr; }
+CSFFrameWnd* SF_CreateFrameWnd(ISFFrameEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTFrame>(pEvent);
+}
 
-CSFChildWnd* SF_CreateChildWnd(ISFChildWndEvent* /*pEvent*/) { return nullptr; }
+CSFChildWnd* SF_CreateChildWnd(ISFChildWndEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTChildWnd>(pEvent);
+}
 
 CSFView* SF_CreateView(ISFViewEvent* pEvent) { return SFEntryDetail::NewControl<CSFQTView>(pEvent); }
 
