@@ -24,3 +24,5 @@ std::vector<GallerySection> gallerySections();
 GallerySection galleryTreeDate();  // tree, date/time fields, scroll area
 // Number spinners, the animated picture and the image strip.
 GallerySection gallerySpinnerStrip();
+// Sliders and progress bars (GallerySlider.cpp).
+GallerySection gallerySlider();

@@ -6,5 +6,6 @@ std::vector<GallerySection> gallerySections()
     std::vector<GallerySection> sections;
     sections.push_back(galleryTreeDate());
     sections.push_back(gallerySpinnerStrip());
+    sections.push_back(gallerySlider());
     return sections;
 }
