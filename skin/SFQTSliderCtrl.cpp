@@ -122,6 +122,16 @@ int CSFQTSliderCtrl::ValueAt(const QMouseEvent* event) const
                                           maximum());
 }
 
+void CSFQTSliderCtrl::FollowPointer(const QMouseEvent* event)
+{
+    const int v = ValueAt(event);
+    if (v == value())
+        return;
+    setValue(v);
+    if (m_mode == SLIDER_RESPONSE_ON_CHANGE)
+        Report();
+}
+
 void CSFQTSliderCtrl::Report()
 {
     if (m_pEvent)
@@ -132,12 +142,7 @@ void CSFQTSliderCtrl::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const int v = ValueAt(event);
-    if (v != value()) {
-        setValue(v);
-        if (m_mode == SLIDER_RESPONSE_ON_CHANGE)
-            Report();
-    }
+    FollowPointer(event);
     m_bPressed = 1;
     update();
 }
@@ -147,12 +152,7 @@ void CSFQTSliderCtrl::mouseMoveEvent(QMouseEvent* event)
     event->accept();
     if (!(event->buttons() & Qt::LeftButton) || !m_bPressed)
         return;
-    const int v = ValueAt(event);
-    if (v != value()) {
-        setValue(v);
-        if (m_mode == SLIDER_RESPONSE_ON_CHANGE)
-            Report();
-    }
+    FollowPointer(event);
     if (m_bTooltipEnable)
         QToolTip::showText(event->globalPosition().toPoint(),
                            ToolTipText(value(), minimum(), maximum(), m_nTooltipKind), this);

@@ -92,6 +92,8 @@ protected:
 
 private:
     int ValueAt(const QMouseEvent* event) const;
+    // Sets the value under the pointer; a change is reported in mode 0.
+    void FollowPointer(const QMouseEvent* event);
     void Report();
 
     QPixmap m_pieces[PieceEnd];
