@@ -4,14 +4,15 @@
 // A factory returns NULL until its control exists; a control plugs in by including its
 // header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
 #include "skin/SFEntry.h"
+
 #include "skin/ext/SFQTDateTimeCtrl.h"
 #include "skin/ext/SFQTFileDialog.h"
-#include "skin/ext/SFQTScrollArea.h"
-#include "skin/ext/SFQTTreeCtrl.h"
-
 #include "skin/ext/SFQTImagePanel.h"
 #include "skin/ext/SFQTNumSpiner.h"
 #include "skin/ext/SFQTPictureEx.h"
+#include "skin/ext/SFQTScrollArea.h"
+#include "skin/ext/SFQTTreeCtrl.h"
+#include "skin/ext/SFQTVideoInFocus.h"
 
 // ---- Factories --------------------------------------------------------------------------
 
@@ -57,7 +58,7 @@ CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE /*mode*/, ISFVideoWindowEve
     return nullptr;
 }
 
-CSFVideoInFocus* SF_CreateVideoInFocus() { return nullptr; }
+CSFVideoInFocus* SF_CreateVideoInFocus() { return SFEntryDetail::NewControl<CSFQTVideoInFocus>(); }
 
 CSFHorizontalScene* SF_CreateHorizontalScene() { return nullptr; }
 
