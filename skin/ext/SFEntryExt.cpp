@@ -7,11 +7,14 @@
 
 #include "skin/ext/SFQTDateTimeCtrl.h"
 #include "skin/ext/SFQTFileDialog.h"
+#include "skin/ext/SFQTHorizontalScene.h"
 #include "skin/ext/SFQTImagePanel.h"
 #include "skin/ext/SFQTNumSpiner.h"
 #include "skin/ext/SFQTPictureEx.h"
 #include "skin/ext/SFQTScrollArea.h"
+#include "skin/ext/SFQTSimulationScene.h"
 #include "skin/ext/SFQTTreeCtrl.h"
+#include "skin/ext/SFQTVerticalScene.h"
 #include "skin/ext/SFQTVideoInFocus.h"
 
 // ---- Factories --------------------------------------------------------------------------
@@ -50,7 +53,10 @@ CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* pEvent)
 
 CSFPlayProgressPanel* SF_CreatePlayProgressPanel(IPlayProgressEvent* /*pEvent*/) { return nullptr; }
 
-CSFVerticalScene* SF_CreateVerticalScene(ISFVerticalSceneEvent* /*pEvent*/) { return nullptr; }
+CSFVerticalScene* SF_CreateVerticalScene(ISFVerticalSceneEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTVerticalScene>(pEvent);
+}
 
 CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE /*mode*/, ISFVideoWindowEvent* /*pEvent*/,
                                      int /*maxRows*/, int /*maxCols*/)
@@ -60,9 +66,9 @@ CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE /*mode*/, ISFVideoWindowEve
 
 CSFVideoInFocus* SF_CreateVideoInFocus() { return SFEntryDetail::NewControl<CSFQTVideoInFocus>(); }
 
-CSFHorizontalScene* SF_CreateHorizontalScene() { return nullptr; }
+CSFHorizontalScene* SF_CreateHorizontalScene() { return SFEntryDetail::NewControl<CSFQTHorizontalScene>(); }
 
-CSFSimulationScene* SF_CreateSimulationScene() { return nullptr; }
+CSFSimulationScene* SF_CreateSimulationScene() { return SFEntryDetail::NewControl<CSFQTSimulationScene>(); }
 
 // ---- Destroy entries: all extended controls are children, released by their parent -----
 

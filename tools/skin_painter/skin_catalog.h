@@ -29,6 +29,9 @@ void addSliderPictures(std::vector<SkinPicture>& catalog);
 // picture is high, and the file holds them one after another (skinAnimationFrameMs apart).
 constexpr int skinAnimationFrameMs = 100;
 
+// The camera scenes' pictures (skin_ext_scene.cpp).
+void addScenePictures(std::vector<SkinPicture>& out);
+
 // A transparent ARGB image of the picture's size with the picture drawn on it.
 QImage renderSkinPicture(const SkinPicture& picture);
 

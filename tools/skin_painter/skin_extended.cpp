@@ -11,6 +11,7 @@ std::vector<SkinPicture> buildExtendedCatalog()
     addTreeDateScrollPictures(c);
     addSpinnerStripPictures(c);
     addSliderPictures(c);
+    addScenePictures(c);
     return c;
 }
 
