@@ -26,3 +26,4 @@ GallerySection galleryTreeDate();  // tree, date/time fields, scroll area
 GallerySection gallerySpinnerStrip();
 // Sliders and progress bars (GallerySlider.cpp).
 GallerySection gallerySlider();
+GallerySection galleryScenes();

@@ -7,5 +7,6 @@ std::vector<GallerySection> gallerySections()
     sections.push_back(galleryTreeDate());
     sections.push_back(gallerySpinnerStrip());
     sections.push_back(gallerySlider());
+    sections.push_back(galleryScenes());
     return sections;
 }
