@@ -261,6 +261,25 @@ TEST_F(VerticalSceneTest, HandleDragsReportAndHoldTheirBounds)
     EXPECT_NEAR(sink.calls.back().value, scene->Model().NearDistance(), 1e-12);
 }
 
+TEST_F(VerticalSceneTest, CameraHeightAndPictureSizeFromTheOwner)
+{
+    ASSERT_NE(scene, nullptr);
+    facade->SetObjectDW(15, 10);
+    facade->SetVirtualHeight(7);  // the pole is redrawn to the camera; nothing is reported
+    const CSFVerticalSceneModel& m = scene->Model();
+    EXPECT_EQ(m.CameraHeight(), 7);
+    EXPECT_EQ(scene->Handle(1)->pos(), QPointF(40, m.YOf(7)));
+    EXPECT_EQ(scene->LabelText(CSFQTVerticalScene::kCameraHeightLabel), QStringLiteral("7.0"));
+    EXPECT_EQ(sink.calls.size(), 3u);
+
+    sink.calls.clear();
+    facade->SetRes(1080, 1920);  // height first: then reported as a new object is
+    EXPECT_NEAR(m.VerticalAngle(), 36.86990 * 1080 / 1920, 1e-4);
+    ASSERT_EQ(sink.calls.size(), 3u);
+    EXPECT_EQ(sink.calls[0].slot, 3);
+    EXPECT_NEAR(sink.calls[2].value, 22.5, 1e-9);
+}
+
 TEST_F(VerticalSceneTest, RangeBoxesRescaleAndAreMadeOnce)
 {
     ASSERT_NE(scene, nullptr);
