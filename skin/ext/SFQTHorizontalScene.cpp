@@ -2,6 +2,7 @@
 
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFQTCreateAsGiven.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,11 +44,7 @@ CSFQTHorizontalScene::~CSFQTHorizontalScene() = default;
 int CSFQTHorizontalScene::Create(const wchar_t* title, DWORD style, const RECT& rc, void* parentUI,
                                  UINT /*id*/)
 {
-    setParent(static_cast<QWidget*>(parentUI));
-    setWindowTitle(WideToQString(title));
-    setGeometry(InclusiveRectToQRect(rc));
-    setVisible((style & WS_VISIBLE) != 0);
-    return 1;
+    return CreateAsGiven(*this, title, style, rc, parentUI);
 }
 
 void CSFQTHorizontalScene::SetCursor() {}

@@ -2,6 +2,7 @@
 
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFQTCreateAsGiven.h"
 
 #include <QPainter>
 
@@ -20,11 +21,7 @@ CSFQTSimulationScene::~CSFQTSimulationScene() = default;
 int CSFQTSimulationScene::Create(const wchar_t* title, DWORD style, const RECT& rc, void* parentUI,
                                  UINT /*id*/)
 {
-    setParent(static_cast<QWidget*>(parentUI));
-    setWindowTitle(WideToQString(title));
-    setGeometry(InclusiveRectToQRect(rc));
-    setVisible((style & WS_VISIBLE) != 0);
-    return 1;
+    return CreateAsGiven(*this, title, style, rc, parentUI);
 }
 
 void CSFQTSimulationScene::SetCursor() {}

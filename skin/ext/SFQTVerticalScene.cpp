@@ -3,6 +3,7 @@
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinPicture.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFQTCreateAsGiven.h"
 #include "skin/ext/SFQTGraphicsLineItem.h"
 #include "skin/ext/SFQTPixmapItem.h"
 #include "skin/ext/SFQTVSliderItem.h"
@@ -102,10 +103,7 @@ void CSFQTVerticalScene::BuildScene()
 
 int CSFQTVerticalScene::Create(const wchar_t* title, DWORD style, const RECT& rc, void* parentUI, UINT /*id*/)
 {
-    setParent(static_cast<QWidget*>(parentUI));
-    setWindowTitle(WideToQString(title));
-    setGeometry(InclusiveRectToQRect(rc));
-    setVisible((style & WS_VISIBLE) != 0);
+    CreateAsGiven(*this, title, style, rc, parentUI);
     Relayout();
     return 1;
 }

@@ -1,7 +1,7 @@
 #include "skin/ext/SFQTVideoInFocus.h"
 
-#include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFQTCreateAsGiven.h"
 
 #include <QPainter>
 
@@ -23,11 +23,7 @@ CSFQTVideoInFocus::~CSFQTVideoInFocus() = default;
 
 int CSFQTVideoInFocus::Create(const wchar_t* title, DWORD style, const RECT& rc, void* parentUI, UINT /*id*/)
 {
-    setParent(static_cast<QWidget*>(parentUI));
-    setWindowTitle(WideToQString(title));
-    setGeometry(InclusiveRectToQRect(rc));
-    setVisible((style & WS_VISIBLE) != 0);
-    return 1;
+    return CreateAsGiven(*this, title, style, rc, parentUI);
 }
 
 void CSFQTVideoInFocus::SetCursor() {}
