@@ -16,6 +16,7 @@
 #include "skin/ext/SFQTTreeCtrl.h"
 #include "skin/ext/SFQTVerticalScene.h"
 #include "skin/ext/SFQTVideoInFocus.h"
+#include "skin/ext/SFQTVideoWindow.h"
 
 // ---- Factories --------------------------------------------------------------------------
 
@@ -58,10 +59,10 @@ CSFVerticalScene* SF_CreateVerticalScene(ISFVerticalSceneEvent* pEvent)
     return SFEntryDetail::NewControl<CSFQTVerticalScene>(pEvent);
 }
 
-CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE /*mode*/, ISFVideoWindowEvent* /*pEvent*/,
-                                     int /*maxRows*/, int /*maxCols*/)
+CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE mode, ISFVideoWindowEvent* pEvent, int maxRows,
+                                     int maxCols)
 {
-    return nullptr;
+    return SFEntryDetail::NewControl<CSFQTVideoWindow>(mode, pEvent, maxRows, maxCols);
 }
 
 CSFVideoInFocus* SF_CreateVideoInFocus() { return SFEntryDetail::NewControl<CSFQTVideoInFocus>(); }

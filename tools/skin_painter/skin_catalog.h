@@ -32,6 +32,9 @@ constexpr int skinAnimationFrameMs = 100;
 // The camera scenes' pictures (skin_ext_scene.cpp).
 void addScenePictures(std::vector<SkinPicture>& out);
 
+// The pictures of each group of extended controls, added to the extended catalog.
+void addVideoPictures(std::vector<SkinPicture>& out);
+
 // A transparent ARGB image of the picture's size with the picture drawn on it.
 QImage renderSkinPicture(const SkinPicture& picture);
 

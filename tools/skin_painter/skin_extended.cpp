@@ -12,6 +12,7 @@ std::vector<SkinPicture> buildExtendedCatalog()
     addSpinnerStripPictures(c);
     addSliderPictures(c);
     addScenePictures(c);
+    addVideoPictures(c);
     return c;
 }
 
