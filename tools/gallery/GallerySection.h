@@ -27,3 +27,4 @@ GallerySection gallerySpinnerStrip();
 // Sliders and progress bars (GallerySlider.cpp).
 GallerySection gallerySlider();
 GallerySection galleryScenes();
+GallerySection galleryVideo();

@@ -8,5 +8,6 @@ std::vector<GallerySection> gallerySections()
     sections.push_back(gallerySpinnerStrip());
     sections.push_back(gallerySlider());
     sections.push_back(galleryScenes());
+    sections.push_back(galleryVideo());
     return sections;
 }
