@@ -141,27 +141,7 @@ int CQTVideoWindowLayout::SetRows(int n)
 {
     if (n == m_nRows || n <= 0 || n > kMaxGrid)
         return 0;
-    const int oldRows = m_nRows;
-    m_nRows = n;
-    for (int r = 0; r < std::max(oldRows, n); ++r) {
-        for (int c = 0; c < m_nColumns; ++c) {
-            if (c + 1 < m_nColumns) {
-                const int key = VerticalKey(r, c);
-                if (r < n)
-                    m_splitters.emplace(key, SplitterBar{1, QRect()}).first->second.rect =
-                        UniformBarRect(key);
-                else
-                    m_splitters.erase(key);
-            }
-            const int key = HorizontalKey(r, c);
-            if (r < n - 1)
-                m_splitters.emplace(key, SplitterBar{1, QRect()}).first->second.rect = UniformBarRect(key);
-            else
-                m_splitters.erase(key);
-        }
-    }
-    m_selected.clear();
-    RebuildCells();
+    Regrid(n, m_nColumns);
     return 1;
 }
 
@@ -169,28 +149,28 @@ int CQTVideoWindowLayout::SetColumns(int n)
 {
     if (n == m_nColumns || n <= 0 || n > kMaxGrid)
         return 0;
-    const int oldColumns = m_nColumns;
-    m_nColumns = n;
-    for (int c = 0; c < std::max(oldColumns, n); ++c) {
-        for (int r = 0; r < m_nRows; ++r) {
-            if (r + 1 < m_nRows) {
-                const int key = HorizontalKey(r, c);
-                if (c < n)
-                    m_splitters.emplace(key, SplitterBar{1, QRect()}).first->second.rect =
-                        UniformBarRect(key);
-                else
-                    m_splitters.erase(key);
-            }
-            const int key = VerticalKey(r, c);
-            if (c < n - 1)
-                m_splitters.emplace(key, SplitterBar{1, QRect()}).first->second.rect = UniformBarRect(key);
-            else
-                m_splitters.erase(key);
+    Regrid(m_nRows, n);
+    return 1;
+}
+
+void CQTVideoWindowLayout::Regrid(int rows, int columns)
+{
+    m_nRows = rows;
+    m_nColumns = columns;
+    // Bars outside the new grid go; the others take their uniform place, new ones on.
+    for (auto it = m_splitters.begin(); it != m_splitters.end();)
+        it = IsGridBar(it->first, rows, columns) ? std::next(it) : m_splitters.erase(it);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            if (c + 1 < columns)
+                m_splitters.emplace(VerticalKey(r, c), SplitterBar{1, QRect()}).first->second.rect =
+                    UniformBarRect(VerticalKey(r, c));
+            if (r + 1 < rows)
+                m_splitters.emplace(HorizontalKey(r, c), SplitterBar{1, QRect()}).first->second.rect =
+                    UniformBarRect(HorizontalKey(r, c));
         }
-    }
     m_selected.clear();
     RebuildCells();
-    return 1;
 }
 
 // ---- Windows ----------------------------------------------------------------------------

@@ -117,6 +117,8 @@ private:
     bool IsOn(int key) const;
     bool Select(int key);
     bool HasRectangularWindows() const;
+    // The grid becomes rows x columns; bars that stay keep their flags.
+    void Regrid(int rows, int columns);
 
     int m_nRows;
     int m_nColumns;

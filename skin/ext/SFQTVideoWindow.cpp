@@ -209,10 +209,7 @@ int CSFQTVideoWindow::SetRows(int rows)
 {
     if (!m_layout.SetRows(rows))
         return 0;
-    PlacePanes();
-    if (m_pEvent)
-        m_pEvent->OnLayoutChanged();
-    update();
+    LayoutApplied();
     return 1;
 }
 
@@ -220,10 +217,7 @@ int CSFQTVideoWindow::SetColumns(int columns)
 {
     if (!m_layout.SetColumns(columns))
         return 0;
-    PlacePanes();
-    if (m_pEvent)
-        m_pEvent->OnLayoutChanged();
-    update();
+    LayoutApplied();
     return 1;
 }
 
@@ -233,40 +227,43 @@ void CSFQTVideoWindow::SetSubWinProportion(int w, int h)
         pane->SetProportion(w, h);
 }
 
-int CSFQTVideoWindow::SetLayout(const char* layout)
+void CSFQTVideoWindow::ClearMaximised()
 {
     m_bMaximised = 0;
     for (auto& [index, pane] : m_panes)
         pane->SetMaximised(0);
+}
+
+void CSFQTVideoWindow::LayoutApplied()
+{
+    PlacePanes();
+    if (m_nFocusedIndex >= m_layout.WindowCount())
+        SetFocusSubWin(GetSubWinID(0));
+    if (m_pEvent)
+        m_pEvent->OnLayoutChanged();
+    update();
+}
+
+int CSFQTVideoWindow::SetLayout(const char* layout)
+{
+    ClearMaximised();
     const QSize size = m_layout.GetSize();
     // A NULL or refused text leaves the grid; the windows are derived again either way.
     if (layout)
         m_layout.FromString(QString::fromLatin1(layout));
     if (!m_layout.SetSize(size.width(), size.height()))
         m_layout.RebuildCells();
-    PlacePanes();
-    if (m_nFocusedIndex >= m_layout.WindowCount())
-        SetFocusSubWin(GetSubWinID(0));
-    if (m_pEvent)
-        m_pEvent->OnLayoutChanged();
-    update();
+    LayoutApplied();
     return 1;
 }
 
 int CSFQTVideoWindow::SetLayoutObject(const CQTVideoWindowLayout& layout)
 {
-    m_bMaximised = 0;
-    for (auto& [index, pane] : m_panes)
-        pane->SetMaximised(0);
+    ClearMaximised();
     if (layout.Rows() * layout.Columns() > PaneCount())
         return 0;
     m_layout = layout;
-    PlacePanes();
-    if (m_nFocusedIndex >= m_layout.WindowCount())
-        SetFocusSubWin(GetSubWinID(0));
-    if (m_pEvent)
-        m_pEvent->OnLayoutChanged();
-    update();
+    LayoutApplied();
     return 1;
 }
 
@@ -371,14 +368,19 @@ int CSFQTVideoWindow::SetFocusSubWin(int id)
     const int index = GetSubWinIndexFromID(id);
     if (index < 0 || index == m_nFocusedIndex)
         return 0;
+    MoveFocus(index);
+    return 1;
+}
+
+void CSFQTVideoWindow::MoveFocus(int index)
+{
     const int old = m_nFocusedIndex;
     const int oldId = PaneId(old);
     m_nFocusedIndex = index;
     FocusFrameUpdate(old);
     FocusFrameUpdate(index);
     if (m_pEvent)
-        m_pEvent->OnFocusWndChanged(id, oldId);
-    return 1;
+        m_pEvent->OnFocusWndChanged(PaneId(index), oldId);
 }
 
 void CSFQTVideoWindow::SetActiveCheckMode(int mode)
@@ -633,13 +635,7 @@ void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
         }
     } else if (pressed && index == from && index != m_nFocusedIndex) {
         // A click on a pane that is not focused focuses it.
-        const int old = m_nFocusedIndex;
-        const int oldId = PaneId(old);
-        m_nFocusedIndex = index;
-        FocusFrameUpdate(old);
-        FocusFrameUpdate(index);
-        if (m_pEvent)
-            m_pEvent->OnFocusWndChanged(pressed->GetID(), oldId);
+        MoveFocus(index);
     }
     m_nPressedIndex = -1;
     m_pressInPane = QPoint();

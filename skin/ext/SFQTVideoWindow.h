@@ -141,12 +141,18 @@ private:
     int PaneIndexAt(const QPoint& pt) const;
     int PaneId(int index) const;
     void PlacePanes();
+    void ClearMaximised();
+    // After a new layout: places the panes, keeps the focus on a window, reports
+    // OnLayoutChanged and repaints.
+    void LayoutApplied();
     void SplitterMove(const QPoint& pt);
     void Hover(const QPoint& pt);
     void GiveWholePaneBack(CSFQTVideoWindowSubWnd* pane);
     void ButtonClicked(int which);
     QRegion SelectedRegion() const;
     void FocusFrameUpdate(int index);
+    // Focuses the pane at index: both focus frames repaint, the sink hears the two ids.
+    void MoveFocus(int index);
     // The play widget rectangle less a 1-pixel margin, in play-widget coordinates.
     QRect RubberBand(const QPoint& from, const QPoint& to, const QRect& area) const;
 
