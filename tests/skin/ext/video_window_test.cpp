@@ -454,6 +454,68 @@ TEST_F(VideoWindowTest, WheelZoomStopsAtTheLargestZoomSize)
     EXPECT_EQ(play->geometry(), before);
 }
 
+TEST_F(VideoWindowTest, ResizeProportionAndZoomResetFollowTheOwner)
+{
+    Make(VIDEOWINDOW_NORMAL);
+    facade->SetDefaultLayout(DEFAULT_LAYOUT_4);
+    sink.log.clear();
+    facade->MoveWindow(0, 0, 640, 480);
+    EXPECT_TRUE(Layout().startsWith(QStringLiteral("2/2/4/640:480/")));
+    EXPECT_EQ(PaneAt(3)->GetWindowRect(), QRect(QPoint(320, 240), QPoint(639, 479)));
+    EXPECT_EQ(PaneAt(3)->geometry(), QRect(QPoint(322, 242), QPoint(637, 477)));
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"layout"}));
+
+    facade->SetSubWinProportion(16, 9);
+    CSFQTVideoWindowPlayWnd* play = PlayAt(0);
+    EXPECT_EQ(play->geometry(), CSFQTVideoWindowPlayWnd::Letterbox(play->GetCellRect(), 16, 9, false));
+    EXPECT_EQ(play->width(), 316);
+
+    facade->SetSubWinVideo(0, 1);
+    Wheel(QPoint(160, 120), 120);
+    ASSERT_NE(play->geometry(), play->GetPlacedRect());
+    facade->ResetSubWinSizeToMinByID(0);
+    EXPECT_EQ(play->geometry(), play->GetPlacedRect());
+}
+
+TEST_F(VideoWindowTest, DragModeMovesAZoomedPictureAndActiveCheckKeepsTheBand)
+{
+    Make(VIDEOWINDOW_NORMAL);
+    facade->SetDefaultLayout(DEFAULT_LAYOUT_4);
+    facade->SetSubWinVideo(0, 1);
+    CSFQTVideoWindowPlayWnd* play = PlayAt(0);
+    Wheel(QPoint(100, 75), 120);
+    Wheel(QPoint(100, 75), 120);
+    const QRect zoomed = play->geometry();
+    ASSERT_GT(zoomed.width(), play->GetPlacedRect().width() + 40);
+
+    // The picture follows the mouse and still covers its place; no swap, no focus change.
+    facade->SetDragMode(1);
+    sink.log.clear();
+    Mouse(QEvent::MouseButtonPress, QPoint(100, 75));
+    EXPECT_EQ(window->cursor().shape(), Qt::ClosedHandCursor);
+    Mouse(QEvent::MouseMove, QPoint(90, 70));
+    EXPECT_EQ(play->geometry(), zoomed.translated(-10, -5));
+    Mouse(QEvent::MouseMove, QPoint(300, 200));
+    EXPECT_LE(play->x(), play->GetPlacedRect().left());
+    EXPECT_LE(play->y(), play->GetPlacedRect().top());
+    Mouse(QEvent::MouseButtonRelease, QPoint(300, 200));
+    EXPECT_EQ(window->cursor().shape(), Qt::OpenHandCursor);
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"down 0 0", "up 3 3"}));
+    EXPECT_EQ(facade->GetSubWinID(0), 0);
+
+    // Active check: the last rubber band, in play-widget coordinates, stays for the owner.
+    facade->SetDragMode(0);
+    facade->ResetSubWinSizeToMin(0);
+    facade->SetActiveCheckMode(1);
+    Drag(QPoint(50, 40), QPoint(149, 113));
+    const QPoint from = play->mapFrom(window, QPoint(50, 40)), to = play->mapFrom(window, QPoint(149, 113));
+    const RECT osd = facade->GetFrameOSDRect();
+    EXPECT_EQ(QRect(QPoint(osd.left, osd.top), QPoint(osd.right, osd.bottom)), QRect(from, to));
+    EXPECT_EQ(play->geometry(), play->GetPlacedRect());
+    facade->SetActiveCheckMode(0);
+    EXPECT_EQ(facade->GetFrameOSDRect().right, -1);
+}
+
 TEST(VideoPlayWidget, LetterboxesCellsToTheProportion)
 {
     struct Case
