@@ -565,6 +565,9 @@ public:
     virtual void VideoWidow_OnLButtonUp(int /*index*/, int /*id*/, POINT& /*pt*/) {}
 };
 
+// The split video window. SetSkin comes before Create (the pane controls take their
+// pictures there). SetFocus(index) and a wheel zoom turn the play widget's repainting off:
+// frames handed to RenderSubWin show again once SetUpdatesEnabled(index, true) is called.
 class CSFVideoWindow
 {
 public:
