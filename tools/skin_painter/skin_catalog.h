@@ -35,6 +35,9 @@ void addScenePictures(std::vector<SkinPicture>& out);
 // The pictures of each group of extended controls, added to the extended catalog.
 void addVideoPictures(std::vector<SkinPicture>& out);
 
+// The pictures of each group of extended controls (skin_ext_<group>.cpp).
+void addListPictures(std::vector<SkinPicture>& c);
+
 // A transparent ARGB image of the picture's size with the picture drawn on it.
 QImage renderSkinPicture(const SkinPicture& picture);
 

@@ -13,6 +13,7 @@ std::vector<SkinPicture> buildExtendedCatalog()
     addSliderPictures(c);
     addScenePictures(c);
     addVideoPictures(c);
+    addListPictures(c);
     return c;
 }
 
