@@ -44,6 +44,19 @@ struct tagNMHDR
     UINT code;
 };
 typedef tagNMHDR NMHDR;
+// A list notification: the header, then the item and column concerned and the item's data.
+struct tagNMLISTVIEW
+{
+    NMHDR hdr;
+    int iItem;
+    int iSubItem;
+    UINT uNewState;
+    UINT uOldState;
+    UINT uChanged;
+    POINT ptAction;
+    LPARAM lParam;
+};
+typedef tagNMLISTVIEW NMLISTVIEW;
 
 static_assert(sizeof(DWORD) == 4, "DWORD is 32 bits");
 static_assert(sizeof(LONG) == 4, "LONG is 32 bits");

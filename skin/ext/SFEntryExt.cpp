@@ -9,6 +9,7 @@
 #include "skin/ext/SFQTFileDialog.h"
 #include "skin/ext/SFQTHorizontalScene.h"
 #include "skin/ext/SFQTImagePanel.h"
+#include "skin/ext/SFQTListCtrl.h"
 #include "skin/ext/SFQTNumSpiner.h"
 #include "skin/ext/SFQTPictureEx.h"
 #include "skin/ext/SFQTScrollArea.h"
@@ -20,7 +21,10 @@
 
 // ---- Factories --------------------------------------------------------------------------
 
-CSFListCtrl* SF_CreateListCtrl(ISFListCtrlEvent* /*pEvent*/) { return nullptr; }
+CSFListCtrl* SF_CreateListCtrl(ISFListCtrlEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTListCtrl>(pEvent);
+}
 
 CSFTreeCtrl* SF_CreateTreeCtrl(ISFTreeCtrlEvent* pEvent)
 {

@@ -22,26 +22,19 @@ const std::vector<SkinPicture>& skinCatalog();
 // The pictures of the extended controls, which the program does not ship: the gallery and the
 // controls' tests load them from a folder of their own, beside the core pictures.
 const std::vector<SkinPicture>& extendedSkinCatalog();
-// The slider's and the progress bar's pictures (skin_ext_slider.cpp).
-void addSliderPictures(std::vector<SkinPicture>& catalog);
 
 // A ".gif" picture is an animation: paint draws its frames side by side, each as wide as the
 // picture is high, and the file holds them one after another (skinAnimationFrameMs apart).
 constexpr int skinAnimationFrameMs = 100;
-
-// The camera scenes' pictures (skin_ext_scene.cpp).
-void addScenePictures(std::vector<SkinPicture>& out);
-
-// The pictures of each group of extended controls, added to the extended catalog.
-void addVideoPictures(std::vector<SkinPicture>& out);
-
-// The pictures of each group of extended controls (skin_ext_<group>.cpp).
-void addListPictures(std::vector<SkinPicture>& c);
 
 // A transparent ARGB image of the picture's size with the picture drawn on it.
 QImage renderSkinPicture(const SkinPicture& picture);
 
 // The pictures of one group of extended controls (skin_ext_<group>.cpp), appended to out.
 void addDialogPictures(std::vector<SkinPicture>& out);        // wait dialog
+void addListPictures(std::vector<SkinPicture>& out);          // list control
+void addScenePictures(std::vector<SkinPicture>& out);         // camera scenes, focus graph
+void addSliderPictures(std::vector<SkinPicture>& out);        // slider, progress bar
 void addSpinnerStripPictures(std::vector<SkinPicture>& out);  // number spinner, image strip, animated picture
 void addTreeDateScrollPictures(std::vector<SkinPicture>& out);  // tree, date/time, scroll area
+void addVideoPictures(std::vector<SkinPicture>& out);           // video window
