@@ -28,3 +28,4 @@ GallerySection gallerySpinnerStrip();
 GallerySection gallerySlider();
 GallerySection galleryScenes();
 GallerySection galleryVideo();
+GallerySection galleryList();

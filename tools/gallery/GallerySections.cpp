@@ -9,5 +9,6 @@ std::vector<GallerySection> gallerySections()
     sections.push_back(gallerySlider());
     sections.push_back(galleryScenes());
     sections.push_back(galleryVideo());
+    sections.push_back(galleryList());
     return sections;
 }
