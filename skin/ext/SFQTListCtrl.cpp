@@ -233,15 +233,8 @@ int CSFQTListCtrl::InsertColumnCheck(int col, ImageRadioBox skin)
 {
     delete m_pHeaderCheckContainer.data();
     m_nHeaderCheckColumn = col;
-    CSFQTView* container = new CSFQTView(nullptr);
-    container->Create(nullptr, nullptr, kCellWidgetStyle, RECT{0, 0, 0, 0}, this, 0);
-    container->SetBGClr(0xFF000000u);  // fully transparent
-    container->setFocusPolicy(Qt::NoFocus);
-    container->SetTopOffset((m_nHeaderHeight - kCheckBoxSize) / 2);
-    CSFQTRadioBox* box = new CSFQTRadioBox(this);
-    box->Create(L"", kCellWidgetStyle, RECT{0, 0, kCheckBoxSize, kCheckBoxSize}, container, HeaderCheckId);
-    box->SetSkin(&skin);
-    container->AddRadioBox(box);
+    CSFQTView* container = NewContainer(this, (m_nHeaderHeight - kCheckBoxSize) / 2);
+    CSFQTRadioBox* box = NewCheckBox(container, HeaderCheckId, skin);
     m_pHeaderCheck = box;
     m_pHeaderCheckContainer = container;
     PlaceHeaderCheckBox();
@@ -321,7 +314,7 @@ void CSFQTListCtrl::SetItemWidget(int row, int col, const wchar_t* tip1, const w
 {
     if (!CellInRange(row, col))
         return;
-    CSFQTView* container = NewContainer(kCellButtonSize);
+    CSFQTView* container = NewCellContainer(kCellButtonSize);
     const wchar_t* tips[2] = {tip1, tip2};
     ImageButtonStyle* skins[2] = {&skin1, &skin2};
     const UINT ids[2] = {FirstCellButtonId, SecondCellButtonId};
@@ -340,7 +333,7 @@ void CSFQTListCtrl::SetItemProgress(int row, int col, UINT id, ImageProgressCtrl
 {
     if (!CellInRange(row, col))
         return;
-    CSFQTView* container = NewContainer(kCellProgressHeight);
+    CSFQTView* container = NewCellContainer(kCellProgressHeight);
     CSFQTProgressCtrl* bar = NewCellProgress(container, id, &skin, kCellProgressWidth, kCellProgressHeight);
     container->AddProgressCtrl(bar);
     AddPart(CellPart::Progress, bar, id, row, col);
@@ -351,20 +344,15 @@ void CSFQTListCtrl::SetItemCheckWidget(int row, int col, ImageRadioBox skin)
 {
     if (!CellInRange(row, col))
         return;
-    CSFQTView* container = NewContainer(kCheckBoxSize);
-    CSFQTRadioBox* box = new CSFQTRadioBox(this);
-    box->Create(L"", kCellWidgetStyle, RECT{0, 0, kCheckBoxSize, kCheckBoxSize}, container, RowCheckId);
-    box->SetSkin(&skin);
-    container->AddRadioBox(box);
+    CSFQTView* container = NewCellContainer(kCheckBoxSize);
+    CSFQTRadioBox* box = NewCheckBox(container, RowCheckId, skin);
     AddPart(CellPart::RowCheck, box, RowCheckId, row, col);
     PlaceContainer(row, col, container);
 }
 
 void CSFQTListCtrl::SetItemIcon(int row, int col, const wchar_t* path)
 {
-    if (!CellInRange(row, col))
-        return;
-    QTableWidgetItem* it = item(row, col);
+    QTableWidgetItem* it = ItemAt(row, col);
     if (!it)
         return;
     OwnerChange change(m_nOwnerChange);
@@ -388,9 +376,7 @@ void CSFQTListCtrl::ScrollToBottom() { scrollToBottom(); }
 
 void CSFQTListCtrl::SetToolTipText(int row, int col, const wchar_t* text)
 {
-    if (!CellInRange(row, col))
-        return;
-    QTableWidgetItem* it = item(row, col);
+    QTableWidgetItem* it = ItemAt(row, col);
     if (!it)
         return;
     OwnerChange change(m_nOwnerChange);
@@ -465,9 +451,7 @@ void CSFQTListCtrl::SetSortIndicatorShown(int shown)
 
 void CSFQTListCtrl::SetItemEditable(int row, int col)
 {
-    if (!CellInRange(row, col))
-        return;
-    QTableWidgetItem* it = item(row, col);
+    QTableWidgetItem* it = ItemAt(row, col);
     if (!it)
         return;
     OwnerChange change(m_nOwnerChange);
@@ -480,9 +464,7 @@ void CSFQTListCtrl::SetItemEditable(int row, int col)
 
 void CSFQTListCtrl::SetItemEdit(int row, int col)
 {
-    if (!CellInRange(row, col))
-        return;
-    QTableWidgetItem* it = item(row, col);
+    QTableWidgetItem* it = ItemAt(row, col);
     if (!it)
         return;
     OwnerChange change(m_nOwnerChange);
@@ -511,7 +493,7 @@ void CSFQTListCtrl::AddOperateBtn(int row, int col, const wchar_t* text, int id,
 {
     if (!CellInRange(row, col))
         return;
-    CSFQTView* container = NewContainer(h);
+    CSFQTView* container = NewCellContainer(h);
     if (text) {
         CSFQTButton* button = NewCellButton(container, text, static_cast<UINT>(id), text, skin, w, h);
         container->AddButton(button);
@@ -718,6 +700,11 @@ bool CSFQTListCtrl::CellInRange(int row, int col) const
     return row >= 0 && row < rowCount() && col >= 0 && col < columnCount();
 }
 
+QTableWidgetItem* CSFQTListCtrl::ItemAt(int row, int col) const
+{
+    return CellInRange(row, col) ? item(row, col) : nullptr;
+}
+
 int CSFQTListCtrl::RowOf(const CellPart& part) const
 {
     if (!part.widget || !part.cell.isValid())
@@ -735,22 +722,36 @@ void CSFQTListCtrl::ForgetDeadParts()
                       m_cellParts.end());
 }
 
-CSFQTView* CSFQTListCtrl::NewContainer(int widgetHeight) const
+CSFQTView* CSFQTListCtrl::NewContainer(QWidget* parent, int topOffset) const
 {
     CSFQTView* container = new CSFQTView(nullptr);
-    container->Create(nullptr, nullptr, kCellWidgetStyle, RECT{0, 0, 0, 0}, viewport(), 0);
+    container->Create(nullptr, nullptr, kCellWidgetStyle, RECT{0, 0, 0, 0}, parent, 0);
     container->SetBGClr(0xFF000000u);  // fully transparent
-    // Like the list, its cells take no keyboard focus: a container given the focus when the
-    // window activates would make its row the current, selected one.
+    // Like the list, its parts take no keyboard focus: a cell's container given the focus when
+    // the window activates would make its row the current, selected one.
     container->setFocusPolicy(Qt::NoFocus);
-    container->SetTopOffset((m_nRowHeight - widgetHeight) / 2);
+    container->SetTopOffset(topOffset);
     return container;
+}
+
+CSFQTView* CSFQTListCtrl::NewCellContainer(int widgetHeight) const
+{
+    return NewContainer(viewport(), (m_nRowHeight - widgetHeight) / 2);
 }
 
 void CSFQTListCtrl::PlaceContainer(int row, int col, CSFQTView* container)
 {
     setCellWidget(row, col, container);
     ForgetDeadParts();
+}
+
+CSFQTRadioBox* CSFQTListCtrl::NewCheckBox(CSFQTView* container, UINT id, ImageRadioBox& skin)
+{
+    CSFQTRadioBox* box = new CSFQTRadioBox(this);
+    box->Create(L"", kCellWidgetStyle, RECT{0, 0, kCheckBoxSize, kCheckBoxSize}, container, id);
+    box->SetSkin(&skin);
+    container->AddRadioBox(box);
+    return box;
 }
 
 CSFQTButton* CSFQTListCtrl::NewCellButton(CSFQTView* container, const wchar_t* text, UINT id,

@@ -215,13 +215,19 @@ private:
     };
 
     bool CellInRange(int row, int col) const;
+    // The cell's item; NULL out of range or for a cell without one.
+    QTableWidgetItem* ItemAt(int row, int col) const;
     // The row whose cell holds the part's container now; -1 once the part is gone.
     int RowOf(const CellPart& part) const;
     void ForgetDeadParts();
-    // A transparent container with its widgets laid out from x 10 at the vertical offset for
-    // widgets widgetHeight high; it becomes the cell's index widget in PlaceContainer.
-    CSFQTView* NewContainer(int widgetHeight) const;
+    // A transparent container on parent that lays its widgets out from x 10 at topOffset.
+    CSFQTView* NewContainer(QWidget* parent, int topOffset) const;
+    // A cell's container for widgets widgetHeight high, centred in the row; PlaceContainer
+    // makes it the cell's index widget.
+    CSFQTView* NewCellContainer(int widgetHeight) const;
     void PlaceContainer(int row, int col, CSFQTView* container);
+    // A 16 x 16 check box in container (laid out there), skinned; the list is its sink.
+    CSFQTRadioBox* NewCheckBox(CSFQTView* container, UINT id, ImageRadioBox& skin);
     // A cell button w x h in container, skinned, with a tool tip; its clicks reach OnClicked.
     CSFQTButton* NewCellButton(CSFQTView* container, const wchar_t* text, UINT id, const wchar_t* tip,
                                ImageButtonStyle& skin, int w, int h);
