@@ -346,15 +346,26 @@ TEST_F(ListTest, HeaderBoxChecksEveryRowAndFollowsTheRowBoxes)
     ASSERT_NE(header, nullptr);
     EXPECT_TRUE(header->isVisible());
 
+    // What a box shows, inside its rounded edge, in a picture of the whole list.
+    const QString skinDir = QStringLiteral(TESSALY_EXT_SKIN_DIR);
+    const QRgb on = QImage(skinDir + QStringLiteral("list_check_on.png")).pixel(3, 3);
+    const QRgb off = QImage(skinDir + QStringLiteral("list_check_off.png")).pixel(3, 3);
+    ASSERT_NE(on, off);
+    auto shown = [&](QWidget* box) { return list->grab().toImage().pixel(box->mapTo(list, QPoint(3, 3))); };
+
     testutil::Click(header);
-    for (int r = 0; r < 3; ++r)
+    for (int r = 0; r < 3; ++r) {
         EXPECT_EQ(facade->IsCheck(r), 1) << r;
+        EXPECT_EQ(shown(CellWidgets<CSFQTRadioBox>(r, 0).value(0)), on) << r;
+    }
 
     CSFQTRadioBox* box1 = CellWidgets<CSFQTRadioBox>(1, 0).value(0);
     ASSERT_NE(box1, nullptr);
     EXPECT_EQ(box1->size(), QSize(16, 16));
     testutil::Click(box1);
+    testutil::SendLeave(box1);
     EXPECT_EQ(facade->IsCheck(1), 0);
+    EXPECT_EQ(shown(box1), off);
     EXPECT_EQ(header->GetCheck(), 0);
     testutil::Click(box1);
     EXPECT_EQ(header->GetCheck(), 1);
