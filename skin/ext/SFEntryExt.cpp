@@ -4,6 +4,7 @@
 // A factory returns NULL until its control exists; a control plugs in by including its
 // header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
 #include "skin/SFEntry.h"
+#include "skin/ext/CSFQTPlayProgressPanel.h"
 
 #include "skin/ext/SFQTDateTimeCtrl.h"
 #include "skin/ext/SFQTFileDialog.h"
@@ -56,7 +57,10 @@ CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* pEvent)
     return SFEntryDetail::NewControl<CSFQTPictureEx>(pEvent);
 }
 
-CSFPlayProgressPanel* SF_CreatePlayProgressPanel(IPlayProgressEvent* /*pEvent*/) { return nullptr; }
+CSFPlayProgressPanel* SF_CreatePlayProgressPanel(IPlayProgressEvent* pEvent)
+{
+    return SFEntryDetail::NewControl<CSFQTPlayProgressPanel>(pEvent);
+}
 
 CSFVerticalScene* SF_CreateVerticalScene(ISFVerticalSceneEvent* pEvent)
 {

@@ -36,5 +36,6 @@ void addListPictures(std::vector<SkinPicture>& out);          // list control
 void addScenePictures(std::vector<SkinPicture>& out);         // camera scenes, focus graph
 void addSliderPictures(std::vector<SkinPicture>& out);        // slider, progress bar
 void addSpinnerStripPictures(std::vector<SkinPicture>& out);  // number spinner, image strip, animated picture
+void addTimelinePictures(std::vector<SkinPicture>& out);      // time-line
 void addTreeDateScrollPictures(std::vector<SkinPicture>& out);  // tree, date/time, scroll area
 void addVideoPictures(std::vector<SkinPicture>& out);           // video window

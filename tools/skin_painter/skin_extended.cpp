@@ -14,6 +14,7 @@ std::vector<SkinPicture> buildExtendedCatalog()
     addScenePictures(c);
     addVideoPictures(c);
     addListPictures(c);
+    addTimelinePictures(c);
     return c;
 }
 

@@ -1,0 +1,498 @@
+#include "skin/ext/SFQtPlayProgressPanel.h"
+
+#include "skin/ext/CSFQTPlayProgressPanel.h"
+#include "skin/ext/PlayProgressData.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+const QColor kPanelColour(50, 50, 50);
+const QColor kRecordWash(171, 173, 178, 1);
+const QColor kHighlightColour(56, 182, 255);
+const QColor kCutColour(255, 165, 59, 76);
+const QColor kRecordCursorBox(171, 173, 178, 50);
+const QColor kRuleColour(Qt::darkGray);
+const QColor kTextColour(Qt::white);
+
+constexpr int kRecordFontPx = 12;
+constexpr int kRulerFontPx = 9;
+constexpr int kRecordTicks = 100;
+constexpr int kDaySeconds = PlayProgressData::kSecondsPerDay;
+
+QColor BarColour(int type)
+{
+    switch (type) {
+    case 4:
+        return QColor(213, 17, 17, 176);
+    case 8:
+        return QColor(196, 175, 0, 176);
+    default:  // type 2 and every other type
+        return QColor(66, 208, 23, 176);
+    }
+}
+
+void SetPixelFont(QPainter& p, int px)
+{
+    QFont f = p.font();
+    f.setPixelSize(px);
+    p.setFont(f);
+}
+
+}  // namespace
+
+SFQtPlayProgressPanel::SFQtPlayProgressPanel(PlayProgressData* data, CSFQTPlayProgressPanel* outer,
+                                             QWidget* parent)
+    : QWidget(parent),
+      m_pData(data),
+      m_pOuter(outer),
+      m_nPressedRow(-1),
+      m_bHeld(false),
+      m_nLastY(0)
+{
+    setMouseTracking(true);
+}
+
+void SFQtPlayProgressPanel::SetPictures(const CSFSkinPicture& unused1, const CSFSkinPicture& unused2,
+                                        const CSFSkinPicture& prevOff, const CSFSkinPicture& prevOn,
+                                        const CSFSkinPicture& nextOff, const CSFSkinPicture& nextOn)
+{
+    m_pics[0] = unused1;
+    m_pics[1] = unused2;
+    m_pics[2] = prevOff;
+    m_pics[3] = prevOn;
+    m_pics[4] = nextOff;
+    m_pics[5] = nextOn;
+    update();
+}
+
+int SFQtPlayProgressPanel::ChannelInRow(int row) const
+{
+    if (row < 0 || row >= PlayProgressData::kRows)
+        return -1;
+    const int id = m_pData->visible[row];
+    return m_pData->FindChannel(id) ? id : -1;
+}
+
+int SFQtPlayProgressPanel::ScreenX(int virtualX) const
+{
+    return virtualX - m_pData->Offset() + m_pData->timeRect.left();
+}
+
+// ---- Painting ---------------------------------------------------------------------------
+
+void SFQtPlayProgressPanel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter p(this);
+    p.fillRect(rect(), kPanelColour);
+    if (m_pData->bRecordMode) {
+        PaintRecordMode(p);
+        return;
+    }
+    PaintRows(p);
+    PaintDayButtons(p);
+    p.save();
+    p.setClipRect(m_pData->timeRect);
+    PaintRuler(p);
+    PaintBars(p);
+    PaintCursors(p);
+    if (m_pData->bCut) {
+        const std::int64_t midnight = m_pData->GetCurrentDate(m_pData->visible[0]).DayStart();
+        PaintCut(p, m_pData->DaySecondsToX(m_pData->cut[0] - midnight),
+                 m_pData->DaySecondsToX(m_pData->cut[1] - midnight));
+    }
+    p.restore();
+}
+
+void SFQtPlayProgressPanel::PaintRecordMode(QPainter& p)
+{
+    const PlayProgressData& d = *m_pData;
+    const QRect& time = d.timeRect;
+    const PlayProgressChannel* channel = d.FindChannel(d.nRecordChannel);
+    SetPixelFont(p, kRecordFontPx);
+    if (channel) {
+        p.setPen(kTextColour);
+        p.drawText(d.labelRect, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdWString(channel->strName));
+    }
+    p.save();
+    p.setClipRect(time);
+    p.fillRect(time, kRecordWash);
+    p.setPen(kRuleColour);
+    const int top = d.labelRect.top();
+    for (int i = 0; i < kRecordTicks; ++i) {
+        const int x = time.left() + static_cast<int>(static_cast<std::int64_t>(i) * d.width / kRecordTicks);
+        const bool major = i % 10 == 0;
+        p.drawLine(x, top, x, top + (major ? 13 : 5));
+        if (major)
+            p.drawText(QRect(x + 2, top, 40, 14), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("%1%").arg(i));
+        if (i == kRecordTicks - 1)
+            p.drawText(QRect(x - 20, top + 14, 40, 14), Qt::AlignHCenter | Qt::AlignTop,
+                       QStringLiteral("%1%").arg(kRecordTicks));
+    }
+    int nMin = 0, nMax = 0;
+    const bool span = d.RecordSpan(&nMin, &nMax);
+    auto cursor = d.cursors.find(d.nRecordChannel);
+    if (channel && cursor != d.cursors.end()) {
+        const int vx = d.TimeToX(cursor->second);
+        if (vx >= 0) {
+            const int x = ScreenX(vx);
+            p.setPen(kRuleColour);
+            p.drawLine(x, time.top(), x, time.bottom());
+            PaintCursorLabel(p, x, time.top() + 16,
+                             PlayProgressData::ClockLabel(cursor->second - std::int64_t(nMin)),
+                             kRecordCursorBox);
+        }
+    }
+    if (d.bCut && span)
+        PaintCut(p, d.TimeToX(d.cut[0]), d.TimeToX(d.cut[1]));
+    p.restore();
+}
+
+void SFQtPlayProgressPanel::PaintRows(QPainter& p)
+{
+    const PlayProgressData& d = *m_pData;
+    const QRect& time = d.timeRect;
+    const int h = d.RowHeight();
+    for (int i = 0; i < PlayProgressData::kRows; ++i) {
+        const int top = d.RowTop(i);
+        p.setPen(kRuleColour);
+        p.drawLine(time.left(), top, time.right(), top);
+        const int id = ChannelInRow(i);
+        if (id < 0)
+            continue;
+        p.setPen(kTextColour);
+        const QRect label(d.labelRect.left() + 4, top, d.labelRect.width() - 4, h);
+        p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdWString(d.FindChannel(id)->strName));
+        if (id == d.nHighlight) {
+            p.setPen(kHighlightColour);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRect(QPoint(time.left() + 1, top), QPoint(time.right() - 1, top + h - 1)));
+        }
+    }
+}
+
+void SFQtPlayProgressPanel::PaintDayButtons(QPainter& p)
+{
+    const PlayProgressData& d = *m_pData;
+    if (!d.bPrevDay && !d.bNextDay)
+        return;
+    const QPixmap& prev = m_pics[d.bPrevDay ? 3 : 2].Pixmap();
+    const QPixmap& next = m_pics[d.bNextDay ? 5 : 4].Pixmap();
+    if (!prev.isNull())
+        p.drawPixmap(d.prevDayRect, prev);
+    if (!next.isNull())
+        p.drawPixmap(d.nextDayRect, next);
+}
+
+void SFQtPlayProgressPanel::PaintRuler(QPainter& p)
+{
+    const PlayProgressData& d = *m_pData;
+    if (d.nDayWidth <= 0)
+        return;
+    const QRect& time = d.timeRect;
+    SetPixelFont(p, kRulerFontPx);
+    const PlayProgressData::RulerLevel level = PlayProgressData::RulerLevelFor(d.nDayWidth / 24);
+    const bool lowLevel = level.label == PlayProgressData::RulerLevel::Hour ||
+                          level.label == PlayProgressData::RulerLevel::HourBlankPadded;
+    const int labelHeight = lowLevel ? 18 : 19;
+    // The first unit at or right of the scroll offset: ceil(offset x 86400 / (width x unit)).
+    const std::int64_t perDay = static_cast<std::int64_t>(d.nDayWidth) * level.nUnitSeconds;
+    std::int64_t unit = (static_cast<std::int64_t>(d.nDayOffset) * kDaySeconds + perDay - 1) / perDay;
+    for (; unit <= level.nLastUnit; ++unit) {
+        const int vx = d.DaySecondsToX(unit * level.nUnitSeconds);
+        const int x = ScreenX(vx);
+        if (x - time.left() > d.width)
+            break;
+        if (unit % level.nLabelEvery == 0) {
+            p.setPen(kRuleColour);
+            p.drawLine(x, time.top() + 8, x, time.top() + 8 + d.labelRect.height() + 10);
+            int centre = x;
+            if (unit == 0)
+                centre += 5;
+            else if (unit == level.nLastUnit)
+                centre -= 5;
+            p.setPen(kTextColour);
+            p.drawText(QRect(centre - 30, time.top() - 1, 60, labelHeight), Qt::AlignHCenter | Qt::AlignTop,
+                       PlayProgressData::RulerLabel(level, static_cast<int>(unit)));
+        } else if (unit % level.nMinorEvery == 0) {
+            p.setPen(Qt::black);
+            p.drawLine(x, time.top() + 14, x, time.top() + 18);
+        }
+    }
+}
+
+void SFQtPlayProgressPanel::PaintBars(QPainter& p)
+{
+    const PlayProgressData& d = *m_pData;
+    if (d.nDayWidth <= 0)
+        return;
+    const QRect& time = d.timeRect;
+    const int h = d.RowHeight();
+    for (int i = 0; i < PlayProgressData::kRows; ++i) {
+        const int id = ChannelInRow(i);
+        auto day = d.days.find(id);
+        auto index = d.dayIndexes.find(id);
+        if (id < 0 || day == d.days.end() || index == d.dayIndexes.end() || index->second < d.nDayIndex)
+            continue;
+        const PlayProgressDate date = day->second.Date();
+        auto filed = day->second.days.find(date);
+        if (filed == day->second.days.end())
+            continue;
+        const int top = d.RowTop(i) + 1;
+        const int bottom = d.RowTop(i) + h - 1;
+        for (const PlayProgressRecord* r : filed->second) {
+            if (!(d.nTypeMask & 1) && (r->nType & d.nTypeMask) != r->nType)
+                continue;
+            // A record that starts the day before (or ends the day after) runs from (to) midnight.
+            const int from =
+                PlayProgressDate::FromTime(r->nStartTime) == date ? SecondsOfDay(r->nStartTime) : 0;
+            const int to =
+                PlayProgressDate::FromTime(r->nEndTime) == date ? SecondsOfDay(r->nEndTime) : kDaySeconds;
+            const QRect bar(QPoint(ScreenX(d.DaySecondsToX(from)), top),
+                            QPoint(ScreenX(d.DaySecondsToX(to)), bottom));
+            if (bar.intersects(time))
+                p.fillRect(bar, BarColour(r->nType));
+        }
+    }
+}
+
+void SFQtPlayProgressPanel::PaintCursors(QPainter& p)
+{
+    const PlayProgressData& d = *m_pData;
+    const int h = d.RowHeight();
+    if (!d.bSyncCursor) {
+        for (int i = 0; i < PlayProgressData::kRows; ++i) {
+            const int id = ChannelInRow(i);
+            auto cursor = d.cursors.find(id);
+            if (id < 0 || cursor == d.cursors.end())
+                continue;
+            const std::int64_t into = cursor->second - d.GetCurrentDate(id).DayStart();
+            if (into < 0 || into > kDaySeconds)
+                continue;
+            const int x = ScreenX(d.DaySecondsToX(into));
+            const int top = d.RowTop(i);
+            p.setPen(kTextColour);
+            p.drawLine(x, top + 1, x, top + h - 1);
+            PaintCursorLabel(p, x, top + 2, PlayProgressData::ClockLabel(into), kCutColour);
+        }
+        return;
+    }
+    if (d.nSharedCursor <= 0)
+        return;
+    const std::int64_t into = d.nSharedCursor - d.GetCurrentDate(d.visible[0]).DayStart();
+    const int x = ScreenX(d.DaySecondsToX(into));
+    const int top = d.RowTop(0);
+    p.setPen(kTextColour);
+    p.drawLine(x, top + 1, x, d.RowTop(PlayProgressData::kRows) - 1);
+    PaintCursorLabel(p, x, top + 2, PlayProgressData::ClockLabel(into), kCutColour);
+}
+
+void SFQtPlayProgressPanel::PaintCut(QPainter& p, int x0, int x1)
+{
+    const PlayProgressData& d = *m_pData;
+    const int left = ScreenX(std::min(x0, x1));
+    const int right = ScreenX(std::max(x0, x1));
+    const QRect box(QPoint(left, d.RowTop(0)), QPoint(right, d.RowTop(PlayProgressData::kRows) - 1));
+    if (!box.intersects(d.timeRect))
+        return;
+    p.fillRect(box, kCutColour);
+    p.setPen(kTextColour);
+    p.drawLine(box.left(), box.top(), box.left(), box.bottom());
+    p.drawLine(box.right(), box.top(), box.right(), box.bottom());
+}
+
+void SFQtPlayProgressPanel::PaintCursorLabel(QPainter& p, int x, int top, const QString& text,
+                                             const QColor& fill)
+{
+    const QFontMetrics fm(p.font());
+    const QSize size(fm.horizontalAdvance(text) + 6, fm.height() + 2);
+    QRect box(QPoint(x + 2, top), size);
+    if (box.right() > m_pData->timeRect.right())
+        box.moveRight(x - 2);
+    p.fillRect(box, fill);
+    p.setPen(kTextColour);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+// ---- Input ------------------------------------------------------------------------------
+
+void SFQtPlayProgressPanel::MoveCut(int x, bool bMove)
+{
+    PlayProgressData& d = *m_pData;
+    std::int64_t t = d.XToTime(x);
+    int channel = d.nRecordChannel;
+    if (!d.bRecordMode) {
+        channel = d.visible[0];
+        t += d.GetCurrentDate(channel).DayStart();
+    }
+    const int time = static_cast<int>(t);
+    const bool left = d.MoveCutEdge(time);
+    const int record = d.FindRecordAt(channel, d.XToPercent(x), nullptr);
+    update();
+    emit PositionChanged(channel, record, time, left, bMove);
+}
+
+void SFQtPlayProgressPanel::mousePressEvent(QMouseEvent* event)
+{
+    PlayProgressData& d = *m_pData;
+    const QPoint pos = event->position().toPoint();
+    m_nLastY = pos.y();
+    if (!d.timeRect.contains(pos))
+        return;
+    m_bHeld = true;
+    const int x = pos.x() - d.timeRect.left();
+    if (d.bRecordMode) {
+        if (d.bCut) {
+            MoveCut(x, false);
+        } else if (d.FindChannel(d.nRecordChannel)) {
+            // The press moves the cursor that the drag and the release go on moving.
+            const int t = d.XToTime(x);
+            if (t >= 0) {
+                d.cursors[d.nRecordChannel] = t;
+                update();
+            }
+        }
+        emit MousePress(-1);
+        return;
+    }
+    const int row = d.RowAt(pos.y());
+    const int channel = ChannelInRow(row);
+    if (d.bCut) {
+        MoveCut(x, false);
+        if (channel >= 0)
+            emit MousePress(channel);
+        return;
+    }
+    m_nPressedRow = row;
+    const int time = d.XToTime(x);
+    if (channel < 0 || time < 0)
+        return;
+    const int t = static_cast<int>(d.GetDayDate(channel, d.nDayIndex).DayStart() + time);
+    d.cursors[channel] = t;
+    d.nHighlight = channel;
+    d.nSharedCursor = t;
+    if (m_pOuter)
+        m_pOuter->SetRememberedPosition(t);
+    update();
+    emit PropertyChanged();
+    emit HighlightChannelChanged(channel);
+    emit MousePress(channel);
+}
+
+void SFQtPlayProgressPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    PlayProgressData& d = *m_pData;
+    const QPoint pos = event->position().toPoint();
+    m_nLastY = pos.y();
+    if (!m_bHeld) {
+        const int channel = d.bRecordMode ? -1 : ChannelInRow(d.RowAt(pos.y()));
+        if (channel >= 0)
+            emit MouseOver(channel, event->globalPosition().toPoint(),
+                           d.XToTime(pos.x() - d.timeRect.left()));
+        return;
+    }
+    const int x = std::clamp(pos.x(), d.timeRect.left(), std::max(d.timeRect.left(), d.timeRect.right())) -
+                  d.timeRect.left();
+    if (d.bCut) {
+        MoveCut(x, true);
+        return;
+    }
+    if (d.bRecordMode) {
+        if (!d.FindChannel(d.nRecordChannel))
+            return;
+        d.cursors[d.nRecordChannel] = d.XToTime(x);
+        update();
+        emit PropertyChanged();
+        return;
+    }
+    const int channel = ChannelInRow(m_nPressedRow);
+    const int time = d.XToTime(x);
+    if (channel < 0 || time <= 0)
+        return;
+    const int t = static_cast<int>(d.GetCurrentDate(channel).DayStart() + time);
+    d.cursors[channel] = t;
+    if (m_pOuter)
+        m_pOuter->SetRememberedPosition(t);
+    update();
+    emit PropertyChanged();
+}
+
+void SFQtPlayProgressPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    PlayProgressData& d = *m_pData;
+    const QPoint pos = event->position().toPoint();
+    const bool wasHeld = m_bHeld;
+    m_bHeld = false;
+    int released = -2;  // none reported yet
+    if (!d.bRecordMode && d.bPrevDay && d.prevDayRect.contains(pos)) {
+        d.StepPrevDay();
+        update();
+        emit PropertyChanged();
+    } else if (!d.bRecordMode && d.bNextDay && d.nextDayRect.contains(pos)) {
+        d.StepNextDay();
+        update();
+        emit PropertyChanged();
+    } else if (!d.bRecordMode && d.labelRect.contains(pos)) {
+        const int channel = ChannelInRow(d.RowAt(pos.y()));
+        if (channel >= 0) {
+            d.nHighlight = channel;
+            d.GoToCursorDay(channel);
+            update();
+            emit PropertyChanged();
+            emit HighlightChannelChanged(channel);
+        }
+    } else if (wasHeld && !d.bCut) {
+        const int x =
+            std::clamp(pos.x(), d.timeRect.left(), std::max(d.timeRect.left(), d.timeRect.right())) -
+            d.timeRect.left();
+        const int time = d.XToTime(x);
+        if (d.bRecordMode) {
+            const int record = d.FindRecordAt(d.nRecordChannel, d.XToPercent(x), nullptr);
+            emit PositionChanged(d.nRecordChannel, record, time, false, false);
+            emit PropertyChanged();
+            released = -1;
+            emit MouseRelease(-1);
+        } else {
+            const int channel = ChannelInRow(m_nPressedRow);
+            if (channel >= 0 && time > 0) {
+                const int t = static_cast<int>(d.GetCurrentDate(channel).DayStart() + time);
+                emit PositionChanged(channel, -1, t, false, false);
+                emit PropertyChanged();
+                released = channel;
+                emit MouseRelease(channel);
+            }
+        }
+    }
+    // Every press that held the mouse ends in a release the outer control hears, also on the
+    // cut edges and on a release at the time area's left edge: its held flag would otherwise
+    // stay set and lock out SetPosition and SetCutPos for good.
+    if (wasHeld && released == -2)
+        emit MouseRelease(d.bRecordMode ? -1 : ChannelInRow(m_nPressedRow));
+    m_nPressedRow = -1;
+}
+
+void SFQtPlayProgressPanel::wheelEvent(QWheelEvent* event)
+{
+    PlayProgressData& d = *m_pData;
+    const QPoint pos = event->position().toPoint();
+    if (!d.timeRect.contains(pos))
+        return;
+    const int delta = event->angleDelta().y();
+    const int anchor = pos.x() - d.timeRect.left();
+    if (delta > 0)
+        d.ZoomIn(anchor);
+    else if (delta < 0)
+        d.ZoomOut(anchor);
+    else
+        return;
+    update();
+    emit PropertyChanged();
+}
