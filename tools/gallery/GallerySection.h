@@ -29,3 +29,4 @@ GallerySection gallerySlider();
 GallerySection galleryScenes();
 GallerySection galleryVideo();
 GallerySection galleryList();
+GallerySection galleryTimeline();

@@ -10,5 +10,6 @@ std::vector<GallerySection> gallerySections()
     sections.push_back(galleryScenes());
     sections.push_back(galleryVideo());
     sections.push_back(galleryList());
+    sections.push_back(galleryTimeline());
     return sections;
 }
