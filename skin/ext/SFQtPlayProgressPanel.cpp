@@ -393,7 +393,7 @@ void SFQtPlayProgressPanel::mouseMoveEvent(QMouseEvent* event)
     const QPoint pos = event->position().toPoint();
     m_nLastY = pos.y();
     if (!m_bHeld) {
-        const int channel = d.bRecordMode ? -1 : ChannelInRow(d.RowAt(pos.y()));
+        const int channel = ChannelInRow(d.RowAt(pos.y()));
         if (channel >= 0)
             emit MouseOver(channel, event->globalPosition().toPoint(),
                            d.XToTime(pos.x() - d.timeRect.left()));

@@ -308,6 +308,14 @@ TEST_F(PlayProgressPanelTest, PressAndReleaseInARowReportTheTime)
 TEST_F(PlayProgressPanelTest, WheelZoomIsReadFromTheScrollBar)
 {
     facade->AddChannel(TwoDayChannel());
+    // The owner's zoom keeps the highlighted channel's cursor (10:00) where it is on screen.
+    auto cursorX = [this] { return Data().TimeToX(facade->GetPosition(1)) - Data().nDayOffset; };
+    const int cursorBefore = cursorX();
+    facade->SetZoom(20);
+    EXPECT_EQ(Data().nDayWidth, 20 * kTimeWidth);
+    EXPECT_NEAR(cursorX(), cursorBefore, 1);
+    facade->SetZoom(1);
+
     const QPoint at(XAt(12 * 3600), RowY(0));
     for (int i = 0; i < 49; ++i)
         Wheel(at, 120);
