@@ -391,6 +391,12 @@ TEST(PlayProgressModel, RecordModeMeasuresBothWaysAgainstTheWholeSpan)
     EXPECT_EQ(m.data.FindRecordAt(1, 50, &inside), 9);
     EXPECT_EQ(inside, 25);
     EXPECT_EQ(m.data.FindRecordAt(1, 100, &inside), -1);
+    // The recorded time before a moment, and the whole when no record holds it.
+    const PlayProgressChannel* channel = m.data.FindChannel(1);
+    EXPECT_EQ(PlayProgressData::GetRecordTimeBefore(channel, 15000), 5000);
+    EXPECT_EQ(PlayProgressData::GetRecordTimeBefore(channel, 45000), 15000);
+    EXPECT_EQ(PlayProgressData::GetRecordTimeBefore(channel, 25000), 30000);
+    EXPECT_EQ(PlayProgressData::GetTotalRecordTime(channel), 30000);
 }
 
 TEST(PlayProgressModel, ZeroLengthRecordIsFoundAtNoPercent)
