@@ -1,8 +1,8 @@
 #include "skin/ext/CSFQTPlayProgressPanel.h"
 
-#include "skin/SFEntry.h"
 #include "skin/SFQTButton.h"
 #include "skin/SFQTControlHelpers.h"
+#include "skin/SFQTSliderCtrl.h"
 #include "skin/SFSkinString.h"
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/ImagePlayProgressStyle.h"
@@ -65,9 +65,8 @@ CSFQTPlayProgressPanel::CSFQTPlayProgressPanel(IPlayProgressEvent* pEvent)
     m_pZoomIn = NewButton(this);
     m_pZoomOut = NewButton(this);
     // The zoomer reports every change (press, drag, wheel) to this control, its sink.
-    m_pZoomer = SF_CreateSliderCtrl(this);
-    if (m_pZoomer)
-        m_pZoomer->Create(0, RECT{0, 0, 0, 0}, this, 0, SLIDER_RESPONSE_ON_CHANGE);
+    m_pZoomer = new CSFQTSliderCtrl(this);
+    m_pZoomer->Create(0, RECT{0, 0, 0, 0}, this, 0, SLIDER_RESPONSE_ON_CHANGE);
     m_pScrollBar = new QScrollBar(Qt::Horizontal, this);
     m_pScrollBar->setRange(0, 0);
     m_pScrollBar->hide();
@@ -243,14 +242,12 @@ void CSFQTPlayProgressPanel::SetSkinLayout(ImagePlayProgressLayout* layout)
     m_panelPictureRect = StringToRect(l[5]);
     PlaceButton(m_pZoomIn, l[28]);
     PlaceButton(m_pZoomOut, l[29]);
-    if (m_pZoomer) {
-        ImageSliderStyle slider;
-        for (int i = 0; i < ImageSliderStyle::Count(); ++i)
-            slider[i] = l[6 + i];
-        // The slider fits its groove to the width given at Create, so its skin comes first.
-        m_pZoomer->SetSkin(&slider);
-        m_pZoomer->Create(WS_VISIBLE, OnePastRect(StringToRect(l[13])), this, 0, SLIDER_RESPONSE_ON_CHANGE);
-    }
+    ImageSliderStyle slider;
+    for (int i = 0; i < ImageSliderStyle::Count(); ++i)
+        slider[i] = l[6 + i];
+    // The slider fits its groove to the width given at Create, so its skin comes first.
+    m_pZoomer->SetSkin(&slider);
+    m_pZoomer->Create(WS_VISIBLE, OnePastRect(StringToRect(l[13])), this, 0, SLIDER_RESPONSE_ON_CHANGE);
     PlaceScrollBar();
     m_pScrollBar->setRange(0, 0);
     m_pScrollBar->setPageStep(m_pScrollBar->width());
@@ -355,16 +352,10 @@ void CSFQTPlayProgressPanel::ApplyZoomerValue(int value)
 void CSFQTPlayProgressPanel::StepZoomer(int step)
 {
     // The zoom-in button raises the zoom (the zoomer's value is the zoom), zoom-out lowers it.
-    int pos = m_data.bRecordMode ? 1 : m_data.nDayZoom;
-    int lo = m_data.bRecordMode ? 0 : 1;
-    int hi = m_data.bRecordMode ? m_data.nRecordZoomMax : PlayProgressData::kMaxDayZoom;
-    if (m_pZoomer) {
-        pos = m_pZoomer->GetPos();
-        m_pZoomer->GetRange(lo, hi);
-    }
-    const int next = std::clamp(pos + step, lo, std::max(lo, hi));
-    if (m_pZoomer)
-        m_pZoomer->SetPos(next);
+    int lo = 0, hi = 0;
+    m_pZoomer->GetRange(lo, hi);
+    const int next = std::clamp(m_pZoomer->GetPos() + step, lo, std::max(lo, hi));
+    m_pZoomer->SetPos(next);
     ApplyZoomerValue(next);
 }
 
@@ -381,18 +372,15 @@ void CSFQTPlayProgressPanel::Resync()
 {
     const QSignalBlocker block(m_pScrollBar);
     const PlayProgressData& d = m_data;
+    // The zoomer's SetRange and SetPos are silent; the scroll bar's signals are blocked.
     if (d.bRecordMode) {
-        if (m_pZoomer) {
-            m_pZoomer->SetRange(0, d.nRecordZoomMax, 1);
-            m_pZoomer->SetPos(1);
-        }
+        m_pZoomer->SetRange(0, d.nRecordZoomMax, 1);
+        m_pZoomer->SetPos(1);
         m_pScrollBar->setRange(0, std::max(0, d.nRecordWidth - d.width));
         m_pScrollBar->setValue(d.nRecordOffset);
     } else {
-        if (m_pZoomer) {
-            m_pZoomer->SetRange(1, PlayProgressData::kMaxDayZoom, 1);
-            m_pZoomer->SetPos(d.nDayZoom);
-        }
+        m_pZoomer->SetRange(1, PlayProgressData::kMaxDayZoom, 1);
+        m_pZoomer->SetPos(d.nDayZoom);
         m_pScrollBar->setRange(0, std::max(0, d.nDayWidth - d.width));
         m_pScrollBar->setValue(d.nDayOffset);
     }

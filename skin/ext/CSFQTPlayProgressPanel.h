@@ -16,6 +16,7 @@
 #include <QWidget>
 
 class CSFQTButton;
+class CSFQTSliderCtrl;
 class QScrollBar;
 class SFQtPlayProgressPanel;
 
@@ -75,8 +76,8 @@ public:
     int RememberedPosition() const { return m_nRememberedPosition; }
     const PlayProgressData& Data() const { return m_data; }
     bool IsMouseHeld() const { return m_bMouseHeld; }
-    // The zoomer (NULL when the slider could not be made), the scroll bar and the buttons.
-    CSFSliderCtrl* Zoomer() const { return m_pZoomer; }
+    // The child controls.
+    CSFQTSliderCtrl* Zoomer() const { return m_pZoomer; }
     QScrollBar* ScrollBar() const { return m_pScrollBar; }
     SFQtPlayProgressPanel* Panel() const { return m_pPanel; }
     CSFQTButton* RowUpButton() const { return m_pRowUp; }
@@ -102,7 +103,7 @@ private:
 
     CSFQTButton* m_pRowDown;
     CSFQTButton* m_pRowUp;
-    CSFSliderCtrl* m_pZoomer;
+    CSFQTSliderCtrl* m_pZoomer;
     CSFQTButton* m_pZoomIn;
     CSFQTButton* m_pZoomOut;
     CSFSkinPicture m_background;

@@ -3,6 +3,7 @@
 // controls, and heard through a recording sink.
 #include "skin/SFEntry.h"
 #include "skin/SFQTButton.h"
+#include "skin/SFQTSliderCtrl.h"
 #include "skin/ext/CSFQTPlayProgressPanel.h"
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/ImagePlayProgressStyle.h"
@@ -329,13 +330,11 @@ TEST_F(PlayProgressPanelTest, WheelZoomIsReadFromTheScrollBar)
     EXPECT_EQ(control->ScrollBar()->maximum(), 99 * kTimeWidth);
     // The wheel keeps the time under the mouse (each step truncates by up to a pixel).
     EXPECT_NEAR(Data().XToTime(at.x() - kTimeLeft), 12 * 3600, 900);
-    if (control->Zoomer()) {
-        int lo = 0, hi = 0;
-        control->Zoomer()->GetRange(lo, hi);
-        EXPECT_EQ(lo, 1);
-        EXPECT_EQ(hi, 100);
-        EXPECT_EQ(control->Zoomer()->GetPos(), 100);
-    }
+    int lo = 0, hi = 0;
+    control->Zoomer()->GetRange(lo, hi);
+    EXPECT_EQ(lo, 1);
+    EXPECT_EQ(hi, 100);
+    EXPECT_EQ(control->Zoomer()->GetPos(), 100);
 
     // The scroll bar moves the day; the zoom buttons zoom out and in.
     control->ScrollBar()->setValue(1000);
@@ -346,6 +345,15 @@ TEST_F(PlayProgressPanelTest, WheelZoomIsReadFromTheScrollBar)
     EXPECT_EQ(Data().nDayZoom, 100);
     facade->SetZoom(1);
     EXPECT_EQ(control->ScrollBar()->maximum(), 0);
+    EXPECT_EQ(control->Zoomer()->GetPos(), 1);
+
+    // A press on the zoomer zooms to its value.
+    testutil::Click(control->Zoomer());
+    const int zoom = control->Zoomer()->GetPos();
+    EXPECT_GT(zoom, 40);
+    EXPECT_LT(zoom, 60);
+    EXPECT_EQ(Data().nDayZoom, zoom);
+    EXPECT_EQ(control->ScrollBar()->maximum(), (zoom - 1) * kTimeWidth);
 }
 
 TEST_F(PlayProgressPanelTest, RowButtonsAndHighlightKeepTheViewInStep)
@@ -458,12 +466,11 @@ TEST_F(PlayProgressPanelTest, RecordModeReportsTheRecordUnderTheMouse)
     facade->AddChannel(TwoDayChannel());
     facade->SetViewMode(1, 1);
     ASSERT_TRUE(Data().bRecordMode);
-    if (control->Zoomer()) {
-        int lo = -1, hi = -1;
-        control->Zoomer()->GetRange(lo, hi);
-        EXPECT_EQ(lo, 0);
-        EXPECT_EQ(hi, 1);
-    }
+    int lo = -1, hi = -1;
+    control->Zoomer()->GetRange(lo, hi);
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 1);
+    EXPECT_EQ(control->Zoomer()->GetPos(), 1);
     EXPECT_EQ(control->ScrollBar()->maximum(), 0);
     sink.calls.clear();
     // The span 10:00 .. 00:30 next day is 14.5 h across 780 px; records end to end are
