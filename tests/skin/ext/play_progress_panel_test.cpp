@@ -411,6 +411,28 @@ TEST_F(PlayProgressPanelTest, BarsFollowTheTypeFilterAndTheDay)
     EXPECT_FALSE(GreenDominant(next.pixel(XAt(10 * 3600 + 1800), y)));
 }
 
+TEST_F(PlayProgressPanelTest, SkinPicturesArePainted)
+{
+    auto blue = [](QRgb c) { return qBlue(c) > 200 && qRed(c) < 120; };
+    auto grey = [](QRgb c) { return qRed(c) == qBlue(c) && qRed(c) > 90 && qRed(c) < 130; };
+    // No day to step to: neither day button is drawn.
+    facade->AddChannel(Channel(2, {{201, kDay1 + 3600, kDay1 + 7200, 8}}));
+    EXPECT_TRUE(PanelGrey(Grab().pixel(887, 10)));
+    // A later day: the next-day button enabled, the previous-day one disabled; then the other way.
+    facade->AddChannel(TwoDayChannel());
+    QImage img = Grab();
+    EXPECT_TRUE(blue(img.pixel(887, 10)));
+    EXPECT_TRUE(grey(img.pixel(10, 10)));
+    Release(QPoint(887, 10));
+    img = Grab();
+    EXPECT_TRUE(grey(img.pixel(887, 10)));
+    EXPECT_TRUE(blue(img.pixel(10, 10)));
+
+    // The background covers the control where no child does.
+    facade->SetBackground(L"timeline_background.png");
+    EXPECT_EQ(control->grab().toImage().pixel(50, 165), qRgb(28, 30, 34));
+}
+
 TEST_F(PlayProgressPanelTest, CutRangeIsSetPaintedAndDragged)
 {
     facade->AddChannel(TwoDayChannel());
