@@ -1,11 +1,11 @@
 // Entry layer of the extended controls: their factories and destroy entries, and the file
 // chooser entry.
 //
-// A factory returns NULL until its control exists; a control plugs in by including its
-// header here and returning SFEntryDetail::NewControl<CSFQT...>(arguments) from its factory.
+// Each factory returns its control made by SFEntryDetail::NewControl (NULL when it cannot be
+// made); the controls are children of their owner's window, which deletes them, so the
+// destroy entries leave them be.
 #include "skin/SFEntry.h"
 #include "skin/ext/CSFQTPlayProgressPanel.h"
-
 #include "skin/ext/SFQTDateTimeCtrl.h"
 #include "skin/ext/SFQTFileDialog.h"
 #include "skin/ext/SFQTHorizontalScene.h"
