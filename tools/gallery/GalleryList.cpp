@@ -3,34 +3,11 @@
 #include "skin/SFEntry.h"
 #include "skin/ext/SFListCtrlStyle.h"
 #include "tools/gallery/GallerySection.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QWidget>
 
-#include <string>
-
 namespace {
-
-ImageRadioBox checkSkin()
-{
-    ImageRadioBox s;
-    const wchar_t* names[8] = {L"list_check_on.png",          L"list_check_on_hover.png",
-                               L"list_check_on_pressed.png",  L"list_check_off.png",
-                               L"list_check_off_hover.png",   L"list_check_off_pressed.png",
-                               L"list_check_on_disabled.png", L"list_check_off_disabled.png"};
-    for (int i = 0; i < 8; ++i)
-        s[i] = names[i];
-    return s;
-}
-
-ImageButtonStyle buttonSkin(const std::wstring& prefix)
-{
-    ImageButtonStyle s;
-    s[0] = prefix + L"_normal.png";
-    s[1] = prefix + L"_hover.png";
-    s[2] = prefix + L"_pressed.png";
-    s[3] = prefix + L"_disabled.png";
-    return s;
-}
 
 void buildList(QWidget* area)
 {
@@ -79,18 +56,15 @@ void buildList(QWidget* area)
         list->SetItemText(r, 3, row.disks);
         list->SetItemText(r, 4, row.site);
         list->SetItemText(r, 5, row.note);
-        list->SetItemCheckWidget(r, 0, checkSkin());
+        list->SetItemCheckWidget(r, 0, ListCheckSkinRecord());
         list->SetCheck(r, row.checked ? 1 : 0);
-        ImageProgressCtrlStyle progress;
-        progress[0] = L"list_progress_chunk.png";
-        progress[1] = L"list_progress_back.png";
-        list->SetItemProgress(r, 6, 300 + static_cast<UINT>(r), progress);
+        list->SetItemProgress(r, 6, 300 + static_cast<UINT>(r), ListProgressSkinRecord());
         list->SetProgress(r, row.progress);
-        list->SetItemWidget(r, 7, L"Edit", L"Remove", buttonSkin(L"list_btn_edit"),
-                            buttonSkin(L"list_btn_remove"));
+        list->SetItemWidget(r, 7, L"Edit", L"Remove", ListButtonSkinRecord(L"list_btn_edit"),
+                            ListButtonSkinRecord(L"list_btn_remove"));
         ++r;
     }
-    list->InsertColumnCheck(0, checkSkin());
+    list->InsertColumnCheck(0, ListCheckSkinRecord());
     list->SetHeaderSortEnable(1);
     list->EmitHeadClickFun(1);
 }

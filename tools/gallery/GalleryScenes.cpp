@@ -3,6 +3,7 @@
 #include "skin/SFEntry.h"
 #include "skin/ext/SFSceneStyles.h"
 #include "tools/gallery/GallerySection.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QWidget>
 
@@ -17,10 +18,7 @@ void buildScenes(QWidget* area)
     // Top view. The handle starts at x 300: read once at 426 px wide, where that is about
     // half-way between the markers, it keeps its width when the scene widens to 600 px.
     if (CSFHorizontalScene* scene = SF_CreateHorizontalScene()) {
-        ImageHorizontalStyle style;
-        style[0] = L"SceneHCamera.png";
-        style[1] = L"SceneHHandle.png";
-        style[2] = L"SceneHHandleDown.png";
+        ImageHorizontalStyle style = HorizontalSceneSkinRecord();
         scene->Create(L"Horizontal scene", WS_VISIBLE, Inclusive(0, 0, 426, 200), area, 1);
         scene->SetSkin(&style);
         scene->ChangeAngle(40);
@@ -31,15 +29,7 @@ void buildScenes(QWidget* area)
 
     // Side view with its handles and range boxes.
     if (CSFVerticalScene* scene = SF_CreateVerticalScene(nullptr)) {
-        ImageVericalStyle style;
-        for (int i = 0; i < 5; ++i) {
-            style[ImageVericalStyle::kVerticalHandle + i] =
-                L"SceneVKnobUpDown" + std::to_wstring(i) + L".png";
-            style[ImageVericalStyle::kHorizontalHandle + i] =
-                L"SceneVKnobSideways" + std::to_wstring(i) + L".png";
-        }
-        style[ImageVericalStyle::kObject] = L"SceneObject.png";
-        style[ImageVericalStyle::kCamera] = L"SceneVCamera.png";
+        ImageVericalStyle style = VerticalSceneSkinRecord();
         scene->Create(L"Vertical scene", WS_VISIBLE, Inclusive(0, 212, 600, 330), area, 2);
         scene->SetSkin(&style);
         scene->SetRealXY(480, 240);

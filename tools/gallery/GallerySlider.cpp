@@ -3,24 +3,12 @@
 // generated pictures.
 #include "skin/SFEntry.h"
 #include "tools/gallery/GallerySection.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QLabel>
 #include <QWidget>
 
 namespace {
-
-ImageSliderStyle SliderSkin()
-{
-    ImageSliderStyle s;
-    s[0] = L"slider_sheet.png";
-    s[1] = L"0,0,119,15";
-    s[2] = L"0,16,119,15";
-    s[3] = L"0,32,15,15";
-    s[4] = L"16,32,15,15";
-    s[5] = L"32,32,15,15";
-    s[6] = L"48,32,15,15";
-    return s;
-}
 
 ImageProgressCtrlStyle ProgressSkin()
 {
@@ -53,7 +41,7 @@ void Build(QWidget* area)
     for (const SliderRow& row : sliders) {
         Caption(area, y, row.caption);
         CSFSliderCtrl* slider = SF_CreateSliderCtrl(nullptr);
-        ImageSliderStyle skin = SliderSkin();
+        ImageSliderStyle skin = SliderSkinRecord();
         slider->SetSkin(&skin);  // before Create, which fits the groove to the width
         slider->Create(WS_VISIBLE, RECT{100, y + 1, 300, y + 17}, area, id++, row.mode);
         slider->SetPos(row.pos);

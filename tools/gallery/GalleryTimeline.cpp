@@ -4,6 +4,7 @@
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/ImagePlayProgressStyle.h"
 #include "tools/gallery/GallerySection.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -19,47 +20,19 @@ constexpr int kHeight = 172;
 
 ImagePlayProgressLayout timelineLayout()
 {
-    ImagePlayProgressLayout l;
+    ImagePlayProgressLayout l = TimelineZoomerLayoutRecord();
     l[0] = L"110,24,770,100";  // ruler on top, rows below from y 44
     l[1] = L"0,44,110,80";
     l[2] = L"6,26,14,14";
     l[3] = L"884,26,14,14";
     l[4] = L"0,0,900,146";
     l[5] = L"0,0,900,146";
-    l[6] = L"timeline_zoomer.png";
-    l[7] = L"0,0,39,5";
-    l[8] = L"0,8,39,5";
-    l[9] = L"0,16,9,13";
-    l[10] = L"12,16,9,13";
-    l[11] = L"24,16,9,13";
-    l[12] = L"36,16,9,13";
     l[13] = L"660,152,150,16";
     l[26] = L"884,50,14,14";
     l[27] = L"884,104,14,14";
     l[28] = L"816,152,16,16";
     l[29] = L"638,152,16,16";
     return l;
-}
-
-ImagePlayProgressStyle timelineStyle()
-{
-    ImagePlayProgressStyle s;
-    const wchar_t* up[] = {L"timeline_row_up.png", L"timeline_row_up_hover.png",
-                           L"timeline_row_up_pressed.png", L"", L"timeline_row_up_disabled.png"};
-    const wchar_t* down[] = {L"timeline_row_down.png", L"timeline_row_down_hover.png",
-                             L"timeline_row_down_pressed.png", L"", L"timeline_row_down_disabled.png"};
-    for (int i = 0; i < 5; ++i) {
-        s[24 + i] = up[i];
-        s[29 + i] = down[i];
-    }
-    s[35] = L"timeline_zoom_in.png";
-    s[37] = L"timeline_zoom_out.png";
-    s[45] = L"timeline_prev_day_off.png";
-    s[46] = L"timeline_prev_day_on.png";
-    s[47] = L"timeline_next_day_off.png";
-    s[48] = L"timeline_next_day_on.png";
-    s[49] = L"timeline_panel.png";
-    return s;
 }
 
 // Five cameras: continuous, motion-triggered (type 4), alarm (type 8) and mixed recordings on
@@ -108,7 +81,7 @@ CSFPlayProgressPanel* makeTimeline(QWidget* area, int top, UINT id)
     timeline->Create(L"", WS_VISIBLE, 0, RECT{0, top, kWidth, top + kHeight}, area, id);
     ImagePlayProgressLayout layout = timelineLayout();
     timeline->SetSkinLayout(&layout);
-    ImagePlayProgressStyle style = timelineStyle();
+    ImagePlayProgressStyle style = TimelineSkinRecord();
     timeline->SetSkin(&style);
     timeline->SetBackground(L"timeline_background.png");
     const int day = static_cast<int>(QDateTime(QDate(2024, 5, 6), QTime(0, 0)).toSecsSinceEpoch());

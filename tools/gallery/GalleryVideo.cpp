@@ -3,6 +3,7 @@
 #include "skin/SFEntry.h"
 #include "skin/ext/ImageVideoWindowStyle.h"
 #include "tools/gallery/GallerySection.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QColor>
 #include <QImage>
@@ -13,19 +14,7 @@ namespace {
 
 ImageVideoWindowStyle VideoSkin()
 {
-    ImageVideoWindowStyle s;
-    s[0] = L"video_back.png";
-    s[1] = L"video_close_normal.png";
-    s[2] = L"video_close_hover.png";
-    s[3] = L"video_close_pressed.png";
-    s[4] = L"video_snap_normal.png";
-    s[5] = L"video_snap_hover.png";
-    s[6] = L"video_snap_pressed.png";
-    s[7] = L"video_property_normal.png";
-    s[8] = L"video_property_pressed.png";
-    s[9] = L"video_property_hover.png";
-    s[10] = L"video_record_on.png";
-    s[11] = L"video_record_off.png";
+    ImageVideoWindowStyle s = VideoWindowSkinRecord();
     s[12] = L"22,22";
     s[14] = L"7D8799";  // bars a shade lighter than the default, to stand out in the editor
     s.nMaxZoomWidth = 1600;

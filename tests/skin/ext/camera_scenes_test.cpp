@@ -11,6 +11,7 @@
 #include "skin/ext/SFSceneStyles.h"
 #include "tests/common/test_files.h"
 #include "tests/common/widget_test_util.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 
@@ -129,10 +130,7 @@ TEST_F(HorizontalSceneTest, PaintsZonesAndPictures)
     EXPECT_TRUE(SameRgb(img.pixel(22, 100), QColor(105, 113, 127)));   // no camera picture yet
 
     EXPECT_EQ(facade->SetSkin(nullptr), 0);
-    ImageHorizontalStyle style;
-    style[0] = L"SceneHCamera.png";
-    style[1] = L"SceneHHandle.png";
-    style[2] = L"SceneHHandleDown.png";
+    ImageHorizontalStyle style = HorizontalSceneSkinRecord();
     EXPECT_EQ(facade->SetSkin(&style), 1);
     img = Shot();
     EXPECT_FALSE(SameRgb(img.pixel(22, 100), QColor(105, 113, 127)));   // camera left of the apex
@@ -173,14 +171,7 @@ protected:
         if (!scene)
             return;
         scene->Create(L"side view", WS_VISIBLE, RECT{0, 0, 719, 389}, &parent, 2);
-        for (int i = 0; i < 5; ++i) {
-            style[ImageVericalStyle::kVerticalHandle + i] =
-                L"SceneVKnobUpDown" + std::to_wstring(i) + L".png";
-            style[ImageVericalStyle::kHorizontalHandle + i] =
-                L"SceneVKnobSideways" + std::to_wstring(i) + L".png";
-        }
-        style[ImageVericalStyle::kObject] = L"SceneObject.png";
-        style[ImageVericalStyle::kCamera] = L"SceneVCamera.png";
+        style = VerticalSceneSkinRecord();
         facade->SetSkin(&style);
         facade->SetRealXY(600, 300);
         parent.show();

@@ -11,6 +11,7 @@
 #include "skin/ext/SFQTListCtrl.h"
 #include "tests/common/test_rect.h"
 #include "tests/common/widget_test_util.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 
@@ -88,35 +89,7 @@ public:
     }
 };
 
-ImageRadioBox CheckSkin()
-{
-    ImageRadioBox s;
-    const wchar_t* names[8] = {L"list_check_on.png",          L"list_check_on_hover.png",
-                               L"list_check_on_pressed.png",  L"list_check_off.png",
-                               L"list_check_off_hover.png",   L"list_check_off_pressed.png",
-                               L"list_check_on_disabled.png", L"list_check_off_disabled.png"};
-    for (int i = 0; i < 8; ++i)
-        s[i] = names[i];
-    return s;
-}
-
-ImageButtonStyle ButtonSkin()
-{
-    ImageButtonStyle s;
-    s[0] = L"list_btn_edit_normal.png";
-    s[1] = L"list_btn_edit_hover.png";
-    s[2] = L"list_btn_edit_pressed.png";
-    s[3] = L"list_btn_edit_disabled.png";
-    return s;
-}
-
-ImageProgressCtrlStyle ProgressSkin()
-{
-    ImageProgressCtrlStyle s;
-    s[0] = L"list_progress_chunk.png";
-    s[1] = L"list_progress_back.png";
-    return s;
-}
+ImageButtonStyle ButtonSkin() { return ListButtonSkinRecord(L"list_btn_edit"); }
 
 // A list of 8 columns on a shown spy parent, made through the factory, with rows of
 // (text in column 0, data) and text in columns 1 and 2; column 3 is left empty.
@@ -339,8 +312,8 @@ TEST_F(ListTest, HeaderBoxChecksEveryRowAndFollowsTheRowBoxes)
 {
     AddRows({L"1", L"2", L"3"});
     for (int r = 0; r < 3; ++r)
-        facade->SetItemCheckWidget(r, 0, CheckSkin());
-    EXPECT_EQ(facade->InsertColumnCheck(0, CheckSkin()), 0);
+        facade->SetItemCheckWidget(r, 0, ListCheckSkinRecord());
+    EXPECT_EQ(facade->InsertColumnCheck(0, ListCheckSkinRecord()), 0);
     Settle();
     CSFQTRadioBox* header = list->HeaderCheckBox();
     ASSERT_NE(header, nullptr);
@@ -455,11 +428,11 @@ TEST_F(ListTest, OwnerChangesReportNothing)
 {
     AddRows({L"1", L"2", L"3", L"4"});
     for (int r = 0; r < 4; ++r) {
-        facade->SetItemCheckWidget(r, 0, CheckSkin());
-        facade->SetItemProgress(r, 6, 9, ProgressSkin());
+        facade->SetItemCheckWidget(r, 0, ListCheckSkinRecord());
+        facade->SetItemProgress(r, 6, 9, ListProgressSkinRecord());
         facade->AddOperateBtn(r, 7, L"Go", 40, ButtonSkin(), 30, 20);
     }
-    facade->InsertColumnCheck(0, CheckSkin());
+    facade->InsertColumnCheck(0, ListCheckSkinRecord());
     facade->SetItemEditable(1, 5);
     DoubleClickCell(1, 5);
     QLineEdit* editor = list->viewport()->findChild<QLineEdit*>();
@@ -507,8 +480,8 @@ TEST_F(ListTest, CheckBoxesFollowTheirRowsAfterRowsAreDeleted)
 {
     AddRows({L"1", L"2", L"3", L"4"});
     for (int r = 0; r < 4; ++r)
-        facade->SetItemCheckWidget(r, 0, CheckSkin());
-    facade->InsertColumnCheck(0, CheckSkin());
+        facade->SetItemCheckWidget(r, 0, ListCheckSkinRecord());
+    facade->InsertColumnCheck(0, ListCheckSkinRecord());
     facade->SetCheck(2, 1);
     ClickCell(1, 2);
     std::set<int> rows{3};
@@ -546,7 +519,7 @@ TEST_F(ListTest, CellWidgetsFollowTheirRowsWhenTheListSorts)
 {
     AddRows({L"b", L"c", L"a"});
     for (int r = 0; r < 3; ++r) {
-        facade->SetItemProgress(r, 6, 500 + static_cast<UINT>(r), ProgressSkin());
+        facade->SetItemProgress(r, 6, 500 + static_cast<UINT>(r), ListProgressSkinRecord());
         facade->AddOperateBtn(r, 7, L"Go", 600 + r, ButtonSkin(), 40, 20);
     }
     facade->SetHeaderSortEnable(1);
@@ -580,11 +553,11 @@ TEST_F(ListTest, CellWidgetsSitCentredInTheirCellsAndStayThereWhenScrolled)
 {
     AddRows({L"1", L"2", L"3"});
     for (int r = 0; r < 3; ++r) {
-        facade->SetItemCheckWidget(r, 0, CheckSkin());
-        facade->SetItemProgress(r, 6, 7, ProgressSkin());
+        facade->SetItemCheckWidget(r, 0, ListCheckSkinRecord());
+        facade->SetItemProgress(r, 6, 7, ListProgressSkinRecord());
         facade->SetItemWidget(r, 7, L"edit", L"remove", ButtonSkin(), ButtonSkin());
     }
-    facade->InsertColumnCheck(0, CheckSkin());
+    facade->InsertColumnCheck(0, ListCheckSkinRecord());
     for (int c = 0; c < 8; ++c)
         facade->SetColumnWidth(c, 120);
     Settle();
@@ -688,7 +661,7 @@ TEST(ListFocus, ShowingTheWindowSelectsNoRow)
     facade->InsertColumn(1, L"Name", 0, 0, 0);
     for (int r = 0; r < 2; ++r) {
         facade->InsertItem(r, L"row");
-        facade->SetItemCheckWidget(r, 0, CheckSkin());
+        facade->SetItemCheckWidget(r, 0, ListCheckSkinRecord());
     }
     window.show();
     window.activateWindow();

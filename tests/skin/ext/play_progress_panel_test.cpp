@@ -9,6 +9,7 @@
 #include "skin/ext/ImagePlayProgressStyle.h"
 #include "skin/ext/SFQtPlayProgressPanel.h"
 #include "tests/common/widget_test_util.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 
@@ -80,47 +81,19 @@ public:
 
 ImagePlayProgressLayout Layout()
 {
-    ImagePlayProgressLayout l;
+    ImagePlayProgressLayout l = TimelineZoomerLayoutRecord();
     l[0] = L"100,20,780,100";
     l[1] = L"0,20,100,100";
     l[2] = L"2,2,16,16";
     l[3] = L"880,2,16,16";
     l[4] = L"0,0,900,142";
     l[5] = L"0,0,900,142";
-    l[6] = L"timeline_zoomer.png";
-    l[7] = L"0,0,39,5";
-    l[8] = L"0,8,39,5";
-    l[9] = L"0,16,9,13";
-    l[10] = L"12,16,9,13";
-    l[11] = L"24,16,9,13";
-    l[12] = L"36,16,9,13";
     l[13] = L"640,143,150,16";
     l[26] = L"882,40,16,16";
     l[27] = L"882,80,16,16";
     l[28] = L"800,143,16,16";
     l[29] = L"820,143,16,16";
     return l;
-}
-
-ImagePlayProgressStyle Style()
-{
-    ImagePlayProgressStyle s;
-    const wchar_t* up[] = {L"timeline_row_up.png", L"timeline_row_up_hover.png",
-                           L"timeline_row_up_pressed.png", L"", L"timeline_row_up_disabled.png"};
-    const wchar_t* down[] = {L"timeline_row_down.png", L"timeline_row_down_hover.png",
-                             L"timeline_row_down_pressed.png", L"", L"timeline_row_down_disabled.png"};
-    for (int i = 0; i < 5; ++i) {
-        s[24 + i] = up[i];
-        s[29 + i] = down[i];
-    }
-    s[35] = L"timeline_zoom_in.png";
-    s[37] = L"timeline_zoom_out.png";
-    s[45] = L"timeline_prev_day_off.png";
-    s[46] = L"timeline_prev_day_on.png";
-    s[47] = L"timeline_next_day_off.png";
-    s[48] = L"timeline_next_day_on.png";
-    s[49] = L"timeline_panel.png";
-    return s;
 }
 
 PlayProgressChannel Channel(int id, std::vector<PlayProgressRecord> records)
@@ -153,7 +126,7 @@ protected:
         ASSERT_EQ(facade->Create(L"", WS_VISIBLE, 0, RECT{0, 0, 900, 170}, &parent, kId), 1);
         ImagePlayProgressLayout layout = Layout();
         facade->SetSkinLayout(&layout);
-        ImagePlayProgressStyle style = Style();
+        ImagePlayProgressStyle style = TimelineSkinRecord();
         facade->SetSkin(&style);
         panel = control->findChild<SFQtPlayProgressPanel*>();
         ASSERT_NE(panel, nullptr);

@@ -8,6 +8,7 @@
 #include "tests/common/event_loop_util.h"
 #include "tests/common/test_rect.h"
 #include "tests/common/widget_test_util.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 
@@ -36,20 +37,6 @@ public:
     std::vector<std::pair<int, int>> events;
 };
 
-// The generated sheet: 120 x 16 groove pieces, 16 x 16 handles.
-ImageSliderStyle SheetSkin()
-{
-    ImageSliderStyle s;
-    s[0] = L"slider_sheet.png";
-    s[1] = L"0,0,119,15";
-    s[2] = L"0,16,119,15";
-    s[3] = L"0,32,15,15";
-    s[4] = L"16,32,15,15";
-    s[5] = L"32,32,15,15";
-    s[6] = L"48,32,15,15";
-    return s;
-}
-
 CSFQTSliderCtrl* Impl(CSFSliderCtrl* slider) { return dynamic_cast<CSFQTSliderCtrl*>(slider); }
 
 void SendWheel(QWidget* w, int notches)
@@ -73,7 +60,7 @@ protected:
         host->show();
         slider = SF_CreateSliderCtrl(&sink);
         ASSERT_NE(slider, nullptr);
-        ImageSliderStyle skin = SheetSkin();
+        ImageSliderStyle skin = SliderSkinRecord();
         ASSERT_EQ(slider->SetSkin(&skin), 1);
         ASSERT_EQ(slider->Create(WS_VISIBLE, Rect(10, 10, 10 + width, 26), host.get(), 77, mode), 1);
         w = Impl(slider);
@@ -315,7 +302,7 @@ TEST_F(SkinSlider, StyleCutsPiecesOneMorePixelEachWayAndAnswersByName)
     CSFSliderCtrl* bare = SF_CreateSliderCtrl(nullptr);
     std::unique_ptr<QWidget> owner(Impl(bare));
     EXPECT_EQ(bare->SetSkin(nullptr), 0);
-    ImageSliderStyle skin = SheetSkin();
+    ImageSliderStyle skin = SliderSkinRecord();
     skin[6].clear();  // no disabled handle
     EXPECT_EQ(bare->SetSkin(&skin), 1);
     const CSFQTSliderCtrl* impl = Impl(bare);
@@ -377,7 +364,7 @@ TEST_F(SkinSlider, PaintsGrooveSplitAtTheHandleAndThePieceOfEachState)
     EXPECT_EQ(At(testutil::Render(w, none), 100), hover);
 
     // A skin given after Create keeps the groove pieces at their own 120 pixels.
-    ImageSliderStyle skin = SheetSkin();
+    ImageSliderStyle skin = SliderSkinRecord();
     slider->SetSkin(&skin);
     img = testutil::Render(w, none);
     EXPECT_EQ(At(img, 110), empty);

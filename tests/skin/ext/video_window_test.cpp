@@ -8,6 +8,7 @@
 #include "skin/ext/SFQTVideoWindowPlayWnd.h"
 #include "skin/ext/SFQTVideoWindowSubWnd.h"
 #include "tests/common/widget_test_util.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 
@@ -51,19 +52,7 @@ struct RecordingSink : ISFVideoWindowEvent
 
 ImageVideoWindowStyle Skin(int maxZoomWidth = 1600, int maxZoomHeight = 1200)
 {
-    ImageVideoWindowStyle s;
-    s[0] = L"video_back.png";
-    s[1] = L"video_close_normal.png";
-    s[2] = L"video_close_hover.png";
-    s[3] = L"video_close_pressed.png";
-    s[4] = L"video_snap_normal.png";
-    s[5] = L"video_snap_hover.png";
-    s[6] = L"video_snap_pressed.png";
-    s[7] = L"video_property_normal.png";
-    s[8] = L"video_property_pressed.png";
-    s[9] = L"video_property_hover.png";
-    s[10] = L"video_record_on.png";
-    s[11] = L"video_record_off.png";
+    ImageVideoWindowStyle s = VideoWindowSkinRecord();
     s[12] = L"24,24";
     s[19] = L"2";
     s[20] = L"4";

@@ -1,0 +1,140 @@
+// The extended controls' skin records filled with the pictures this generator draws (the
+// extended set) and the cells it cuts them into, for the controls' tests and the gallery to
+// share. Each function fills only what names a picture or a cell of one; placements, colours
+// and sizes stay with the caller. A picture renamed or re-cut here must be renamed or re-cut
+// in the generator too.
+#pragma once
+
+#include "skin/SFSkinStyles.h"
+#include "skin/ext/ImagePlayProgressLayout.h"
+#include "skin/ext/ImagePlayProgressStyle.h"
+#include "skin/ext/ImageVideoWindowStyle.h"
+#include "skin/ext/SFSceneStyles.h"
+
+#include <string>
+
+// The slider sheet: two 120 x 16 groove pieces, then four 16 x 16 handles.
+inline ImageSliderStyle SliderSkinRecord()
+{
+    ImageSliderStyle s;
+    s[0] = L"slider_sheet.png";
+    s[1] = L"0,0,119,15";
+    s[2] = L"0,16,119,15";
+    s[3] = L"0,32,15,15";
+    s[4] = L"16,32,15,15";
+    s[5] = L"32,32,15,15";
+    s[6] = L"48,32,15,15";
+    return s;
+}
+
+// The time-line's zoomer picture and its cells; the panel's areas and buttons are placed by
+// the caller.
+inline ImagePlayProgressLayout TimelineZoomerLayoutRecord()
+{
+    ImagePlayProgressLayout l;
+    l[6] = L"timeline_zoomer.png";
+    l[7] = L"0,0,39,5";
+    l[8] = L"0,8,39,5";
+    l[9] = L"0,16,9,13";
+    l[10] = L"12,16,9,13";
+    l[11] = L"24,16,9,13";
+    l[12] = L"36,16,9,13";
+    return l;
+}
+
+// The time-line's row scroll, zoom and day buttons and its panel picture.
+inline ImagePlayProgressStyle TimelineSkinRecord()
+{
+    ImagePlayProgressStyle s;
+    const wchar_t* up[] = {L"timeline_row_up.png", L"timeline_row_up_hover.png",
+                           L"timeline_row_up_pressed.png", L"", L"timeline_row_up_disabled.png"};
+    const wchar_t* down[] = {L"timeline_row_down.png", L"timeline_row_down_hover.png",
+                             L"timeline_row_down_pressed.png", L"", L"timeline_row_down_disabled.png"};
+    for (int i = 0; i < 5; ++i) {
+        s[24 + i] = up[i];
+        s[29 + i] = down[i];
+    }
+    s[35] = L"timeline_zoom_in.png";
+    s[37] = L"timeline_zoom_out.png";
+    s[45] = L"timeline_prev_day_off.png";
+    s[46] = L"timeline_prev_day_on.png";
+    s[47] = L"timeline_next_day_off.png";
+    s[48] = L"timeline_next_day_on.png";
+    s[49] = L"timeline_panel.png";
+    return s;
+}
+
+// The video window's back picture and its panes' button and record box pictures.
+inline ImageVideoWindowStyle VideoWindowSkinRecord()
+{
+    ImageVideoWindowStyle s;
+    s[0] = L"video_back.png";
+    s[1] = L"video_close_normal.png";
+    s[2] = L"video_close_hover.png";
+    s[3] = L"video_close_pressed.png";
+    s[4] = L"video_snap_normal.png";
+    s[5] = L"video_snap_hover.png";
+    s[6] = L"video_snap_pressed.png";
+    s[7] = L"video_property_normal.png";
+    s[8] = L"video_property_pressed.png";
+    s[9] = L"video_property_hover.png";
+    s[10] = L"video_record_on.png";
+    s[11] = L"video_record_off.png";
+    return s;
+}
+
+// The list control's check box, in all eight states.
+inline ImageRadioBox ListCheckSkinRecord()
+{
+    ImageRadioBox s;
+    const wchar_t* names[8] = {L"list_check_on.png",          L"list_check_on_hover.png",
+                               L"list_check_on_pressed.png",  L"list_check_off.png",
+                               L"list_check_off_hover.png",   L"list_check_off_pressed.png",
+                               L"list_check_on_disabled.png", L"list_check_off_disabled.png"};
+    for (int i = 0; i < 8; ++i)
+        s[i] = names[i];
+    return s;
+}
+
+// A list cell button from its picture prefix ("list_btn_edit", "list_btn_remove").
+inline ImageButtonStyle ListButtonSkinRecord(const std::wstring& prefix)
+{
+    ImageButtonStyle s;
+    s[0] = prefix + L"_normal.png";
+    s[1] = prefix + L"_hover.png";
+    s[2] = prefix + L"_pressed.png";
+    s[3] = prefix + L"_disabled.png";
+    return s;
+}
+
+// The list control's progress cell.
+inline ImageProgressCtrlStyle ListProgressSkinRecord()
+{
+    ImageProgressCtrlStyle s;
+    s[0] = L"list_progress_chunk.png";
+    s[1] = L"list_progress_back.png";
+    return s;
+}
+
+// The top view's camera and handle pictures.
+inline ImageHorizontalStyle HorizontalSceneSkinRecord()
+{
+    ImageHorizontalStyle s;
+    s[0] = L"SceneHCamera.png";
+    s[1] = L"SceneHHandle.png";
+    s[2] = L"SceneHHandleDown.png";
+    return s;
+}
+
+// The side view's five-state handles, object and camera.
+inline ImageVericalStyle VerticalSceneSkinRecord()
+{
+    ImageVericalStyle s;
+    for (int i = 0; i < 5; ++i) {
+        s[ImageVericalStyle::kVerticalHandle + i] = L"SceneVKnobUpDown" + std::to_wstring(i) + L".png";
+        s[ImageVericalStyle::kHorizontalHandle + i] = L"SceneVKnobSideways" + std::to_wstring(i) + L".png";
+    }
+    s[ImageVericalStyle::kObject] = L"SceneObject.png";
+    s[ImageVericalStyle::kCamera] = L"SceneVCamera.png";
+    return s;
+}
