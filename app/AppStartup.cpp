@@ -1,6 +1,7 @@
 // Program start-up, the event loop and tear-down.
 #include "app/AppStartup.h"
 
+#include "app/FontConfigWarmUp.h"
 #include "app/StartupPhase.h"
 #include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
@@ -146,9 +147,12 @@ int AppMain(int argc, char** argv, void (*onStarted)(QWidget* mainWindow))
 {
     const bool platformChosen = PreferX11Platform(argc, argv);
     {
+        // The font configuration is read while the application object starts.
+        CFontConfigWarmUp fontConfig;
         QApplication app(argc, argv);
         if (platformChosen)
             qunsetenv("QT_QPA_PLATFORM");
+        fontConfig.Wait();
         CAppSession session;
         StartApplication(&app, session);
         if (onStarted && session.pMainFrame)

@@ -4,7 +4,7 @@ set -euo pipefail
 PKGS=(
   g++ cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
-  libtinyxml-dev libboost-dev libarchive-dev
+  libtinyxml-dev libboost-dev libarchive-dev libfontconfig-dev
   libgtest-dev libgmock-dev
   7zip xdg-utils locales
   xvfb xauth fonts-noto-cjk fonts-dejavu-core python3-fonttools fontconfig
