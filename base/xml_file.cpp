@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -129,8 +130,8 @@ std::string WithUnixLineEnds(const std::string& bytes)
 
 bool ParseXmlText(const std::string& text, TiXmlDocument& doc, TiXmlEncoding encoding)
 {
-    // Invalid sequences become U+FFFD through the compat layer's conversion.
-    std::string valid = sfwin::WideToUtf8(sfwin::Utf8ToWide(text.c_str()));
+    // The text up to its first NUL; invalid sequences become U+FFFD.
+    std::string valid = sfwin::ValidUtf8(text.c_str(), std::strlen(text.c_str()));
     valid.append(kParserPadding, '\0');
     doc.Clear();
     doc.ClearError();

@@ -249,6 +249,48 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
+// Decodes the sequence that starts with the non-ASCII byte at s[i] and moves i past it. A
+// broken sequence gives U+FFFD for its longest valid start (the offending byte starts the
+// next sequence); the allowed range of the second byte rules out overlong forms, surrogates
+// and values above U+10FFFF.
+char32_t DecodeUtf8Sequence(const unsigned char* s, std::size_t length, std::size_t& i)
+{
+    const unsigned char b0 = s[i++];
+    std::size_t need = 0;
+    unsigned char lo = 0x80, hi = 0xBF;
+    char32_t c = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        need = 1;
+        c = b0 & 0x1Fu;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        need = 2;
+        c = b0 & 0x0Fu;
+        if (b0 == 0xE0)
+            lo = 0xA0;
+        else if (b0 == 0xED)
+            hi = 0x9F;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        need = 3;
+        c = b0 & 0x07u;
+        if (b0 == 0xF0)
+            lo = 0x90;
+        else if (b0 == 0xF4)
+            hi = 0x8F;
+    } else {
+        return kReplacement;  // stray or impossible byte
+    }
+    for (std::size_t got = 0; got < need; ++got) {
+        if (i >= length)
+            return kReplacement;
+        const unsigned char b = s[i];
+        if (b < (got == 0 ? lo : 0x80) || b > (got == 0 ? hi : 0xBF))
+            return kReplacement;
+        c = (c << 6) | (b & 0x3Fu);
+        ++i;
+    }
+    return c;
+}
+
 }  // namespace
 
 std::string WideToUtf8(const wchar_t* text, std::size_t length)
@@ -271,60 +313,38 @@ std::wstring Utf8ToWide(const char* text, std::size_t length)
     const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
     std::size_t i = 0;
     while (i < length) {
-        const unsigned char b0 = s[i];
-        if (b0 < 0x80) {
-            out.push_back(static_cast<wchar_t>(b0));
+        if (s[i] < 0x80) {
+            out.push_back(static_cast<wchar_t>(s[i]));
             ++i;
             continue;
         }
-        // Sequence length and the allowed range of the second byte, which rules out
-        // overlong forms, surrogates and values above U+10FFFF.
-        std::size_t need = 0;
-        unsigned char lo = 0x80, hi = 0xBF;
-        char32_t c = 0;
-        if (b0 >= 0xC2 && b0 <= 0xDF) {
-            need = 1;
-            c = b0 & 0x1Fu;
-        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-            need = 2;
-            c = b0 & 0x0Fu;
-            if (b0 == 0xE0)
-                lo = 0xA0;
-            else if (b0 == 0xED)
-                hi = 0x9F;
-        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-            need = 3;
-            c = b0 & 0x07u;
-            if (b0 == 0xF0)
-                lo = 0x90;
-            else if (b0 == 0xF4)
-                hi = 0x8F;
-        } else {
-            out.push_back(static_cast<wchar_t>(kReplacement));  // stray or impossible byte
-            ++i;
-            continue;
-        }
-        ++i;
-        std::size_t got = 0;
-        bool ok = true;
-        while (got < need) {
-            if (i >= length) {
-                ok = false;
-                break;
-            }
-            const unsigned char b = s[i];
-            const unsigned char min = got == 0 ? lo : static_cast<unsigned char>(0x80);
-            const unsigned char max = got == 0 ? hi : static_cast<unsigned char>(0xBF);
-            if (b < min || b > max) {
-                ok = false;  // the offending byte starts the next sequence
-                break;
-            }
-            c = (c << 6) | (b & 0x3Fu);
-            ++i;
-            ++got;
-        }
-        // A broken sequence becomes one replacement for its longest valid start.
-        out.push_back(static_cast<wchar_t>(ok ? c : kReplacement));
+        out.push_back(static_cast<wchar_t>(DecodeUtf8Sequence(s, length, i)));
+    }
+    return out;
+}
+
+std::string ValidUtf8(const char* text, std::size_t length)
+{
+    std::string out;
+    if (text == nullptr || length == 0)
+        return out;
+    out.reserve(length);
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
+    std::size_t i = 0;
+    while (i < length) {
+        std::size_t run = i;
+        while (run < length && s[run] < 0x80)
+            ++run;
+        out.append(text + i, run - i);
+        i = run;
+        if (i >= length)
+            break;
+        const std::size_t start = i;
+        // A broken sequence and an encoded U+FFFD both come out as EF BF BD.
+        if (DecodeUtf8Sequence(s, length, i) == kReplacement)
+            out.append("\xEF\xBF\xBD");
+        else
+            out.append(text + start, i - start);
     }
     return out;
 }
@@ -342,5 +362,7 @@ std::wstring Utf8ToWide(const char* text)
 {
     return text ? Utf8ToWide(text, std::strlen(text)) : std::wstring();
 }
+
+std::string ValidUtf8(const std::string& text) { return ValidUtf8(text.data(), text.size()); }
 
 }  // namespace sfwin

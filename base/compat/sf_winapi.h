@@ -59,5 +59,9 @@ std::wstring Utf8ToWide(const std::string& text);
 // A NUL-terminated text; a null pointer gives empty text.
 std::string WideToUtf8(const wchar_t* text);
 std::wstring Utf8ToWide(const char* text);
+// The text with each broken UTF-8 sequence made U+FFFD, byte for byte what a round trip
+// through wide text gives, without the wide copy; valid text comes back unchanged.
+std::string ValidUtf8(const char* text, std::size_t length);
+std::string ValidUtf8(const std::string& text);
 
 }  // namespace sfwin

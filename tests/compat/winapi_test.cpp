@@ -75,6 +75,7 @@ TEST(WinApiCodec, ValidTextsConvertBothWays)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Hex(sfwin::WideToUtf8(c.wide)), Hex(c.utf8));
         EXPECT_EQ(Hex(sfwin::Utf8ToWide(c.utf8)), Hex(c.wide));
+        EXPECT_EQ(Hex(sfwin::ValidUtf8(c.utf8)), Hex(sfwin::WideToUtf8(c.wide))) << "same as the round trip";
     }
     EXPECT_EQ(1u, sfwin::Utf8ToWide(Bytes({0xF0, 0x9F, 0x98, 0x80})).size()) << "non-BMP is one unit";
 }
@@ -106,6 +107,7 @@ TEST(WinApiCodec, InvalidUtf8BecomesReplacementPerMaximalSubpart)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Hex(sfwin::Utf8ToWide(c.utf8)), Hex(c.wide));
+        EXPECT_EQ(Hex(sfwin::ValidUtf8(c.utf8)), Hex(sfwin::WideToUtf8(c.wide))) << "same as the round trip";
     }
 }
 

@@ -38,6 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const std::string again = sfwin::WideToUtf8(wide);
     Check(sfwin::Utf8ToWide(again) == wide);
     Check(sfwin::WideToUtf8(sfwin::Utf8ToWide(again)) == again);
+    // Repairing without the wide copy gives the same bytes.
+    Check(sfwin::ValidUtf8(bytes) == again);
     std::size_t replacements = 0;
     for (wchar_t c : wide) {
         Check(IsScalarValue(static_cast<uint32_t>(c)));
