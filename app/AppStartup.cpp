@@ -11,6 +11,7 @@
 #include "skin/SFEntry.h"
 #include "skin/SFSkinString.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -152,6 +153,11 @@ int AppMain(int argc, char** argv, void (*onStarted)(QWidget* mainWindow))
         QApplication app(argc, argv);
         if (platformChosen)
             qunsetenv("QT_QPA_PLATFORM");
+        // The accessibility support connects to the session bus when first asked; where no bus
+        // runs, the bus library forks to try to start one, which costs more the more memory
+        // the process holds. Asked here, it pays that while the process is smallest (and the
+        // font configuration is still being read).
+        QAccessible::isActive();
         fontConfig.Wait();
         CAppSession session;
         StartApplication(&app, session);
