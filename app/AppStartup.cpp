@@ -2,6 +2,7 @@
 #include "app/AppStartup.h"
 
 #include "app/FontConfigWarmUp.h"
+#include "app/RecorderTablesReader.h"
 #include "app/StartupPhase.h"
 #include "base/compat/sf_winapi.h"
 #include "base/config_manager.h"
@@ -37,6 +38,15 @@ bool PreferX11Platform(int argc, char** argv)
     }
     qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     return true;
+}
+
+// The folder of the running executable (empty when unknown), as the application object
+// later names the application folder.
+std::wstring ExecutableFolder()
+{
+    const std::string path = sfwin::GetModuleFileName();
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::wstring() : sfwin::Utf8ToWide(path.substr(0, slash));
 }
 
 }  // namespace
@@ -106,7 +116,7 @@ void StartApplication(QApplication* app, CAppSession& session)
     config.LoadConfig();
     MarkStartupPhase("settings");  // with the window icon and the Qt translator
 
-    session.pMainFrame = CreateMainFrame();
+    session.pMainFrame = CreateMainFrame(session.pTablesReadAhead);
     MarkStartupPhase("window-shown");
 
     using namespace VesperonBase;
@@ -148,8 +158,16 @@ int AppMain(int argc, char** argv, void (*onStarted)(QWidget* mainWindow))
 {
     const bool platformChosen = PreferX11Platform(argc, argv);
     {
-        // The font configuration is read while the application object starts.
+        // The font configuration and the recorder tables are read while the application
+        // object starts; the tables from the executable's folder, which the main frame loads
+        // them from too (it reads them again should the two ever differ).
         CFontConfigWarmUp fontConfig;
+        CRecorderTablesReader tables;
+        {
+            const std::wstring folder = ExecutableFolder();
+            tables.Start(CMainFrameEventImp::CapabilityTablePath(folder),
+                         CMainFrameEventImp::ModelTablePath(folder));
+        }
         QApplication app(argc, argv);
         if (platformChosen)
             qunsetenv("QT_QPA_PLATFORM");
@@ -160,6 +178,7 @@ int AppMain(int argc, char** argv, void (*onStarted)(QWidget* mainWindow))
         QAccessible::isActive();
         fontConfig.Wait();
         CAppSession session;
+        session.pTablesReadAhead = &tables;
         StartApplication(&app, session);
         if (onStarted && session.pMainFrame)
             onStarted(static_cast<QWidget*>(session.pMainFrame->GetUIWnd()));

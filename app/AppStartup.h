@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class CRecorderTablesReader;
 class QApplication;
 class QWidget;
 
@@ -22,6 +23,7 @@ constexpr int kWorkerLoopIds[5] = {2, 3, 5, 6, 7};
 struct CAppSession
 {
     std::wstring strAppDir;
+    CRecorderTablesReader* pTablesReadAhead = nullptr;  // handed to the main frame (see CreateMainFrame)
     CMainFrameEventImpPtr pMainFrame;
     VesperonBase::CSFMessageLoopPtr pGuiLoop;
     std::vector<VesperonBase::CSFThreadEx_QtPtr> workers;

@@ -1,6 +1,8 @@
 // The main frame: builds the skinned main window and everything inside it.
 #include "app/MainFrameEventImp.h"
 
+#include "app/RecorderTablesReader.h"
+
 #include "app/AboutDlgEventImp.h"
 #include "app/MainPageEventImp.h"
 #include "app/MessageBox.h"
@@ -88,9 +90,10 @@ CMainFrameEventImp::~CMainFrameEventImp()
     m_pToolBar.reset();
 }
 
-CMainFrameEventImpPtr CreateMainFrame()
+CMainFrameEventImpPtr CreateMainFrame(CRecorderTablesReader* tablesReadAhead)
 {
     CMainFrameEventImpPtr frame = boost::make_shared<CMainFrameEventImp>();
+    frame->SetTablesReader(tablesReadAhead);
     frame->Create();
     return frame;
 }
@@ -241,25 +244,40 @@ int CMainFrameEventImp::ShowMessage(const wchar_t* text, const wchar_t* caption,
 
 // ---- recorder tables --------------------------------------------------------------------
 
+std::string CMainFrameEventImp::CapabilityTablePath(const std::wstring& appDir)
+{
+    return sfwin::WideToUtf8(appDir + L"/Tessaly.xml");
+}
+
+std::string CMainFrameEventImp::ModelTablePath(const std::wstring& appDir)
+{
+    return sfwin::WideToUtf8(appDir + L"/NVRSpec.xml");
+}
+
 void CMainFrameEventImp::LoadCapabilityTable()
 {
-    ::LoadCapabilityTable(sfwin::WideToUtf8(SF_GetAppDirPath() + L"/Tessaly.xml"), m_capability);
+    const std::string path = CapabilityTablePath(SF_GetAppDirPath());
+    if (m_pTablesReader)
+        m_pTablesReader->LoadCapabilityTable(path, m_capability);
+    else
+        ::LoadCapabilityTable(path, m_capability);
 }
 
 void CMainFrameEventImp::LoadModelTable()
 {
-    ::LoadModelTable(sfwin::WideToUtf8(SF_GetAppDirPath() + L"/NVRSpec.xml"), m_models);
+    const std::string path = ModelTablePath(SF_GetAppDirPath());
+    if (m_pTablesReader)
+        m_pTablesReader->LoadModelTable(path, m_models);
+    else
+        ::LoadModelTable(path, m_models);
 }
 
 void CMainFrameEventImp::SaveCapabilityTable()
 {
-    ::SaveCapabilityTable(sfwin::WideToUtf8(SF_GetAppDirPath() + L"/Tessaly.xml"), m_capability);
+    ::SaveCapabilityTable(CapabilityTablePath(SF_GetAppDirPath()), m_capability);
 }
 
-void CMainFrameEventImp::SaveModelTable()
-{
-    ::SaveModelTable(sfwin::WideToUtf8(SF_GetAppDirPath() + L"/NVRSpec.xml"), m_models);
-}
+void CMainFrameEventImp::SaveModelTable() { ::SaveModelTable(ModelTablePath(SF_GetAppDirPath()), m_models); }
 
 // ---- manual -----------------------------------------------------------------------------
 

@@ -12,6 +12,7 @@
 
 #include <string>
 
+class CRecorderTablesReader;
 class CToolBarEventImp;
 class CAboutDlgEventImp;
 class CMainPageEventImp;
@@ -70,6 +71,11 @@ public:
     int GetLayoutLocked() const { return m_nLayoutLocked; }
 
     // ---- recorder tables (application folder + "/Tessaly.xml", "/NVRSpec.xml") ----
+    static std::string CapabilityTablePath(const std::wstring& appDir);
+    static std::string ModelTablePath(const std::wstring& appDir);
+    // The loads take the tables reader has read ahead (null: they read the files). The
+    // reader must outlive the frame's loads.
+    void SetTablesReader(CRecorderTablesReader* reader) { m_pTablesReader = reader; }
     void LoadCapabilityTable();
     void LoadModelTable();
     void SaveCapabilityTable();
@@ -101,9 +107,11 @@ private:
     boost::shared_ptr<CMainPageEventImp> m_pMainPage;
     NVRCapabilityTable m_capability;
     NVRModelTable m_models;
+    CRecorderTablesReader* m_pTablesReader = nullptr;
 };
 
 typedef boost::shared_ptr<CMainFrameEventImp> CMainFrameEventImpPtr;
 
-// Makes the frame in one allocation with its count, then runs its Create.
-CMainFrameEventImpPtr CreateMainFrame();
+// Makes the frame in one allocation with its count, then runs its Create; its tables come
+// from tablesReadAhead when one is given (see SetTablesReader).
+CMainFrameEventImpPtr CreateMainFrame(CRecorderTablesReader* tablesReadAhead = nullptr);

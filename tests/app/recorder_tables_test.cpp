@@ -1,4 +1,5 @@
 // The recorder tables: the shipped files, the loaders' handling of odd files, and the writers.
+#include "app/RecorderTablesReader.h"
 #include "app/recorder_tables.h"
 #include "tests/common/test_files.h"
 
@@ -832,6 +833,65 @@ TEST_F(RecorderTablesFixture, ASaveKeepsThePermissionsOfTheFileItReplaces)
             EXPECT_NE(ReadFile(path), "<xml />\n");
         }
     }
+}
+
+// ---------------------------------------------------------------------------------------
+// Reading ahead
+
+// A table read ahead is the table a load would have read, with the same result, and it is
+// handed over once: a later load of the same path reads the file as it is then.
+TEST(RecorderTablesReader, HandsOverTheTablesReadAheadOnceThenReadsTheFiles)
+{
+    TempDir dir;
+    const std::string cap = dir / "Tessaly.xml";
+    const std::string models = dir / "NVRSpec.xml";
+    fs::copy_file(ShippedPath("Tessaly.xml"), cap);
+    fs::copy_file(ShippedPath("NVRSpec.xml"), models);
+    auto direct = NewTables();
+    ASSERT_TRUE(LoadCapabilityTable(cap, direct->capability));
+    ASSERT_TRUE(LoadModelTable(models, direct->models));
+
+    CRecorderTablesReader reader;
+    reader.Start(cap, models);
+    auto ahead = NewTables(0xAB);
+    EXPECT_TRUE(reader.LoadCapabilityTable(cap, ahead->capability));
+    EXPECT_TRUE(reader.LoadModelTable(models, ahead->models));
+    EXPECT_EQ(0, std::memcmp(direct.get(), ahead.get(), sizeof(Tables)));
+
+    // Taken: the next loads see the files as they are now.
+    WriteFile(models, "<xml><Item><Item Model=\"Later\" MaxChannel=\"8\"/></Item></xml>");
+    WriteFile(cap, "<xml/>");
+    auto later = NewTables(0xAB);
+    EXPECT_TRUE(reader.LoadModelTable(models, later->models));
+    EXPECT_STREQ("Later", later->models[0][0].Model);
+    EXPECT_EQ(1, CountModels(later->models[0]));
+    EXPECT_TRUE(reader.LoadCapabilityTable(cap, later->capability));
+    EXPECT_TRUE(IsAllZero(&later->capability, sizeof(later->capability)));
+}
+
+// A load of another path reads that file and leaves the read-ahead table for its own path;
+// files that do not load give what a direct load gives: false, a zeroed table and one line
+// on standard error each.
+TEST(RecorderTablesReader, OtherPathsAndMissingFilesLoadAsWithoutIt)
+{
+    TempDir dir;
+    const std::string other = dir / "Other.xml";
+    WriteFile(other, "<xml><Item><Item Model=\"Other\"/></Item></xml>");
+
+    testing::internal::CaptureStderr();
+    CRecorderTablesReader reader;
+    reader.Start(dir / "Tessaly.xml", dir / "NVRSpec.xml");
+    auto t = NewTables(0xAB);
+    EXPECT_TRUE(reader.LoadModelTable(other, t->models));
+    EXPECT_STREQ("Other", t->models[0][0].Model);
+    std::memset(t.get(), 0xAB, sizeof(Tables));
+    EXPECT_FALSE(reader.LoadCapabilityTable(dir / "Tessaly.xml", t->capability));
+    EXPECT_FALSE(reader.LoadModelTable(dir / "NVRSpec.xml", t->models));
+    EXPECT_TRUE(IsAllZero(t.get(), sizeof(Tables)));
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(2, std::count(err.begin(), err.end(), '\n')) << err;
+    EXPECT_NE(std::string::npos, err.find("Tessaly.xml")) << err;
+    EXPECT_NE(std::string::npos, err.find("NVRSpec.xml")) << err;
 }
 
 }  // namespace
