@@ -289,3 +289,47 @@ TEST(SkinPictures, ModelTablePicturesExist)
     }
     EXPECT_GT(named, 0);
 }
+
+// The pictures are decoded at start-up: each is stored with no row filter, so decoding only
+// inflates its rows. Checked on the file itself: 8-bit RGBA, and every row's filter byte 0.
+TEST(SkinPictures, EveryPictureIsStoredWithUnfilteredRows)
+{
+    const QStringList names = QDir(skinDir()).entryList({QStringLiteral("*.png")}, QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(skinDir() + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray png = file.readAll();
+        ASSERT_TRUE(png.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)));
+        auto be32 = [&png](qsizetype at) {
+            const auto* p = reinterpret_cast<const unsigned char*>(png.constData() + at);
+            return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | p[3];
+        };
+        quint32 width = 0, height = 0;
+        QByteArray deflated;
+        for (qsizetype at = 8; at + 12 <= png.size();) {
+            const quint32 length = be32(at);
+            ASSERT_LE(at + 12 + qsizetype(length), png.size());
+            const QByteArray type = png.mid(at + 4, 4);
+            if (type == "IHDR") {
+                width = be32(at + 8);
+                height = be32(at + 12);
+                EXPECT_EQ(8, png.at(at + 16)) << "bits per sample";
+                EXPECT_EQ(6, png.at(at + 17)) << "RGBA";
+                EXPECT_EQ(0, png.at(at + 20)) << "not interlaced";
+            } else if (type == "IDAT") {
+                deflated += png.mid(at + 8, length);
+            }
+            at += 12 + length;
+        }
+        const quint32 stride = 1 + 4 * width;
+        QByteArray sized;
+        for (int shift = 24; shift >= 0; shift -= 8)
+            sized.append(char((stride * height) >> shift));
+        const QByteArray rows = qUncompress(sized + deflated);
+        ASSERT_EQ(qsizetype(stride * height), rows.size());
+        for (quint32 y = 0; y < height; ++y)
+            ASSERT_EQ(0, rows.at(qsizetype(y * stride))) << "row " << y;
+    }
+}

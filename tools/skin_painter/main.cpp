@@ -4,6 +4,7 @@
 //   skin_painter --extended --out DIR           the same, with the extended controls' pictures too
 //   skin_painter --list                         print name, size and user of every picture
 #include "tools/skin_painter/gif_writer.h"
+#include "tools/skin_painter/png_writer.h"
 #include "tools/skin_painter/skin_catalog.h"
 
 #include <QDir>
@@ -54,7 +55,7 @@ bool writeAll(const std::vector<SkinPicture>& pictures, const QString& outDir)
         const bool written =
             pic.name.endsWith(QLatin1String(".gif"))
                 ? writeGif(path, animationFrames(renderSkinPicture(pic)), skinAnimationFrameMs)
-                : renderSkinPicture(pic).save(path, "PNG");
+                : writePng(path, renderSkinPicture(pic));
         if (!written) {
             std::fprintf(stderr, "skin_painter: cannot write %s\n", qPrintable(path));
             return false;
