@@ -291,6 +291,20 @@ char32_t DecodeUtf8Sequence(const unsigned char* s, std::size_t length, std::siz
     return c;
 }
 
+// Calls emit(begin, end, c) for each character of the text in turn: [begin, end) are its
+// bytes and c its value, U+FFFD for a broken sequence.
+template <typename Emit>
+void ForEachUtf8Character(const char* text, std::size_t length, Emit emit)
+{
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
+    std::size_t i = 0;
+    while (i < length) {
+        const std::size_t begin = i;
+        const char32_t c = s[i] < 0x80 ? s[i++] : DecodeUtf8Sequence(s, length, i);
+        emit(begin, i, c);
+    }
+}
+
 }  // namespace
 
 std::string WideToUtf8(const wchar_t* text, std::size_t length)
@@ -310,16 +324,9 @@ std::wstring Utf8ToWide(const char* text, std::size_t length)
     if (text == nullptr || length == 0)
         return out;
     out.reserve(length);
-    const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
-    std::size_t i = 0;
-    while (i < length) {
-        if (s[i] < 0x80) {
-            out.push_back(static_cast<wchar_t>(s[i]));
-            ++i;
-            continue;
-        }
-        out.push_back(static_cast<wchar_t>(DecodeUtf8Sequence(s, length, i)));
-    }
+    ForEachUtf8Character(text, length, [&out](std::size_t, std::size_t, char32_t c) {
+        out.push_back(static_cast<wchar_t>(c));
+    });
     return out;
 }
 
@@ -329,23 +336,13 @@ std::string ValidUtf8(const char* text, std::size_t length)
     if (text == nullptr || length == 0)
         return out;
     out.reserve(length);
-    const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
-    std::size_t i = 0;
-    while (i < length) {
-        std::size_t run = i;
-        while (run < length && s[run] < 0x80)
-            ++run;
-        out.append(text + i, run - i);
-        i = run;
-        if (i >= length)
-            break;
-        const std::size_t start = i;
-        // A broken sequence and an encoded U+FFFD both come out as EF BF BD.
-        if (DecodeUtf8Sequence(s, length, i) == kReplacement)
+    // A broken sequence and an encoded U+FFFD both come out as EF BF BD.
+    ForEachUtf8Character(text, length, [&out, text](std::size_t begin, std::size_t end, char32_t c) {
+        if (c == kReplacement)
             out.append("\xEF\xBF\xBD");
         else
-            out.append(text + start, i - start);
-    }
+            out.append(text + begin, end - begin);
+    });
     return out;
 }
 
