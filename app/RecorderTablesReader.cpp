@@ -54,30 +54,34 @@ void CRecorderTablesReader::ReleaseTaken()
         m_tables.reset();
 }
 
+template <typename Table>
+bool CRecorderTablesReader::Take(const std::string& path, std::string& readPath, Table Tables::*read,
+                                 bool Tables::*loaded, Table& table, bool& result)
+{
+    if (readPath.empty() || path != readPath)
+        return false;
+    readPath.clear();
+    Tables* tables = Finished();
+    if (!tables)
+        return false;
+    std::memcpy(&table, &(tables->*read), sizeof(Table));
+    result = tables->*loaded;
+    ReleaseTaken();
+    return true;
+}
+
 bool CRecorderTablesReader::LoadCapabilityTable(const std::string& path, NVRCapabilityTable& table)
 {
-    if (!m_capabilityPath.empty() && path == m_capabilityPath) {
-        m_capabilityPath.clear();
-        if (Tables* tables = Finished()) {
-            std::memcpy(&table, &tables->capability, sizeof(table));
-            const bool loaded = tables->capabilityLoaded;
-            ReleaseTaken();
-            return loaded;
-        }
-    }
+    bool loaded = false;
+    if (Take(path, m_capabilityPath, &Tables::capability, &Tables::capabilityLoaded, table, loaded))
+        return loaded;
     return ::LoadCapabilityTable(path, table);
 }
 
 bool CRecorderTablesReader::LoadModelTable(const std::string& path, NVRModelTable& table)
 {
-    if (!m_modelPath.empty() && path == m_modelPath) {
-        m_modelPath.clear();
-        if (Tables* tables = Finished()) {
-            std::memcpy(&table, &tables->models, sizeof(table));
-            const bool loaded = tables->modelsLoaded;
-            ReleaseTaken();
-            return loaded;
-        }
-    }
+    bool loaded = false;
+    if (Take(path, m_modelPath, &Tables::models, &Tables::modelsLoaded, table, loaded))
+        return loaded;
     return ::LoadModelTable(path, table);
 }

@@ -36,6 +36,11 @@ private:
     Tables* Finished();
     // Frees the tables read once both were taken.
     void ReleaseTaken();
+    // When path is readPath (a table read ahead and not taken yet): copies the table read to
+    // table and its load's result to result, marks it taken and gives true.
+    template <typename Table>
+    bool Take(const std::string& path, std::string& readPath, Table Tables::*read, bool Tables::*loaded,
+              Table& table, bool& result);
 
     std::string m_capabilityPath;  // empty once its table was taken
     std::string m_modelPath;
