@@ -162,12 +162,9 @@ int AppMain(int argc, char** argv, void (*onStarted)(QWidget* mainWindow))
         // object starts; the tables from the executable's folder, which the main frame loads
         // them from too (it reads them again should the two ever differ).
         CFontConfigWarmUp fontConfig;
-        CRecorderTablesReader tables;
-        {
-            const std::wstring folder = ExecutableFolder();
-            tables.Start(CMainFrameEventImp::CapabilityTablePath(folder),
-                         CMainFrameEventImp::ModelTablePath(folder));
-        }
+        const std::wstring folder = ExecutableFolder();
+        CRecorderTablesReader tables(CMainFrameEventImp::CapabilityTablePath(folder),
+                                     CMainFrameEventImp::ModelTablePath(folder));
         QApplication app(argc, argv);
         if (platformChosen)
             qunsetenv("QT_QPA_PLATFORM");

@@ -1,11 +1,10 @@
 // The main frame: builds the skinned main window and everything inside it.
 #include "app/MainFrameEventImp.h"
 
-#include "app/RecorderTablesReader.h"
-
 #include "app/AboutDlgEventImp.h"
 #include "app/MainPageEventImp.h"
 #include "app/MessageBox.h"
+#include "app/RecorderTablesReader.h"
 #include "app/StartupPhase.h"
 #include "app/ToolBarEventImp.h"
 

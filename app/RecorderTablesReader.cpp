@@ -11,22 +11,8 @@ struct CRecorderTablesReader::Tables
     bool modelsLoaded = false;
 };
 
-CRecorderTablesReader::CRecorderTablesReader() = default;
-
-CRecorderTablesReader::~CRecorderTablesReader()
+CRecorderTablesReader::CRecorderTablesReader(const std::string& capabilityPath, const std::string& modelPath)
 {
-    if (m_read.valid())
-        m_read.wait();
-}
-
-void CRecorderTablesReader::Start(const std::string& capabilityPath, const std::string& modelPath)
-{
-    if (m_read.valid())
-        m_read.wait();
-    m_read = std::future<std::unique_ptr<Tables>>();
-    m_tables.reset();
-    m_capabilityPath.clear();
-    m_modelPath.clear();
     try {
         m_read = std::async(std::launch::async, [capabilityPath, modelPath] {
             std::unique_ptr<Tables> tables(new Tables);
@@ -39,6 +25,12 @@ void CRecorderTablesReader::Start(const std::string& capabilityPath, const std::
     }
     m_capabilityPath = capabilityPath;
     m_modelPath = modelPath;
+}
+
+CRecorderTablesReader::~CRecorderTablesReader()
+{
+    if (m_read.valid())
+        m_read.wait();
 }
 
 CRecorderTablesReader::Tables* CRecorderTablesReader::Finished()

@@ -14,15 +14,12 @@
 class CRecorderTablesReader
 {
 public:
-    CRecorderTablesReader();
+    // Starts reading the two files. Where no thread can be made nothing is read ahead.
+    CRecorderTablesReader(const std::string& capabilityPath, const std::string& modelPath);
     // Waits for a read still running.
     ~CRecorderTablesReader();
     CRecorderTablesReader(const CRecorderTablesReader&) = delete;
     CRecorderTablesReader& operator=(const CRecorderTablesReader&) = delete;
-
-    // Starts reading the two files (after a read still running, whose tables are dropped).
-    // Where no thread can be made nothing is read ahead.
-    void Start(const std::string& capabilityPath, const std::string& modelPath);
 
     // Fill table from the file at path and give the load's result: the table read ahead
     // when it was read from path and not taken yet (waiting for the read if need be),

@@ -851,8 +851,7 @@ TEST(RecorderTablesReader, HandsOverTheTablesReadAheadOnceThenReadsTheFiles)
     ASSERT_TRUE(LoadCapabilityTable(cap, direct->capability));
     ASSERT_TRUE(LoadModelTable(models, direct->models));
 
-    CRecorderTablesReader reader;
-    reader.Start(cap, models);
+    CRecorderTablesReader reader(cap, models);
     auto ahead = NewTables(0xAB);
     EXPECT_TRUE(reader.LoadCapabilityTable(cap, ahead->capability));
     EXPECT_TRUE(reader.LoadModelTable(models, ahead->models));
@@ -879,8 +878,7 @@ TEST(RecorderTablesReader, OtherPathsAndMissingFilesLoadAsWithoutIt)
     WriteFile(other, "<xml><Item><Item Model=\"Other\"/></Item></xml>");
 
     testing::internal::CaptureStderr();
-    CRecorderTablesReader reader;
-    reader.Start(dir / "Tessaly.xml", dir / "NVRSpec.xml");
+    CRecorderTablesReader reader(dir / "Tessaly.xml", dir / "NVRSpec.xml");
     auto t = NewTables(0xAB);
     EXPECT_TRUE(reader.LoadModelTable(other, t->models));
     EXPECT_STREQ("Other", t->models[0][0].Model);
