@@ -33,19 +33,6 @@ CRecorderTablesReader::~CRecorderTablesReader()
         m_read.wait();
 }
 
-CRecorderTablesReader::Tables* CRecorderTablesReader::Finished()
-{
-    if (m_read.valid())
-        m_tables = m_read.get();
-    return m_tables.get();
-}
-
-void CRecorderTablesReader::ReleaseTaken()
-{
-    if (m_capabilityPath.empty() && m_modelPath.empty())
-        m_tables.reset();
-}
-
 template <typename Table>
 bool CRecorderTablesReader::Take(const std::string& path, std::string& readPath, Table Tables::*read,
                                  bool Tables::*loaded, Table& table, bool& result)
@@ -53,12 +40,13 @@ bool CRecorderTablesReader::Take(const std::string& path, std::string& readPath,
     if (readPath.empty() || path != readPath)
         return false;
     readPath.clear();
-    Tables* tables = Finished();
-    if (!tables)
-        return false;
-    std::memcpy(&table, &(tables->*read), sizeof(Table));
-    result = tables->*loaded;
-    ReleaseTaken();
+    // A path is kept only while its table is read or waits to be taken: the tables exist.
+    if (m_read.valid())
+        m_tables = m_read.get();
+    std::memcpy(&table, &(m_tables.get()->*read), sizeof(Table));
+    result = m_tables.get()->*loaded;
+    if (m_capabilityPath.empty() && m_modelPath.empty())
+        m_tables.reset();  // both were taken
     return true;
 }
 

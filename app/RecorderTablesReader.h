@@ -29,10 +29,6 @@ public:
 
 private:
     struct Tables;
-    // The finished read (waited for); null when none was started.
-    Tables* Finished();
-    // Frees the tables read once both were taken.
-    void ReleaseTaken();
     // When path is readPath (a table read ahead and not taken yet): copies the table read to
     // table and its load's result to result, marks it taken and gives true.
     template <typename Table>
