@@ -251,8 +251,7 @@ int CSFQTVideoWindow::SetLayout(const char* layout)
     // A NULL or refused text leaves the grid; the windows are derived again either way.
     if (layout)
         m_layout.FromString(QString::fromLatin1(layout));
-    if (!m_layout.SetSize(size.width(), size.height()))
-        m_layout.RebuildCells();
+    m_layout.FitTo(size.width(), size.height());
     LayoutApplied();
     return 1;
 }
