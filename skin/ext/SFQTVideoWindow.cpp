@@ -27,8 +27,6 @@ constexpr int kDashPeriod = 10;
 constexpr int kPaneProportionW = 4;
 constexpr int kPaneProportionH = 3;
 
-RECT ToRect(const QRect& r) { return RECT{r.left(), r.top(), r.right(), r.bottom()}; }
-
 }  // namespace
 
 CSFQTVideoWindow::CSFQTVideoWindow(VIDEOWINDOWMODE mode, ISFVideoWindowEvent* pEvent, int maxRows,
@@ -171,6 +169,19 @@ CSFQTVideoWindowSubWnd* CSFQTVideoWindow::Pane(int index) const
 {
     const auto it = m_panes.find(index);
     return it == m_panes.end() ? nullptr : it->second;
+}
+
+CSFQTVideoWindowSubWnd* CSFQTVideoWindow::PaneById(int id) const
+{
+    for (const auto& [index, pane] : m_panes)
+        if (pane->GetID() == id)
+            return pane;
+    return nullptr;
+}
+
+std::array<QWidget*, 4> CSFQTVideoWindow::PaneControls() const
+{
+    return {m_pClose, m_pSnap, m_pProperty, m_pRecord};
 }
 
 int CSFQTVideoWindow::PaneId(int index) const
@@ -326,12 +337,8 @@ void CSFQTVideoWindow::SetSubWinVideo(int index, int state)
 
 void CSFQTVideoWindow::SetSubWinVideoByID(int id, int state)
 {
-    for (auto& [index, pane] : m_panes) {
-        if (pane->GetID() == id) {
-            pane->SetPlayState(state);
-            return;
-        }
-    }
+    if (CSFQTVideoWindowSubWnd* pane = PaneById(id))
+        pane->SetPlayState(state);
 }
 
 RECT CSFQTVideoWindow::GetFrameOSDRect() { return m_osdRect; }
@@ -354,12 +361,8 @@ void CSFQTVideoWindow::ResetSubWinSizeToMin(int index)
 
 void CSFQTVideoWindow::ResetSubWinSizeToMinByID(int id)
 {
-    for (auto& [index, pane] : m_panes) {
-        if (pane->GetID() == id) {
-            pane->GetPlayWnd()->LeaveZoom();
-            return;
-        }
-    }
+    if (CSFQTVideoWindowSubWnd* pane = PaneById(id))
+        pane->GetPlayWnd()->LeaveZoom();
 }
 
 int CSFQTVideoWindow::SetFocusSubWin(int id)
@@ -407,10 +410,8 @@ void CSFQTVideoWindow::SetFocus(int index)
 
 int CSFQTVideoWindow::RenderSubWin(int id, BYTE* data, RENDER_DATA_TYPE type, int width, int height)
 {
-    for (auto& [index, pane] : m_panes)
-        if (pane->GetID() == id)
-            return pane->GetPlayWnd()->Render(data, type, width, height);
-    return 0;
+    CSFQTVideoWindowSubWnd* pane = PaneById(id);
+    return pane ? pane->GetPlayWnd()->Render(data, type, width, height) : 0;
 }
 
 // ---- Painting ---------------------------------------------------------------------------
@@ -568,7 +569,7 @@ void CSFQTVideoWindow::mouseMoveEvent(QMouseEvent* event)
     if (m_bDragMode)
         play->DragTo(pane->mapFrom(this, pos) - m_pressInPlay);
     if (m_bFrameZoomMode || m_bActiveCheckMode)
-        m_osdRect = ToRect(RubberBand(m_pressInPlay, play->mapFrom(this, pos), play->rect()));
+        m_osdRect = QRectToInclusiveRect(RubberBand(m_pressInPlay, play->mapFrom(this, pos), play->rect()));
 }
 
 void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
@@ -661,8 +662,7 @@ void CSFQTVideoWindow::wheelEvent(QWheelEvent* event)
 
 void CSFQTVideoWindow::leaveEvent(QEvent* event)
 {
-    for (QWidget* control : {static_cast<QWidget*>(m_pClose), static_cast<QWidget*>(m_pSnap),
-                             static_cast<QWidget*>(m_pProperty), static_cast<QWidget*>(m_pRecord)})
+    for (QWidget* control : PaneControls())
         if (control)
             control->hide();
     if (m_pHovered) {
@@ -703,8 +703,7 @@ void CSFQTVideoWindow::Hover(const QPoint& pos)
     m_pClose->show();
     m_pSnap->show();
     m_pProperty->show();
-    for (QWidget* control : {static_cast<QWidget*>(m_pClose), static_cast<QWidget*>(m_pSnap),
-                             static_cast<QWidget*>(m_pProperty), static_cast<QWidget*>(m_pRecord)})
+    for (QWidget* control : PaneControls())
         control->raise();
     if (pane->IsPlaying()) {
         const QRect inside = pane->InsideRect();
@@ -730,9 +729,11 @@ void CSFQTVideoWindow::SplitterMove(const QPoint& pt)
 bool CSFQTVideoWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // Double clicks on the pane controls are swallowed.
-    if (event->type() == QEvent::MouseButtonDblClick &&
-        (watched == m_pClose || watched == m_pSnap || watched == m_pProperty || watched == m_pRecord))
-        return true;
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const std::array<QWidget*, 4> controls = PaneControls();
+        if (std::find(controls.begin(), controls.end(), watched) != controls.end())
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
