@@ -43,7 +43,6 @@ CSFQTVideoWindow::CSFQTVideoWindow(VIDEOWINDOWMODE mode, ISFVideoWindowEvent* pE
       m_nDashWidth(4),
       m_nMaxZoomWidth(0),
       m_nMaxZoomHeight(0),
-      m_nCtrlId(static_cast<UINT>(-1)),
       m_bkColor(54, 62, 77),
       m_barColor(53, 59, 72),
       m_selectedBarColor(250, 0, 0),
@@ -73,7 +72,7 @@ CSFQTVideoWindow::~CSFQTVideoWindow() = default;
 
 // ---- Creation and skin ------------------------------------------------------------------
 
-int CSFQTVideoWindow::Create(const wchar_t* title, const RECT& rc, void* parentUI, UINT id)
+int CSFQTVideoWindow::Create(const wchar_t* title, const RECT& rc, void* parentUI, UINT /*id*/)
 {
     setParent(static_cast<QWidget*>(parentUI));
     const QRect geometry = OnePastRectToQRect(rc);
@@ -81,7 +80,6 @@ int CSFQTVideoWindow::Create(const wchar_t* title, const RECT& rc, void* parentU
         m_layout.SetSize(geometry.width(), geometry.height());
     setWindowTitle(WideToQString(title));
     setGeometry(geometry);
-    m_nCtrlId = id;
     m_recordState.clear();
     if (!IsNormal())
         return 1;
@@ -493,8 +491,7 @@ void CSFQTVideoWindow::resizeEvent(QResizeEvent* /*event*/)
 {
     if (!m_layout.SetSize(width(), height()))
         return;
-    if (IsNormal())
-        PlacePanes();
+    PlacePanes();
     update();
     emit LayoutChanged();
 }
@@ -539,10 +536,8 @@ void CSFQTVideoWindow::mousePressEvent(QMouseEvent* event)
     if (pane) {
         CSFQTVideoWindowPlayWnd* play = pane->GetPlayWnd();
         const QPoint inPlay = play->mapFrom(this, pos);
-        if ((m_bDragMode || m_bFrameZoomMode || m_bActiveCheckMode) && pane->IsPlaying()) {
+        if ((m_bDragMode || m_bFrameZoomMode || m_bActiveCheckMode) && pane->IsPlaying())
             m_pressInPlay = inPlay;
-            m_pressInPane = pane->mapFrom(this, pos);
-        }
         pt = POINT{inPlay.x(), inPlay.y()};
     }
     if (m_pEvent)
@@ -638,7 +633,6 @@ void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
         MoveFocus(index);
     }
     m_nPressedIndex = -1;
-    m_pressInPane = QPoint();
     m_pressInPlay = QPoint();
     m_bPressed = false;
 }
@@ -723,7 +717,6 @@ void CSFQTVideoWindow::SplitterMove(const QPoint& pt)
     const QRegion after = SelectedRegion();
     if (after != before)
         update(before.united(after));
-    m_highlight = after;
 }
 
 bool CSFQTVideoWindow::eventFilter(QObject* watched, QEvent* event)

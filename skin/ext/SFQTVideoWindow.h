@@ -174,7 +174,6 @@ private:
     QPixmap m_backPicture;
     int m_nMaxZoomWidth;
     int m_nMaxZoomHeight;
-    UINT m_nCtrlId;
     QColor m_bkColor;
     QColor m_barColor;
     QColor m_selectedBarColor;
@@ -196,11 +195,9 @@ private:
     int m_bExchange;
     int m_bCtrlsVisible;
     int m_bMaximised;
-    QPoint m_pressInPane;
     QPoint m_pressInPlay;
     bool m_bPressed;
     RECT m_osdRect;
-    QRegion m_highlight;
     std::map<int, int> m_recordState;
     CSFQTVideoWindowSubWnd* m_pHovered;
 };

@@ -37,7 +37,6 @@ CSFQTVideoWindowPlayWnd::CSFQTVideoWindowPlayWnd(CSFQTVideoWindow* window, const
       m_nFrameWidth(0),
       m_nFrameHeight(0),
       m_bFrameSeen(0),
-      m_nId(-1),
       m_bRepaintEnabled(1)
 {
     setMouseTracking(true);
@@ -64,13 +63,12 @@ QRect CSFQTVideoWindowPlayWnd::Letterbox(const QRect& cell, int pw, int ph, bool
     return QRect(cell.left(), static_cast<int>(y), static_cast<int>(w), static_cast<int>(g));
 }
 
-int CSFQTVideoWindowPlayWnd::Create(const QString& title, QWidget* parent, int id)
+int CSFQTVideoWindowPlayWnd::Create(const QString& title, QWidget* parent, int /*id*/)
 {
     m_placed = Letterbox(m_cell, m_nProportionW, m_nProportionH, true);
     setWindowTitle(title);
     setParent(parent);
     setGeometry(m_placed);
-    m_nId = id;
     return 1;
 }
 
@@ -321,7 +319,6 @@ void CSFQTVideoWindowPlayWnd::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && width() > 0 && height() > 0) {
         m_dragAnchor = QPoint(m_source.left() + m_source.width() * p.x() / width(),
                               m_source.top() + m_source.height() * p.y() / height());
-        m_dragStart = p;
         m_bDragging = 1;
     } else if (event->button() == Qt::RightButton) {
         if (m_bFrameSeen)

@@ -54,8 +54,7 @@ SFQtPlayProgressPanel::SFQtPlayProgressPanel(PlayProgressData* data, CSFQTPlayPr
       m_pData(data),
       m_pOuter(outer),
       m_nPressedRow(-1),
-      m_bHeld(false),
-      m_nLastY(0)
+      m_bHeld(false)
 {
     setMouseTracking(true);
 }
@@ -350,7 +349,6 @@ void SFQtPlayProgressPanel::mousePressEvent(QMouseEvent* event)
 {
     PlayProgressData& d = *m_pData;
     const QPoint pos = event->position().toPoint();
-    m_nLastY = pos.y();
     if (!d.timeRect.contains(pos))
         return;
     m_bHeld = true;
@@ -397,7 +395,6 @@ void SFQtPlayProgressPanel::mouseMoveEvent(QMouseEvent* event)
 {
     PlayProgressData& d = *m_pData;
     const QPoint pos = event->position().toPoint();
-    m_nLastY = pos.y();
     if (!m_bHeld) {
         const int channel = ChannelInRow(d.RowAt(pos.y()));
         if (channel >= 0)

@@ -67,6 +67,5 @@ private:
     CSFQTPlayProgressPanel* m_pOuter;
     int m_nPressedRow;
     bool m_bHeld;
-    int m_nLastY;
     CSFSkinPicture m_pics[6];
 };
