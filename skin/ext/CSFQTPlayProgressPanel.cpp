@@ -317,32 +317,29 @@ void CSFQTPlayProgressPanel::SF_OnSliderPos(int /*id*/, int pos) { ApplyZoomerVa
 void CSFQTPlayProgressPanel::ApplyZoomerValue(int value)
 {
     const PlayProgressData& d = m_data;
-    int anchor = d.width / 2;
+    int anchor = d.bRecordMode ? d.nDayWidth / 2 : d.width / 2;
+    // The zoom keeps the cursor in place when it is in view: in record mode the record
+    // channel's, else the shared one or the highlighted visible channel's.
+    bool has = false;
+    int cursor = 0;
     if (d.bRecordMode) {
-        anchor = d.nDayWidth / 2;
-        auto cursor = d.cursors.find(d.nRecordChannel);
-        if (cursor != d.cursors.end()) {
-            const int x = d.TimeToX(cursor->second) - d.nRecordOffset;
-            if (x >= 0 && x <= d.width)
-                anchor = x;
-        }
-    } else {
-        bool has = false;
-        int cursor = 0;
-        if (d.bSyncCursor) {
+        const auto it = d.cursors.find(d.nRecordChannel);
+        if (it != d.cursors.end()) {
             has = true;
-            cursor = d.nSharedCursor;
-        } else if (std::find(std::begin(d.visible), std::end(d.visible), d.nHighlight) !=
-                       std::end(d.visible) &&
-                   d.cursors.count(d.nHighlight)) {
-            has = true;
-            cursor = d.cursors.at(d.nHighlight);
+            cursor = it->second;
         }
-        if (has) {
-            const int x = d.TimeToX(cursor) - d.nDayOffset;
-            if (x >= 0 && x <= d.width)
-                anchor = x;
-        }
+    } else if (d.bSyncCursor) {
+        has = true;
+        cursor = d.nSharedCursor;
+    } else if (std::find(std::begin(d.visible), std::end(d.visible), d.nHighlight) != std::end(d.visible) &&
+               d.cursors.count(d.nHighlight)) {
+        has = true;
+        cursor = d.cursors.at(d.nHighlight);
+    }
+    if (has) {
+        const int x = d.TimeToX(cursor) - d.Offset();
+        if (x >= 0 && x <= d.width)
+            anchor = x;
     }
     m_data.SetZoom(value, anchor);
     Resync();

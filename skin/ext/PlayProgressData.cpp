@@ -393,12 +393,14 @@ void PlayProgressData::SetZoom(int z, int anchor)
     const int old = nDayWidth;
     nDayZoom = std::clamp(z, 1, kMaxDayZoom);
     // Without a virtual width (no layout yet) only the zoom is stored.
-    if (old > 0) {
-        const std::int64_t offset =
-            (static_cast<std::int64_t>(anchor) + nDayOffset) * nDayZoom * width / old - anchor;
-        SetDayOffset(offset, static_cast<std::int64_t>(nDayZoom - 1) * width);
-    }
+    if (old > 0)
+        SetDayOffset(AnchoredDayOffset(anchor, old), static_cast<std::int64_t>(nDayZoom - 1) * width);
     nDayWidth = Truncate(static_cast<std::int64_t>(width) * nDayZoom);
+}
+
+std::int64_t PlayProgressData::AnchoredDayOffset(int anchor, int old) const
+{
+    return (static_cast<std::int64_t>(anchor) + nDayOffset) * nDayZoom * width / old - anchor;
 }
 
 void PlayProgressData::ZoomIn(int anchor)
@@ -420,8 +422,7 @@ void PlayProgressData::ZoomIn(int anchor)
     nDayZoom = z;
     // Not clamped on the way in (the scroll bar's range follows at the next re-sync).
     if (old > 0)
-        nDayOffset =
-            Truncate((static_cast<std::int64_t>(anchor) + nDayOffset) * nDayZoom * width / old - anchor);
+        nDayOffset = Truncate(AnchoredDayOffset(anchor, old));
     nDayWidth = Truncate(static_cast<std::int64_t>(width) * nDayZoom);
 }
 
@@ -436,15 +437,8 @@ void PlayProgressData::ZoomOut(int anchor)
     int z = nDayZoom - 1;
     if (2 * z > kMaxDayZoom)
         --z;
-    z = std::max(z, 1);
-    const int old = nDayWidth;
-    nDayZoom = z;
-    if (old > 0) {
-        const std::int64_t offset =
-            (static_cast<std::int64_t>(anchor) + nDayOffset) * nDayZoom * width / old - anchor;
-        SetDayOffset(offset, static_cast<std::int64_t>(nDayZoom - 1) * width);
-    }
-    nDayWidth = Truncate(static_cast<std::int64_t>(width) * nDayZoom);
+    // Already inside SetZoom's 1..100 and record mode is handled above.
+    SetZoom(std::max(z, 1), anchor);
 }
 
 void PlayProgressData::ScrollToTime(int t)

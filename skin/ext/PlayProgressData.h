@@ -189,4 +189,7 @@ private:
     void FileDays(const PlayProgressChannel& channel, PlayProgressDay* day) const;
     void RecomputeDayFlags();
     void SetDayOffset(std::int64_t offset, std::int64_t max);
+    // The day offset that keeps the anchor over the same time when the virtual width goes
+    // from old to nDayZoom x width (old > 0).
+    std::int64_t AnchoredDayOffset(int anchor, int old) const;
 };

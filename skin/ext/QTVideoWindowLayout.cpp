@@ -71,12 +71,7 @@ CQTVideoWindowLayout::CQTVideoWindowLayout(int rows, int columns, int width, int
       m_nWidth(width),
       m_nHeight(height)
 {
-    for (int r = 0; r < m_nRows; ++r)
-        for (int c = 0; c + 1 < m_nColumns; ++c)
-            m_splitters[VerticalKey(r, c)] = {1, UniformBarRect(VerticalKey(r, c))};
-    for (int r = 0; r + 1 < m_nRows; ++r)
-        for (int c = 0; c < m_nColumns; ++c)
-            m_splitters[HorizontalKey(r, c)] = {1, UniformBarRect(HorizontalKey(r, c))};
+    AddMissingBars();
     RebuildCells();
 }
 
@@ -95,8 +90,7 @@ CQTVideoWindowLayout& CQTVideoWindowLayout::operator=(const CQTVideoWindowLayout
     m_nHeight = other.m_nHeight;
     m_splitters = other.m_splitters;
     m_selected.clear();
-    if (!SetSize(width, height))
-        RebuildCells();
+    FitTo(width, height);
     return *this;
 }
 
@@ -131,10 +125,32 @@ int CQTVideoWindowLayout::SetSize(int width, int height)
         return 0;
     m_nWidth = width;
     m_nHeight = height;
-    for (auto& [key, bar] : m_splitters)
-        bar.rect = UniformBarRect(key);
+    PlaceBarsUniformly();
     RebuildCells();
     return 1;
+}
+
+void CQTVideoWindowLayout::FitTo(int width, int height)
+{
+    if (!SetSize(width, height))
+        RebuildCells();
+}
+
+void CQTVideoWindowLayout::PlaceBarsUniformly()
+{
+    for (auto& [key, bar] : m_splitters)
+        bar.rect = UniformBarRect(key);
+}
+
+void CQTVideoWindowLayout::AddMissingBars()
+{
+    for (int r = 0; r < m_nRows; ++r)
+        for (int c = 0; c < m_nColumns; ++c) {
+            if (c + 1 < m_nColumns)
+                m_splitters.emplace(VerticalKey(r, c), SplitterBar{1, UniformBarRect(VerticalKey(r, c))});
+            if (r + 1 < m_nRows)
+                m_splitters.emplace(HorizontalKey(r, c), SplitterBar{1, UniformBarRect(HorizontalKey(r, c))});
+        }
 }
 
 int CQTVideoWindowLayout::SetRows(int n)
@@ -160,15 +176,8 @@ void CQTVideoWindowLayout::Regrid(int rows, int columns)
     // Bars outside the new grid go; the others take their uniform place, new ones on.
     for (auto it = m_splitters.begin(); it != m_splitters.end();)
         it = IsGridBar(it->first, rows, columns) ? std::next(it) : m_splitters.erase(it);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c) {
-            if (c + 1 < columns)
-                m_splitters.emplace(VerticalKey(r, c), SplitterBar{1, QRect()}).first->second.rect =
-                    UniformBarRect(VerticalKey(r, c));
-            if (r + 1 < rows)
-                m_splitters.emplace(HorizontalKey(r, c), SplitterBar{1, QRect()}).first->second.rect =
-                    UniformBarRect(HorizontalKey(r, c));
-        }
+    PlaceBarsUniformly();
+    AddMissingBars();
     m_selected.clear();
     RebuildCells();
 }
@@ -357,15 +366,7 @@ int CQTVideoWindowLayout::FromString(const QString& text)
         }
     }
     // Bars the text leaves out separate their cells.
-    for (int r = 0; r < read.m_nRows; ++r)
-        for (int c = 0; c < read.m_nColumns; ++c) {
-            if (c + 1 < read.m_nColumns)
-                read.m_splitters.emplace(VerticalKey(r, c),
-                                         SplitterBar{1, read.UniformBarRect(VerticalKey(r, c))});
-            if (r + 1 < read.m_nRows)
-                read.m_splitters.emplace(HorizontalKey(r, c),
-                                         SplitterBar{1, read.UniformBarRect(HorizontalKey(r, c))});
-        }
+    read.AddMissingBars();
     if (!read.HasRectangularWindows())
         return 0;
     m_nRows = read.m_nRows;

@@ -75,6 +75,8 @@ public:
     // 0 when the size is unchanged; otherwise every bar takes its uniform place for the new
     // size (keeping its flag), the windows are rebuilt and 1 is returned.
     int SetSize(int width, int height);
+    // Takes the size and derives the windows from the bars, whether or not the size changed.
+    void FitTo(int width, int height);
     // Regrids to n rows (n columns), keeping the flags of the bars that stay; new bars are
     // on. 0 when n is unchanged or outside 1..kMaxGrid.
     int SetRows(int n);
@@ -112,6 +114,10 @@ public:
 private:
     QRect UniformBarRect(int key) const;
     QRect UniformCellRect(int r, int c) const;
+    // Every bar of the grid that the map lacks is added, on, at its uniform place.
+    void AddMissingBars();
+    // Every bar takes its uniform place for the current size, keeping its flag.
+    void PlaceBarsUniformly();
     // The bar's flag counted for a merge: selected and missing bars count as off / on.
     bool IsOnForEnable(int key) const;
     bool IsOn(int key) const;

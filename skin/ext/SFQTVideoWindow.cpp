@@ -27,8 +27,6 @@ constexpr int kDashPeriod = 10;
 constexpr int kPaneProportionW = 4;
 constexpr int kPaneProportionH = 3;
 
-RECT ToRect(const QRect& r) { return RECT{r.left(), r.top(), r.right(), r.bottom()}; }
-
 }  // namespace
 
 CSFQTVideoWindow::CSFQTVideoWindow(VIDEOWINDOWMODE mode, ISFVideoWindowEvent* pEvent, int maxRows,
@@ -45,7 +43,6 @@ CSFQTVideoWindow::CSFQTVideoWindow(VIDEOWINDOWMODE mode, ISFVideoWindowEvent* pE
       m_nDashWidth(4),
       m_nMaxZoomWidth(0),
       m_nMaxZoomHeight(0),
-      m_nCtrlId(static_cast<UINT>(-1)),
       m_bkColor(54, 62, 77),
       m_barColor(53, 59, 72),
       m_selectedBarColor(250, 0, 0),
@@ -75,7 +72,7 @@ CSFQTVideoWindow::~CSFQTVideoWindow() = default;
 
 // ---- Creation and skin ------------------------------------------------------------------
 
-int CSFQTVideoWindow::Create(const wchar_t* title, const RECT& rc, void* parentUI, UINT id)
+int CSFQTVideoWindow::Create(const wchar_t* title, const RECT& rc, void* parentUI, UINT /*id*/)
 {
     setParent(static_cast<QWidget*>(parentUI));
     const QRect geometry = OnePastRectToQRect(rc);
@@ -83,7 +80,6 @@ int CSFQTVideoWindow::Create(const wchar_t* title, const RECT& rc, void* parentU
         m_layout.SetSize(geometry.width(), geometry.height());
     setWindowTitle(WideToQString(title));
     setGeometry(geometry);
-    m_nCtrlId = id;
     m_recordState.clear();
     if (!IsNormal())
         return 1;
@@ -173,6 +169,19 @@ CSFQTVideoWindowSubWnd* CSFQTVideoWindow::Pane(int index) const
     return it == m_panes.end() ? nullptr : it->second;
 }
 
+CSFQTVideoWindowSubWnd* CSFQTVideoWindow::PaneById(int id) const
+{
+    for (const auto& [index, pane] : m_panes)
+        if (pane->GetID() == id)
+            return pane;
+    return nullptr;
+}
+
+std::array<QWidget*, 4> CSFQTVideoWindow::PaneControls() const
+{
+    return {m_pClose, m_pSnap, m_pProperty, m_pRecord};
+}
+
 int CSFQTVideoWindow::PaneId(int index) const
 {
     const CSFQTVideoWindowSubWnd* pane = Pane(index);
@@ -251,8 +260,7 @@ int CSFQTVideoWindow::SetLayout(const char* layout)
     // A NULL or refused text leaves the grid; the windows are derived again either way.
     if (layout)
         m_layout.FromString(QString::fromLatin1(layout));
-    if (!m_layout.SetSize(size.width(), size.height()))
-        m_layout.RebuildCells();
+    m_layout.FitTo(size.width(), size.height());
     LayoutApplied();
     return 1;
 }
@@ -327,12 +335,8 @@ void CSFQTVideoWindow::SetSubWinVideo(int index, int state)
 
 void CSFQTVideoWindow::SetSubWinVideoByID(int id, int state)
 {
-    for (auto& [index, pane] : m_panes) {
-        if (pane->GetID() == id) {
-            pane->SetPlayState(state);
-            return;
-        }
-    }
+    if (CSFQTVideoWindowSubWnd* pane = PaneById(id))
+        pane->SetPlayState(state);
 }
 
 RECT CSFQTVideoWindow::GetFrameOSDRect() { return m_osdRect; }
@@ -355,12 +359,8 @@ void CSFQTVideoWindow::ResetSubWinSizeToMin(int index)
 
 void CSFQTVideoWindow::ResetSubWinSizeToMinByID(int id)
 {
-    for (auto& [index, pane] : m_panes) {
-        if (pane->GetID() == id) {
-            pane->GetPlayWnd()->LeaveZoom();
-            return;
-        }
-    }
+    if (CSFQTVideoWindowSubWnd* pane = PaneById(id))
+        pane->GetPlayWnd()->LeaveZoom();
 }
 
 int CSFQTVideoWindow::SetFocusSubWin(int id)
@@ -408,10 +408,8 @@ void CSFQTVideoWindow::SetFocus(int index)
 
 int CSFQTVideoWindow::RenderSubWin(int id, BYTE* data, RENDER_DATA_TYPE type, int width, int height)
 {
-    for (auto& [index, pane] : m_panes)
-        if (pane->GetID() == id)
-            return pane->GetPlayWnd()->Render(data, type, width, height);
-    return 0;
+    CSFQTVideoWindowSubWnd* pane = PaneById(id);
+    return pane ? pane->GetPlayWnd()->Render(data, type, width, height) : 0;
 }
 
 // ---- Painting ---------------------------------------------------------------------------
@@ -493,8 +491,7 @@ void CSFQTVideoWindow::resizeEvent(QResizeEvent* /*event*/)
 {
     if (!m_layout.SetSize(width(), height()))
         return;
-    if (IsNormal())
-        PlacePanes();
+    PlacePanes();
     update();
     emit LayoutChanged();
 }
@@ -539,10 +536,8 @@ void CSFQTVideoWindow::mousePressEvent(QMouseEvent* event)
     if (pane) {
         CSFQTVideoWindowPlayWnd* play = pane->GetPlayWnd();
         const QPoint inPlay = play->mapFrom(this, pos);
-        if ((m_bDragMode || m_bFrameZoomMode || m_bActiveCheckMode) && pane->IsPlaying()) {
+        if ((m_bDragMode || m_bFrameZoomMode || m_bActiveCheckMode) && pane->IsPlaying())
             m_pressInPlay = inPlay;
-            m_pressInPane = pane->mapFrom(this, pos);
-        }
         pt = POINT{inPlay.x(), inPlay.y()};
     }
     if (m_pEvent)
@@ -569,7 +564,7 @@ void CSFQTVideoWindow::mouseMoveEvent(QMouseEvent* event)
     if (m_bDragMode)
         play->DragTo(pane->mapFrom(this, pos) - m_pressInPlay);
     if (m_bFrameZoomMode || m_bActiveCheckMode)
-        m_osdRect = ToRect(RubberBand(m_pressInPlay, play->mapFrom(this, pos), play->rect()));
+        m_osdRect = QRectToInclusiveRect(RubberBand(m_pressInPlay, play->mapFrom(this, pos), play->rect()));
 }
 
 void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
@@ -638,7 +633,6 @@ void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
         MoveFocus(index);
     }
     m_nPressedIndex = -1;
-    m_pressInPane = QPoint();
     m_pressInPlay = QPoint();
     m_bPressed = false;
 }
@@ -662,8 +656,7 @@ void CSFQTVideoWindow::wheelEvent(QWheelEvent* event)
 
 void CSFQTVideoWindow::leaveEvent(QEvent* event)
 {
-    for (QWidget* control : {static_cast<QWidget*>(m_pClose), static_cast<QWidget*>(m_pSnap),
-                             static_cast<QWidget*>(m_pProperty), static_cast<QWidget*>(m_pRecord)})
+    for (QWidget* control : PaneControls())
         if (control)
             control->hide();
     if (m_pHovered) {
@@ -704,8 +697,7 @@ void CSFQTVideoWindow::Hover(const QPoint& pos)
     m_pClose->show();
     m_pSnap->show();
     m_pProperty->show();
-    for (QWidget* control : {static_cast<QWidget*>(m_pClose), static_cast<QWidget*>(m_pSnap),
-                             static_cast<QWidget*>(m_pProperty), static_cast<QWidget*>(m_pRecord)})
+    for (QWidget* control : PaneControls())
         control->raise();
     if (pane->IsPlaying()) {
         const QRect inside = pane->InsideRect();
@@ -725,15 +717,16 @@ void CSFQTVideoWindow::SplitterMove(const QPoint& pt)
     const QRegion after = SelectedRegion();
     if (after != before)
         update(before.united(after));
-    m_highlight = after;
 }
 
 bool CSFQTVideoWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // Double clicks on the pane controls are swallowed.
-    if (event->type() == QEvent::MouseButtonDblClick &&
-        (watched == m_pClose || watched == m_pSnap || watched == m_pProperty || watched == m_pRecord))
-        return true;
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const std::array<QWidget*, 4> controls = PaneControls();
+        if (std::find(controls.begin(), controls.end(), watched) != controls.end())
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -27,6 +27,7 @@
 #include <QSize>
 #include <QWidget>
 
+#include <array>
 #include <map>
 
 class CSFQTButton;
@@ -140,6 +141,11 @@ private:
     // The index of the first visible pane whose geometry holds the point, or -1.
     int PaneIndexAt(const QPoint& pt) const;
     int PaneId(int index) const;
+    // The pane with that id (the first in index order), or nullptr.
+    CSFQTVideoWindowSubWnd* PaneById(int id) const;
+    // The four controls over the hovered pane: close, snapshot, property, record (null before
+    // Create).
+    std::array<QWidget*, 4> PaneControls() const;
     void PlacePanes();
     void ClearMaximised();
     // After a new layout: places the panes, keeps the focus on a window, reports
@@ -168,7 +174,6 @@ private:
     QPixmap m_backPicture;
     int m_nMaxZoomWidth;
     int m_nMaxZoomHeight;
-    UINT m_nCtrlId;
     QColor m_bkColor;
     QColor m_barColor;
     QColor m_selectedBarColor;
@@ -190,11 +195,9 @@ private:
     int m_bExchange;
     int m_bCtrlsVisible;
     int m_bMaximised;
-    QPoint m_pressInPane;
     QPoint m_pressInPlay;
     bool m_bPressed;
     RECT m_osdRect;
-    QRegion m_highlight;
     std::map<int, int> m_recordState;
     CSFQTVideoWindowSubWnd* m_pHovered;
 };

@@ -37,7 +37,6 @@ CSFQTVideoWindowPlayWnd::CSFQTVideoWindowPlayWnd(CSFQTVideoWindow* window, const
       m_nFrameWidth(0),
       m_nFrameHeight(0),
       m_bFrameSeen(0),
-      m_nId(-1),
       m_bRepaintEnabled(1)
 {
     setMouseTracking(true);
@@ -64,13 +63,12 @@ QRect CSFQTVideoWindowPlayWnd::Letterbox(const QRect& cell, int pw, int ph, bool
     return QRect(cell.left(), static_cast<int>(y), static_cast<int>(w), static_cast<int>(g));
 }
 
-int CSFQTVideoWindowPlayWnd::Create(const QString& title, QWidget* parent, int id)
+int CSFQTVideoWindowPlayWnd::Create(const QString& title, QWidget* parent, int /*id*/)
 {
     m_placed = Letterbox(m_cell, m_nProportionW, m_nProportionH, true);
     setWindowTitle(title);
     setParent(parent);
     setGeometry(m_placed);
-    m_nId = id;
     return 1;
 }
 
@@ -99,19 +97,13 @@ void CSFQTVideoWindowPlayWnd::MoveWindow(int left, int top, int right, int botto
     m_cell = QRect(QPoint(left, top), QPoint(right, bottom));
     Place();
     if (m_bZoomed && width() > m_placed.width()) {
-        QRect g = geometry();
-        if (g.left() > m_placed.left()) {
-            g.moveLeft(m_placed.left());
+        const QRect g = geometry();
+        // A debug trace of the side the shift takes, kept as it was.
+        if (g.left() > m_placed.left())
             qDebug() << "setleft";
-        } else if (g.right() < m_placed.right()) {
-            g.moveRight(m_placed.right());
+        else if (g.right() < m_placed.right())
             qDebug() << "setright";
-        }
-        if (g.top() > m_placed.top())
-            g.moveTop(m_placed.top());
-        else if (g.bottom() < m_placed.bottom())
-            g.moveBottom(m_placed.bottom());
-        setGeometry(g);
+        setGeometry(CoverPlaced(g));
         return;
     }
     m_bZoomed = 0;
@@ -123,8 +115,7 @@ void CSFQTVideoWindowPlayWnd::SetProportion(int w, int h)
     m_nProportionW = w;
     m_nProportionH = h;
     Place();
-    m_bZoomed = 0;
-    setGeometry(m_placed);
+    LeaveZoom();
 }
 
 void CSFQTVideoWindowPlayWnd::GetProportion(int& w, int& h) const
@@ -194,22 +185,20 @@ void CSFQTVideoWindowPlayWnd::WheelZoom(bool in, const QPoint& panePoint, int st
     }
     const int w = Round(g.width() + (in ? dx : -dx));
     const int h = Round(g.height() + (in ? dy : -dy));
-    QRect next;
+    // Zooming out to the placed size or below leaves zoom.
+    const bool leave = !in && (w <= m_placed.width() || h <= m_placed.height());
     if (in) {
         const QSize most = MaxZoomSize();
         if (w > most.width() || h > most.height())
             return;
         m_bZoomed = 1;
-        // The wheel point stays near the same place of the picture (15 and 20 on purpose).
-        next =
-            CoverPlaced(QRect(panePoint.x() - Round(fx * w) + 15, panePoint.y() - Round(fy * h) + 20, w, h));
-    } else if (w <= m_placed.width() || h <= m_placed.height()) {
+    } else if (leave) {
         m_bZoomed = 0;
-        next = m_placed;
-    } else {
-        next =
-            CoverPlaced(QRect(panePoint.x() - Round(fx * w) + 15, panePoint.y() - Round(fy * h) + 20, w, h));
     }
+    // The wheel point stays near the same place of the picture (15 and 20 on purpose).
+    const QRect next = leave ? m_placed
+                             : CoverPlaced(QRect(panePoint.x() - Round(fx * w) + 15,
+                                                 panePoint.y() - Round(fy * h) + 20, w, h));
     if (m_bRepaintEnabled)
         setUpdatesEnabled(true);
     setGeometry(next);
@@ -330,7 +319,6 @@ void CSFQTVideoWindowPlayWnd::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && width() > 0 && height() > 0) {
         m_dragAnchor = QPoint(m_source.left() + m_source.width() * p.x() / width(),
                               m_source.top() + m_source.height() * p.y() / height());
-        m_dragStart = p;
         m_bDragging = 1;
     } else if (event->button() == Qt::RightButton) {
         if (m_bFrameSeen)

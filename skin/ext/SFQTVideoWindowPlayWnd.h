@@ -36,7 +36,8 @@ public:
     // wide and centred down it. The creation rule divides first (a few pixels narrower).
     static QRect Letterbox(const QRect& cell, int pw, int ph, bool creationRounding);
 
-    // Letterboxes the cell (creation rounding), takes title, parent and id. Returns 1.
+    // Letterboxes the cell (creation rounding), takes title and parent; the id is not kept.
+    // Returns 1.
     int Create(const QString& title, QWidget* parent, int id);
     // A new cell (inclusive); a widget zoomed wider than its new place keeps its size and is
     // shifted to cover that place, otherwise it leaves zoom and takes the place.
@@ -99,7 +100,6 @@ private:
     int m_bPlaying;
     int m_bZoomed;
     int m_bDragging;
-    QPoint m_dragStart;
     QRect m_placed;
     QPoint m_dragAnchor;
     int m_nRenderType;
@@ -108,6 +108,5 @@ private:
     int m_bFrameSeen;
     QRect m_source;
     QPixmap m_frame;
-    int m_nId;
     int m_bRepaintEnabled;
 };

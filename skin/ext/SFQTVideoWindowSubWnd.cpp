@@ -33,8 +33,7 @@ int CSFQTVideoWindowSubWnd::Create(const QString& title, const QRect& rect, QWid
     setWindowTitle(title);
     setGeometry(Inset(rect));
     m_nId = id;
-    const QRect inside(0, 0, width(), height());
-    m_pPlayWnd = new CSFQTVideoWindowPlayWnd(m_pWindow, inside, proportionW, proportionH);
+    m_pPlayWnd = new CSFQTVideoWindowPlayWnd(m_pWindow, InsideRect(), proportionW, proportionH);
     m_pPlayWnd->Create(QStringLiteral("VideoWindow_PlayWnd"), this, CSFQTVideoWindowPlayWnd::kPlayWndId);
     m_pPlayWnd->show();
     return 1;

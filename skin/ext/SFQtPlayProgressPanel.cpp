@@ -54,8 +54,7 @@ SFQtPlayProgressPanel::SFQtPlayProgressPanel(PlayProgressData* data, CSFQTPlayPr
       m_pData(data),
       m_pOuter(outer),
       m_nPressedRow(-1),
-      m_bHeld(false),
-      m_nLastY(0)
+      m_bHeld(false)
 {
     setMouseTracking(true);
 }
@@ -79,6 +78,12 @@ int SFQtPlayProgressPanel::ChannelInRow(int row) const
         return -1;
     const int id = m_pData->visible[row];
     return m_pData->FindChannel(id) ? id : -1;
+}
+
+int SFQtPlayProgressPanel::TimeAreaX(const QPoint& pos) const
+{
+    const QRect& time = m_pData->timeRect;
+    return std::clamp(pos.x(), time.left(), std::max(time.left(), time.right())) - time.left();
 }
 
 int SFQtPlayProgressPanel::ScreenX(int virtualX) const
@@ -344,7 +349,6 @@ void SFQtPlayProgressPanel::mousePressEvent(QMouseEvent* event)
 {
     PlayProgressData& d = *m_pData;
     const QPoint pos = event->position().toPoint();
-    m_nLastY = pos.y();
     if (!d.timeRect.contains(pos))
         return;
     m_bHeld = true;
@@ -391,7 +395,6 @@ void SFQtPlayProgressPanel::mouseMoveEvent(QMouseEvent* event)
 {
     PlayProgressData& d = *m_pData;
     const QPoint pos = event->position().toPoint();
-    m_nLastY = pos.y();
     if (!m_bHeld) {
         const int channel = ChannelInRow(d.RowAt(pos.y()));
         if (channel >= 0)
@@ -399,8 +402,7 @@ void SFQtPlayProgressPanel::mouseMoveEvent(QMouseEvent* event)
                            d.XToTime(pos.x() - d.timeRect.left()));
         return;
     }
-    const int x = std::clamp(pos.x(), d.timeRect.left(), std::max(d.timeRect.left(), d.timeRect.right())) -
-                  d.timeRect.left();
+    const int x = TimeAreaX(pos);
     if (d.bCut) {
         MoveCut(x, true);
         return;
@@ -431,7 +433,9 @@ void SFQtPlayProgressPanel::mouseReleaseEvent(QMouseEvent* event)
     const QPoint pos = event->position().toPoint();
     const bool wasHeld = m_bHeld;
     m_bHeld = false;
-    int released = -2;  // none reported yet
+    // The channel the release reports when a branch below settles it before its signals
+    // reach the sinks; otherwise it is read once they have run.
+    int released = -2;
     if (!d.bRecordMode && d.bPrevDay && d.prevDayRect.contains(pos)) {
         d.StepPrevDay();
         update();
@@ -450,16 +454,13 @@ void SFQtPlayProgressPanel::mouseReleaseEvent(QMouseEvent* event)
             emit HighlightChannelChanged(channel);
         }
     } else if (wasHeld && !d.bCut) {
-        const int x =
-            std::clamp(pos.x(), d.timeRect.left(), std::max(d.timeRect.left(), d.timeRect.right())) -
-            d.timeRect.left();
+        const int x = TimeAreaX(pos);
         const int time = d.XToTime(x);
         if (d.bRecordMode) {
             const int record = d.FindRecordAt(d.nRecordChannel, d.XToPercent(x), nullptr);
             emit PositionChanged(d.nRecordChannel, record, time, false, false);
             emit PropertyChanged();
             released = -1;
-            emit MouseRelease(-1);
         } else {
             const int channel = ChannelInRow(m_nPressedRow);
             if (channel >= 0 && time > 0) {
@@ -467,15 +468,14 @@ void SFQtPlayProgressPanel::mouseReleaseEvent(QMouseEvent* event)
                 emit PositionChanged(channel, -1, t, false, false);
                 emit PropertyChanged();
                 released = channel;
-                emit MouseRelease(channel);
             }
         }
     }
     // Every press that held the mouse ends in a release the outer control hears, also on the
     // cut edges and on a release at the time area's left edge: its held flag would otherwise
     // stay set and lock out SetPosition and SetCutPos for good.
-    if (wasHeld && released == -2)
-        emit MouseRelease(d.bRecordMode ? -1 : ChannelInRow(m_nPressedRow));
+    if (wasHeld)
+        emit MouseRelease(released != -2 ? released : d.bRecordMode ? -1 : ChannelInRow(m_nPressedRow));
     m_nPressedRow = -1;
 }
 

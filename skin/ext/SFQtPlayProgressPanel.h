@@ -60,11 +60,12 @@ private:
     void MoveCut(int x, bool bMove);
     // Screen x of a virtual x (before the offset) of the time area.
     int ScreenX(int virtualX) const;
+    // x of the time area under a panel point, clamped into the time area.
+    int TimeAreaX(const QPoint& pos) const;
 
     PlayProgressData* m_pData;
     CSFQTPlayProgressPanel* m_pOuter;
     int m_nPressedRow;
     bool m_bHeld;
-    int m_nLastY;
     CSFSkinPicture m_pics[6];
 };

@@ -12,6 +12,7 @@
 #include <QPointF>
 #include <QRegion>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <type_traits>
@@ -46,6 +47,16 @@ inline void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton
         type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent ev(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
     QApplication::sendEvent(w, &ev);
+}
+
+// One wheel turn of delta (120 a notch, up when positive) at at (w's coordinates), sent
+// straight to w with no button or modifier. Returns whether w accepted it.
+inline bool SendWheel(QWidget* w, const QPointF& at, int delta)
+{
+    QWheelEvent ev(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &ev);
+    return ev.isAccepted();
 }
 
 // The pointer coming onto w at at (w's coordinates), and leaving it, sent straight to w.

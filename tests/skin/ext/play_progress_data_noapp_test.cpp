@@ -3,6 +3,7 @@
 // day stepping, zoom steps, the ruler levels, and the time/pixel arithmetic at widths where
 // 32 bits overflow or where no layout exists yet.
 #include "skin/ext/PlayProgressData.h"
+#include "tests/skin/ext/play_progress_test_data.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,8 @@
 
 namespace {
 
-// Seconds since 1970 of a UTC date and time.
-int Utc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
-{
-    std::tm tm{};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = mo - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = h;
-    tm.tm_min = mi;
-    tm.tm_sec = s;
-    return static_cast<int>(timegm(&tm));
-}
+using playprogress::Channel;
+using playprogress::Utc;
 
 // The process's zone for one test, as a POSIX TZ string (no zone files needed).
 class ZoneScope
@@ -53,15 +44,6 @@ private:
     bool m_hadOld = false;
     std::string m_old;
 };
-
-PlayProgressChannel Channel(int id, std::vector<PlayProgressRecord> records)
-{
-    PlayProgressChannel c;
-    c.nChannelId = id;
-    c.strName = L"Camera " + std::to_wstring(id);
-    c.records = std::move(records);
-    return c;
-}
 
 struct Model
 {

@@ -9,16 +9,15 @@
 #include "skin/ext/ImagePlayProgressStyle.h"
 #include "skin/ext/SFQtPlayProgressPanel.h"
 #include "tests/common/widget_test_util.h"
+#include "tests/skin/ext/play_progress_test_data.h"
 #include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QWidget>
 
-#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,18 +31,7 @@ constexpr int kTimeWidth = 780;
 constexpr int kRowTop = 20;
 constexpr int kRowHeight = 25;
 
-int Utc(int y, int mo, int d, int h = 0, int mi = 0)
-{
-    std::tm tm{};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = mo - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = h;
-    tm.tm_min = mi;
-    return static_cast<int>(timegm(&tm));
-}
-
-const int kDay1 = Utc(2024, 5, 6);
+const int kDay1 = playprogress::Utc(2024, 5, 6);
 
 // Panel x of a time of day, and the y inside a row clear of its boundary lines and labels.
 int XAt(int secondsOfDay) { return kTimeLeft + kTimeWidth * secondsOfDay / 86400; }
@@ -96,13 +84,10 @@ ImagePlayProgressLayout Layout()
     return l;
 }
 
+// A channel named "Cam " and its id.
 PlayProgressChannel Channel(int id, std::vector<PlayProgressRecord> records)
 {
-    PlayProgressChannel c;
-    c.nChannelId = id;
-    c.strName = L"Cam " + std::to_wstring(id);
-    c.records = std::move(records);
-    return c;
+    return playprogress::Channel(id, std::move(records), L"Cam ");
 }
 
 // Channel 1: 10:00-11:00 (type 2) and 23:30 to 00:30 of the next day (type 4).
@@ -135,18 +120,8 @@ protected:
     void Press(QPoint at) { testutil::SendMouse(panel, QEvent::MouseButtonPress, at); }
     void Move(QPoint at) { testutil::SendMouse(panel, QEvent::MouseMove, at); }
     void Release(QPoint at) { testutil::SendMouse(panel, QEvent::MouseButtonRelease, at); }
-    void Hover(QPoint at)
-    {
-        QMouseEvent ev(QEvent::MouseMove, QPointF(at), QPointF(panel->mapToGlobal(at)), Qt::NoButton,
-                       Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(panel, &ev);
-    }
-    void Wheel(QPoint at, int delta)
-    {
-        QWheelEvent ev(QPointF(at), QPointF(panel->mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                       Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(panel, &ev);
-    }
+    void Hover(QPoint at) { testutil::SendMouse(panel, QEvent::MouseMove, at, Qt::NoButton); }
+    void Wheel(QPoint at, int delta) { testutil::SendWheel(panel, at, delta); }
     QImage Grab() { return panel->grab().toImage(); }
     const PlayProgressData& Data() const { return control->Data(); }
 

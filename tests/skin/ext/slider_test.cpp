@@ -18,7 +18,6 @@
 #include <QImage>
 #include <QTest>
 #include <QToolTip>
-#include <QWheelEvent>
 #include <QWidget>
 
 #include <memory>
@@ -41,10 +40,7 @@ CSFQTSliderCtrl* Impl(CSFSliderCtrl* slider) { return dynamic_cast<CSFQTSliderCt
 
 void SendWheel(QWidget* w, int notches)
 {
-    const QPointF at(w->width() / 2, w->height() / 2);
-    QWheelEvent ev(at, w->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
-                   Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &ev);
+    testutil::SendWheel(w, QPointF(w->width() / 2, w->height() / 2), 120 * notches);
 }
 
 // A shown host with a skinned slider 200 x 16 at (10, 10), range 0..100, id 77.

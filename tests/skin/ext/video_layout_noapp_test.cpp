@@ -31,8 +31,7 @@ void Apply(Layout& layout, const QString& text)
 {
     const QSize size = layout.GetSize();
     layout.FromString(text);
-    if (!layout.SetSize(size.width(), size.height()))
-        layout.RebuildCells();
+    layout.FitTo(size.width(), size.height());
 }
 
 Layout AppliedAt(int width, int height, const QString& text)

@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -114,14 +113,9 @@ protected:
     // would stop at the first widget).
     void Wheel(QPoint p, int delta)
     {
-        for (QWidget* target = window->childAt(p); target; target = target->parentWidget()) {
-            const QPointF at = target->mapFrom(window, QPointF(p));
-            QWheelEvent ev(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                           Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(target, &ev);
-            if (ev.isAccepted() || target == window)
+        for (QWidget* target = window->childAt(p); target; target = target->parentWidget())
+            if (testutil::SendWheel(target, target->mapFrom(window, QPointF(p)), delta) || target == window)
                 return;
-        }
     }
 
     QString Layout()
