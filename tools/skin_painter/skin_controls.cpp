@@ -401,6 +401,17 @@ void editField(QImage& img)
     p.fillRect(QRect(0, h - 1, w, 1), skinpal::line());
 }
 
+// Stretched over a whole control (number spinner, date/time field), so the outline sits on
+// its edge at any size.
+void fieldBox(QImage& img)
+{
+    QPainter p(&img);
+    const QRect r = img.rect();
+    p.fillRect(r, skinpal::white());
+    p.setPen(skinpal::line());
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
 // Sprite sheet of a combo box's closed face. Cells are cut from x,y to x+w,y+h inclusive:
 // rows 0-27 normal (and hover), 28-55 disabled, 28-56 list open above, 84-112 list open below.
 void comboSheet(QImage& img)

@@ -19,16 +19,6 @@ namespace {
 
 // ---- Number spinner -----------------------------------------------------------------------
 
-// The field behind the number: white with a quiet outline, stretched over the whole spinner.
-void spinnerField(QImage& img)
-{
-    QPainter p(&img);
-    const QRect r = img.rect();
-    p.fillRect(r, skinpal::white());
-    p.setPen(skinpal::line());
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-}
-
 // An up or down button: a push-button face with an arrow.
 void spinnerButton(QImage& img, bool up, Look look)
 {
@@ -123,7 +113,7 @@ void busyStrip(QImage& strip)
 void addSpinnerStripPictures(std::vector<SkinPicture>& c)
 {
     const QString spinner = QStringLiteral("number spinner");
-    c.push_back({"NumSpiner_Field.png", {60, 24}, spinner + QStringLiteral(" field"), spinnerField});
+    c.push_back({"NumSpiner_Field.png", {60, 24}, spinner + QStringLiteral(" field"), fieldBox});
     const struct
     {
         const char* name;

@@ -57,16 +57,6 @@ void recorderIcon(QImage& img)
     p.drawEllipse(QPointF(10 * u, 25 * u), 2.2 * u, 2.2 * u);
 }
 
-// The date/time field: white, a 1-px outline, stretched over the whole control.
-void dateField(QImage& img)
-{
-    QPainter p(&img);
-    const QRect r = img.rect();
-    p.fillRect(r, skinpal::white());
-    p.setPen(skinpal::line());
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-}
-
 // A spin button: the push button's face of that look with a small arrow, up or down.
 void spinButton(QImage& img, Look look, bool up)
 {
@@ -111,7 +101,7 @@ void addTreeDateScrollPictures(std::vector<SkinPicture>& out)
          }});
     out.push_back({"tree_recorder.png", {50, 50}, "tree control, item icon by name", recorderIcon});
 
-    out.push_back({"datetime_field.png", {120, 26}, "date/time control, field border", dateField});
+    out.push_back({"datetime_field.png", {120, 26}, "date/time control, field border", fieldBox});
     const std::pair<const char*, Look> looks[] = {{"normal", Look::Normal},
                                                   {"hover", Look::Hover},
                                                   {"pressed", Look::Pressed},

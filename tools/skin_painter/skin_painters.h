@@ -45,6 +45,8 @@ void linkBand(QImage& img);
 // Input controls.
 void checkMark(QImage& img, bool checked);
 void editField(QImage& img);
+// A plain field: white with a 1-px outline round the whole picture.
+void fieldBox(QImage& img);
 void comboSheet(QImage& img);
 void specTab(QImage& img);
 // The pointer over a slider: a hand pointing up, its fingertip at (13, 7).
