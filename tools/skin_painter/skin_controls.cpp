@@ -329,6 +329,18 @@ void pushButton(QImage& img, Look look)
     }
 }
 
+QColor glyphInk(Look look)
+{
+    switch (look) {
+    case Look::Pressed:
+        return skinpal::white();
+    case Look::Disabled:
+        return skinpal::disabledInk();
+    default:
+        return skinpal::ink();
+    }
+}
+
 // The blue call-to-action button ("Search"), white text on it.
 void accentButton(QImage& img, Look look)
 {

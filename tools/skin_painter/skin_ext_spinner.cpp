@@ -25,9 +25,6 @@ void spinnerButton(QImage& img, bool up, Look look)
     pushButton(img, look);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor ink = look == Look::Disabled  ? skinpal::disabledInk()
-                       : look == Look::Pressed ? skinpal::white()
-                                               : skinpal::ink();
     const QPointF c = QRectF(img.rect()).center();
     const qreal hw = 3.5, hh = 2.0;
     QPolygonF arrow;
@@ -38,7 +35,7 @@ void spinnerButton(QImage& img, bool up, Look look)
         arrow << QPointF(c.x() - hw, c.y() - hh) << QPointF(c.x() + hw, c.y() - hh)
               << QPointF(c.x(), c.y() + hh);
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
+    p.setBrush(glyphInk(look));
     p.drawPolygon(arrow);
 }
 

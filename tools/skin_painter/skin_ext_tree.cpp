@@ -63,9 +63,6 @@ void spinButton(QImage& img, Look look, bool up)
     pushButton(img, look);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor ink = look == Look::Pressed    ? skinpal::white()
-                       : look == Look::Disabled ? skinpal::disabledInk()
-                                                : skinpal::ink();
     const QPointF c = QRectF(img.rect()).center();
     const qreal dy = up ? -1.5 : 1.5;
     QPainterPath arrow;
@@ -74,7 +71,7 @@ void spinButton(QImage& img, Look look, bool up)
     arrow.lineTo(c.x(), c.y() + dy * 1.6);
     arrow.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
+    p.setBrush(glyphInk(look));
     p.drawPath(arrow);
 }
 

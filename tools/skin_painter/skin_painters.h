@@ -39,6 +39,9 @@ void aboutBanner(QImage& img);
 // Buttons.
 void captionButton(QImage& img, Glyph glyph, Look look);
 void pushButton(QImage& img, Look look);
+// The ink of an arrow or sign drawn on a push button of that look: white on the pressed
+// (blue) face, the disabled ink on a disabled one, the ink otherwise.
+QColor glyphInk(Look look);
 void accentButton(QImage& img, Look look);
 void linkBand(QImage& img);
 
