@@ -98,11 +98,7 @@ constexpr int kBusySteps = 8;
 // The movie's frames side by side, as the painter writes a ".gif" picture.
 void busyStrip(QImage& strip)
 {
-    for (int step = 0; step < kBusySteps; ++step) {
-        QImage frame(kBusySize, kBusySize, QImage::Format_ARGB32);
-        busyFrame(frame, step, kBusySteps);
-        QPainter(&strip).drawImage(step * kBusySize, 0, frame);
-    }
+    paintFrameStrip(strip, kBusySteps, [](QImage& frame, int step) { busyFrame(frame, step, kBusySteps); });
 }
 
 }  // namespace
