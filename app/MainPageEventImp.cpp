@@ -634,10 +634,13 @@ void CMainPageEventImp::ShowPage()
     const std::size_t count = vecSearchResult.size();
     nPageItems = count == 0 || nCurPage == 0 ? 0 : NvrItemsOnPage(count, nCurPage);
 
+    const NVRSearchResult* first = nullptr;  // slot 0's result, whose figures are shown
     for (int i = 0; i < kNvrResultsPerPage; ++i) {
         const NVRSearchResult* result =
             i < nPageItems ? &vecSearchResult[static_cast<std::size_t>(nCurPage - 1) * kNvrResultsPerPage + i]
                            : nullptr;
+        if (i == 0)
+            first = result;
         if (CSFRadioBox* slot = c.pResult[i]) {
             if (result || i == 0) {
                 // Where a model names no picture, slot 0 shows the placeholder and the others
@@ -670,8 +673,8 @@ void CMainPageEventImp::ShowPage()
             c.pResultCapacity[i]->ShowWindow(result ? 1 : 0);
         }
     }
-    if (nPageItems > 0)
-        ShowDetails(vecSearchResult[static_cast<std::size_t>(nCurPage - 1) * kNvrResultsPerPage].item);
+    if (first)
+        ShowDetails(first->item);
     else
         ClearDetails();
 }

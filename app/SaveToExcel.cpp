@@ -88,18 +88,17 @@ bool CSaveToExcel::Open(const std::string& path)
     m_pWorkbooks->dynamicCall("Open(const QString&,const QVariant&,const QVariant&)",
                               QString::fromStdString(path), 3, false);
     m_pExcel->setProperty("DisplayAlerts", 1);
-    m_pWorkbook = m_pExcel->querySubObject("ActiveWorkBook");
-    m_pWorksheets = m_pWorkbook ? m_pWorkbook->querySubObject("WorkSheets") : nullptr;
     m_pWorksheet = nullptr;
-    if (m_pWorkbook)
-        return true;
-
-    // As the spreadsheet program does after a failed open, the reads get a new, empty
-    // workbook; the caller hears that this one did not open.
-    m_pWorkbooks->dynamicCall("Add");
     m_pWorkbook = m_pExcel->querySubObject("ActiveWorkBook");
+    const bool opened = m_pWorkbook != nullptr;
+    if (!opened) {
+        // As the spreadsheet program does after a failed open, the reads get a new, empty
+        // workbook; the caller hears that this one did not open.
+        m_pWorkbooks->dynamicCall("Add");
+        m_pWorkbook = m_pExcel->querySubObject("ActiveWorkBook");
+    }
     m_pWorksheets = m_pWorkbook ? m_pWorkbook->querySubObject("WorkSheets") : nullptr;
-    return false;
+    return opened;
 }
 
 void CSaveToExcel::ReadCapabilityTable(NVRCapabilityTable& records)

@@ -247,25 +247,25 @@ bool CXlsxWorkbook::ParseCellReference(const std::string& ref, int& row, int& co
 
 bool CXlsxWorkbook::Load(const std::string& path)
 {
-    m_sheets.clear();
-    m_activeSheet = 0;
+    // Only a regular file is read: a folder or a device is no workbook.
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    ArchivePtr a(archive_read_new());
-    if (!a || archive_read_support_format_zip(a.get()) != ARCHIVE_OK ||
-        archive_read_open_filename(a.get(), path.c_str(), 65536) != ARCHIVE_OK)
-        return false;
-    return LoadArchive(a.get());
+    const bool regular = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return LoadZip([&](struct archive* a) {
+        return regular ? archive_read_open_filename(a, path.c_str(), 65536) : ARCHIVE_FATAL;
+    });
 }
 
 bool CXlsxWorkbook::LoadFromMemory(const void* data, std::size_t size)
 {
+    return LoadZip([&](struct archive* a) { return archive_read_open_memory(a, data, size); });
+}
+
+bool CXlsxWorkbook::LoadZip(const std::function<int(struct archive*)>& open)
+{
     m_sheets.clear();
     m_activeSheet = 0;
     ArchivePtr a(archive_read_new());
-    if (!a || archive_read_support_format_zip(a.get()) != ARCHIVE_OK ||
-        archive_read_open_memory(a.get(), data, size) != ARCHIVE_OK)
+    if (!a || archive_read_support_format_zip(a.get()) != ARCHIVE_OK || open(a.get()) != ARCHIVE_OK)
         return false;
     return LoadArchive(a.get());
 }

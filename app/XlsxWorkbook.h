@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -76,6 +77,9 @@ private:
         std::map<std::uint64_t, Value> cells;  // key: row << 32 | column
     };
 
+    // Forgets what was read, then reads the workbook from a fresh zip reader that open
+    // (returning an archive result code) has opened on the source.
+    bool LoadZip(const std::function<int(struct archive*)>& open);
     bool LoadArchive(struct archive* a);
 
     std::vector<Sheet> m_sheets;

@@ -97,6 +97,22 @@ void EnsureUtf8Locale()
         std::setlocale(LC_CTYPE, "");
 }
 
+// The parts of text between its slashes, in order, empty and "." parts included: "a//b/"
+// gives "a", "", "b", "".
+std::vector<std::string> SplitSlashes(const std::string& text)
+{
+    std::vector<std::string> parts;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t slash = text.find('/', pos);
+        if (slash == std::string::npos)
+            slash = text.size();
+        parts.push_back(text.substr(pos, slash - pos));
+        pos = slash + 1;
+    }
+    return parts;
+}
+
 // Splits a relative item name into its parts ("." and empty parts dropped). False
 // for an absolute name, a ".." part, or a name with no part at all.
 bool SafeRelativeParts(const char* name, std::vector<std::string>* parts)
@@ -104,18 +120,11 @@ bool SafeRelativeParts(const char* name, std::vector<std::string>* parts)
     parts->clear();
     if (!name || name[0] == '/')
         return false;
-    const std::string s(name);
-    std::size_t pos = 0;
-    while (pos <= s.size()) {
-        std::size_t slash = s.find('/', pos);
-        if (slash == std::string::npos)
-            slash = s.size();
-        const std::string part = s.substr(pos, slash - pos);
+    for (const std::string& part : SplitSlashes(name)) {
         if (part == "..")
             return false;
         if (!part.empty() && part != ".")
             parts->push_back(part);
-        pos = slash + 1;
     }
     return !parts->empty();
 }
@@ -187,23 +196,6 @@ int CountEntry(struct archive_entry* entry, UnpackState* state)
     return kOk;
 }
 
-void SplitInto(const std::string& text, std::deque<std::string>* parts, bool front)
-{
-    std::vector<std::string> split;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-        std::size_t slash = text.find('/', pos);
-        if (slash == std::string::npos)
-            slash = text.size();
-        split.push_back(text.substr(pos, slash - pos));
-        pos = slash + 1;
-    }
-    if (front)
-        parts->insert(parts->begin(), split.begin(), split.end());
-    else
-        parts->insert(parts->end(), split.begin(), split.end());
-}
-
 // A symbolic link stored at itemParts (relative to the working directory, the folder
 // being filled) that points to target stays inside the folder, the links already
 // unpacked followed the way the system follows them. Names on the way that do not
@@ -213,8 +205,8 @@ bool LinkStaysInside(const std::vector<std::string>& itemParts, const char* targ
     if (!target || !*target || target[0] == '/' || std::strlen(target) > kMaxLinkTarget)
         return false;
     std::vector<std::string> at(itemParts.begin(), itemParts.end() - 1);  // where the walk stands
-    std::deque<std::string> rest;
-    SplitInto(target, &rest, false);
+    const std::vector<std::string> targetParts = SplitSlashes(target);
+    std::deque<std::string> rest(targetParts.begin(), targetParts.end());
     int hops = 0;
     for (int steps = 0; !rest.empty(); ++steps) {
         if (steps > kMaxResolveSteps)
@@ -246,7 +238,9 @@ bool LinkStaysInside(const std::vector<std::string>& itemParts, const char* targ
         if (n <= 0 || static_cast<std::size_t>(n) >= buf.size() || buf[0] == '/')
             return false;
         at.pop_back();
-        SplitInto(std::string(buf.data(), static_cast<std::size_t>(n)), &rest, true);
+        const std::vector<std::string> linkParts =
+            SplitSlashes(std::string(buf.data(), static_cast<std::size_t>(n)));
+        rest.insert(rest.begin(), linkParts.begin(), linkParts.end());
     }
     return true;
 }

@@ -127,6 +127,17 @@ const std::vector<SkinPicture>& skinCatalog()
     return catalog;
 }
 
+void paintFrameStrip(QImage& strip, int frames, const std::function<void(QImage&, int)>& paintFrame)
+{
+    const int side = strip.height();
+    for (int frame = 0; frame < frames; ++frame) {
+        QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        paintFrame(img, frame);
+        QPainter(&strip).drawImage(frame * side, 0, img);
+    }
+}
+
 QImage renderSkinPicture(const SkinPicture& picture)
 {
     QImage img(picture.size, QImage::Format_ARGB32_Premultiplied);

@@ -27,6 +27,10 @@ const std::vector<SkinPicture>& extendedSkinCatalog();
 // picture is high, and the file holds them one after another (skinAnimationFrameMs apart).
 constexpr int skinAnimationFrameMs = 100;
 
+// Draws such a strip: frames frames side by side from the left, each a square as high as the
+// strip, painted by paintFrame(image, index) on a transparent image of its own.
+void paintFrameStrip(QImage& strip, int frames, const std::function<void(QImage&, int)>& paintFrame);
+
 // A transparent ARGB image of the picture's size with the picture drawn on it.
 QImage renderSkinPicture(const SkinPicture& picture);
 

@@ -329,6 +329,18 @@ void pushButton(QImage& img, Look look)
     }
 }
 
+QColor glyphInk(Look look)
+{
+    switch (look) {
+    case Look::Pressed:
+        return skinpal::white();
+    case Look::Disabled:
+        return skinpal::disabledInk();
+    default:
+        return skinpal::ink();
+    }
+}
+
 // The blue call-to-action button ("Search"), white text on it.
 void accentButton(QImage& img, Look look)
 {
@@ -399,6 +411,17 @@ void editField(QImage& img)
     p.fillRect(QRect(0, 0, w, 1), QColor(172, 182, 194));
     p.fillRect(QRect(0, 1, w, 1), skinpal::surfaceDim());
     p.fillRect(QRect(0, h - 1, w, 1), skinpal::line());
+}
+
+// Stretched over a whole control (number spinner, date/time field), so the outline sits on
+// its edge at any size.
+void fieldBox(QImage& img)
+{
+    QPainter p(&img);
+    const QRect r = img.rect();
+    p.fillRect(r, skinpal::white());
+    p.setPen(skinpal::line());
+    p.drawRect(r.adjusted(0, 0, -1, -1));
 }
 
 // Sprite sheet of a combo box's closed face. Cells are cut from x,y to x+w,y+h inclusive:

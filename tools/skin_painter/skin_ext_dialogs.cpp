@@ -41,11 +41,6 @@ void addDialogPictures(std::vector<SkinPicture>& c)
 {
     c.push_back(
         {"Waiting.gif", {32 * kSpinnerDots, 32}, "wait dialog animation (32 x 32)", [](QImage& strip) {
-             for (int frame = 0; frame < kSpinnerDots; ++frame) {
-                 QImage img(strip.height(), strip.height(), QImage::Format_ARGB32_Premultiplied);
-                 img.fill(Qt::transparent);
-                 spinner(img, frame);
-                 QPainter(&strip).drawImage(frame * strip.height(), 0, img);
-             }
+             paintFrameStrip(strip, kSpinnerDots, spinner);
          }});
 }

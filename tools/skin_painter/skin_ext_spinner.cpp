@@ -19,25 +19,12 @@ namespace {
 
 // ---- Number spinner -----------------------------------------------------------------------
 
-// The field behind the number: white with a quiet outline, stretched over the whole spinner.
-void spinnerField(QImage& img)
-{
-    QPainter p(&img);
-    const QRect r = img.rect();
-    p.fillRect(r, skinpal::white());
-    p.setPen(skinpal::line());
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-}
-
 // An up or down button: a push-button face with an arrow.
 void spinnerButton(QImage& img, bool up, Look look)
 {
     pushButton(img, look);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor ink = look == Look::Disabled  ? skinpal::disabledInk()
-                       : look == Look::Pressed ? skinpal::white()
-                                               : skinpal::ink();
     const QPointF c = QRectF(img.rect()).center();
     const qreal hw = 3.5, hh = 2.0;
     QPolygonF arrow;
@@ -48,7 +35,7 @@ void spinnerButton(QImage& img, bool up, Look look)
         arrow << QPointF(c.x() - hw, c.y() - hh) << QPointF(c.x() + hw, c.y() - hh)
               << QPointF(c.x(), c.y() + hh);
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
+    p.setBrush(glyphInk(look));
     p.drawPolygon(arrow);
 }
 
@@ -111,11 +98,7 @@ constexpr int kBusySteps = 8;
 // The movie's frames side by side, as the painter writes a ".gif" picture.
 void busyStrip(QImage& strip)
 {
-    for (int step = 0; step < kBusySteps; ++step) {
-        QImage frame(kBusySize, kBusySize, QImage::Format_ARGB32);
-        busyFrame(frame, step, kBusySteps);
-        QPainter(&strip).drawImage(step * kBusySize, 0, frame);
-    }
+    paintFrameStrip(strip, kBusySteps, [](QImage& frame, int step) { busyFrame(frame, step, kBusySteps); });
 }
 
 }  // namespace
@@ -123,7 +106,7 @@ void busyStrip(QImage& strip)
 void addSpinnerStripPictures(std::vector<SkinPicture>& c)
 {
     const QString spinner = QStringLiteral("number spinner");
-    c.push_back({"NumSpiner_Field.png", {60, 24}, spinner + QStringLiteral(" field"), spinnerField});
+    c.push_back({"NumSpiner_Field.png", {60, 24}, spinner + QStringLiteral(" field"), fieldBox});
     const struct
     {
         const char* name;

@@ -58,18 +58,6 @@ void drawZoomSign(QImage& img, bool plus)
         p.fillRect(QRect(w / 2 - 1, m, 2, h - 2 * m), skinpal::ink());
 }
 
-QColor arrowColour(Look look)
-{
-    switch (look) {
-    case Look::Pressed:
-        return skinpal::white();
-    case Look::Disabled:
-        return skinpal::disabledInk();
-    default:
-        return skinpal::ink();
-    }
-}
-
 // The zoomer's sheet, cut by the slider at "0,0,39,5" (groove left of the handle), "0,8,39,5"
 // (groove right of it) and four 10 x 14 handles at x 0, 12, 24, 36 from y 16 (normal, hover,
 // pressed, disabled); each cell covers w + 1 by h + 1 pixels.
@@ -108,7 +96,7 @@ void addTimelinePictures(std::vector<SkinPicture>& out)
             out.push_back({QString::fromLatin1(prefix) + QLatin1String(suffix) + QStringLiteral(".png"),
                            button, kUsedBy, [a, l](QImage& img) {
                                pushButton(img, l);
-                               drawArrow(img, a, arrowColour(l));
+                               drawArrow(img, a, glyphInk(l));
                            }});
         }
     }

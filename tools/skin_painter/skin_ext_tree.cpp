@@ -57,25 +57,12 @@ void recorderIcon(QImage& img)
     p.drawEllipse(QPointF(10 * u, 25 * u), 2.2 * u, 2.2 * u);
 }
 
-// The date/time field: white, a 1-px outline, stretched over the whole control.
-void dateField(QImage& img)
-{
-    QPainter p(&img);
-    const QRect r = img.rect();
-    p.fillRect(r, skinpal::white());
-    p.setPen(skinpal::line());
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-}
-
 // A spin button: the push button's face of that look with a small arrow, up or down.
 void spinButton(QImage& img, Look look, bool up)
 {
     pushButton(img, look);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor ink = look == Look::Pressed    ? skinpal::white()
-                       : look == Look::Disabled ? skinpal::disabledInk()
-                                                : skinpal::ink();
     const QPointF c = QRectF(img.rect()).center();
     const qreal dy = up ? -1.5 : 1.5;
     QPainterPath arrow;
@@ -84,7 +71,7 @@ void spinButton(QImage& img, Look look, bool up)
     arrow.lineTo(c.x(), c.y() + dy * 1.6);
     arrow.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
+    p.setBrush(glyphInk(look));
     p.drawPath(arrow);
 }
 
@@ -111,7 +98,7 @@ void addTreeDateScrollPictures(std::vector<SkinPicture>& out)
          }});
     out.push_back({"tree_recorder.png", {50, 50}, "tree control, item icon by name", recorderIcon});
 
-    out.push_back({"datetime_field.png", {120, 26}, "date/time control, field border", dateField});
+    out.push_back({"datetime_field.png", {120, 26}, "date/time control, field border", fieldBox});
     const std::pair<const char*, Look> looks[] = {{"normal", Look::Normal},
                                                   {"hover", Look::Hover},
                                                   {"pressed", Look::Pressed},

@@ -39,12 +39,17 @@ void aboutBanner(QImage& img);
 // Buttons.
 void captionButton(QImage& img, Glyph glyph, Look look);
 void pushButton(QImage& img, Look look);
+// The ink of an arrow or sign drawn on a push button of that look: white on the pressed
+// (blue) face, the disabled ink on a disabled one, the ink otherwise.
+QColor glyphInk(Look look);
 void accentButton(QImage& img, Look look);
 void linkBand(QImage& img);
 
 // Input controls.
 void checkMark(QImage& img, bool checked);
 void editField(QImage& img);
+// A plain field: white with a 1-px outline round the whole picture.
+void fieldBox(QImage& img);
 void comboSheet(QImage& img);
 void specTab(QImage& img);
 // The pointer over a slider: a hand pointing up, its fingertip at (13, 7).
