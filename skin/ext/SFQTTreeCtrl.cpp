@@ -73,7 +73,6 @@ CSFQTTreeCtrl::CSFQTTreeCtrl(ISFTreeCtrlEvent* pEvent)
       CSFTreeCtrl(pEvent),
       m_bCheckMode(true),
       m_bUserCheckable(true),
-      m_bSuppressCheckEvent(false),
       m_nID(static_cast<UINT>(-1)),
       m_nSkinValue(16),
       m_pCheckPressItem(nullptr),
@@ -413,13 +412,11 @@ int CSFQTTreeCtrl::IsAllItemCheck()
     return 1;
 }
 
-// A flag change makes the tree report the item as changed once; the suppress flag swallows
-// that report.
+// A flag change makes the tree report the item as changed; the sink does not hear it.
 void CSFQTTreeCtrl::SetUserCheckableFlag(QTreeWidgetItem* item, bool on)
 {
-    m_bSuppressCheckEvent = true;
+    Quiet quiet(this);
     item->setFlags(on ? item->flags() | Qt::ItemIsUserCheckable : item->flags() & ~Qt::ItemIsUserCheckable);
-    m_bSuppressCheckEvent = false;  // the report came synchronously, or not at all
 }
 
 void CSFQTTreeCtrl::SetUserCheckable(int on)
@@ -569,10 +566,6 @@ void CSFQTTreeCtrl::keyPressEvent(QKeyEvent* event)
 
 void CSFQTTreeCtrl::OnItemChanged(QTreeWidgetItem* item, int /*column*/)
 {
-    if (m_bSuppressCheckEvent) {
-        m_bSuppressCheckEvent = false;
-        return;
-    }
     if (m_pEvent)
         m_pEvent->OnItemCheckStateChanged(item, IsChecked(item) ? 1 : 0);
 }

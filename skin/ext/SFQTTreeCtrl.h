@@ -137,7 +137,6 @@ private:
 
     bool m_bCheckMode;
     bool m_bUserCheckable;
-    bool m_bSuppressCheckEvent;
     UINT m_nID;
     int m_nSkinValue;
     QTreeWidgetItem* m_pCheckPressItem;  // the item whose check area was last pressed
