@@ -116,7 +116,7 @@ protected:
         const QRect r = tree->visualItemRect(Item(item));
         return QPoint(r.left() + 40, r.center().y());
     }
-    void Click(const QPoint& at) { QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at); }
+    void Click(const QPoint& at) { testutil::Click(tree->viewport(), at); }
     // A double click as the window system delivers it: the second press is followed by the
     // double-click event, then the release.
     void DoubleClick(const QPoint& at)
