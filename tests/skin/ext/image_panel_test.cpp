@@ -356,6 +356,25 @@ TEST_F(ImagePanelTest, SkinColoursAndNullRecord)
     EXPECT_EQ(Shot().pixelColor(100, 100), QColor(0x10, 0x20, 0x30));
 }
 
+// The information panel shows the hovered thumbnail's texts, never the record's own.
+TEST_F(ImagePanelTest, TheRecordsInformationTextsAreNotShown)
+{
+    ASSERT_NE(strip, nullptr);
+    Add(3);
+    const QImage plain = Shot();
+    UIImagePanelStyle skin;
+    skin[8] = L"Kind";
+    skin[9] = L"Title";
+    skin[10] = L"From";
+    skin[11] = L"To";
+    skin[12] = L"FFFFFF";
+    skin.nThumbHeight = 60;
+    skin.nThumbWidth = 80;
+    skin.nMargin = skin.nTopOffset = skin.nGap = 3;
+    ASSERT_EQ(strip->SetSkin(&skin), TRUE);
+    EXPECT_EQ(Shot(), plain);
+}
+
 TEST_F(ImagePanelTest, HotPathIsTheSelectedItemsPathUnchanged)
 {
     ASSERT_NE(strip, nullptr);
