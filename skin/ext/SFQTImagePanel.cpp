@@ -181,7 +181,11 @@ void CSFQTImagePanel::resizeEvent(QResizeEvent* event)
 
 void CSFQTImagePanel::mouseMoveEvent(QMouseEvent* event)
 {
-    m_nHover = ItemAt(event->position().toPoint());
+    // The picture depends on the hovered item alone, not on where in it the pointer is.
+    const int hover = ItemAt(event->position().toPoint());
+    if (hover == m_nHover)
+        return;
+    m_nHover = hover;
     update();
 }
 
