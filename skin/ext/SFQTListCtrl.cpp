@@ -62,7 +62,6 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
       m_bForceAscending(false),
       m_nHeaderCheckColumn(-1),
       m_bSortEnabled(false),
-      m_bSortConnected(false),
       m_nHScrollMax(0),
       m_bDoubleClickRouted(false),
       m_bEditRouted(false),
@@ -90,6 +89,8 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CSFQTListCtrl::OnVerPosBarChanged);
     connect(horizontalScrollBar(), &QScrollBar::sliderMoved, this, &CSFQTListCtrl::OnHeaderPosChanged1);
     connect(header, &QHeaderView::sectionResized, this, [this] { PlaceHeaderCheckBox(); });
+    // Heard always; a click sorts only while sorting is on.
+    connect(header, &QHeaderView::sectionClicked, this, &CSFQTListCtrl::OnHeaderClicked);
 }
 
 CSFQTListCtrl::~CSFQTListCtrl() = default;
@@ -432,10 +433,6 @@ void CSFQTListCtrl::GetSelectRow(std::set<int>& rows)
 void CSFQTListCtrl::SetHeaderSortEnable(int on)
 {
     m_bSortEnabled = on != 0;
-    if (m_bSortEnabled && !m_bSortConnected) {
-        connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CSFQTListCtrl::OnHeaderClicked);
-        m_bSortConnected = true;
-    }
     if (!m_bSortEnabled)
         horizontalHeader()->setSortIndicatorShown(false);
 }

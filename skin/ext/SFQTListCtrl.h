@@ -267,7 +267,6 @@ private:
     int m_nHeaderCheckColumn;
     QString m_strEditSaved;
     bool m_bSortEnabled;
-    bool m_bSortConnected;
     int m_nHScrollMax;
 
     // ---- Routing state ----
