@@ -173,13 +173,11 @@ DWORD CSFQTListCtrl::GetExtendedStyle() { return 0; }
 
 int CSFQTListCtrl::SetCheck(int row, int check)
 {
-    for (const CellPart& part : m_cellParts) {
-        if (part.kind != CellPart::RowCheck || RowOf(part) != row)
-            continue;
-        static_cast<CSFQTRadioBox*>(part.widget.data())->SetCheck(check);
-        return 1;
-    }
-    return 0;
+    const CellPart* part = FindPart(CellPart::RowCheck, row);
+    if (!part)
+        return 0;
+    static_cast<CSFQTRadioBox*>(part->widget.data())->SetCheck(check);
+    return 1;
 }
 
 int CSFQTListCtrl::SetItemData(int row, DWORD data)
@@ -416,11 +414,8 @@ int CSFQTListCtrl::IsSelected(int row)
 
 int CSFQTListCtrl::IsCheck(int row)
 {
-    for (const CellPart& part : m_cellParts) {
-        if (part.kind == CellPart::RowCheck && RowOf(part) == row)
-            return static_cast<CSFQTRadioBox*>(part.widget.data())->GetCheck();
-    }
-    return 0;
+    const CellPart* part = FindPart(CellPart::RowCheck, row);
+    return part ? static_cast<CSFQTRadioBox*>(part->widget.data())->GetCheck() : 0;
 }
 
 void CSFQTListCtrl::GetSelectRow(std::set<int>& rows)
@@ -506,12 +501,8 @@ void CSFQTListCtrl::AddOperateBtn(int row, int col, const wchar_t* text, int id,
 
 void CSFQTListCtrl::SetBtnEnable(int row, bool enable)
 {
-    for (const CellPart& part : m_cellParts) {
-        if (part.kind == CellPart::Button && RowOf(part) == row) {
-            part.widget->setEnabled(enable);
-            return;
-        }
-    }
+    if (const CellPart* part = FindPart(CellPart::Button, row))
+        part->widget->setEnabled(enable);
 }
 
 void CSFQTListCtrl::SetAllCheck(int check)
@@ -522,14 +513,12 @@ void CSFQTListCtrl::SetAllCheck(int check)
 
 void CSFQTListCtrl::SetItemShow(int row, int /*col*/, UINT id, bool show)
 {
-    for (CellPart::Kind kind : {CellPart::Button, CellPart::Progress}) {
-        for (const CellPart& part : m_cellParts) {
-            if (part.kind == kind && part.id == id && RowOf(part) == row) {
-                part.widget->setVisible(show);
-                return;
-            }
-        }
-    }
+    // A button of that id comes before a progress bar of it.
+    const CellPart* part = FindPart(CellPart::Button, row, &id);
+    if (!part)
+        part = FindPart(CellPart::Progress, row, &id);
+    if (part)
+        part->widget->setVisible(show);
 }
 
 void CSFQTListCtrl::SetProgress(int row, int pos)
@@ -710,6 +699,15 @@ int CSFQTListCtrl::RowOf(const CellPart& part) const
     if (indexWidget(part.cell) != part.widget->parentWidget())
         return -1;
     return part.cell.row();
+}
+
+const CSFQTListCtrl::CellPart* CSFQTListCtrl::FindPart(CellPart::Kind kind, int row, const UINT* id) const
+{
+    for (const CellPart& part : m_cellParts) {
+        if (part.kind == kind && (!id || part.id == *id) && RowOf(part) == row)
+            return &part;
+    }
+    return nullptr;
 }
 
 void CSFQTListCtrl::ForgetDeadParts()

@@ -219,6 +219,8 @@ private:
     QTableWidgetItem* ItemAt(int row, int col) const;
     // The row whose cell holds the part's container now; -1 once the part is gone.
     int RowOf(const CellPart& part) const;
+    // The first part of that kind (and id, when given) whose row is row; NULL when none.
+    const CellPart* FindPart(CellPart::Kind kind, int row, const UINT* id = nullptr) const;
     void ForgetDeadParts();
     // A transparent container on parent that lays its widgets out from x 10 at topOffset.
     CSFQTView* NewContainer(QWidget* parent, int topOffset) const;
