@@ -206,7 +206,7 @@ int CSFQTListCtrl::SetItemText(int row, int col, const wchar_t* text)
     }
     ApplyColumnAlignment(it, col);
     setItem(row, col, it);
-    ColorRow(row);
+    ColorRow(row, StripeColor(row));
     return 1;
 }
 
@@ -251,7 +251,7 @@ int CSFQTListCtrl::InsertItem(int row, const wchar_t* text)
     ApplyColumnAlignment(it, 0);
     setItem(row, 0, it);
     setRowHeight(row, m_nRowHeight);
-    ColorRow(row);
+    ColorRow(row, StripeColor(row));
     return row;
 }
 
@@ -465,13 +465,8 @@ void CSFQTListCtrl::SetItemEdit(int row, int col)
 
 void CSFQTListCtrl::SetRowColor(int row)
 {
-    if (row < 0 || row >= rowCount())
-        return;
     OwnerChange change(m_nOwnerChange);
-    for (int c = 0; c < columnCount(); ++c) {
-        if (QTableWidgetItem* it = item(row, c))
-            it->setBackground(kMarkedRowColor);
-    }
+    ColorRow(row, kMarkedRowColor);
 }
 
 void CSFQTListCtrl::EmitHeadClickFun(int col)
@@ -780,11 +775,15 @@ void CSFQTListCtrl::AddPart(CellPart::Kind kind, QWidget* widget, UINT id, int r
 
 void CSFQTListCtrl::ApplyHeadings() { setHorizontalHeaderLabels(m_headings); }
 
-void CSFQTListCtrl::ColorRow(int row)
+const QColor& CSFQTListCtrl::StripeColor(int row) const
+{
+    return row % 2 == 0 ? m_evenRowColor : m_oddRowColor;
+}
+
+void CSFQTListCtrl::ColorRow(int row, const QColor& colour)
 {
     if (row < 0 || row >= rowCount())
         return;
-    const QColor& colour = row % 2 == 0 ? m_evenRowColor : m_oddRowColor;
     for (int c = 0; c < columnCount(); ++c) {
         if (QTableWidgetItem* it = item(row, c))
             it->setBackground(colour);

@@ -239,7 +239,10 @@ private:
     void AddPart(CellPart::Kind kind, QWidget* widget, UINT id, int row, int col);
 
     void ApplyHeadings();
-    void ColorRow(int row);
+    // The background of the row's items; nothing for a row out of range.
+    void ColorRow(int row, const QColor& colour);
+    // The even or odd row colour of the stripes.
+    const QColor& StripeColor(int row) const;
     void ApplyColumnAlignment(QTableWidgetItem* item, int col) const;
     void RowClicked(int row, int col);
     void CloseOpenEditor();
