@@ -269,9 +269,7 @@ int CSFQTListCtrl::DeleteAllItems()
 
 void CSFQTListCtrl::DeleteSelectedItems(std::set<int>& rows)
 {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    for (const QModelIndex& index : selected)
-        rows.insert(index.row());
+    GetSelectRow(rows);
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         const int r = *it;
         if (r < 0 || r >= rowCount())
