@@ -5,6 +5,7 @@
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFQTProgressCtrl.h"
 #include "skin/SFQTRadioBox.h"
+#include "skin/SFQTToggleHelpers.h"
 #include "skin/SFQTView.h"
 #include "skin/SFSkinString.h"
 #include "skin/ext/SFListCtrlRules.h"
@@ -628,7 +629,7 @@ void CSFQTListCtrl::OnClicked()
     RowClicked(row, 0);
     if (m_pEvent)
         m_pEvent->OnButton(static_cast<int>(id), row);
-    SendToParent(static_cast<int>(WM_COMMAND), 0, 0, static_cast<LPARAM>(id));
+    SFSendCommandToParent(this, id);
 }
 
 // The table keeps cell widgets in their cells as it scrolls; only the header box, which
