@@ -128,13 +128,20 @@ protected:
         if (!strip)
             return;
         strip->Create(L"", RECT{0, 0, 800, 200}, &parent, 1);
+        UIImagePanelStyle skin = Skin();
+        strip->SetSkin(&skin);
+        strip->ShowWindow(1);
+    }
+
+    // White, 80 x 60 thumbnails, 3-px spacings.
+    static UIImagePanelStyle Skin()
+    {
         UIImagePanelStyle skin;
         skin[12] = L"FFFFFF";
         skin.nThumbHeight = 60;  // height before width
         skin.nThumbWidth = 80;
         skin.nMargin = skin.nTopOffset = skin.nGap = 3;
-        strip->SetSkin(&skin);
-        strip->ShowWindow(1);
+        return skin;
     }
 
     void Add(int count)
@@ -362,15 +369,11 @@ TEST_F(ImagePanelTest, TheRecordsInformationTextsAreNotShown)
     ASSERT_NE(strip, nullptr);
     Add(3);
     const QImage plain = Shot();
-    UIImagePanelStyle skin;
+    UIImagePanelStyle skin = Skin();
     skin[8] = L"Kind";
     skin[9] = L"Title";
     skin[10] = L"From";
     skin[11] = L"To";
-    skin[12] = L"FFFFFF";
-    skin.nThumbHeight = 60;
-    skin.nThumbWidth = 80;
-    skin.nMargin = skin.nTopOffset = skin.nGap = 3;
     ASSERT_EQ(strip->SetSkin(&skin), TRUE);
     EXPECT_EQ(Shot(), plain);
 }
