@@ -2,6 +2,7 @@
 
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFSpinBoxStyleSheet.h"
 
 #include <QDate>
 #include <QSignalBlocker>
@@ -43,16 +44,8 @@ QString CSFQTDateTimeCtrl::FormatOfType(int type)
 QString CSFQTDateTimeCtrl::SkinStyleSheet(const ImageDateTimeStyle& style)
 {
     const auto url = [&style](int i) { return SkinFilePath(style[i]); };
-    return QStringLiteral("QDateTimeEdit { padding: 0 8px; border-image: url(") + url(1) +
-           QStringLiteral(");}QDateTimeEdit::up-button {width: 21px; border-image: url(") + url(6) +
-           QStringLiteral(");}QDateTimeEdit::up-button:hover {border-image: url(") + url(7) +
-           QStringLiteral(");}QDateTimeEdit::up-button:pressed {border-image: url(") + url(8) +
-           QStringLiteral(");}QDateTimeEdit::up-button:disabled {border-image: url(") + url(9) +
-           QStringLiteral(");}QDateTimeEdit::down-button {width: 21px; border-image: url(") + url(2) +
-           QStringLiteral(");}QDateTimeEdit::down-button:hover {border-image: url(") + url(3) +
-           QStringLiteral(");}QDateTimeEdit::down-button:pressed {border-image: url(") + url(4) +
-           QStringLiteral(");}QDateTimeEdit::down-button:disabled {border-image: url(") + url(5) +
-           QStringLiteral(");}");
+    return SFSpinBoxStyleSheet(QStringLiteral("QDateTimeEdit"),
+                               {url(1), url(6), url(7), url(8), url(9), url(2), url(3), url(4), url(5)});
 }
 
 int CSFQTDateTimeCtrl::Create(DWORD /*style*/, const RECT& rc, void* parentUI, UINT id)

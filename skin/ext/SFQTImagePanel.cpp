@@ -57,8 +57,6 @@ BOOL CSFQTImagePanel::SetSkin(UIImagePanelStyle* style)
     if (!style)
         return FALSE;
     const UIImagePanelStyle& s = *style;
-    for (int row = 0; row < CSFImagePanelLayout::kInfoRows; ++row)
-        m_info[row] = WideToQString(s[8 + row]);
     m_bgColor = HexStringToQColor(s[12]);
     m_textColor = HexStringToQColor(s[15]);
     m_layout.SetThumbSize(s.nThumbWidth, s.nThumbHeight);
@@ -142,8 +140,8 @@ void CSFQTImagePanel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter p(this);
     p.fillRect(m_layout.PictureArea(), m_bgColor);
-    for (QString& text : m_info)
-        text.clear();
+    // The texts of the hovered thumbnail when it is shown, else empty.
+    QString info[CSFImagePanelLayout::kInfoRows];
 
     const int count = GetCount();
     const int scroll = m_pScrollBar->value();
@@ -155,10 +153,10 @@ void CSFQTImagePanel::paintEvent(QPaintEvent* /*event*/)
         const Item& item = m_items[static_cast<std::size_t>(i)];
         if (i == m_nHover) {
             r.adjust(-gap, -gap, gap, gap);
-            m_info[0] = item.type;
-            m_info[1] = WideToQString(item.name);
-            m_info[2] = item.start;
-            m_info[3] = item.end;
+            info[0] = item.type;
+            info[1] = WideToQString(item.name);
+            info[2] = item.start;
+            info[3] = item.end;
         }
         p.drawPixmap(r, item.picture);
         if (i == m_nSelected) {
@@ -171,7 +169,7 @@ void CSFQTImagePanel::paintEvent(QPaintEvent* /*event*/)
     for (int row = 0; row < CSFImagePanelLayout::kInfoRows; ++row) {
         p.drawText(m_layout.CaptionRect(row), Qt::AlignRight | Qt::AlignVCenter,
                    QLatin1String(kCaptions[row]));
-        p.drawText(m_layout.ValueRect(row), Qt::AlignCenter, m_info[row]);
+        p.drawText(m_layout.ValueRect(row), Qt::AlignCenter, info[row]);
     }
 }
 
@@ -183,7 +181,11 @@ void CSFQTImagePanel::resizeEvent(QResizeEvent* event)
 
 void CSFQTImagePanel::mouseMoveEvent(QMouseEvent* event)
 {
-    m_nHover = ItemAt(event->position().toPoint());
+    // The picture depends on the hovered item alone, not on where in it the pointer is.
+    const int hover = ItemAt(event->position().toPoint());
+    if (hover == m_nHover)
+        return;
+    m_nHover = hover;
     update();
 }
 

@@ -33,7 +33,8 @@ public:
 
     BOOL Create(const wchar_t* text, const RECT& rc, void* parentUI, UINT id) override;  // 1
     void SetCursor() override;
-    // Colours, spacings, thumbnail size and the first information texts; 0 without a record.
+    // Colours, spacings and thumbnail size; 0 without a record. The record's information texts
+    // are not read: the panel shows those of the hovered thumbnail.
     BOOL SetSkin(UIImagePanelStyle* style) override;
     void ShowWindow(int show) override;
     void MoveWindow(RECT* rc) override;  // inclusive corners
@@ -87,7 +88,6 @@ private:
     int m_nSelected;
     QColor m_bgColor;
     QColor m_textColor;  // kept from the skin; the texts paint in the painter's own colour
-    QString m_info[CSFImagePanelLayout::kInfoRows];
     CSFImagePanelLayout m_layout;
     QScrollBar* m_pScrollBar;
     std::wstring m_hotPath;

@@ -5,6 +5,7 @@
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFQTProgressCtrl.h"
 #include "skin/SFQTRadioBox.h"
+#include "skin/SFQTToggleHelpers.h"
 #include "skin/SFQTView.h"
 #include "skin/SFSkinString.h"
 #include "skin/ext/SFListCtrlRules.h"
@@ -62,7 +63,6 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
       m_bForceAscending(false),
       m_nHeaderCheckColumn(-1),
       m_bSortEnabled(false),
-      m_bSortConnected(false),
       m_nHScrollMax(0),
       m_bDoubleClickRouted(false),
       m_bEditRouted(false),
@@ -90,6 +90,8 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CSFQTListCtrl::OnVerPosBarChanged);
     connect(horizontalScrollBar(), &QScrollBar::sliderMoved, this, &CSFQTListCtrl::OnHeaderPosChanged1);
     connect(header, &QHeaderView::sectionResized, this, [this] { PlaceHeaderCheckBox(); });
+    // Heard always; a click sorts only while sorting is on.
+    connect(header, &QHeaderView::sectionClicked, this, &CSFQTListCtrl::OnHeaderClicked);
 }
 
 CSFQTListCtrl::~CSFQTListCtrl() = default;
@@ -172,13 +174,11 @@ DWORD CSFQTListCtrl::GetExtendedStyle() { return 0; }
 
 int CSFQTListCtrl::SetCheck(int row, int check)
 {
-    for (const CellPart& part : m_cellParts) {
-        if (part.kind != CellPart::RowCheck || RowOf(part) != row)
-            continue;
-        static_cast<CSFQTRadioBox*>(part.widget.data())->SetCheck(check);
-        return 1;
-    }
-    return 0;
+    const CellPart* part = FindPart(CellPart::RowCheck, row);
+    if (!part)
+        return 0;
+    static_cast<CSFQTRadioBox*>(part->widget.data())->SetCheck(check);
+    return 1;
 }
 
 int CSFQTListCtrl::SetItemData(int row, DWORD data)
@@ -207,7 +207,7 @@ int CSFQTListCtrl::SetItemText(int row, int col, const wchar_t* text)
     }
     ApplyColumnAlignment(it, col);
     setItem(row, col, it);
-    ColorRow(row);
+    ColorRow(row, StripeColor(row));
     return 1;
 }
 
@@ -252,7 +252,7 @@ int CSFQTListCtrl::InsertItem(int row, const wchar_t* text)
     ApplyColumnAlignment(it, 0);
     setItem(row, 0, it);
     setRowHeight(row, m_nRowHeight);
-    ColorRow(row);
+    ColorRow(row, StripeColor(row));
     return row;
 }
 
@@ -270,9 +270,7 @@ int CSFQTListCtrl::DeleteAllItems()
 
 void CSFQTListCtrl::DeleteSelectedItems(std::set<int>& rows)
 {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    for (const QModelIndex& index : selected)
-        rows.insert(index.row());
+    GetSelectRow(rows);
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         const int r = *it;
         if (r < 0 || r >= rowCount())
@@ -415,11 +413,8 @@ int CSFQTListCtrl::IsSelected(int row)
 
 int CSFQTListCtrl::IsCheck(int row)
 {
-    for (const CellPart& part : m_cellParts) {
-        if (part.kind == CellPart::RowCheck && RowOf(part) == row)
-            return static_cast<CSFQTRadioBox*>(part.widget.data())->GetCheck();
-    }
-    return 0;
+    const CellPart* part = FindPart(CellPart::RowCheck, row);
+    return part ? static_cast<CSFQTRadioBox*>(part->widget.data())->GetCheck() : 0;
 }
 
 void CSFQTListCtrl::GetSelectRow(std::set<int>& rows)
@@ -432,10 +427,6 @@ void CSFQTListCtrl::GetSelectRow(std::set<int>& rows)
 void CSFQTListCtrl::SetHeaderSortEnable(int on)
 {
     m_bSortEnabled = on != 0;
-    if (m_bSortEnabled && !m_bSortConnected) {
-        connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CSFQTListCtrl::OnHeaderClicked);
-        m_bSortConnected = true;
-    }
     if (!m_bSortEnabled)
         horizontalHeader()->setSortIndicatorShown(false);
 }
@@ -473,13 +464,8 @@ void CSFQTListCtrl::SetItemEdit(int row, int col)
 
 void CSFQTListCtrl::SetRowColor(int row)
 {
-    if (row < 0 || row >= rowCount())
-        return;
     OwnerChange change(m_nOwnerChange);
-    for (int c = 0; c < columnCount(); ++c) {
-        if (QTableWidgetItem* it = item(row, c))
-            it->setBackground(kMarkedRowColor);
-    }
+    ColorRow(row, kMarkedRowColor);
 }
 
 void CSFQTListCtrl::EmitHeadClickFun(int col)
@@ -509,12 +495,8 @@ void CSFQTListCtrl::AddOperateBtn(int row, int col, const wchar_t* text, int id,
 
 void CSFQTListCtrl::SetBtnEnable(int row, bool enable)
 {
-    for (const CellPart& part : m_cellParts) {
-        if (part.kind == CellPart::Button && RowOf(part) == row) {
-            part.widget->setEnabled(enable);
-            return;
-        }
-    }
+    if (const CellPart* part = FindPart(CellPart::Button, row))
+        part->widget->setEnabled(enable);
 }
 
 void CSFQTListCtrl::SetAllCheck(int check)
@@ -525,14 +507,12 @@ void CSFQTListCtrl::SetAllCheck(int check)
 
 void CSFQTListCtrl::SetItemShow(int row, int /*col*/, UINT id, bool show)
 {
-    for (CellPart::Kind kind : {CellPart::Button, CellPart::Progress}) {
-        for (const CellPart& part : m_cellParts) {
-            if (part.kind == kind && part.id == id && RowOf(part) == row) {
-                part.widget->setVisible(show);
-                return;
-            }
-        }
-    }
+    // A button of that id comes before a progress bar of it.
+    const CellPart* part = FindPart(CellPart::Button, row, &id);
+    if (!part)
+        part = FindPart(CellPart::Progress, row, &id);
+    if (part)
+        part->widget->setVisible(show);
 }
 
 void CSFQTListCtrl::SetProgress(int row, int pos)
@@ -649,7 +629,7 @@ void CSFQTListCtrl::OnClicked()
     RowClicked(row, 0);
     if (m_pEvent)
         m_pEvent->OnButton(static_cast<int>(id), row);
-    SendToParent(static_cast<int>(WM_COMMAND), 0, 0, static_cast<LPARAM>(id));
+    SFSendCommandToParent(this, id);
 }
 
 // The table keeps cell widgets in their cells as it scrolls; only the header box, which
@@ -713,6 +693,15 @@ int CSFQTListCtrl::RowOf(const CellPart& part) const
     if (indexWidget(part.cell) != part.widget->parentWidget())
         return -1;
     return part.cell.row();
+}
+
+const CSFQTListCtrl::CellPart* CSFQTListCtrl::FindPart(CellPart::Kind kind, int row, const UINT* id) const
+{
+    for (const CellPart& part : m_cellParts) {
+        if (part.kind == kind && (!id || part.id == *id) && RowOf(part) == row)
+            return &part;
+    }
+    return nullptr;
 }
 
 void CSFQTListCtrl::ForgetDeadParts()
@@ -785,11 +774,15 @@ void CSFQTListCtrl::AddPart(CellPart::Kind kind, QWidget* widget, UINT id, int r
 
 void CSFQTListCtrl::ApplyHeadings() { setHorizontalHeaderLabels(m_headings); }
 
-void CSFQTListCtrl::ColorRow(int row)
+const QColor& CSFQTListCtrl::StripeColor(int row) const
+{
+    return row % 2 == 0 ? m_evenRowColor : m_oddRowColor;
+}
+
+void CSFQTListCtrl::ColorRow(int row, const QColor& colour)
 {
     if (row < 0 || row >= rowCount())
         return;
-    const QColor& colour = row % 2 == 0 ? m_evenRowColor : m_oddRowColor;
     for (int c = 0; c < columnCount(); ++c) {
         if (QTableWidgetItem* it = item(row, c))
             it->setBackground(colour);

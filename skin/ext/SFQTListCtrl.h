@@ -219,6 +219,8 @@ private:
     QTableWidgetItem* ItemAt(int row, int col) const;
     // The row whose cell holds the part's container now; -1 once the part is gone.
     int RowOf(const CellPart& part) const;
+    // The first part of that kind (and id, when given) whose row is row; NULL when none.
+    const CellPart* FindPart(CellPart::Kind kind, int row, const UINT* id = nullptr) const;
     void ForgetDeadParts();
     // A transparent container on parent that lays its widgets out from x 10 at topOffset.
     CSFQTView* NewContainer(QWidget* parent, int topOffset) const;
@@ -237,7 +239,10 @@ private:
     void AddPart(CellPart::Kind kind, QWidget* widget, UINT id, int row, int col);
 
     void ApplyHeadings();
-    void ColorRow(int row);
+    // The background of the row's items; nothing for a row out of range.
+    void ColorRow(int row, const QColor& colour);
+    // The even or odd row colour of the stripes.
+    const QColor& StripeColor(int row) const;
     void ApplyColumnAlignment(QTableWidgetItem* item, int col) const;
     void RowClicked(int row, int col);
     void CloseOpenEditor();
@@ -267,7 +272,6 @@ private:
     int m_nHeaderCheckColumn;
     QString m_strEditSaved;
     bool m_bSortEnabled;
-    bool m_bSortConnected;
     int m_nHScrollMax;
 
     // ---- Routing state ----

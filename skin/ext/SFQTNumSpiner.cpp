@@ -2,6 +2,7 @@
 
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFSpinBoxStyleSheet.h"
 
 #include <QString>
 
@@ -53,25 +54,9 @@ BOOL CSFQTNumSpiner::SetSkin(ImageNumSpinerStyle* style)
     if (m_nOriginStyle == 1 || !style)
         return FALSE;
     const auto url = [style](int i) { return SkinFilePath((*style)[i]); };
-    QString sheet;
-    sheet += QStringLiteral("QSpinBox { padding: 0 8px; border-image: url(") + url(0) + QStringLiteral(");}");
-    sheet += QStringLiteral("QSpinBox::up-button {width: 21px; border-image: url(") + url(8) +
-             QStringLiteral(");}");
     // A hovered button keeps its normal picture.
-    sheet += QStringLiteral("QSpinBox::up-button:hover {border-image: url(") + url(8) + QStringLiteral(");}");
-    sheet +=
-        QStringLiteral("QSpinBox::up-button:pressed {border-image: url(") + url(10) + QStringLiteral(");}");
-    sheet +=
-        QStringLiteral("QSpinBox::up-button:disabled {border-image: url(") + url(11) + QStringLiteral(");}");
-    sheet += QStringLiteral("QSpinBox::down-button {width: 21px; border-image: url(") + url(1) +
-             QStringLiteral(");}");
-    sheet +=
-        QStringLiteral("QSpinBox::down-button:hover {border-image: url(") + url(1) + QStringLiteral(");}");
-    sheet +=
-        QStringLiteral("QSpinBox::down-button:pressed {border-image: url(") + url(3) + QStringLiteral(");}");
-    sheet +=
-        QStringLiteral("QSpinBox::down-button:disabled {border-image: url(") + url(4) + QStringLiteral(");}");
-    setStyleSheet(sheet);
+    setStyleSheet(SFSpinBoxStyleSheet(QStringLiteral("QSpinBox"), {url(0), url(8), url(8), url(10), url(11),
+                                                                   url(1), url(1), url(3), url(4)}));
     return TRUE;
 }
 

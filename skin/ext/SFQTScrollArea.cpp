@@ -74,8 +74,6 @@ void CSFQTScrollArea::SetSkin(ScrollAreaStyle* style)
     // The area's palette with its background role brushed with the picture, which the brush
     // tiles; the panel fills its background (the scroll area turned that on).
     QPalette palette = this->palette();
-    const QBrush brush(picture);
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setBrush(group, backgroundRole(), brush);
+    palette.setBrush(QPalette::All, backgroundRole(), QBrush(picture));
     m_pPanel->setPalette(palette);
 }

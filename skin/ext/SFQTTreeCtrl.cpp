@@ -73,7 +73,6 @@ CSFQTTreeCtrl::CSFQTTreeCtrl(ISFTreeCtrlEvent* pEvent)
       CSFTreeCtrl(pEvent),
       m_bCheckMode(true),
       m_bUserCheckable(true),
-      m_bSuppressCheckEvent(false),
       m_nID(static_cast<UINT>(-1)),
       m_nSkinValue(16),
       m_pCheckPressItem(nullptr),
@@ -167,12 +166,22 @@ void CSFQTTreeCtrl::SetObjectName(const wchar_t* name) { setObjectName(WideToQSt
 
 // ---- Walking the tree --------------------------------------------------------------------
 
+// The toolkit's invisible root is the top-level items' parent; it never leaves the control.
+QTreeWidgetItem* CSFQTTreeCtrl::Node(void* handle) const
+{
+    return handle == TVI_ROOT ? invisibleRootItem() : ItemOf(handle);
+}
+
+QTreeWidgetItem* CSFQTTreeCtrl::ParentNode(QTreeWidgetItem* item) const
+{
+    QTreeWidgetItem* parent = item->parent();
+    return parent ? parent : invisibleRootItem();
+}
+
 void* CSFQTTreeCtrl::GetChildItem(void* item) const
 {
-    if (item == TVI_ROOT)
-        return topLevelItem(0);
-    QTreeWidgetItem* it = ItemOf(item);
-    return it ? it->child(0) : nullptr;
+    QTreeWidgetItem* node = Node(item);
+    return node ? node->child(0) : nullptr;
 }
 
 UINT CSFQTTreeCtrl::GetCount() const
@@ -190,10 +199,8 @@ UINT CSFQTTreeCtrl::GetCount() const
 
 UINT CSFQTTreeCtrl::GetChildrenCount(void* item) const
 {
-    if (item == TVI_ROOT)
-        return static_cast<UINT>(topLevelItemCount());
-    QTreeWidgetItem* it = ItemOf(item);
-    return it ? static_cast<UINT>(it->childCount()) : 0;
+    QTreeWidgetItem* node = Node(item);
+    return node ? static_cast<UINT>(node->childCount()) : 0;
 }
 
 int CSFQTTreeCtrl::ItemHasChildren(void* item) const { return static_cast<int>(GetChildrenCount(item)); }
@@ -207,9 +214,9 @@ void* CSFQTTreeCtrl::GetNextSiblingItem(void* item) const
     QTreeWidgetItem* it = ItemOf(item);
     if (!it)
         return nullptr;
-    if (QTreeWidgetItem* parent = it->parent())
-        return parent->child(parent->indexOfChild(it) + 1);
-    return topLevelItem(indexOfTopLevelItem(it) + 1);
+    // An item not in the tree has index -1: its "next" is the first top-level item.
+    QTreeWidgetItem* parent = ParentNode(it);
+    return parent->child(parent->indexOfChild(it) + 1);
 }
 
 void* CSFQTTreeCtrl::GetPrevSiblingItem(void* item) const
@@ -217,9 +224,8 @@ void* CSFQTTreeCtrl::GetPrevSiblingItem(void* item) const
     QTreeWidgetItem* it = ItemOf(item);
     if (!it)
         return nullptr;
-    if (QTreeWidgetItem* parent = it->parent())
-        return parent->child(parent->indexOfChild(it) - 1);
-    return topLevelItem(indexOfTopLevelItem(it) - 1);
+    QTreeWidgetItem* parent = ParentNode(it);
+    return parent->child(parent->indexOfChild(it) - 1);
 }
 
 void* CSFQTTreeCtrl::GetParentItem(void* item) const
@@ -270,8 +276,8 @@ void* CSFQTTreeCtrl::FindChildItem(const wchar_t* text, void* parent) const
 // so that only the cascades here move a parent's check.
 void* CSFQTTreeCtrl::InsertItem(const wchar_t* text, void* parent, void* after)
 {
-    QTreeWidgetItem* parentItem = ItemOf(parent);
-    if (parent != TVI_ROOT && !parentItem)
+    QTreeWidgetItem* parentNode = Node(parent);
+    if (!parentNode)
         return nullptr;
     Quiet quiet(this);
     auto* item = new QTreeWidgetItem();
@@ -283,16 +289,10 @@ void* CSFQTTreeCtrl::InsertItem(const wchar_t* text, void* parent, void* after)
     item->setText(0, WideToQString(text));
     item->setForeground(0, m_textColor);
     QTreeWidgetItem* afterItem = static_cast<QTreeWidgetItem*>(after);  // compared, never read
-    if (!parentItem) {
-        if (after == TVI_LAST)
-            addTopLevelItem(item);
-        else
-            insertTopLevelItem(indexOfTopLevelItem(afterItem) + 1, item);
-    } else if (after == TVI_LAST) {
-        parentItem->addChild(item);
-    } else {
-        parentItem->insertChild(parentItem->indexOfChild(afterItem) + 1, item);
-    }
+    if (after == TVI_LAST)
+        parentNode->addChild(item);
+    else
+        parentNode->insertChild(parentNode->indexOfChild(afterItem) + 1, item);
     return item;
 }
 
@@ -412,13 +412,11 @@ int CSFQTTreeCtrl::IsAllItemCheck()
     return 1;
 }
 
-// A flag change makes the tree report the item as changed once; the suppress flag swallows
-// that report.
+// A flag change makes the tree report the item as changed; the sink does not hear it.
 void CSFQTTreeCtrl::SetUserCheckableFlag(QTreeWidgetItem* item, bool on)
 {
-    m_bSuppressCheckEvent = true;
+    Quiet quiet(this);
     item->setFlags(on ? item->flags() | Qt::ItemIsUserCheckable : item->flags() & ~Qt::ItemIsUserCheckable);
-    m_bSuppressCheckEvent = false;  // the report came synchronously, or not at all
 }
 
 void CSFQTTreeCtrl::SetUserCheckable(int on)
@@ -461,17 +459,11 @@ int CSFQTTreeCtrl::IsItemHilight(void* item)
 
 int CSFQTTreeCtrl::IsAnyChildItemHilight(void* item)
 {
-    if (item == TVI_ROOT) {
-        for (int i = 0; i < topLevelItemCount(); ++i)
-            if (m_hilight.count(topLevelItem(i)))
-                return 1;
+    QTreeWidgetItem* node = Node(item);
+    if (!node)
         return 0;
-    }
-    QTreeWidgetItem* it = ItemOf(item);
-    if (!it)
-        return 0;
-    for (int i = 0; i < it->childCount(); ++i)
-        if (m_hilight.count(it->child(i)))
+    for (int i = 0; i < node->childCount(); ++i)
+        if (m_hilight.count(node->child(i)))
             return 1;
     return 0;
 }
@@ -574,10 +566,6 @@ void CSFQTTreeCtrl::keyPressEvent(QKeyEvent* event)
 
 void CSFQTTreeCtrl::OnItemChanged(QTreeWidgetItem* item, int /*column*/)
 {
-    if (m_bSuppressCheckEvent) {
-        m_bSuppressCheckEvent = false;
-        return;
-    }
     if (m_pEvent)
         m_pEvent->OnItemCheckStateChanged(item, IsChecked(item) ? 1 : 0);
 }

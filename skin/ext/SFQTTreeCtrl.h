@@ -122,6 +122,11 @@ private:
     // Keeps the sink deaf to the tree's own signals while an owner's change runs.
     class Quiet;
 
+    // The node behind a handle: TVI_ROOT is the invisible root (the top-level items' parent),
+    // any other handle its item (null for none and the other special handles).
+    QTreeWidgetItem* Node(void* handle) const;
+    // The item's parent, or the invisible root for a top-level item or one not in a tree.
+    QTreeWidgetItem* ParentNode(QTreeWidgetItem* item) const;
     void Connect();
     void Disconnect();
     bool InCheckArea(QTreeWidgetItem* item, const QPoint& pos) const;
@@ -132,7 +137,6 @@ private:
 
     bool m_bCheckMode;
     bool m_bUserCheckable;
-    bool m_bSuppressCheckEvent;
     UINT m_nID;
     int m_nSkinValue;
     QTreeWidgetItem* m_pCheckPressItem;  // the item whose check area was last pressed

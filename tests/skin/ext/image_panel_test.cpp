@@ -128,13 +128,20 @@ protected:
         if (!strip)
             return;
         strip->Create(L"", RECT{0, 0, 800, 200}, &parent, 1);
+        UIImagePanelStyle skin = Skin();
+        strip->SetSkin(&skin);
+        strip->ShowWindow(1);
+    }
+
+    // White, 80 x 60 thumbnails, 3-px spacings.
+    static UIImagePanelStyle Skin()
+    {
         UIImagePanelStyle skin;
         skin[12] = L"FFFFFF";
         skin.nThumbHeight = 60;  // height before width
         skin.nThumbWidth = 80;
         skin.nMargin = skin.nTopOffset = skin.nGap = 3;
-        strip->SetSkin(&skin);
-        strip->ShowWindow(1);
+        return skin;
     }
 
     void Add(int count)
@@ -354,6 +361,21 @@ TEST_F(ImagePanelTest, SkinColoursAndNullRecord)
     skin.nMargin = skin.nTopOffset = skin.nGap = 3;
     EXPECT_EQ(strip->SetSkin(&skin), TRUE);
     EXPECT_EQ(Shot().pixelColor(100, 100), QColor(0x10, 0x20, 0x30));
+}
+
+// The information panel shows the hovered thumbnail's texts, never the record's own.
+TEST_F(ImagePanelTest, TheRecordsInformationTextsAreNotShown)
+{
+    ASSERT_NE(strip, nullptr);
+    Add(3);
+    const QImage plain = Shot();
+    UIImagePanelStyle skin = Skin();
+    skin[8] = L"Kind";
+    skin[9] = L"Title";
+    skin[10] = L"From";
+    skin[11] = L"To";
+    ASSERT_EQ(strip->SetSkin(&skin), TRUE);
+    EXPECT_EQ(Shot(), plain);
 }
 
 TEST_F(ImagePanelTest, HotPathIsTheSelectedItemsPathUnchanged)

@@ -549,6 +549,17 @@ TEST_F(ListTest, CellWidgetsFollowTheirRowsWhenTheListSorts)
     EXPECT_EQ(parent.Codes(2).back().record.lParam, 101);
 }
 
+// A row's button and progress bar of the same id: showing or hiding that id acts on the
+// button alone.
+TEST_F(ListTest, ItemShowTakesTheButtonBeforeTheProgressBarOfTheSameId)
+{
+    AddRows({L"a"});
+    facade->AddOperateBtn(0, 7, L"Go", CSFQTListCtrl::OperateProgressId, ButtonSkin(), 40, 20);
+    facade->SetItemShow(0, 7, CSFQTListCtrl::OperateProgressId, false);
+    EXPECT_FALSE(CellWidgets<CSFQTButton>(0, 7).value(0)->isVisibleTo(list));
+    EXPECT_TRUE(CellWidgets<CSFQTProgressCtrl>(0, 7).value(0)->isVisibleTo(list));
+}
+
 TEST_F(ListTest, CellWidgetsSitCentredInTheirCellsAndStayThereWhenScrolled)
 {
     AddRows({L"1", L"2", L"3"});

@@ -116,7 +116,7 @@ protected:
         const QRect r = tree->visualItemRect(Item(item));
         return QPoint(r.left() + 40, r.center().y());
     }
-    void Click(const QPoint& at) { QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at); }
+    void Click(const QPoint& at) { testutil::Click(tree->viewport(), at); }
     // A double click as the window system delivers it: the second press is followed by the
     // double-click event, then the release.
     void DoubleClick(const QPoint& at)
@@ -229,6 +229,40 @@ TEST_F(TreeCtrlTest, NullAndSpecialHandlesAreNoItem)
     EXPECT_EQ(facade->GetItemData(TVI_ROOT), 0xFFFFFFFFu);
     EXPECT_EQ(facade->DeleteItem(TVI_ROOT), 0);
     EXPECT_EQ(facade->GetCount(), 5u);
+    EXPECT_TRUE(sink.log.empty());
+}
+
+// An item looked for on a level it is not on reads as unknown: inserting "after" it puts the
+// new item first, its next sibling is the level's first item and its previous one none.
+// TVI_ROOT names the top level; the other special handles name no parent.
+TEST_F(TreeCtrlTest, ItemsOffTheLevelReadAsUnknownAndOnlyTheRootHandleNamesAParent)
+{
+    void* x = Add(L"x", TVI_ROOT, A1);  // A1 is no top-level item
+    void* y = Add(L"y", A, A1a);        // A1a is no child of A
+    EXPECT_EQ(facade->GetChildItem(TVI_ROOT), x);
+    EXPECT_EQ(facade->GetNextSiblingItem(x), A);
+    EXPECT_EQ(facade->GetChildItem(A), y);
+    EXPECT_EQ(facade->GetNextSiblingItem(y), A1);
+    EXPECT_EQ(facade->GetPrevSiblingItem(A1), y);
+    QTreeWidgetItem loose;  // in no tree
+    EXPECT_EQ(facade->GetNextSiblingItem(&loose), x);
+    EXPECT_EQ(facade->GetPrevSiblingItem(&loose), nullptr);
+
+    EXPECT_EQ(facade->GetChildrenCount(TVI_ROOT), 2u);
+    EXPECT_EQ(facade->IsAnyChildItemHilight(TVI_ROOT), 0);
+    facade->SetItemHilight(x, 1);
+    EXPECT_EQ(facade->IsAnyChildItemHilight(TVI_ROOT), 1);
+    void* notParents[] = {nullptr, TVI_LAST, reinterpret_cast<void*>(0xFFFF0001u),
+                          reinterpret_cast<void*>(0xFFFF0003u)};
+    for (void* h : notParents) {
+        SCOPED_TRACE(reinterpret_cast<std::uintptr_t>(h));
+        EXPECT_EQ(facade->GetChildItem(h), nullptr);
+        EXPECT_EQ(facade->GetChildrenCount(h), 0u);
+        EXPECT_EQ(facade->GetPrevSiblingItem(h), nullptr);
+        EXPECT_EQ(facade->IsAnyChildItemHilight(h), 0);
+        EXPECT_EQ(facade->InsertItem(L"z", h, nullptr), nullptr);
+    }
+    EXPECT_EQ(facade->GetCount(), 7u);
     EXPECT_TRUE(sink.log.empty());
 }
 
