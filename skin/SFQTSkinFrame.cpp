@@ -3,6 +3,7 @@
 #include "skin/SFQTControlHelpers.h"
 
 #include "skin/SFMsgMap.h"
+#include "skin/SFSkinPicture.h"
 #include "skin/SFSkinString.h"
 
 #include <QDragEnterEvent>
@@ -267,13 +268,6 @@ void CSFQTSkinFrame::MacShowMinimize(bool on)
 
 // ---- Skin --------------------------------------------------------------------------------
 
-QPixmap CSFQTSkinFrame::LoadSkinPixmap(const std::wstring& name)
-{
-    if (name.empty())
-        return QPixmap();
-    return LoadSkinPicture(SkinFilePath(name));
-}
-
 void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
 {
     const bool fixedSize = !style[57].empty();
@@ -290,9 +284,9 @@ void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
     m_skin.radiusH = radii.second;
     m_skin.backgroundColor = HexStringToQColor(style[3]);
 
-    m_skin.backgroundPicture = LoadSkinPixmap(style[1]);
+    m_skin.backgroundPicture = CSFSkinPicture::FromNameOrNone(style[1]).Pixmap();
     m_skin.backgroundUniform = UniformColor(m_skin.backgroundPicture);
-    m_skin.framePicture = LoadSkinPixmap(style[0]);
+    m_skin.framePicture = CSFSkinPicture::FromNameOrNone(style[0]).Pixmap();
 
     if (fixedSize) {
         m_skin.baseW = m_skin.requestedW;

@@ -192,9 +192,6 @@ public:
     static QPoint ReleasePosition(QPoint p, const QRect& screen, const QRect& work, int width, bool* moved);
     // The position that centres size in area, or area's top-left corner when it does not fit.
     static QPoint CenteredPosition(const QSize& size, const QRect& area);
-    // A skin picture by name (skin folder + name) from the skin picture store, which reads
-    // PNG files without asking the image plugins; null for an empty name or a failed load.
-    static QPixmap LoadSkinPixmap(const std::wstring& name);
     // Whether the platform refuses to let a window place itself (Wayland): caption drags and
     // the own maximise then go through the compositor.
     static bool PlacementRefused();

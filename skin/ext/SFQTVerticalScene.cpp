@@ -48,11 +48,6 @@ const int kRangeMax = 999;
 
 QString Number(double value) { return QString::number(value, 'f', 1); }
 
-QPixmap PictureOf(const std::wstring& name)
-{
-    return name.empty() ? QPixmap() : CSFSkinPicture::FromName(name).Pixmap();
-}
-
 }  // namespace
 
 CSFQTVerticalScene::CSFQTVerticalScene(ISFVerticalSceneEvent* pEvent)
@@ -119,13 +114,13 @@ int CSFQTVerticalScene::SetSkin(ImageVericalStyle* style)
                                                                        : ImageVericalStyle::kHorizontalHandle;
         QPixmap pictures[CSFQTVSliderItem::kStateCount];
         for (int i = 0; i < CSFQTVSliderItem::kStateCount; ++i)
-            pictures[i] = PictureOf((*style)[first + i]);
+            pictures[i] = CSFSkinPicture::FromNameOrNone((*style)[first + i]).Pixmap();
         m_handles[type - 1]->SetPictures(pictures);
     }
-    const QPixmap object = PictureOf((*style)[ImageVericalStyle::kObject]);
+    const QPixmap object = CSFSkinPicture::FromNameOrNone((*style)[ImageVericalStyle::kObject]).Pixmap();
     for (CSFQTPixmapItem* item : m_objects)
         item->SetSource(object);
-    m_camera->SetSource(PictureOf((*style)[ImageVericalStyle::kCamera]));
+    m_camera->SetSource(CSFSkinPicture::FromNameOrNone((*style)[ImageVericalStyle::kCamera]).Pixmap());
     m_camera->ShowNatural();
     MakeRangeBoxes();
     Relayout();
