@@ -3,7 +3,6 @@
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinPicture.h"
 #include "skin/SFSkinString.h"
-#include "skin/ext/SFQTCreateAsGiven.h"
 #include "skin/ext/SFQTGraphicsLineItem.h"
 #include "skin/ext/SFQTPixmapItem.h"
 #include "skin/ext/SFQTVSliderItem.h"
