@@ -76,6 +76,13 @@ struct DialogSkinData
     int radiusW, radiusH;
     QColor backgroundColor;
     QRect rects[RectCount];
+    // The four repeated edge pieces (Top, LeftMiddle, RightMiddle, Bottom) cut out of
+    // framePicture when the skin is read, so that each run is one tiled drawing; null for a
+    // piece without area or not wholly inside the picture (drawn piece by piece).
+    QPixmap edgeRuns[4];
+
+    // Cuts edgeRuns out of framePicture by the current rectangles.
+    void CutEdgeRuns();
 
     // Title button 1 (close), 2 (maximise), 3 (minimise) or 4: its window rectangle and
     // its cell for state 0 (normal), 1 (hover) or 2 (pressed).
