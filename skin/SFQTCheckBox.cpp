@@ -68,8 +68,7 @@ BOOL CSFQTCheckBox::SetSkin(ImageCheckBox* style)
 {
     if (!style)
         return FALSE;
-    static const int kOrder[8] = {0, 1, 2, 3, 4, 5, 6, 7};
-    SFLoadStatePictures(*style, m_pics, kOrder, 8);
+    SFLoadStatePictures(*style, m_pics);
     return TRUE;
 }
 

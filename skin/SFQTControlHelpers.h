@@ -60,6 +60,18 @@ inline RECT ScreenRectToClient(const QWidget& widget, const RECT& rc)
     return RECT{tl.x(), tl.y(), br.x(), br.y()};
 }
 
+// The Create of the camera scenes and the focus graph: the widget goes into the parent, takes
+// the title, covers the rectangle's corners as they stand (right and bottom inclusive) and is
+// shown when the style has WS_VISIBLE. Returns 1.
+inline int CreateAsGiven(QWidget& widget, const wchar_t* title, DWORD style, const RECT& rc, void* parentUI)
+{
+    widget.setParent(static_cast<QWidget*>(parentUI));
+    widget.setWindowTitle(WideToQString(title));
+    widget.setGeometry(InclusiveRectToQRect(rc));
+    widget.setVisible((style & WS_VISIBLE) != 0);
+    return 1;
+}
+
 // ---- Text -------------------------------------------------------------------------------
 
 // Copies the text into buf (size characters with the terminating 0), cut when needed.

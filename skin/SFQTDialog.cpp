@@ -1,5 +1,6 @@
 #include "skin/SFQTDialog.h"
 
+#include "skin/SFSkinPicture.h"
 #include "skin/SFSkinString.h"
 
 #include <QApplication>
@@ -69,7 +70,8 @@ void CSFQTDialog::SetSkin(DialogStyle* style)
     static const int kButtonOfGroup[4] = {1, 3, 2, 4};
     for (int g = 0; g < 4; ++g) {
         for (int s = 0; s < 3; ++s)
-            m_buttonPictures[kButtonOfGroup[g] - 1][s] = LoadSkinPixmap((*style)[58 + g * 3 + s]);
+            m_buttonPictures[kButtonOfGroup[g] - 1][s] =
+                CSFSkinPicture::FromNameOrNone((*style)[58 + g * 3 + s]).Pixmap();
     }
 
     const std::wstring& align = (*style)[53];

@@ -199,11 +199,7 @@ int CSFQTRadioBox::CurrentPictureIndex() const
     }
 }
 
-const QPixmap& CSFQTRadioBox::Picture(int index) const
-{
-    static const QPixmap s_null;
-    return index >= 0 && index < 8 ? m_pics[index].Pixmap() : s_null;
-}
+const QPixmap& CSFQTRadioBox::Picture(int index) const { return SFStatePicture(m_pics, index); }
 
 bool CSFQTRadioBox::IsFadeRunning() const
 {

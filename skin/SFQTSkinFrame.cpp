@@ -3,6 +3,7 @@
 #include "skin/SFQTControlHelpers.h"
 
 #include "skin/SFMsgMap.h"
+#include "skin/SFSkinPicture.h"
 #include "skin/SFSkinString.h"
 
 #include <QDragEnterEvent>
@@ -22,6 +23,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -36,6 +38,36 @@ void DrawPiece(QPainter& p, const QPixmap& sheet, const QRect& piece, int x, int
     // An empty source rectangle would make the painter copy the whole sheet.
     if (HasArea(piece))
         p.drawPixmap(QPoint(x, y), sheet, piece);
+}
+
+// Whether the painter places pixels one to one, shifted by whole pixels only: a tiled run
+// then gives exactly the pixels of its pieces drawn one by one; stretched, it does not.
+bool OneToOne(const QPainter& p)
+{
+    const QTransform& t = p.transform();
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+           t.dy() == std::floor(t.dy());
+}
+
+// The piece repeated from (x, y) along x (across) or y, a whole piece at a time, for as long
+// as it starts before end: the last piece may run past end. cut is the piece cut out of the
+// sheet; without it, or on a stretching painter, the pieces are drawn one by one.
+void DrawRun(QPainter& p, const QPixmap& sheet, const QRect& piece, const QPixmap& cut, int x, int y, int end,
+             bool across)
+{
+    if (!HasArea(piece))
+        return;
+    const int step = across ? piece.width() : piece.height();
+    const int start = across ? x : y;
+    if (cut.isNull() || !OneToOne(p)) {
+        for (int at = start; at < end; at += step)
+            DrawPiece(p, sheet, piece, across ? at : x, across ? y : at);
+        return;
+    }
+    if (start >= end)
+        return;
+    const int length = ((end - start + step - 1) / step) * step;
+    p.drawTiledPixmap(across ? QRect(x, y, length, piece.height()) : QRect(x, y, piece.width(), length), cut);
 }
 
 QRect PrimaryWorkArea()
@@ -82,6 +114,16 @@ DialogSkinData::DialogSkinData(int fill)
     }
 }
 
+void DialogSkinData::CutEdgeRuns()
+{
+    static const int kRunPieces[4] = {Top, LeftMiddle, RightMiddle, Bottom};
+    for (int i = 0; i < 4; ++i) {
+        const QRect& piece = rects[kRunPieces[i]];
+        const bool inside = HasArea(piece) && framePicture.rect().contains(piece);
+        edgeRuns[i] = inside ? framePicture.copy(piece) : QPixmap();
+    }
+}
+
 bool CSFQTSkinFrame::PlacementRefused()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -107,6 +149,8 @@ void CSFQTSkinFrame::ReleaseFrame()
 {
     KillAllTimers();
     m_skin.framePicture = QPixmap();
+    for (QPixmap& run : m_skin.edgeRuns)
+        run = QPixmap();
     m_skin.backgroundPicture = QPixmap();
     m_skin.backgroundUniform = QColor();
     delete m_pTitleLabel;
@@ -267,13 +311,6 @@ void CSFQTSkinFrame::MacShowMinimize(bool on)
 
 // ---- Skin --------------------------------------------------------------------------------
 
-QPixmap CSFQTSkinFrame::LoadSkinPixmap(const std::wstring& name)
-{
-    if (name.empty())
-        return QPixmap();
-    return LoadSkinPicture(SkinFilePath(name));
-}
-
 void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
 {
     const bool fixedSize = !style[57].empty();
@@ -290,9 +327,9 @@ void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
     m_skin.radiusH = radii.second;
     m_skin.backgroundColor = HexStringToQColor(style[3]);
 
-    m_skin.backgroundPicture = LoadSkinPixmap(style[1]);
+    m_skin.backgroundPicture = CSFSkinPicture::FromNameOrNone(style[1]).Pixmap();
     m_skin.backgroundUniform = UniformColor(m_skin.backgroundPicture);
-    m_skin.framePicture = LoadSkinPixmap(style[0]);
+    m_skin.framePicture = CSFSkinPicture::FromNameOrNone(style[0]).Pixmap();
 
     if (fixedSize) {
         m_skin.baseW = m_skin.requestedW;
@@ -311,6 +348,7 @@ void CSFQTSkinFrame::ReadSkin(const DialogStyle& style)
     for (int i = 0; i < 4; ++i)
         m_skin.rects[DialogSkinData::FirstButton + i] = StringToRect(style[41 + i]);
     m_skin.rects[DialogSkinData::Caption] = StringToRect(style[54]);
+    m_skin.CutEdgeRuns();
 }
 
 // ---- Composition and mask ----------------------------------------------------------------
@@ -360,36 +398,27 @@ void CSFQTSkinFrame::PaintFramePicture(QPainter& p, const DialogSkinData& skin, 
     const QRect& bottom = r[DialogSkinData::Bottom];
     const QRect& br = r[DialogSkinData::BottomRight];
 
+    const QPixmap* runs = skin.edgeRuns;
+
     // Top row.
     DrawPiece(p, sheet, tl, 0, 0);
-    if (HasArea(top)) {
-        for (int x = PieceW(tl); x < w - PieceW(tr); x += top.width())
-            DrawPiece(p, sheet, top, x, 0);
-    }
+    DrawRun(p, sheet, top, runs[0], PieceW(tl), 0, w - PieceW(tr), true);
     DrawPiece(p, sheet, tr, w - PieceW(tr), 0);
 
     // Left edge.
     DrawPiece(p, sheet, lu, 0, PieceH(tl));
-    if (HasArea(lm)) {
-        for (int y = PieceH(tl) + PieceH(lu); y < h - PieceH(ll) - PieceH(bl); y += lm.height())
-            DrawPiece(p, sheet, lm, 0, y);
-    }
+    DrawRun(p, sheet, lm, runs[1], 0, PieceH(tl) + PieceH(lu), h - PieceH(ll) - PieceH(bl), false);
     DrawPiece(p, sheet, ll, 0, h - PieceH(bl) - PieceH(ll));
 
     // Right edge.
     DrawPiece(p, sheet, ru, w - PieceW(ru), PieceH(tl));
-    if (HasArea(rm)) {
-        for (int y = PieceH(tl) + PieceH(ru); y < h - PieceH(rl) - PieceH(bl); y += rm.height())
-            DrawPiece(p, sheet, rm, w - PieceW(rm), y);
-    }
+    DrawRun(p, sheet, rm, runs[2], w - PieceW(rm), PieceH(tl) + PieceH(ru), h - PieceH(rl) - PieceH(bl),
+            false);
     DrawPiece(p, sheet, rl, w - PieceW(rl), h - PieceH(bl) - PieceH(rl));
 
     // Bottom row.
     DrawPiece(p, sheet, bl, 0, h - PieceH(bl));
-    if (HasArea(bottom)) {
-        for (int x = PieceW(bl); x < w - PieceW(br); x += bottom.width())
-            DrawPiece(p, sheet, bottom, x, h - bottom.height());
-    }
+    DrawRun(p, sheet, bottom, runs[3], PieceW(bl), h - bottom.height(), w - PieceW(br), true);
     DrawPiece(p, sheet, br, w - PieceW(br), h - PieceH(br));
 }
 

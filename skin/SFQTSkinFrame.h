@@ -76,6 +76,13 @@ struct DialogSkinData
     int radiusW, radiusH;
     QColor backgroundColor;
     QRect rects[RectCount];
+    // The four repeated edge pieces (Top, LeftMiddle, RightMiddle, Bottom) cut out of
+    // framePicture when the skin is read, so that each run is one tiled drawing; null for a
+    // piece without area or not wholly inside the picture (drawn piece by piece).
+    QPixmap edgeRuns[4];
+
+    // Cuts edgeRuns out of framePicture by the current rectangles.
+    void CutEdgeRuns();
 
     // Title button 1 (close), 2 (maximise), 3 (minimise) or 4: its window rectangle and
     // its cell for state 0 (normal), 1 (hover) or 2 (pressed).
@@ -192,9 +199,6 @@ public:
     static QPoint ReleasePosition(QPoint p, const QRect& screen, const QRect& work, int width, bool* moved);
     // The position that centres size in area, or area's top-left corner when it does not fit.
     static QPoint CenteredPosition(const QSize& size, const QRect& area);
-    // A skin picture by name (skin folder + name) from the skin picture store, which reads
-    // PNG files without asking the image plugins; null for an empty name or a failed load.
-    static QPixmap LoadSkinPixmap(const std::wstring& name);
     // Whether the platform refuses to let a window place itself (Wayland): caption drags and
     // the own maximise then go through the compositor.
     static bool PlacementRefused();

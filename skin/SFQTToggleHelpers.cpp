@@ -1,21 +1,20 @@
 #include "skin/SFQTToggleHelpers.h"
 
 #include "skin/SFMsgMap.h"
+#include "skin/SFSkinPicture.h"
 #include "skin/SFSkinString.h"
 
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 
-void SFLoadStatePictures(const SFWideStringRecord<8>& names, QPixmap* pictures, const int* order, int count)
+void SFLoadStatePictures(const SFWideStringRecord<8>& names, QPixmap* pictures)
 {
-    if (!pictures || !order)
+    if (!pictures)
         return;
-    for (int k = 0; k < count; ++k) {
-        const int i = order[k];
-        if (i < 0 || i >= 8 || names[i].empty())
-            continue;
-        pictures[i] = LoadSkinPicture(SkinFilePath(names[i]));
+    for (int i = 0; i < 8; ++i) {
+        if (!names[i].empty())
+            pictures[i] = LoadSkinPicture(SkinFilePath(names[i]));
     }
 }
 
@@ -96,8 +95,25 @@ void SFSendCommandToParent(QObject* sender, UINT id)
     QCoreApplication::sendEvent(parent, &ev);
 }
 
-const QPixmap& SFStatePicture(const QPixmap* pictures, int index)
+namespace {
+
+// Made when first asked for: a picture may not be made before the application object.
+const QPixmap& NullPicture()
 {
     static const QPixmap s_null;
-    return pictures && index >= 0 && index < 8 ? pictures[index] : s_null;
+    return s_null;
+}
+
+bool IsStateIndex(int index) { return index >= 0 && index < 8; }
+
+}  // namespace
+
+const QPixmap& SFStatePicture(const QPixmap* pictures, int index)
+{
+    return pictures && IsStateIndex(index) ? pictures[index] : NullPicture();
+}
+
+const QPixmap& SFStatePicture(const CSFSkinPicture* pictures, int index)
+{
+    return pictures && IsStateIndex(index) ? pictures[index].Pixmap() : NullPicture();
 }

@@ -12,12 +12,13 @@
 #include <QPixmap>
 #include <QSize>
 
+class CSFSkinPicture;
 class QObject;
 
 // Loads field i of names (skin folder + name, through LoadSkinPicture) into pictures[i] for
-// every i of order (count entries); an empty name leaves its picture as it was, a name that
-// does not load leaves a null picture.
-void SFLoadStatePictures(const SFWideStringRecord<8>& names, QPixmap* pictures, const int* order, int count);
+// each of the eight pictures, in order; an empty name leaves its picture as it was, a name
+// that does not load leaves a null picture.
+void SFLoadStatePictures(const SFWideStringRecord<8>& names, QPixmap* pictures);
 
 // The picture grown to size: its four quadrants stay at their own sizes in the four corners,
 // its middle column and row are repeated along the edges between them and the centre is
@@ -36,3 +37,5 @@ void SFSendCommandToParent(QObject* sender, UINT id);
 
 // pictures[index] of an array of eight; a null picture for an index out of range.
 const QPixmap& SFStatePicture(const QPixmap* pictures, int index);
+// The same for skin pictures decoded when first asked for.
+const QPixmap& SFStatePicture(const CSFSkinPicture* pictures, int index);

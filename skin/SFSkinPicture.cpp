@@ -11,6 +11,11 @@ CSFSkinPicture CSFSkinPicture::FromName(const std::wstring& name)
 
 CSFSkinPicture CSFSkinPicture::FromName(const wchar_t* name) { return CSFSkinPicture(SkinFilePath(name)); }
 
+CSFSkinPicture CSFSkinPicture::FromNameOrNone(const std::wstring& name)
+{
+    return name.empty() ? CSFSkinPicture() : FromName(name);
+}
+
 const QPixmap& CSFSkinPicture::Pixmap() const
 {
     if (!m_bLoaded && !m_filePath.isEmpty()) {

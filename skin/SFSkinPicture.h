@@ -19,6 +19,8 @@ public:
     // The picture of a skin-record name: the skin folder followed by the name (SkinFilePath).
     static CSFSkinPicture FromName(const std::wstring& name);
     static CSFSkinPicture FromName(const wchar_t* name);
+    // As FromName, but an empty name names no file: a null picture, whatever the skin folder.
+    static CSFSkinPicture FromNameOrNone(const std::wstring& name);
 
     const QString& FilePath() const { return m_filePath; }
     // The picture, decoded on the first call; null when its file does not load or when no

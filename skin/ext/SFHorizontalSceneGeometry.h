@@ -4,11 +4,12 @@
 // All lengths in pixels are widget coordinates; distances and widths are in metres.
 #pragma once
 
+#include "skin/ext/SFSceneMath.h"
+
 class CSFHorizontalSceneGeometry
 {
 public:
-    // The circle constant the scene computes with, to ten digits.
-    static constexpr double kPi = 3.1415926535;
+    static constexpr double kPi = kScenePi;
     // The apex of the wedge stands this far from the left edge; the far marker as far from
     // the right edge.
     static constexpr double kApexX = 40.0;

@@ -1,7 +1,7 @@
 // The list control's skin record, filled by the owner and read by CSFListCtrl::SetSkin.
 #pragma once
 
-#include <string>
+#include "skin/SFSkinStyles.h"
 
 // 46 wide strings, then four ints:
 //   [0]          sprite picture file, relative to the skin folder (loaded, not painted)
@@ -12,12 +12,7 @@
 //   nValue[2]    header height (the header's fixed height)
 //   nValue[3]    row height of the rows inserted afterwards
 //   nValue[0], nValue[1] are not read.
-struct ListCtrlStyle
+struct ListCtrlStyle : SFWideStringRecord<46>
 {
-    std::wstring item[46];
-    int nValue[4] = {0, 0, 0, 0};
-
-    static constexpr int Count() { return 46; }
-    std::wstring& operator[](int i) { return item[i]; }
-    const std::wstring& operator[](int i) const { return item[i]; }
+    int nValue[4] = {};
 };

@@ -52,41 +52,35 @@ CSFQTFileDialog::~CSFQTFileDialog() = default;
 int SFShowFileDialog(SF_FOLDER_RECORD* folderRecord, wchar_t* filePath, std::size_t filePathSize,
                      int openFile, const wchar_t* filter, QWidget* parent)
 {
-    if (openFile != 0) {
-        const QString nameFilter = filter ? WideToQString(filter) : QString();
-        qDebug() << "SF_ShowFileDialog:" << LastLocation() << nameFilter;
+    const bool open = openFile != 0;
+    if (open)
+        qDebug() << "SF_ShowFileDialog:" << LastLocation() << (filter ? WideToQString(filter) : QString());
 
-        QFileDialog dialog(parent);
-        StartAtLastLocation(dialog, true);
+    QFileDialog dialog(parent);
+    StartAtLastLocation(dialog, open);
+    if (open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
         if (filter)
-            dialog.setNameFilter(nameFilter);
-        const QString chosen = RunForChoice(dialog);
-        if (chosen.isEmpty())
-            return 0;
-        // Nothing changes unless the whole path fits: a cut path names another file.
-        if (!CopyWideWhole(QStringToWide(chosen), filePath, filePathSize))
-            return 0;
-        LastLocation() = chosen;
-        return 1;
+            dialog.setNameFilter(WideToQString(filter));
+    } else {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks |
+                          QFileDialog::DontUseNativeDialog);
     }
-
-    QFileDialog dialog(parent);
-    StartAtLastLocation(dialog, false);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks |
-                      QFileDialog::DontUseNativeDialog);
     const QString chosen = RunForChoice(dialog);
     if (chosen.isEmpty())
         return 0;
-    if (!folderRecord) {
-        // Without a record the choice still becomes the next start.
+    if (!open && !folderRecord) {
+        // Without a record the choice still becomes the next start (kept on purpose).
         LastLocation() = chosen;
         return 0;
     }
-    if (!CopyWideWhole(QStringToWide(chosen), folderRecord->folder, SF_FOLDER_RECORD_TEXT_CHARS))
+    wchar_t* out = open ? filePath : folderRecord->folder;
+    const std::size_t outSize = open ? filePathSize : SF_FOLDER_RECORD_TEXT_CHARS;
+    // Nothing changes unless the whole path fits: a cut path names another file.
+    if (!CopyWideWhole(QStringToWide(chosen), out, outSize))
         return 0;
     LastLocation() = chosen;
     return 1;

@@ -2,7 +2,6 @@
 
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinString.h"
-#include "skin/ext/SFQTCreateAsGiven.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,11 +29,6 @@ const int kLineEndFromBottom = 19;
 
 QString Label(double value) { return QString::number(value, 'f', 1); }
 
-CSFSkinPicture PictureOf(const std::wstring& name)
-{
-    return name.empty() ? CSFSkinPicture() : CSFSkinPicture::FromName(name);
-}
-
 }  // namespace
 
 CSFQTHorizontalScene::CSFQTHorizontalScene() : QWidget(nullptr) {}
@@ -53,9 +47,9 @@ int CSFQTHorizontalScene::SetSkin(ImageHorizontalStyle* style)
 {
     if (!style)
         return 0;
-    m_camera = PictureOf((*style)[0]);
-    m_handle = PictureOf((*style)[1]);
-    m_handlePressed = PictureOf((*style)[2]);
+    m_camera = CSFSkinPicture::FromNameOrNone((*style)[0]);
+    m_handle = CSFSkinPicture::FromNameOrNone((*style)[1]);
+    m_handlePressed = CSFSkinPicture::FromNameOrNone((*style)[2]);
     update();
     return 1;
 }

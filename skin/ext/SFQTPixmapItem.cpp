@@ -5,13 +5,24 @@
 
 CSFQTPixmapItem::CSFQTPixmapItem(double anchorX, double anchorY) : m_anchorX(anchorX), m_anchorY(anchorY) {}
 
-void CSFQTPixmapItem::SetSource(const QPixmap& picture) { m_source = picture; }
+void CSFQTPixmapItem::SetSource(const QPixmap& picture)
+{
+    m_source = picture;
+    m_shownHeight = -1.0;
+}
 
-void CSFQTPixmapItem::ShowNatural() { Place(m_source); }
+void CSFQTPixmapItem::ShowNatural()
+{
+    m_shownHeight = -1.0;
+    Place(m_source);
+}
 
 void CSFQTPixmapItem::ScaleToHeight(double height)
 {
     const double h = std::isfinite(height) ? std::clamp(std::trunc(height), 0.0, double(kMaxHeight)) : 0.0;
+    if (h == m_shownHeight)
+        return;
+    m_shownHeight = h;
     if (m_source.isNull() || h < 1.0) {
         Place(QPixmap());
         return;

@@ -18,13 +18,16 @@ public:
     // Shows the source at its own size.
     void ShowNatural();
     // Shows the source smoothly scaled to height pixels (kept within 0..kMaxHeight, whole
-    // pixels); nothing below one pixel.
+    // pixels); nothing below one pixel. Showing the height already shown does nothing.
     void ScaleToHeight(double height);
 
 private:
     void Place(const QPixmap& shown);
 
     QPixmap m_source;
+    // The clamped height last shown by ScaleToHeight (-1: none since the source or the
+    // natural size was shown), so that an unchanged height is not scaled again.
+    double m_shownHeight = -1.0;
     double m_anchorX;
     double m_anchorY;
 };

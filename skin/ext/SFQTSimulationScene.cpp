@@ -2,7 +2,6 @@
 
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinString.h"
-#include "skin/ext/SFQTCreateAsGiven.h"
 
 #include <QPainter>
 

@@ -3,7 +3,6 @@
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinPicture.h"
 #include "skin/SFSkinString.h"
-#include "skin/ext/SFQTCreateAsGiven.h"
 #include "skin/ext/SFQTGraphicsLineItem.h"
 #include "skin/ext/SFQTPixmapItem.h"
 #include "skin/ext/SFQTVSliderItem.h"
@@ -47,11 +46,6 @@ const int kRangeMin = 1;
 const int kRangeMax = 999;
 
 QString Number(double value) { return QString::number(value, 'f', 1); }
-
-QPixmap PictureOf(const std::wstring& name)
-{
-    return name.empty() ? QPixmap() : CSFSkinPicture::FromName(name).Pixmap();
-}
 
 }  // namespace
 
@@ -119,13 +113,13 @@ int CSFQTVerticalScene::SetSkin(ImageVericalStyle* style)
                                                                        : ImageVericalStyle::kHorizontalHandle;
         QPixmap pictures[CSFQTVSliderItem::kStateCount];
         for (int i = 0; i < CSFQTVSliderItem::kStateCount; ++i)
-            pictures[i] = PictureOf((*style)[first + i]);
+            pictures[i] = CSFSkinPicture::FromNameOrNone((*style)[first + i]).Pixmap();
         m_handles[type - 1]->SetPictures(pictures);
     }
-    const QPixmap object = PictureOf((*style)[ImageVericalStyle::kObject]);
+    const QPixmap object = CSFSkinPicture::FromNameOrNone((*style)[ImageVericalStyle::kObject]).Pixmap();
     for (CSFQTPixmapItem* item : m_objects)
         item->SetSource(object);
-    m_camera->SetSource(PictureOf((*style)[ImageVericalStyle::kCamera]));
+    m_camera->SetSource(CSFSkinPicture::FromNameOrNone((*style)[ImageVericalStyle::kCamera]).Pixmap());
     m_camera->ShowNatural();
     MakeRangeBoxes();
     Relayout();

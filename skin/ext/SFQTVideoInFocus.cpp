@@ -1,7 +1,7 @@
 #include "skin/ext/SFQTVideoInFocus.h"
 
+#include "skin/SFQTControlHelpers.h"
 #include "skin/SFSkinString.h"
-#include "skin/ext/SFQTCreateAsGiven.h"
 
 #include <QPainter>
 

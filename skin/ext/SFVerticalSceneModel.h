@@ -9,14 +9,15 @@
 // horizontal range spans the drawing width and the vertical range the drawing height.
 #pragma once
 
+#include "skin/ext/SFSceneMath.h"
+
 #include <utility>
 #include <vector>
 
 class CSFVerticalSceneModel
 {
 public:
-    // The circle constant the scene computes with, to ten digits.
-    static constexpr double kPi = 3.1415926535;
+    static constexpr double kPi = kScenePi;
     static constexpr double kPoleX = 40.0;
     static constexpr double kTop = 20.0;
 

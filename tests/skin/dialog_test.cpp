@@ -136,6 +136,100 @@ TEST(SkinFramePicture, OneColourBackgroundFillsAsItsStretchedPictureWould)
     }
 }
 
+// The frame composed piece by piece, each edge piece repeated while it starts before the far
+// corner: the pixels the composition must keep, whole or stretched.
+void PaintFrameByPieces(QPainter& p, const DialogSkinData& skin, int w, int h)
+{
+    const QRect* r = skin.rects;
+    const QPixmap& sheet = skin.framePicture;
+    const auto has = [](const QRect& q) { return q.width() > 0 && q.height() > 0; };
+    const auto pw = [&](int i) { return has(r[i]) ? r[i].width() : 0; };
+    const auto ph = [&](int i) { return has(r[i]) ? r[i].height() : 0; };
+    const auto piece = [&](int i, int x, int y) {
+        if (has(r[i]))
+            p.drawPixmap(QPoint(x, y), sheet, r[i]);
+    };
+    using D = DialogSkinData;
+    piece(D::TopLeft, 0, 0);
+    for (int x = pw(D::TopLeft); has(r[D::Top]) && x < w - pw(D::TopRight); x += r[D::Top].width())
+        piece(D::Top, x, 0);
+    piece(D::TopRight, w - pw(D::TopRight), 0);
+    piece(D::LeftUpper, 0, ph(D::TopLeft));
+    for (int y = ph(D::TopLeft) + ph(D::LeftUpper);
+         has(r[D::LeftMiddle]) && y < h - ph(D::LeftLower) - ph(D::BottomLeft);
+         y += r[D::LeftMiddle].height())
+        piece(D::LeftMiddle, 0, y);
+    piece(D::LeftLower, 0, h - ph(D::BottomLeft) - ph(D::LeftLower));
+    piece(D::RightUpper, w - pw(D::RightUpper), ph(D::TopLeft));
+    for (int y = ph(D::TopLeft) + ph(D::RightUpper);
+         has(r[D::RightMiddle]) && y < h - ph(D::RightLower) - ph(D::BottomLeft);
+         y += r[D::RightMiddle].height())
+        piece(D::RightMiddle, w - pw(D::RightMiddle), y);
+    piece(D::RightLower, w - pw(D::RightLower), h - ph(D::BottomLeft) - ph(D::RightLower));
+    piece(D::BottomLeft, 0, h - ph(D::BottomLeft));
+    for (int x = pw(D::BottomLeft); has(r[D::Bottom]) && x < w - pw(D::BottomRight);
+         x += r[D::Bottom].width())
+        piece(D::Bottom, x, h - r[D::Bottom].height());
+    piece(D::BottomRight, w - pw(D::BottomRight), h - ph(D::BottomRight));
+}
+
+// Narrow and odd-sized edge pieces of a translucent, many-coloured sheet: the repeated pieces
+// cut once and drawn as runs give the pixels of drawing them piece by piece, at the window's
+// own size and stretched to other sizes, also for pieces reaching out of the sheet.
+TEST(SkinFramePicture, EdgeRunsPaintAsTheirPiecesOneByOne)
+{
+    QImage sheetImage(40, 30, QImage::Format_ARGB32);
+    for (int y = 0; y < sheetImage.height(); ++y)
+        for (int x = 0; x < sheetImage.width(); ++x)
+            sheetImage.setPixel(x, y, qRgba(x * 6, y * 8, (x * y) % 256, 60 + (x * 7 + y * 13) % 196));
+    const struct
+    {
+        const char* name;
+        QRect top, leftMiddle, rightMiddle, bottom;
+    } skins[] = {
+        {"narrow", QRect(8, 0, 1, 6), QRect(0, 9, 5, 2), QRect(35, 9, 4, 1), QRect(9, 24, 2, 6)},
+        {"odd sizes", QRect(6, 1, 7, 5), QRect(1, 7, 4, 3), QRect(34, 8, 5, 9), QRect(11, 25, 3, 4)},
+        {"out of the sheet", QRect(36, 0, 9, 6), QRect(0, 27, 5, 7), QRect(35, -2, 4, 5),
+         QRect(-3, 24, 6, 6)},
+    };
+    const struct
+    {
+        int w, h;
+        QSizeF scale;
+    } paints[] = {{101, 77, {1, 1}},       {97, 63, {1, 1}},      {12, 14, {1, 1}},
+                  {101, 77, {1.37, 0.81}}, {97, 63, {2.5, 1.75}}, {64, 50, {0.43, 0.66}}};
+    for (const auto& k : skins) {
+        DialogSkinData skin(-1);
+        skin.backgroundColor = QColor(20, 200, 120);
+        skin.framePicture = QPixmap::fromImage(sheetImage);
+        // In the order of the rectangles, top-left corner to bottom-right corner.
+        const QRect pieces[12] = {QRect(0, 0, 6, 7),  k.top,         QRect(33, 0, 7, 6),
+                                  QRect(0, 7, 5, 3),  k.leftMiddle,  QRect(0, 18, 5, 4),
+                                  QRect(35, 6, 5, 2), k.rightMiddle, QRect(35, 18, 5, 5),
+                                  QRect(0, 23, 8, 7), k.bottom,      QRect(31, 24, 9, 6)};
+        for (int i = 0; i < 12; ++i)
+            skin.rects[DialogSkinData::TopLeft + i] = pieces[i];
+        skin.CutEdgeRuns();
+        for (const auto& paint : paints) {
+            const QSize out(qCeil(paint.w * paint.scale.width()), qCeil(paint.h * paint.scale.height()));
+            QImage composed(out, QImage::Format_ARGB32_Premultiplied);
+            composed.fill(Qt::white);
+            QImage byPieces = composed;
+            {
+                QPainter p(&composed);
+                p.scale(paint.scale.width(), paint.scale.height());
+                CSFQTSkinFrame::PaintFramePicture(p, skin, paint.w, paint.h);
+                QPainter q(&byPieces);
+                q.scale(paint.scale.width(), paint.scale.height());
+                q.fillRect(QRect(0, 0, paint.w, paint.h), skin.backgroundColor);
+                PaintFrameByPieces(q, skin, paint.w, paint.h);
+            }
+            EXPECT_TRUE(composed == byPieces) << k.name << " " << paint.w << "x" << paint.h << " scaled "
+                                              << paint.scale.width() << "," << paint.scale.height();
+        }
+    }
+}
+
 TEST_F(SkinDialogTest, PiecesWithoutAreaAreSkippedAndDoNotHang)
 {
     skin.style[6] = L"";              // top edge: the null rectangle

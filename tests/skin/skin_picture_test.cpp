@@ -127,6 +127,22 @@ TEST_F(SkinPictureTest, APictureIsDecodedWhenFirstAskedForFromTheFolderItWasName
     EXPECT_TRUE(CSFSkinPicture().Pixmap().isNull());
 }
 
+// A skin record's empty name names no picture, even when the skin folder itself is one.
+TEST_F(SkinPictureTest, AnEmptyNameNamesNoPicture)
+{
+    ASSERT_TRUE(WritePicture(Path("folder.png"), Qt::green));
+    ASSERT_TRUE(WritePicture(Path("b.png"), Qt::cyan));
+    const CSFSkinPicture named = CSFSkinPicture::FromNameOrNone(L"b.png");
+    EXPECT_EQ(named.FilePath(), Path("b.png"));
+    EXPECT_EQ(Colour(named.Pixmap()), QColor(Qt::cyan));
+
+    SetSkinPath(QStringToWide(Path("folder.png")));
+    EXPECT_FALSE(CSFSkinPicture::FromName(L"").Pixmap().isNull());
+    const CSFSkinPicture none = CSFSkinPicture::FromNameOrNone(L"");
+    EXPECT_TRUE(none.FilePath().isEmpty());
+    EXPECT_TRUE(none.Pixmap().isNull());
+}
+
 // Pictures named in a skin before their files exist: a control that decoded its pictures
 // when it was skinned would show none of them.
 TEST_F(SkinPictureTest, ControlsDecodeTheirPicturesWhenTheyPaintThem)

@@ -4,6 +4,7 @@
 // rectangles it is given.
 #include "skin/SFEntry.h"
 #include "skin/ext/SFQTHorizontalScene.h"
+#include "skin/ext/SFQTPixmapItem.h"
 #include "skin/ext/SFQTSimulationScene.h"
 #include "skin/ext/SFQTVSliderItem.h"
 #include "skin/ext/SFQTVerticalScene.h"
@@ -380,6 +381,47 @@ TEST_F(SimulationSceneTest, NoObjectPaintsOnlyTheSky)
         for (int x = 0; x < img.width(); ++x)
             other += SameRgb(img.pixel(x, y), QColor(157, 194, 255)) ? 0 : 1;
     EXPECT_EQ(other, 0);
+}
+
+// ---- Picture item of the vertical scene ----------------------------------------------------
+
+// A new source or the natural size in between makes the same height show the new picture,
+// scaled again; heights out of range show nothing.
+TEST(PixmapItemTest, ShowsTheCurrentSourceAtEachHeight)
+{
+    QPixmap red(20, 40), blue(10, 10);
+    red.fill(Qt::red);
+    blue.fill(Qt::blue);
+    CSFQTPixmapItem item(0.5, 1.0);
+    const auto shown = [&] { return item.pixmap(); };
+    const auto colour = [&] { return shown().toImage().pixelColor(0, 0); };
+
+    item.SetSource(red);
+    item.ScaleToHeight(20.7);
+    EXPECT_EQ(shown().size(), QSize(10, 20));
+    EXPECT_EQ(item.offset(), QPointF(-5, -20));
+    item.ScaleToHeight(20.2);  // same whole height
+    EXPECT_EQ(shown().size(), QSize(10, 20));
+    EXPECT_EQ(colour(), QColor(Qt::red));
+
+    item.SetSource(blue);
+    item.ScaleToHeight(20);
+    EXPECT_EQ(shown().size(), QSize(20, 20));
+    EXPECT_EQ(colour(), QColor(Qt::blue));
+    EXPECT_EQ(item.offset(), QPointF(-10, -20));
+
+    item.ShowNatural();
+    EXPECT_EQ(shown().size(), QSize(10, 10));
+    item.ScaleToHeight(20);
+    EXPECT_EQ(shown().size(), QSize(20, 20));
+
+    for (double bad : {0.5, -3.0, std::numeric_limits<double>::quiet_NaN()}) {
+        item.ScaleToHeight(bad);
+        EXPECT_TRUE(shown().isNull()) << bad;
+        EXPECT_EQ(item.offset(), QPointF(0, 0)) << bad;
+    }
+    item.ScaleToHeight(1e9);
+    EXPECT_EQ(shown().height(), CSFQTPixmapItem::kMaxHeight);
 }
 
 // ---- Rectangles of every control of the group --------------------------------------------
