@@ -216,4 +216,110 @@ TEST(SpreadsheetImporter, WorkbookThatDoesNotOpenReadsAsNothing)
     }
 }
 
+// Texts longer than their fields keep their first bytes: 31 of a name, 49 of a slot text.
+// A capability sheet with fewer rate columns leaves the slots it has no column for empty.
+TEST(SpreadsheetImporter, LongTextsAreCutAndMissingRateColumnsLeaveSlotsEmpty)
+{
+    testutil::TempDir dir;
+    const std::string name40 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
+    const std::string text60 = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWX";
+    ASSERT_EQ(name40.size(), 40u);
+    ASSERT_EQ(text60.size(), 60u);
+    Grid capability(kRecorderSeriesCount * 12, std::vector<std::string>(4));  // columns A..D
+    for (int s = 0; s < kRecorderSeriesCount; ++s) {
+        capability[static_cast<std::size_t>(12 * s)][0] = name40;
+        for (int r = 0; r < kRecorderResolutionCount; ++r)
+            for (int f = 0; f < 3; ++f)
+                capability[static_cast<std::size_t>(12 * s + 1 + r)][static_cast<std::size_t>(1 + f)] =
+                    text60;
+    }
+    testutil::XlsxBuilder b;
+    b.AddSheet("Capability", capability);
+    b.AddSheet("Models", {{"#"}, {"1", name40, name40, "4", "1", "40", "sub/RV.png", ""}});
+    const std::string book = dir / "long.xlsx";
+    ASSERT_TRUE(b.Write(book));
+
+    Guarded<NVRCapabilityTable> caps;
+    Guarded<NVRModelTable> models;
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    importer.ReadCapabilityTable(caps.table);
+    importer.ReadModelTable(models.table);
+    importer.Close();
+    EXPECT_TRUE(caps.GuardIntact() && models.GuardIntact());
+
+    for (int s = 0; s < kRecorderSeriesCount; ++s)
+        for (int k = 0; k < kCapabilitySlotCount; ++k) {
+            const NVRCapabilitySlot& slot = caps.table[s].slot[k];
+            if (k % 6 < 3) {
+                EXPECT_EQ(std::string(slot.type), name40.substr(0, 31)) << s << "/" << k;
+                EXPECT_EQ(std::string(slot.value), text60.substr(0, 49)) << s << "/" << k;
+            } else {
+                EXPECT_STREQ(slot.type, "") << s << "/" << k;
+                EXPECT_STREQ(slot.value, "") << s << "/" << k;
+            }
+        }
+    // The model sheet is the second one: group 1.
+    const NVRSpecItem& item = models.table[1][0];
+    EXPECT_EQ(std::string(item.Model), name40.substr(0, 31));
+    EXPECT_EQ(std::string(item.QZModel), name40.substr(0, 31));
+}
+
+// The framed picture adds "_Frame" before the extension of the file name, not of a folder;
+// a row without pictures leaves both names empty. A 70-row sheet as the last group stays
+// inside the table.
+TEST(SpreadsheetImporter, PictureNamesAndTheLastGroupStayInTheirFields)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    for (int g = 0; g < kRecorderSeriesCount - 1; ++g)
+        b.AddSheet("Group " + std::to_string(g), ModelGrid(g, 1));
+    Grid last = ModelGrid(5, 70);
+    last[1][6] = "sub/RV.png";
+    last[1][7] = "";
+    last[2][6] = "sub.d/RV";
+    last[2][7] = "";
+    last[3][6] = "";
+    last[3][7] = "";
+    b.AddSheet("Last", last);
+    const std::string book = dir / "pictures.xlsx";
+    ASSERT_TRUE(b.Write(book));
+
+    Guarded<NVRModelTable> got;
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    importer.ReadModelTable(got.table);
+    importer.Close();
+    EXPECT_TRUE(got.GuardIntact());
+    EXPECT_STREQ(got.table[5][0].FramePictureName, "sub/RV_Frame.png");
+    EXPECT_STREQ(got.table[5][1].FramePictureName, "sub.d/RV_Frame");
+    EXPECT_STREQ(got.table[5][2].PictureName, "");
+    EXPECT_STREQ(got.table[5][2].FramePictureName, "");
+    EXPECT_STREQ(got.table[5][kModelRowsPerGroup - 1].Model, "M5-59");
+}
+
+// After Close the reads find no workbook and change nothing.
+TEST(SpreadsheetImporter, ReadsAfterCloseChangeNothing)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    b.AddSheet("Capability", CapabilityGrid());
+    const std::string book = dir / "closed.xlsx";
+    ASSERT_TRUE(b.Write(book));
+
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    EXPECT_TRUE(importer.Close());
+    Guarded<NVRCapabilityTable> caps;
+    Guarded<NVRModelTable> models;
+    importer.ReadCapabilityTable(caps.table);
+    importer.ReadModelTable(models.table);
+    NVRCapabilityTable emptyCapability;
+    NVRModelTable emptyModels;
+    std::memset(emptyCapability, 0, sizeof emptyCapability);
+    std::memset(emptyModels, 0, sizeof emptyModels);
+    EXPECT_EQ(Bytes(caps.table), Bytes(emptyCapability));
+    EXPECT_EQ(Bytes(models.table), Bytes(emptyModels));
+}
+
 }  // namespace

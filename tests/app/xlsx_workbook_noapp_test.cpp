@@ -10,10 +10,14 @@
 #include <QString>
 #include <QVariant>
 
+#include <sys/stat.h>
+
 #include <memory>
 #include <string>
 
 namespace {
+
+constexpr const char* kDeclarationOnly = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 
 // The application with the workbook at path open; workbooks() is its collection.
 struct Session
@@ -196,15 +200,27 @@ TEST(XlsxWorkbook, BrokenWorkbooksDoNotOpen)
         {"no sheet part", without("xl/worksheets/sheet1.xml")},
         {"sheet does not parse", replaced("xl/worksheets/sheet1.xml", "<worksheet><sheetData><row>")},
         {"strings do not parse", replaced("xl/sharedStrings.xml", "<sst><si>")},
+        {"workbook only a declaration", replaced("xl/workbook.xml", kDeclarationOnly)},
+        {"sheet only a declaration", replaced("xl/worksheets/sheet1.xml", kDeclarationOnly)},
+        {"strings only a declaration", replaced("xl/sharedStrings.xml", kDeclarationOnly)},
     };
-    std::vector<std::string> paths = {dir / "missing.xlsx", dir / "plain.xlsx", dir.Path()};
+    // A FIFO is refused at once, never opened (an open would wait for a writer).
+    ASSERT_EQ(::mkfifo((dir / "fifo.xlsx").c_str(), 0600), 0);
+    std::vector<std::string> paths = {dir / "missing.xlsx", dir / "plain.xlsx", dir.Path(),
+                                      dir / "fifo.xlsx"};
     testutil::WriteFile(dir / "plain.xlsx", "PK\x03\x04 not really a zip");
+    const std::string goodPath = dir / "good.xlsx";
+    ASSERT_TRUE(testutil::WriteZip(goodPath, parts));
     for (const auto& z : zips) {
         paths.push_back(dir / (std::string(z.name) + ".xlsx"));
         ASSERT_TRUE(testutil::WriteZip(paths.back(), z.parts));
     }
     for (const std::string& path : paths) {
         CXlsxWorkbook wb;
+        EXPECT_FALSE(wb.Load(path)) << path;
+        EXPECT_EQ(wb.SheetCount(), 0) << path;
+        // A failed load after a good one forgets the good one.
+        ASSERT_TRUE(wb.Load(goodPath));
         EXPECT_FALSE(wb.Load(path)) << path;
         EXPECT_EQ(wb.SheetCount(), 0) << path;
         Session s(path);
@@ -219,6 +235,175 @@ TEST(XlsxWorkbook, BrokenWorkbooksDoNotOpen)
     EXPECT_EQ(book->querySubObject("ActiveSheet")->property("Name"), QVariant(QStringLiteral("Sheet1")));
     book->dynamicCall("Close (Boolean)", false);
     EXPECT_EQ(s.app.querySubObject("ActiveWorkBook"), nullptr);
+}
+
+// ---- The container's names, the size bounds, and what a cell or string reads as ----------
+
+using Parts = std::vector<std::pair<std::string, std::string>>;
+
+Parts WithPart(Parts parts, const std::string& name, const std::string& content)
+{
+    for (auto& part : parts)
+        if (part.first == name) {
+            part.second = content;
+            return parts;
+        }
+    parts.push_back({name, content});
+    return parts;
+}
+
+// The relationships part of one sheet whose target is written as given.
+std::string SheetRelationships(const std::string& target)
+{
+    return "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+           "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+           "relationships/worksheet\" Target=\"" +
+           target + "\"/></Relationships>";
+}
+
+// Entries named with a leading '/', absolute targets and targets through ".." all reach the
+// sheet part.
+TEST(XlsxWorkbook, PartNamesAndTargetsResolveAsTheContainerReadsThem)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    b.AddSheet("One", {{"a"}});
+    const Parts parts = b.Parts();
+    Parts rooted = parts;
+    for (auto& part : rooted)
+        part.first = "/" + part.first;
+    const struct
+    {
+        const char* name;
+        Parts parts;
+    } cases[] = {
+        {"entries named from the root", rooted},
+        {"absolute target",
+         WithPart(parts, "xl/_rels/workbook.xml.rels", SheetRelationships("/xl/worksheets/sheet1.xml"))},
+        {"target up and down again",
+         WithPart(parts, "xl/_rels/workbook.xml.rels", SheetRelationships("../xl/worksheets/sheet1.xml"))},
+        {"target through a folder and back",
+         WithPart(parts, "xl/_rels/workbook.xml.rels",
+                  SheetRelationships("./worksheets/../worksheets/sheet1.xml"))},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir / (std::string(c.name) + ".xlsx");
+        ASSERT_TRUE(testutil::WriteZip(path, c.parts)) << c.name;
+        CXlsxWorkbook wb;
+        ASSERT_TRUE(wb.Load(path)) << c.name;
+        EXPECT_EQ(wb.CellValue(0, 1, 1).text, "a") << c.name;
+    }
+}
+
+// One part may be as large as a data file (16 MiB) and all of them together four times that;
+// one byte more in a part, or more parts than that together, and the workbook does not load.
+TEST(XlsxWorkbook, PartsLargerThanTheBoundsDoNotLoad)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    b.AddSheet("One", {{"a"}});
+    const std::size_t mib = 1024 * 1024;
+    const auto padded = [&](int count, std::size_t size) {
+        Parts parts = b.Parts();
+        for (int i = 0; i < count; ++i)
+            parts.push_back({"xl/pad" + std::to_string(i) + ".xml", std::string(size, ' ')});
+        return parts;
+    };
+    const struct
+    {
+        const char* name;
+        Parts parts;
+        bool loads;
+    } cases[] = {
+        {"one part of 16 MiB", padded(1, 16 * mib), true},
+        {"one part one byte over 16 MiB", padded(1, 16 * mib + 1), false},
+        {"four parts of 15 MiB", padded(4, 15 * mib), true},
+        {"five parts of 13 MiB", padded(5, 13 * mib), false},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir / "padded.xlsx";
+        ASSERT_TRUE(testutil::WriteZip(path, c.parts)) << c.name;
+        CXlsxWorkbook wb;
+        EXPECT_EQ(wb.Load(path), c.loads) << c.name;
+        EXPECT_EQ(wb.SheetCount(), c.loads ? 1 : 0) << c.name;
+    }
+}
+
+// What cells and strings read as, where a loose reading would take something else.
+TEST(XlsxWorkbook, CellsAndStringsReadOnlyWhatIsWrittenThere)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    b.AddSheetData("First", "<row r=\"1\">"
+                            "<c r=\"A1\"><v>16</v></c>"          // untyped: a number
+                            "<c r=\"B1\" t=\"s\"><v>1x</v></c>"  // not shared string 1
+                            "<c r=\"C1\" t=\"s\"><v>2</v></c>"   // one past the strings
+                            "<c r=\"D1\" t=\"s\"><v>1</v></c>"   // the second string
+                            "<c r=\"XFD1\"><v>3</v></c>"         // the last column
+                            "</row><row r=\"2\"><c r=\"B2x\"><v>5</v></c></row>");
+    b.AddSheet("Second", {{"2"}});
+    Parts parts = b.Parts();
+    // A plain id written before the relationship id names the second sheet's part.
+    for (auto& part : parts)
+        if (part.first == "xl/workbook.xml") {
+            const std::string from = "name=\"First\" sheetId=\"1\" r:id";
+            const std::size_t at = part.second.find(from);
+            ASSERT_NE(at, std::string::npos);
+            part.second.replace(at, from.size(), "name=\"First\" sheetId=\"1\" id=\"rId2\" r:id");
+        }
+    // Two strings, with an element that is no string item between them.
+    parts = WithPart(parts, "xl/sharedStrings.xml",
+                     "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"2\">"
+                     "<si><t>zero</t></si><phoneticPr fontId=\"1\"/><si><t>one</t></si></sst>");
+    const std::string path = dir / "cells.xlsx";
+    ASSERT_TRUE(testutil::WriteZip(path, parts));
+
+    CXlsxWorkbook wb;
+    ASSERT_TRUE(wb.Load(path));
+    ASSERT_EQ(wb.SheetCount(), 2);
+    using Type = CXlsxWorkbook::ValueType;
+    const CXlsxWorkbook::Value a1 = wb.CellValue(0, 1, 1);
+    EXPECT_EQ(a1.type, Type::Number);
+    EXPECT_EQ(a1.number, 16.0);
+    EXPECT_EQ(wb.CellValue(0, 1, 2).type, Type::Empty);
+    EXPECT_EQ(wb.CellValue(0, 1, 3).type, Type::Empty);
+    EXPECT_EQ(wb.CellValue(0, 1, 4).text, "one");
+    EXPECT_EQ(wb.CellValue(0, 1, 4).type, Type::Text);
+    EXPECT_EQ(wb.CellValue(0, 1, CXlsxWorkbook::kMaxColumn).number, 3.0);
+    EXPECT_EQ(wb.CellValue(0, 2, 2).type, Type::Empty);
+    EXPECT_EQ(wb.UsedRange(0).lastRow, 1);  // "B2x" is no cell of row 2
+    EXPECT_EQ(wb.UsedRange(0).lastColumn, CXlsxWorkbook::kMaxColumn);
+    EXPECT_EQ(wb.CellValue(1, 1, 1).number, 2.0);
+
+    int row = 0, column = 0;
+    for (const char* bad : {"B2x", "2B", "B", "B0", "XFE1", "A1048577", "B+2", ""})
+        EXPECT_FALSE(CXlsxWorkbook::ParseCellReference(bad, row, column)) << bad;
+    ASSERT_TRUE(CXlsxWorkbook::ParseCellReference("xfd1048576", row, column));
+    EXPECT_EQ(row, CXlsxWorkbook::kMaxRow);
+    EXPECT_EQ(column, CXlsxWorkbook::kMaxColumn);
+}
+
+// The active sheet is the saved tab when there is such a sheet, the first otherwise; a load
+// does not keep the tab of the workbook read before.
+TEST(XlsxWorkbook, ActiveTabOutsideTheSheetsLeavesTheFirstActive)
+{
+    testutil::TempDir dir;
+    const struct
+    {
+        int tab;
+        int active;
+    } cases[] = {{1, 1}, {2, 0}, {-1, 0}, {0, 0}, {1, 1}, {3, 0}};
+    CXlsxWorkbook wb;
+    for (const auto& c : cases) {
+        testutil::XlsxBuilder b;
+        b.AddSheet("One", {{"1"}});
+        b.AddSheet("Two", {{"2"}});
+        b.SetActiveTab(c.tab);
+        const std::string path = dir / "tabs.xlsx";
+        ASSERT_TRUE(b.Write(path));
+        ASSERT_TRUE(wb.Load(path));
+        EXPECT_EQ(wb.ActiveSheet(), c.active) << "tab " << c.tab;
+    }
 }
 
 }  // namespace
