@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds everything and runs every test; then
-# builds everything again under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/,
-# or $TESSALY_ASAN_BUILD_DIR) and runs every test a second time there.
+# Installs what is missing, checks the formatting and the layers' includes, builds everything and
+# runs every test; then builds everything again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-asan/, or $TESSALY_ASAN_BUILD_DIR) and runs every test a
+# second time there.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 "$root/scripts/check_format.sh"
+"$root/scripts/check_layers.sh"
 "$root/scripts/build.sh"
 build="${TESSALY_BUILD_DIR:-$root/build}"
 export QT_QPA_PLATFORM=offscreen TZ=UTC LC_ALL=C.UTF-8
