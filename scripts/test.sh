@@ -13,7 +13,8 @@ nothing_to_rebuild() {
   plan="$(ninja -C "$1" -n)"
   if ! grep -q '^ninja: no work to do' <<<"$plan"; then
     echo "build: a second build in $1 would run again:" >&2
-    ninja -C "$1" -n -d explain 2>&1 | grep '^ninja explain' | head -n 20 | sed 's/^/  /' >&2
+    ninja -C "$1" -n -d explain 2>&1 | grep '^ninja explain' | grep -v 'phony edge\|/all is dirty' | head -n 20 |
+      sed 's/^/  /' >&2
     exit 1
   fi
   echo "build: a second build in $1 has nothing to do"
