@@ -2,6 +2,7 @@
 #pragma once
 
 #include "skin/SFEntry.h"
+#include "skin/ext/SFInterfaceExt.h"
 
 // Message box types.
 enum : int

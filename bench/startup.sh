@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures Tessaly's start-up on this machine against a minimal Qt 6 window built the same
-# way (tools/bench_baseline, one line of text, so it loads fonts too): the time from the exec
+# way (bench/startup_baseline.cpp, one line of text, so it loads fonts too): the time from the exec
 # of the process to the first painted frame of its window, and the resident memory at that
 # moment. The program runs as its start-up probe build (the shipped program has no probe),
 # from a folder laid out like the shipped one. Runs alternate between the two, in turn
@@ -20,7 +20,7 @@ runs="${2:-7}"
 
 bench_build Tessaly_probe_quit startup_baseline
 probe="$build/tests/bin/probe/Tessaly_probe_quit"
-baseline="$build/tools/bench_baseline/startup_baseline"
+baseline="$build/bench/startup_baseline"
 [ -x "$probe" ] && [ -x "$baseline" ] || { echo "missing $probe or $baseline" >&2; exit 2; }
 
 # The program's start-up probe build, run from a folder laid out like the shipped one: the

@@ -1,6 +1,6 @@
 # Packs the launcher's carried archive from the program and its shipped files in BIN_DIR.
-# Takes whichever of them exist (the rest are skipped) and rebuilds only when one of
-# them, or the set of them, changed.
+# Takes whichever of them exist (the rest are skipped) and packs them every time it runs: the
+# build runs it only when one of them is newer than the archive.
 #   BIN_DIR   folder holding the program and its shipped files
 #   FILES     the program and the shipped files beside it, separated by "|"
 #   SKIN_LIST file naming the skin pictures under BIN_DIR/Skin, one a line
@@ -33,26 +33,6 @@ if(EXISTS "${SKIN_LIST}")
   endif()
 endif()
 
-# Up to date when the same inputs went in and none is newer than the archive.
-set(manifest "${ARCHIVE}.inputs")
-string(REPLACE ";" "\n" wanted "${SEVENZIP}\n${inputs}")
-set(stale TRUE)
-if(EXISTS "${ARCHIVE}" AND EXISTS "${manifest}")
-  file(READ "${manifest}" had)
-  if(had STREQUAL wanted)
-    set(stale FALSE)
-    foreach(f IN LISTS inputs)
-      if(NOT "${ARCHIVE}" IS_NEWER_THAN "${BIN_DIR}/${f}")
-        set(stale TRUE)
-        break()
-      endif()
-    endforeach()
-  endif()
-endif()
-if(NOT stale)
-  return()
-endif()
-
 file(REMOVE_RECURSE "${STAGE}")
 file(MAKE_DIRECTORY "${STAGE}")
 foreach(n IN LISTS names)
@@ -75,6 +55,5 @@ if(NOT rc EQUAL 0 OR NOT EXISTS "${tmp}")
   message(FATAL_ERROR "packing ${ARCHIVE} failed")
 endif()
 file(RENAME "${tmp}" "${ARCHIVE}")
-file(WRITE "${manifest}" "${wanted}")
 list(LENGTH inputs count)
 message(STATUS "Packed ${count} files into ${ARCHIVE}")

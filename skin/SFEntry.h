@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings, the
+// arguments of the functions and the layout of the records must never change.
 // The entry layer: the flat functions through which an owner starts the framework, makes and
 // releases controls, sends UI messages (SFMsgMap.h) and reaches the process-wide services.
 // The owner never names a Qt implementation class: every control is made here and handed
@@ -7,7 +9,6 @@
 #include "base/compat/sf_windows.h"
 #include "skin/SFInterface.h"
 #include "skin/SFMsgMap.h"
-#include "skin/ext/SFInterfaceExt.h"
 
 #include <cstddef>
 #include <new>
@@ -26,19 +27,6 @@ struct SF_THREAD_START
     SF_THREAD_FUNC pfn;
     void* value1;
     void* value2;
-};
-
-// The caller's record that receives a chosen folder: its text area starts at character
-// 1040; what comes before is the caller's own and never touched.
-enum : std::size_t
-{
-    SF_FOLDER_RECORD_TEXT_OFFSET = 1040,
-    SF_FOLDER_RECORD_TEXT_CHARS = 4096,  // any path the system can name, with its 0
-};
-struct SF_FOLDER_RECORD
-{
-    wchar_t reserved[SF_FOLDER_RECORD_TEXT_OFFSET];
-    wchar_t folder[SF_FOLDER_RECORD_TEXT_CHARS];
 };
 
 extern "C" {
@@ -61,15 +49,6 @@ std::wstring SF_GetEmptyPath();
 int SF_Utf8ToLocal8Bit(const char* utf8, char* out, std::size_t size);
 // The primary screen's geometry; all zero before SF_InitApplication. Returns 0.
 int SF_GetScreenRect(QRect* out);
-// Modal file or folder chooser (skin/ext/SFQTFileDialog.h): picks an existing file
-// (openFile non-zero, filter a name filter such as L"Text (*.txt)" or NULL for all files)
-// into filePath, which holds filePathSize characters with the terminating 0, or a folder
-// into folderRecord->folder. Returns 1 when something was chosen and written whole and
-// terminated, else 0; a choice that does not fit its buffer writes nothing and gives 0.
-int SF_ShowFileDialog(SF_FOLDER_RECORD* folderRecord, wchar_t* filePath, int unused1, int unused2,
-                      int unused3, int openFile, int unused4, int unused5, int unused6, const wchar_t* filter,
-                      QWidget* parent, std::size_t filePathSize);
-
 // ---- Factories: the control's facade, or NULL ------------------------------------------
 CSFDialog* SF_CreateDialog(ISFDialogEvent* pEvent, QWidget* parent, int flags);
 CSFDialog* SF_CreateMainWindow(ISFDialogEvent* pEvent, QWidget* parent);
@@ -88,21 +67,6 @@ CSFFrameWnd* SF_CreateFrameWnd(ISFFrameEvent* pEvent);
 CSFChildWnd* SF_CreateChildWnd(ISFChildWndEvent* pEvent);
 CSFView* SF_CreateView(ISFViewEvent* pEvent);
 CSFMenu* SF_CreateMenu(ISFMenuEvent* pEvent);
-
-CSFListCtrl* SF_CreateListCtrl(ISFListCtrlEvent* pEvent);
-CSFTreeCtrl* SF_CreateTreeCtrl(ISFTreeCtrlEvent* pEvent);
-CSFDateTimeCtrl* SF_CreateDateTimeCtrl(ISFDateTimeCtrlEvent* pEvent, int mode);
-CSFScrollArea* SF_CreateScrollArea(ISFScrollAreaEvent* pEvent);
-CSFNumSpiner* SF_CreateNumSpiner(ISFNumSpinerEvent* pEvent);
-CSFImagePanel* SF_CreateImagePanel(ISFImagePanelEvent* pEvent);
-CSFPictureEx* SF_CreatePictureEx(ISFPictureExEvent* pEvent);
-CSFPlayProgressPanel* SF_CreatePlayProgressPanel(IPlayProgressEvent* pEvent);
-CSFVerticalScene* SF_CreateVerticalScene(ISFVerticalSceneEvent* pEvent);
-CSFVideoWindow* SF_CreateVideoWindow(VIDEOWINDOWMODE mode, ISFVideoWindowEvent* pEvent, int maxRows,
-                                     int maxCols);
-CSFVideoInFocus* SF_CreateVideoInFocus();
-CSFHorizontalScene* SF_CreateHorizontalScene();
-CSFSimulationScene* SF_CreateSimulationScene();
 
 // These facades have no implementation: the factories always return NULL.
 CSFTabCtrl* SF_CreateTabCtrl();
@@ -132,20 +96,6 @@ void SF_DestroyPictureCtrl(CSFPictureCtrl* p);
 void SF_DestroySliderCtrl(CSFSliderCtrl* p);
 void SF_DestroyProgressCtrl(CSFProgressCtrl* p);
 void SF_DestroyView(CSFView* p);
-void SF_DestroyListCtrl(CSFListCtrl* p);
-void SF_DestroyTreeCtrl(CSFTreeCtrl* p);
-void SF_DestroyDateTimeCtrl(CSFDateTimeCtrl* p);
-void SF_DestroyScrollArea(CSFScrollArea* p);
-void SF_DestroyNumSpiner(CSFNumSpiner* p);
-void SF_DestroyImagePanel(CSFImagePanel* p);
-void SF_DestroyPictureEx(CSFPictureEx* p);
-void SF_DestroyPlayProgressPanel(CSFPlayProgressPanel* p);
-void SF_DestroyVerticalScene(CSFVerticalScene* p);
-void SF_DestroyVideoWindow(CSFVideoWindow* p);
-void SF_DestroyVideoInFocus(CSFVideoInFocus* p);
-void SF_DestroyHorizontalScene(CSFHorizontalScene* p);
-void SF_DestroySimulationScene(CSFSimulationScene* p);
-
 // ---- Platform hooks (no effect on this platform) ----------------------------------------
 void SF_InstallHooks();
 void SF_RemoveHooks();

@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings, the
+// order of the virtual operations and the layout of the records must never change.
 // Root of the sinks of windows and views: it carries the message map that routes command,
 // notification and UI messages to the owner's member functions (see SFMsgMap.h).
 #pragma once

@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings, the
+// order of the virtual operations and the layout of the records must never change.
 // The exported interface of the core controls: for every control a facade class CSF<control>
 // whose operations the owner calls, and a sink ISF<control>Event that the owner implements
 // and the control calls back.
@@ -210,7 +212,7 @@ public:
     virtual void BTN_OnMouseMove(int /*id*/, UINT /*flags*/, POINT /*pt*/) {}
     virtual void BTN_OnMouseLeave(int /*id*/, UINT /*flags*/, LPARAM /*lParam*/) {}
     virtual void BTN_OnClicked(int /*id*/) {}
-    virtual void BTN_OnCustomerClicked() {}
+    virtual void BTN_OnCustomerClicked() {}  // kept: exported name
 };
 
 class CSFButton
@@ -332,7 +334,7 @@ public:
     virtual void Invalidate(int /*erase*/) {}
     virtual void SetEnabled(int /*enable*/) {}
     virtual void EnableAnimation(int /*enable*/) {}
-    virtual void SetExpendBGImge(int /*tile*/) {}
+    virtual void SetExpendBGImge(int /*tile*/) {}  // kept: exported name
     virtual void SetIconAlign(DWORD /*align*/) {}
 
 protected:
@@ -348,7 +350,7 @@ class ISFFrameEvent
 public:
     ISFFrameEvent() : m_pUIWnd(nullptr) {}
     virtual void OnFrameCreate() = 0;
-    virtual void OnDistroy() {}
+    virtual void OnDistroy() {}  // kept: exported name
 
     void* GetUIWnd() const { return m_pUIWnd; }
     // The frame's facade part (CSFFrameWnd*), written by the frame when it is made.
@@ -446,7 +448,7 @@ public:
     virtual void SetWindowTextW(const wchar_t* /*text*/) {}
     virtual void EnableWindow(int /*enable*/) {}
     virtual void SetReadOnly(int /*readOnly*/) {}
-    virtual void GetEditCtrolPos(RECT& /*rc*/) {}
+    virtual void GetEditCtrolPos(RECT& /*rc*/) {}  // kept: exported name
     virtual void SetRegExp() {}
     virtual void InputNumberOnly() {}
 
@@ -534,12 +536,12 @@ public:
     virtual void GetTextSize(int& /*w*/, int& /*h*/) {}
     virtual void SetBgColor(UINT /*colorref*/, int /*fill*/) {}
     virtual void SetTextSize(int /*px*/) {}
-    virtual void GetStaticCtrolPos(RECT& /*rc*/) {}
+    virtual void GetStaticCtrolPos(RECT& /*rc*/) {}  // kept: exported name
     virtual void SetTextOffset(int /*x*/) {}
     virtual void SetWordWrap(int /*on*/) {}
     virtual int GetWordWrap() { return 0; }
     virtual void SetWrapAnywhere(int /*on*/) {}
-    virtual int GetWrapAnywher() { return 0; }
+    virtual int GetWrapAnywher() { return 0; }  // kept: exported name
     virtual void SetTooltipEnable(int /*enable*/) {}
     virtual void SetToolTipText(const wchar_t* /*text*/) {}
     virtual RECT GetGeometry() { return RECT{0, 0, 0, 0}; }

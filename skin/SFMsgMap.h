@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings, the
+// arguments of the functions and the layout of the records must never change.
 // Message maps: static tables that bind (message, notification code, id range) to a member
 // function of a window or view sink, the Qt event that carries such a message, and the
 // entry functions that send and post framework UI messages.

@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings and
+// the layout of the records must never change.
 // Skin records and small value records that cross the facade, and the enumerations the
 // facade operations take. The owner fills a skin record and hands it to a control's
 // SetSkin; the control reads the fields it knows (see each control for which).
@@ -107,13 +109,13 @@ struct ListCtrlStyle;
 struct UITreeCtrlStyle;
 struct ImageDateTimeStyle;
 struct ScrollAreaStyle;
-struct ImageNumSpinerStyle;
+struct ImageNumSpinerStyle;  // kept: exported name
 struct UIImagePanelStyle;
 struct ImagePlayProgressLayout;
 struct ImagePlayProgressStyle;
 struct ImageHorizontalStyle;
-struct ImageVericalStyle;
-struct ImageSimulationlStyle;
+struct ImageVericalStyle;      // kept: exported name
+struct ImageSimulationlStyle;  // kept: exported name
 struct ImageVideoWindowStyle;
 
 // ---- Enumerations -----------------------------------------------------------------------

@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings and
+// the layout of the records must never change.
 // The time-line's layout record, handed to SetSkinLayout: a head of two 32-bit values that
 // the control does not read, then 30 wide strings [0]..[29]. Rectangles are "x,y,w,h"
 // (last pixel x + w - 1), picture names are relative to the skin folder:

@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings and
+// the layout of the records must never change.
 // The time-line's picture record, handed to SetSkin: 50 wide strings [0]..[49], picture names
 // relative to the skin folder. The control reads:
 //   [24] [25] [26] [28] row-up button: normal, hover, pressed, disabled

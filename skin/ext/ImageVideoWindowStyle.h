@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings and
+// the layout of the records must never change.
 // The video window's skin record (CSFVideoWindow::SetSkin): 21 wide strings, then the largest
 // size a play widget may be zoomed to.
 //   [0]        back picture, shown centred by idle panes

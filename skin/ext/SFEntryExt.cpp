@@ -4,7 +4,7 @@
 // Each factory returns its control made by SFEntryDetail::NewControl (NULL when it cannot be
 // made); the controls are children of their owner's window, which deletes them, so the
 // destroy entries leave them be.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/CSFQTPlayProgressPanel.h"
 #include "skin/ext/SFQTDateTimeCtrl.h"
 #include "skin/ext/SFQTFileDialog.h"

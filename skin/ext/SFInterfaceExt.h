@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings, the
+// order of the virtual operations and the layout of the records must never change.
 // The exported interface of the extended controls: facade classes and sinks in the same
 // pattern as the core controls (SFInterface.h). Every facade operation does nothing by
 // default and gives 0, FALSE or NULL; the exceptions are marked.
@@ -113,7 +115,7 @@ inline void* const TVI_LAST = reinterpret_cast<void*>(static_cast<std::uintptr_t
 class ISFTreeCtrlEvent
 {
 public:
-    virtual void OnItemDbClick(void* /*item*/, POINT& /*pt*/) {}
+    virtual void OnItemDbClick(void* /*item*/, POINT& /*pt*/) {}  // kept: exported name
     virtual int OnItemClick(void* /*item*/, UINT /*flags*/) { return 1; }
     virtual void OnItemCheckStateChanged(void* /*item*/, int /*checked*/) {}
     virtual void OnItemCheckBoxClick(void* /*item*/, UINT /*checkable*/) {}
@@ -161,9 +163,9 @@ public:
     virtual UINT GetItemState(void* /*item*/, UINT /*mask*/) const { return 0; }
     virtual int SetCheck(void* /*item*/, int /*check*/) { return 0; }
     virtual int GetCheck(void* /*item*/) const { return 0; }
-    virtual void SetItemHilight(void* /*item*/, int /*on*/) {}
-    virtual int IsItemHilight(void* /*item*/) { return 0; }
-    virtual int IsAnyChildItemHilight(void* /*item*/) { return 0; }
+    virtual void SetItemHilight(void* /*item*/, int /*on*/) {}       // kept: exported name
+    virtual int IsItemHilight(void* /*item*/) { return 0; }          // kept: exported name
+    virtual int IsAnyChildItemHilight(void* /*item*/) { return 0; }  // kept: exported name
     virtual void SetAllItemCheck(int /*check*/) {}
     virtual int IsAllItemCheck() { return 0; }
     virtual int ItemHasChildren(void* /*item*/) const { return 0; }
@@ -176,7 +178,7 @@ public:
     virtual void SetToolTipText(void* /*item*/, const wchar_t* /*text*/) {}
     virtual void SetObjectName(const wchar_t* /*name*/) {}
     virtual void SetItemIconBack(void* /*item*/, const wchar_t* /*name*/) {}
-    virtual void ExpangAll() {}
+    virtual void ExpangAll() {}  // kept: exported name
 
 protected:
     ISFTreeCtrlEvent* m_pEvent;
@@ -262,7 +264,7 @@ protected:
 // Number spinner
 // =========================================================================================
 
-class ISFNumSpinerEvent
+class ISFNumSpinerEvent  // kept: exported name
 {
 public:
     virtual void OnCurrentNumChanged(UINT /*id*/, int /*value*/) {}
@@ -271,10 +273,10 @@ public:
 // Number spinner skin, picture names under the skin folder: [0] field background, [1] down
 // button, [3] down pressed, [4] down disabled, [8] up button, [10] up pressed, [11] up
 // disabled; the others are not read.
-struct ImageNumSpinerStyle : SFWideStringRecord<12>
+struct ImageNumSpinerStyle : SFWideStringRecord<12>  // kept: exported name
 {};
 
-class CSFNumSpiner
+class CSFNumSpiner  // kept: exported name
 {
 public:
     explicit CSFNumSpiner(ISFNumSpinerEvent* pEvent) : m_pEvent(pEvent) {}
@@ -425,10 +427,10 @@ public:
     virtual PlayProgressChannel* GetChannel(int /*nChannelId*/) { return nullptr; }
     virtual void SetBackground(const wchar_t* /*name*/) {}
     virtual void Reserved6() { throw "unimplemented"; }
-    virtual void Reserved7() { throw "umimplemented"; }
+    virtual void Reserved7() { throw "umimplemented"; }  // kept: exported text
     virtual void Reserved8() { throw "unimplemented"; }
     virtual void SetZoom(int /*zoom*/) {}
-    virtual void Reserved10() { throw "umimplemented"; }
+    virtual void Reserved10() { throw "umimplemented"; }  // kept: exported text
     virtual void Reserved11() {}
     virtual void SetRecordTypeFilter(int /*mask*/) {}
     virtual int Create(const wchar_t* /*title*/, DWORD /*style*/, DWORD /*exStyle*/, const RECT& /*rc*/,
@@ -509,7 +511,7 @@ public:
         return 1;
     }
     virtual void SetCursor() {}
-    virtual int SetSkin(ImageVericalStyle* /*style*/) { return 1; }
+    virtual int SetSkin(ImageVericalStyle* /*style*/) { return 1; }  // kept: exported name
     virtual void ShowWindow(int /*show*/) {}
     virtual void MoveWindow(RECT* /*rc*/) {}
     virtual void MoveWindow(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
@@ -536,7 +538,7 @@ public:
         return 1;
     }
     virtual void SetCursor() {}
-    virtual int SetSkin(ImageSimulationlStyle* /*style*/) { return 1; }
+    virtual int SetSkin(ImageSimulationlStyle* /*style*/) { return 1; }  // kept: exported name
     virtual void ShowWindow(int /*show*/) {}
     virtual void MoveWindow(RECT* /*rc*/) {}
     virtual void MoveWindow(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
@@ -561,8 +563,8 @@ public:
     virtual void OnSubWinZoom(int /*a*/, int /*b*/, int /*c*/) {}
     virtual void OnSubWinOccupyRoom(int /*a*/, int /*b*/, int /*c*/) {}
     virtual void OnSubWinBoundChanged(int /*id*/) {}
-    virtual void VideoWidow_OnLButtonDown(int /*index*/, int /*id*/, POINT& /*pt*/) {}
-    virtual void VideoWidow_OnLButtonUp(int /*index*/, int /*id*/, POINT& /*pt*/) {}
+    virtual void VideoWidow_OnLButtonDown(int /*index*/, int /*id*/, POINT& /*pt*/) {}  // kept: exported name
+    virtual void VideoWidow_OnLButtonUp(int /*index*/, int /*id*/, POINT& /*pt*/) {}    // kept: exported name
 };
 
 // The split video window. SetSkin comes before Create (the pane controls take their
@@ -612,7 +614,7 @@ public:
     virtual void SetDragSubWinCursor(void* /*cursor*/) {}
     virtual void SetSubWinCtrlsVisible(int /*visible*/) {}
     virtual void SetSubWinRecordState(int /*id*/, int /*state*/) {}
-    virtual void EableSubWinExchange(int /*enable*/) {}
+    virtual void EableSubWinExchange(int /*enable*/) {}  // kept: exported name
     virtual void ResetSubWinSizeToMin(int /*index*/) {}
     virtual void ResetSubWinSizeToMinByID(int /*id*/) {}
     virtual int SetFocusSubWin(int /*id*/) { return 0; }

@@ -1,3 +1,5 @@
+// Exported face: other programs are built against this header. Names and their spellings and
+// the layout of the records must never change.
 // The list control's skin record, filled by the owner and read by CSFListCtrl::SetSkin.
 #pragma once
 

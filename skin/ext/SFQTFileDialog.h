@@ -3,7 +3,7 @@
 // first) and hands the choice back as wide text.
 #pragma once
 
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 
 #include <cstddef>
 

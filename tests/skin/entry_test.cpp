@@ -2,6 +2,7 @@
 // and the hooks.
 #include "base/sf_paths.h"
 #include "skin/SFEntry.h"
+#include "tests/skin/destroy_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -117,24 +118,6 @@ TEST(EntryText, Utf8ToLocal8BitNeverWritesPastTheBuffer)
     }
 }
 
-// Stand-ins for Qt implementations: a widget first, the facade second.
-template <class Facade>
-struct FakeControl : QWidget, Facade
-{
-    explicit FakeControl(QWidget* parent = nullptr) : QWidget(parent), Facade(nullptr) {}
-};
-
-template <class Facade>
-bool DestroyDeletes(void (*destroy)(Facade*))
-{
-    QPointer<QWidget> widget = new FakeControl<Facade>();
-    Facade* facade = static_cast<FakeControl<Facade>*>(widget.data());
-    destroy(facade);
-    const bool deleted = widget.isNull();
-    delete widget.data();
-    return deleted;
-}
-
 TEST(EntryDestroy, TopLevelKindsAreDeletedChildKindsAreLeftToTheirParent)
 {
     EXPECT_TRUE(DestroyDeletes<CSFDialog>(SF_DestroyDialog));
@@ -146,8 +129,6 @@ TEST(EntryDestroy, TopLevelKindsAreDeletedChildKindsAreLeftToTheirParent)
     EXPECT_FALSE(DestroyDeletes<CSFView>(SF_DestroyView));
     EXPECT_FALSE(DestroyDeletes<CSFStatic>(SF_DestroyStatic));
     EXPECT_FALSE(DestroyDeletes<CSFEditCtrl>(SF_DestroyEditCtrl));
-    EXPECT_FALSE(DestroyDeletes<CSFListCtrl>(SF_DestroyListCtrl));
-    EXPECT_FALSE(DestroyDeletes<CSFVideoWindow>(SF_DestroyVideoWindow));
 
     // A view left alone goes with its parent.
     QWidget* parent = new QWidget;

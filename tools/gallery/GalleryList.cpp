@@ -1,6 +1,6 @@
 // The list control's section: a few rows with check boxes under a header box, text columns,
 // a progress column and a column of cell buttons, sorted by the recorder column.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFListCtrlStyle.h"
 #include "tools/gallery/GallerySection.h"
 #include "tools/skin_painter/extended_skin_records.h"

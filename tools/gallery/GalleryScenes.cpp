@@ -1,6 +1,6 @@
 // The camera scenes and the focus graph, built through their factories and skinned with the
 // generated pictures, the way an owner builds them.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFSceneStyles.h"
 #include "tools/gallery/GallerySection.h"
 #include "tools/skin_painter/extended_skin_records.h"

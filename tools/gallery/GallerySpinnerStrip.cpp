@@ -1,6 +1,6 @@
 // Gallery section: a skinned and a plain number spinner, the animated picture playing, and an
 // image strip of ten stills scrolled halfway, one hovered and one selected.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "tools/gallery/GallerySection.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The gallery's time-line section: a made-up day of recordings on five cameras, once across
 // the whole day with a cut range, once zoomed in on the morning.
-#include "skin/SFEntry.h"
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/ImagePlayProgressStyle.h"
+#include "skin/ext/SFEntryExt.h"
 #include "tools/gallery/GallerySection.h"
 #include "tools/skin_painter/extended_skin_records.h"
 

@@ -1,5 +1,5 @@
 // Gallery section: a checkable tree, the three date/time fields and a scroll area.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTDateTimeCtrl.h"
 #include "skin/ext/SFQTScrollArea.h"
 #include "skin/ext/SFQTTreeCtrl.h"

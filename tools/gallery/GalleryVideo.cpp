@@ -1,7 +1,7 @@
 // The video window: a split wall of panes showing generated test-card frames, one idle pane
 // with the back picture, the focus frame, and beside it the same layout in splitter mode.
-#include "skin/SFEntry.h"
 #include "skin/ext/ImageVideoWindowStyle.h"
+#include "skin/ext/SFEntryExt.h"
 #include "tools/gallery/GallerySection.h"
 #include "tools/skin_painter/extended_skin_records.h"
 

@@ -2,7 +2,7 @@
 // the horizontal scene's handle reads, the vertical scene's reports for drags and settings,
 // the simulation scene's object size, a few painted pixels of each, and how each reads the
 // rectangles it is given.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTHorizontalScene.h"
 #include "skin/ext/SFQTPixmapItem.h"
 #include "skin/ext/SFQTSimulationScene.h"

@@ -2,8 +2,8 @@
 // type, a report for every change of the value (the owner's too) and none without one, the
 // read-outs touching only their fields, wrapping, the date range, and the skin's style sheet
 // and what it paints. The tests run with TZ=UTC, so no local-time gap moves a value.
-#include "skin/SFEntry.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTDateTimeCtrl.h"
 #include "tests/common/test_files.h"
 

@@ -1,7 +1,7 @@
 // The file chooser entry: where it starts, what it hands back and when it refuses. Each
 // modal run is driven from a timer; a watchdog rejects any modal left open (a message box,
 // say) so that a fault fails the test instead of hanging it.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "tests/common/event_loop_util.h"
 
 #include <gtest/gtest.h>

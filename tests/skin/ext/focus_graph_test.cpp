@@ -1,6 +1,6 @@
 // The focus graph as an owner drives it through its factory and facade: values fed in each
 // mode, and what each mode paints.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTVideoInFocus.h"
 
 #include <gtest/gtest.h>

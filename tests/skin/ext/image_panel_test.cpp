@@ -1,7 +1,7 @@
 // Image strip: the layout arithmetic on its own, then the control as its owner and its user
 // drive it: centring and scrolling, the wheel, hover and double click, duplicates, and the
 // hovered and selected numbers after removals.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFImagePanelLayout.h"
 #include "skin/ext/SFQTImagePanel.h"
 #include "tests/common/test_files.h"

@@ -2,11 +2,11 @@
 // (mouse and keys on the widget under the point): what the parent window and the sink hear,
 // what the read-outs give and what is painted, including rows removed or sorted under the
 // check boxes, buttons and progress bars placed in cells.
-#include "skin/SFEntry.h"
 #include "skin/SFMsgMap.h"
 #include "skin/SFQTButton.h"
 #include "skin/SFQTProgressCtrl.h"
 #include "skin/SFQTRadioBox.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFListCtrlStyle.h"
 #include "skin/ext/SFQTListCtrl.h"
 #include "tests/common/test_rect.h"

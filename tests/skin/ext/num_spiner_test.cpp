@@ -1,7 +1,7 @@
 // Number spinner: every value change reaches the sink with the control id, wrapping, the two
 // rectangle readings, staying hidden until shown, and the generated style sheet.
-#include "skin/SFEntry.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTNumSpiner.h"
 #include "tests/common/test_files.h"
 #include "tests/common/widget_test_util.h"

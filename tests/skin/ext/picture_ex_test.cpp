@@ -1,6 +1,6 @@
 // Animated picture: playing a movie from the skin folder, starting and stopping it, a missing
 // file, the rectangle readings, and the generated movie of the extended skin.
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTPictureEx.h"
 #include "tests/common/event_loop_util.h"
 #include "tests/common/test_files.h"

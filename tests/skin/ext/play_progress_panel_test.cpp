@@ -1,12 +1,12 @@
 // The time-line as an owner uses it: made by the factory, laid out and skinned with the
 // generated pictures, driven by mouse and wheel events on the painted panel and by its child
 // controls, and heard through a recording sink.
-#include "skin/SFEntry.h"
 #include "skin/SFQTButton.h"
 #include "skin/SFQTSliderCtrl.h"
 #include "skin/ext/CSFQTPlayProgressPanel.h"
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/ImagePlayProgressStyle.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQtPlayProgressPanel.h"
 #include "tests/common/widget_test_util.h"
 #include "tests/skin/ext/play_progress_test_data.h"

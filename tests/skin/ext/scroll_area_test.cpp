@@ -1,8 +1,8 @@
 // Scroll area, driven through its factory and facade: the content panel's size and scrolling,
 // a control placed on the panel, resizing, the tiled background (and the skins that must
 // change nothing), and the small window operations.
-#include "skin/SFEntry.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTScrollArea.h"
 #include "tests/common/test_files.h"
 

@@ -2,8 +2,8 @@
 // as a user would: insertion order and walking, handles that are no item, bounded text
 // read-out, cascading checks, which changes the sink hears, double clicks, keys, highlight
 // and icons.
-#include "skin/SFEntry.h"
 #include "skin/SFSkinString.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTTreeCtrl.h"
 #include "tests/common/widget_test_util.h"
 

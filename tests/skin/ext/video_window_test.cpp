@@ -1,9 +1,9 @@
 // The split video window as an owner uses it: made by the factory, skinned, created on a
 // parent, driven by mouse events sent to the widget under the point, heard through its sink.
-#include "skin/SFEntry.h"
 #include "skin/SFQTButton.h"
 #include "skin/SFQTRadioBox.h"
 #include "skin/ext/ImageVideoWindowStyle.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTVideoWindow.h"
 #include "skin/ext/SFQTVideoWindowPlayWnd.h"
 #include "skin/ext/SFQTVideoWindowSubWnd.h"
