@@ -6,6 +6,7 @@
 
 #include <QCursor>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -21,7 +22,8 @@ CSFQTSliderCtrl::CSFQTSliderCtrl(ISFSliderCtrlEvent* pEvent)
       m_bPressed(0),
       m_bTooltipEnable(1),
       m_nTooltipKind(0),
-      m_mode(SLIDER_RESPONSE_ON_CHANGE)
+      m_mode(SLIDER_RESPONSE_ON_CHANGE),
+      m_nHeldKey(0)
 {
     m_style->setParent(this);
     setStyle(m_style);
@@ -171,6 +173,29 @@ void CSFQTSliderCtrl::wheelEvent(QWheelEvent* event)
     if (m_mode != SLIDER_RESPONSE_ON_CHANGE)
         return;
     QSlider::wheelEvent(event);
+    Report();
+}
+
+void CSFQTSliderCtrl::keyPressEvent(QKeyEvent* event)
+{
+    const int before = value();
+    event->accept();
+    QSlider::keyPressEvent(event);
+    if (!event->isAccepted())
+        return;  // not a key that moves the slider
+    if (m_mode == SLIDER_RESPONSE_ON_RELEASE)
+        m_nHeldKey = event->key();
+    else if (value() != before)
+        Report();
+}
+
+void CSFQTSliderCtrl::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat() || event->key() != m_nHeldKey || m_nHeldKey == 0) {
+        QSlider::keyReleaseEvent(event);
+        return;
+    }
+    m_nHeldKey = 0;
     Report();
 }
 

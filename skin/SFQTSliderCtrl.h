@@ -4,8 +4,10 @@
 // A left press puts the handle under the pointer and a drag follows it; the toolkit's own
 // press handling is never used. The sink hears SF_OnSliderPos(id, value) by the response
 // mode: on every change made by the user (press, drag, wheel) in mode 0, or once on every
-// release (also without a change) in mode 1, where the wheel does nothing. Changes made
-// through the facade are silent. While dragging, a tool tip shows the value or its
+// release (also without a change) in mode 1, where the wheel does nothing. The keys (arrows,
+// Page Up/Down, Home, End) move it like the pointer: in mode 0 each change is reported, in
+// mode 1 the release of the key reports the value once. Changes made through the facade are
+// silent. While dragging, a tool tip shows the value or its
 // percentage of the span.
 #pragma once
 
@@ -16,6 +18,7 @@
 #include <QString>
 
 class QEnterEvent;
+class QKeyEvent;
 class QMouseEvent;
 class QSliderExStyle;
 class QWheelEvent;
@@ -88,6 +91,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
 
 private:
@@ -102,4 +107,5 @@ private:
     int m_bTooltipEnable;
     int m_nTooltipKind;
     SLIDER_RESPONSE_MODE m_mode;
+    int m_nHeldKey;  // in mode 1, the key that moved the slider and whose release reports it
 };

@@ -1,5 +1,7 @@
 #include "skin/ext/SFImagePanelLayout.h"
 
+#include <cstdint>
+
 namespace {
 
 constexpr int kScrollBarHeight = 15;
@@ -62,11 +64,25 @@ QRect CSFImagePanelLayout::ThumbRect(int index, int count, int scroll) const
 
 bool CSFImagePanelLayout::IsThumbShown(const QRect& thumb) const { return thumb.left() < m_picture.right(); }
 
+int CSFImagePanelLayout::FirstReaching(int x, int count, int scroll) const
+{
+    const int step = m_thumb.width() + m_nGap;
+    if (count <= 0 || step <= 0)
+        return 0;  // thumbnails that do not advance along the row: walk it from the start
+    // Thumbnail i ends at left0 + i * step + width - 1; the smallest i with that >= x.
+    const std::int64_t left0 = ThumbRect(0, count, scroll).left();
+    const std::int64_t need = static_cast<std::int64_t>(x) - (left0 + m_thumb.width() - 1);
+    if (need <= 0)
+        return 0;
+    const std::int64_t first = (need + step - 1) / step;
+    return first < count ? static_cast<int>(first) : count;
+}
+
 int CSFImagePanelLayout::HitTest(const QPoint& pt, int count, int scroll) const
 {
     if (!m_picture.contains(pt))
         return -1;
-    for (int i = 0; i < count; ++i) {
+    for (int i = FirstReaching(pt.x(), count, scroll); i < count; ++i) {
         const QRect thumb = ThumbRect(i, count, scroll);
         if (!IsThumbShown(thumb))
             break;

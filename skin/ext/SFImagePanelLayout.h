@@ -40,6 +40,9 @@ public:
     QRect ThumbRect(int index, int count, int scroll) const;
     // A thumbnail starting at or past the right end of the picture area is neither drawn nor hit.
     bool IsThumbShown(const QRect& thumb) const;
+    // The first thumbnail whose right edge lies at or right of x (count when none does), found
+    // without walking the row, so painting and hit testing cost the same at any scroll position.
+    int FirstReaching(int x, int count, int scroll) const;
     // The shown thumbnail under pt inside the picture area, or -1.
     int HitTest(const QPoint& pt, int count, int scroll) const;
 

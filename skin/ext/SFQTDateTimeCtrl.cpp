@@ -13,7 +13,8 @@ CSFQTDateTimeCtrl::CSFQTDateTimeCtrl(ISFDateTimeCtrlEvent* pEvent, int type)
       CSFDateTimeCtrl(pEvent),
       m_nType(type),
       m_nID(static_cast<UINT>(-1)),
-      m_nOriginStyle(0)
+      m_nOriginStyle(0),
+      m_reports(this)
 {
     // The toolkit ignores an empty format, so another type keeps its own.
     const QString format = FormatOfType(type);
@@ -115,6 +116,7 @@ int CSFQTDateTimeCtrl::SetTime(_SF_SYSTEMTIME* time)
 {
     if (!time)
         return 0;
+    const CSFQTHeldReports::Hold hold(m_reports);
     setTime(QTime(time->wHour, time->wMinute, time->wSecond));
     return 1;
 }
@@ -127,6 +129,7 @@ int CSFQTDateTimeCtrl::SetDate(_SF_SYSTEMTIME* date)
     if (!date)
         return 0;
     const QDate day(date->wYear, date->wMonth, date->wDay);
+    const CSFQTHeldReports::Hold hold(m_reports);
     if (displayedSections() & QDateTimeEdit::DateSections_Mask) {
         setDate(day);
         return 1;
@@ -148,12 +151,24 @@ void CSFQTDateTimeCtrl::SetDateRange(_SF_SYSTEMTIME* const& from, _SF_SYSTEMTIME
 {
     if (!from || !to)
         return;
+    const CSFQTHeldReports::Hold hold(m_reports);
     setDateRange(QDate(from->wYear, from->wMonth, from->wDay), QDate(to->wYear, to->wMonth, to->wDay));
+}
+
+bool CSFQTDateTimeCtrl::event(QEvent* event)
+{
+    const CSFQTHeldReports::Hold hold(m_reports);
+    return QDateTimeEdit::event(event);
 }
 
 // The fields that carry no meaning in the report are 0, so the record is the same for the
 // same value.
 void CSFQTDateTimeCtrl::OnDateTimeChanged(const QDateTime& value)
+{
+    m_reports.Send([this, value] { Report(value); });
+}
+
+void CSFQTDateTimeCtrl::Report(const QDateTime& value)
 {
     if (!m_pEvent)
         return;

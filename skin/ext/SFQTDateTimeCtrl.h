@@ -1,11 +1,14 @@
 // The date/time control: a spin field showing a date or a time of day in a format fixed by
 // its type, skinned by a style sheet of border pictures. It reports every change of its
-// value, whether the user or the owner (SetDate, SetTime) made it.
+// value, whether the user or the owner (SetDate, SetTime) made it, once the toolkit has
+// finished with the event or facade call that made it: the owner may delete the control from
+// the notification.
 //
 // Create reads its rectangle one past, Win32-style, and does not consult the style: the
 // control is visible with its parent. MoveWindow(RECT*) reads its rectangle inclusive.
 #pragma once
 
+#include "skin/SFQTHeldReports.h"
 #include "skin/ext/SFInterfaceExt.h"
 
 #include <QDateTime>
@@ -61,11 +64,18 @@ public:
     int Type() const { return m_nType; }
     UINT ControlId() const { return m_nID; }
 
+protected:
+    // Every event the toolkit handles holds the changes it makes until it is done.
+    bool event(QEvent* event) override;
+
 private slots:
     void OnDateTimeChanged(const QDateTime& value);
 
 private:
+    void Report(const QDateTime& value);
+
     int m_nType;
     UINT m_nID;
     int m_nOriginStyle;
+    CSFQTHeldReports m_reports;
 };

@@ -1,6 +1,7 @@
 #include "skin/ext/SFQTImagePanel.h"
 
 #include "skin/SFQTControlHelpers.h"
+#include "skin/SFQTDeleteGuard.h"
 #include "skin/SFSkinString.h"
 
 #include <QCoreApplication>
@@ -85,10 +86,7 @@ BOOL CSFQTImagePanel::AddItem(const wchar_t* path, const wchar_t* name, const wc
     Item item;
     item.path = WideOrEmpty(path);
     item.name = WideOrEmpty(name);
-    const bool known = std::any_of(m_items.begin(), m_items.end(), [&item](const Item& other) {
-        return other.path == item.path && other.name == item.name;
-    });
-    if (known)
+    if (!m_keys.insert(ItemKey(item.path, item.name)).second)
         return FALSE;
     item.type = WideToQString(type);
     item.start = WideToQString(start);
@@ -103,6 +101,7 @@ BOOL CSFQTImagePanel::AddItem(const wchar_t* path, const wchar_t* name, const wc
 void CSFQTImagePanel::ClearItems()
 {
     m_items.clear();
+    m_keys.clear();
     m_nHover = -1;
     m_nSelected = -1;
     UpdateScrollRange();
@@ -116,6 +115,7 @@ void CSFQTImagePanel::DelByItemName(const wchar_t* name)
                                  [&wanted](const Item& item) { return item.name == wanted; });
     if (it == m_items.end())
         return;
+    m_keys.erase(ItemKey(it->path, it->name));
     m_items.erase(it);
     // A number that now lies past the end names nothing, also once items are added again.
     if (!IsItem(m_nHover))
@@ -146,18 +146,24 @@ void CSFQTImagePanel::paintEvent(QPaintEvent* /*event*/)
     const int count = GetCount();
     const int scroll = m_pScrollBar->value();
     const int gap = m_layout.Gap();
-    for (int i = 0; i < count; ++i) {
+    // The hovered thumbnail's texts show while it lies in the shown part of the row, also when
+    // scrolled out to the left.
+    if (IsItem(m_nHover) && m_layout.IsThumbShown(m_layout.ThumbRect(m_nHover, count, scroll))) {
+        const Item& item = m_items[static_cast<std::size_t>(m_nHover)];
+        info[0] = item.type;
+        info[1] = WideToQString(item.name);
+        info[2] = item.start;
+        info[3] = item.end;
+    }
+    // Only the thumbnails that reach into the widget are drawn: from the first whose right edge,
+    // grown by the gap of a hovered one, reaches x 0, to the first past the picture area.
+    for (int i = m_layout.FirstReaching(-std::max(gap, 0), count, scroll); i < count; ++i) {
         QRect r = m_layout.ThumbRect(i, count, scroll);
         if (!m_layout.IsThumbShown(r))
             break;  // the row runs left to right: the rest lie further out
         const Item& item = m_items[static_cast<std::size_t>(i)];
-        if (i == m_nHover) {
+        if (i == m_nHover)
             r.adjust(-gap, -gap, gap, gap);
-            info[0] = item.type;
-            info[1] = WideToQString(item.name);
-            info[2] = item.start;
-            info[3] = item.end;
-        }
         p.drawPixmap(r, item.picture);
         if (i == m_nSelected) {
             p.fillRect(r, kSelectionColor);
@@ -195,7 +201,10 @@ void CSFQTImagePanel::mouseDoubleClickEvent(QMouseEvent* event)
     if (m_pEvent && IsItem(m_nSelected)) {
         // A copy: the owner may remove the item while it handles the call.
         const std::wstring path = m_items[static_cast<std::size_t>(m_nSelected)].path;
+        const CSFQTDeleteGuard guard(this);
         m_pEvent->IMGPNL_OnPlayImage(path.c_str());
+        if (guard.IsDeleted())
+            return;
     }
     update();
 }
@@ -220,6 +229,15 @@ void CSFQTImagePanel::LayOut()
 }
 
 void CSFQTImagePanel::UpdateScrollRange() { m_pScrollBar->setRange(0, m_layout.ScrollMaximum(GetCount())); }
+
+std::wstring CSFQTImagePanel::ItemKey(const std::wstring& path, const std::wstring& name)
+{
+    // A wide text from the facade ends at its first NUL, so the NUL cannot be part of a path.
+    std::wstring key = path;
+    key += L'\0';
+    key += name;
+    return key;
+}
 
 int CSFQTImagePanel::ItemAt(const QPoint& pt) const
 {

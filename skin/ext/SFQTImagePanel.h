@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class QScrollBar;
@@ -82,8 +83,11 @@ private:
     void UpdateScrollRange();
     bool IsItem(int index) const { return index >= 0 && index < static_cast<int>(m_items.size()); }
     int ItemAt(const QPoint& pt) const;
+    // The key of an item's path and name in m_keys.
+    static std::wstring ItemKey(const std::wstring& path, const std::wstring& name);
 
     std::vector<Item> m_items;
+    std::unordered_set<std::wstring> m_keys;  // ItemKey of every item: AddItem's refusal at any size
     int m_nHover;
     int m_nSelected;
     QColor m_bgColor;

@@ -10,7 +10,8 @@ CSFQTNumSpiner::CSFQTNumSpiner(ISFNumSpinerEvent* pEvent)
     : QSpinBox(nullptr),
       CSFNumSpiner(pEvent),
       m_nID(static_cast<UINT>(-1)),
-      m_nOriginStyle(0)
+      m_nOriginStyle(0),
+      m_reports(this)
 {
     setFrame(false);
     setAttribute(Qt::WA_MacShowFocusRect, false);
@@ -29,7 +30,11 @@ BOOL CSFQTNumSpiner::Create(const wchar_t* /*text*/, const RECT& rc, void* paren
     return TRUE;
 }
 
-void CSFQTNumSpiner::SetRange(int min, int max) { setRange(min, max); }
+void CSFQTNumSpiner::SetRange(int min, int max)
+{
+    const CSFQTHeldReports::Hold hold(m_reports);
+    setRange(min, max);
+}
 
 void CSFQTNumSpiner::GetRange(int& min, int& max)
 {
@@ -41,13 +46,25 @@ void CSFQTNumSpiner::SetStep(int step) { setSingleStep(step); }
 
 int CSFQTNumSpiner::GetStep() { return singleStep(); }
 
-void CSFQTNumSpiner::SetCurrentNum(int value) { setValue(value); }
+void CSFQTNumSpiner::SetCurrentNum(int value)
+{
+    const CSFQTHeldReports::Hold hold(m_reports);
+    setValue(value);
+}
 
 int CSFQTNumSpiner::GetCurrentNum() { return value(); }
 
-void CSFQTNumSpiner::StepUp() { stepUp(); }
+void CSFQTNumSpiner::StepUp()
+{
+    const CSFQTHeldReports::Hold hold(m_reports);
+    stepUp();
+}
 
-void CSFQTNumSpiner::StepDown() { stepDown(); }
+void CSFQTNumSpiner::StepDown()
+{
+    const CSFQTHeldReports::Hold hold(m_reports);
+    stepDown();
+}
 
 BOOL CSFQTNumSpiner::SetSkin(ImageNumSpinerStyle* style)
 {
@@ -77,8 +94,16 @@ void CSFQTNumSpiner::SetCircleStep(int on) { setWrapping(on != 0); }
 
 void CSFQTNumSpiner::SetOriginStyle(int style) { m_nOriginStyle = style; }
 
+bool CSFQTNumSpiner::event(QEvent* event)
+{
+    const CSFQTHeldReports::Hold hold(m_reports);
+    return QSpinBox::event(event);
+}
+
 void CSFQTNumSpiner::OnValueChanged(int value)
 {
-    if (m_pEvent)
-        m_pEvent->OnCurrentNumChanged(m_nID, value);
+    m_reports.Send([this, value] {
+        if (m_pEvent)
+            m_pEvent->OnCurrentNumChanged(m_nID, value);
+    });
 }

@@ -1,10 +1,13 @@
 // The number spinner: an integer field with up and down buttons, skinned by a generated style
-// sheet. Every change of the value, by the user or by the owner, reaches the sink.
+// sheet. Every change of the value, by the user or by the owner, reaches the sink, once the
+// toolkit has finished with the event or facade call that made it: the owner may delete the
+// spinner from the notification.
 //
 // Create reads its rectangle one past, Win32-style (the widget covers left..right-1,
 // top..bottom-1); MoveWindow(RECT*) reads inclusive corners.
 #pragma once
 
+#include "skin/SFQTHeldReports.h"
 #include "skin/ext/SFInterfaceExt.h"
 
 #include <QSpinBox>
@@ -43,10 +46,15 @@ public:
 
     UINT ControlId() const { return m_nID; }
 
+protected:
+    // Every event the toolkit handles holds the changes it makes until it is done.
+    bool event(QEvent* event) override;
+
 private slots:
     void OnValueChanged(int value);
 
 private:
     UINT m_nID;
     int m_nOriginStyle;  // 1 keeps the platform look: SetSkin does nothing
+    CSFQTHeldReports m_reports;
 };

@@ -1,6 +1,7 @@
 #include "skin/ext/SFQTVerticalScene.h"
 
 #include "skin/SFQTControlHelpers.h"
+#include "skin/SFQTDeleteGuard.h"
 #include "skin/SFSkinPicture.h"
 #include "skin/SFSkinString.h"
 #include "skin/ext/SFQTGraphicsLineItem.h"
@@ -169,7 +170,8 @@ void CSFQTVerticalScene::SetObjectDW(int distance, int width)
     if (distance != m_model.NearDistance())
         FollowDistance(distance);
     m_model.SetObject(distance, width);
-    ReportAll();
+    if (!ReportAll())
+        return;
     Relayout();
 }
 
@@ -190,7 +192,8 @@ void CSFQTVerticalScene::SetVirtualHeight(double height)
 void CSFQTVerticalScene::SetRes(int first, int second)
 {
     m_model.SetResolution(first, second);
-    ReportAll();
+    if (!ReportAll())
+        return;
     Relayout();
 }
 
@@ -198,8 +201,12 @@ void CSFQTVerticalScene::OnSliderMoved(int type, double coordinate)
 {
     const CSFVerticalSceneModel::DistanceReports reports = m_model.Drag(type, coordinate);
     if (m_pEvent) {
-        for (const auto& [which, metres] : reports)
+        const CSFQTDeleteGuard guard(this);
+        for (const auto& [which, metres] : reports) {
             m_pEvent->VS_OnDistanceChanged(which, metres);
+            if (guard.IsDeleted())
+                return;
+        }
     }
     Relayout();
 }
@@ -218,13 +225,19 @@ void CSFQTVerticalScene::OnHorizontalRange(int value)
     Relayout();
 }
 
-void CSFQTVerticalScene::ReportAll()
+bool CSFQTVerticalScene::ReportAll()
 {
     if (!m_pEvent)
-        return;
+        return true;
+    const CSFQTDeleteGuard guard(this);
     m_pEvent->VS_OnAngleChanged(m_model.HorizontalAngle());
+    if (guard.IsDeleted())
+        return false;
     m_pEvent->VS_OnDistanceChanged(1, m_model.NearDistance());
+    if (guard.IsDeleted())
+        return false;
     m_pEvent->VS_OnDistanceChanged(0, m_model.FarEnd());
+    return !guard.IsDeleted();
 }
 
 CSFQTVSliderItem* CSFQTVerticalScene::Handle(int type) const

@@ -92,8 +92,9 @@ private:
     void MakeRangeBoxes();
     void OnVerticalRange(int value);
     void OnHorizontalRange(int value);
-    // Tells the sink the horizontal angle, the near distance and the far end distance.
-    void ReportAll();
+    // Tells the sink the horizontal angle, the near distance and the far end distance. False
+    // once the owner has deleted the scene in one of the reports (the rest are not sent).
+    bool ReportAll();
     // Places every item from the model.
     void Relayout();
 

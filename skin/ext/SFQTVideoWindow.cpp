@@ -2,6 +2,7 @@
 
 #include "skin/SFQTButton.h"
 #include "skin/SFQTControlHelpers.h"
+#include "skin/SFQTDeleteGuard.h"
 #include "skin/SFQTRadioBox.h"
 #include "skin/SFSkinString.h"
 #include "skin/ext/SFQTVideoWindowPlayWnd.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -61,7 +63,8 @@ CSFQTVideoWindow::CSFQTVideoWindow(VIDEOWINDOWMODE mode, ISFVideoWindowEvent* pE
       m_bMaximised(0),
       m_bPressed(false),
       m_osdRect{0, 0, -1, -1},
-      m_pHovered(nullptr)
+      m_pHovered(nullptr),
+      m_reports(this)
 {
     setMouseTracking(true);
     connect(this, &CSFQTVideoWindow::LayoutChanged, this, &CSFQTVideoWindow::CastLayoutChangedEvent);
@@ -151,15 +154,26 @@ int CSFQTVideoWindow::SetSkin(ImageVideoWindowStyle* style)
     return 0;
 }
 
-void CSFQTVideoWindow::ShowWindow(int show) { setVisible(show != 0); }
+// The toolkit goes on with the window after its resize: the layout report it causes waits
+// until the toolkit is done.
+void CSFQTVideoWindow::ShowWindow(int show)
+{
+    const CSFQTHeldReports::Hold hold(m_reports);
+    setVisible(show != 0);
+}
 
 void CSFQTVideoWindow::MoveWindow(RECT* rc)
 {
+    const CSFQTHeldReports::Hold hold(m_reports);
     if (rc)
         setGeometry(InclusiveRectToQRect(*rc));
 }
 
-void CSFQTVideoWindow::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w, h); }
+void CSFQTVideoWindow::MoveWindow(int x, int y, int w, int h)
+{
+    const CSFQTHeldReports::Hold hold(m_reports);
+    setGeometry(x, y, w, h);
+}
 
 // ---- Layout -----------------------------------------------------------------------------
 
@@ -246,11 +260,14 @@ void CSFQTVideoWindow::ClearMaximised()
 void CSFQTVideoWindow::LayoutApplied()
 {
     PlacePanes();
+    update();  // first: the owner may delete the window from the reports
+    const CSFQTDeleteGuard guard(this);
     if (m_nFocusedIndex >= m_layout.WindowCount())
         SetFocusSubWin(GetSubWinID(0));
+    if (guard.IsDeleted())
+        return;
     if (m_pEvent)
         m_pEvent->OnLayoutChanged();
-    update();
 }
 
 int CSFQTVideoWindow::SetLayout(const char* layout)
@@ -498,8 +515,16 @@ void CSFQTVideoWindow::resizeEvent(QResizeEvent* /*event*/)
 
 void CSFQTVideoWindow::CastLayoutChangedEvent()
 {
-    if (m_pEvent)
-        m_pEvent->OnLayoutChanged();
+    m_reports.Send([this] {
+        if (m_pEvent)
+            m_pEvent->OnLayoutChanged();
+    });
+}
+
+bool CSFQTVideoWindow::event(QEvent* event)
+{
+    const CSFQTHeldReports::Hold hold(m_reports);
+    return QWidget::event(event);
 }
 
 // ---- Mouse ------------------------------------------------------------------------------
@@ -573,9 +598,9 @@ void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
     const QPoint pos = event->position().toPoint();
     if (!IsNormal()) {
         if (event->button() == Qt::LeftButton && m_layout.ToggleSelectedSplitters()) {
+            update();
             if (m_pEvent)
                 m_pEvent->OnLayoutChanged();
-            update();
         }
         return;
     }
@@ -606,8 +631,11 @@ void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
         const QPoint inPlay = over->GetPlayWnd()->mapFrom(this, pos);
         pt = POINT{inPlay.x(), inPlay.y()};
     }
+    const CSFQTDeleteGuard guard(this);
     if (m_pEvent)
         m_pEvent->VideoWidow_OnLButtonUp(index, over ? over->GetID() : -1, pt);
+    if (guard.IsDeleted())
+        return;
 
     const int from = m_nPressedIndex;
     if (!m_bFrameZoomMode && !m_bDragMode && m_bExchange && pressed && over && index != from) {
@@ -621,16 +649,22 @@ void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
         over->update();
         if (m_pEvent)
             m_pEvent->OnSubWndExchanged(pressed->GetID(), over->GetID());
+        if (guard.IsDeleted())
+            return;
         if (from == m_nFocusedIndex || index == m_nFocusedIndex) {
             const int now = PaneId(m_nFocusedIndex);
             const int left = now == pressed->GetID() ? over->GetID() : pressed->GetID();
             FocusFrameUpdate(m_nFocusedIndex);
             if (m_pEvent)
                 m_pEvent->OnFocusWndChanged(now, left);
+            if (guard.IsDeleted())
+                return;
         }
     } else if (pressed && index == from && index != m_nFocusedIndex) {
         // A click on a pane that is not focused focuses it.
         MoveFocus(index);
+        if (guard.IsDeleted())
+            return;
     }
     m_nPressedIndex = -1;
     m_pressInPlay = QPoint();
@@ -660,18 +694,21 @@ void CSFQTVideoWindow::leaveEvent(QEvent* event)
         if (control)
             control->hide();
     if (m_pHovered) {
-        GiveWholePaneBack(m_pHovered);
-        m_pHovered = nullptr;
+        CSFQTVideoWindowSubWnd* pane = std::exchange(m_pHovered, nullptr);
+        if (!GiveWholePaneBack(pane))
+            return;
     }
     QWidget::leaveEvent(event);
 }
 
-void CSFQTVideoWindow::GiveWholePaneBack(CSFQTVideoWindowSubWnd* pane)
+bool CSFQTVideoWindow::GiveWholePaneBack(CSFQTVideoWindowSubWnd* pane)
 {
     const QRect inside = pane->InsideRect();
     pane->GetPlayWnd()->MoveWindow(inside.left(), inside.top(), inside.right(), inside.bottom());
+    const CSFQTDeleteGuard guard(this);
     if (m_pEvent)
         m_pEvent->OnSubWinBoundChanged(pane->GetID());
+    return !guard.IsDeleted();
 }
 
 void CSFQTVideoWindow::Hover(const QPoint& pos)
@@ -702,12 +739,15 @@ void CSFQTVideoWindow::Hover(const QPoint& pos)
     if (pane->IsPlaying()) {
         const QRect inside = pane->InsideRect();
         pane->GetPlayWnd()->MoveWindow(inside.left(), kControlsBand, inside.right(), inside.bottom());
+        const CSFQTDeleteGuard guard(this);
         if (m_pEvent)
             m_pEvent->OnSubWinBoundChanged(pane->GetID());
+        if (guard.IsDeleted())
+            return;
     }
-    if (m_pHovered && m_pHovered != pane)
-        GiveWholePaneBack(m_pHovered);
-    m_pHovered = pane;
+    CSFQTVideoWindowSubWnd* left = std::exchange(m_pHovered, pane);
+    if (left && left != pane)
+        GiveWholePaneBack(left);
 }
 
 void CSFQTVideoWindow::SplitterMove(const QPoint& pt)

@@ -15,6 +15,7 @@
 // once the owner calls SetUpdatesEnabled(index, true). Mouse presses leave repainting alone.
 #pragma once
 
+#include "skin/SFQTHeldReports.h"
 #include "skin/ext/ImageVideoWindowStyle.h"
 #include "skin/ext/QTVideoWindowLayout.h"
 #include "skin/ext/SFInterfaceExt.h"
@@ -125,6 +126,8 @@ public slots:
     void OnBnClickedVideoProperty();
 
 protected:
+    // The layout report of a resize waits until the toolkit is done with the event.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -148,12 +151,13 @@ private:
     std::array<QWidget*, 4> PaneControls() const;
     void PlacePanes();
     void ClearMaximised();
-    // After a new layout: places the panes, keeps the focus on a window, reports
-    // OnLayoutChanged and repaints.
+    // After a new layout: places the panes, repaints, keeps the focus on a window and reports
+    // OnLayoutChanged.
     void LayoutApplied();
     void SplitterMove(const QPoint& pt);
     void Hover(const QPoint& pt);
-    void GiveWholePaneBack(CSFQTVideoWindowSubWnd* pane);
+    // False once the owner has deleted the window in the bounds report.
+    bool GiveWholePaneBack(CSFQTVideoWindowSubWnd* pane);
     void ButtonClicked(int which);
     QRegion SelectedRegion() const;
     void FocusFrameUpdate(int index);
@@ -200,4 +204,5 @@ private:
     RECT m_osdRect;
     std::map<int, int> m_recordState;
     CSFQTVideoWindowSubWnd* m_pHovered;
+    CSFQTHeldReports m_reports;  // the resize's layout report
 };

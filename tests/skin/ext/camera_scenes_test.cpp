@@ -20,12 +20,14 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QImage>
+#include <QPointer>
 #include <QSpinBox>
 
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -270,6 +272,63 @@ TEST_F(VerticalSceneTest, CameraHeightAndPictureSizeFromTheOwner)
     ASSERT_EQ(sink.calls.size(), 3u);
     EXPECT_EQ(sink.calls[0].slot, 3);
     EXPECT_NEAR(sink.calls[2].value, 22.5, 1e-9);
+}
+
+// An owner that deletes the scene at one of its reports hears no further report, and nothing
+// touches the scene afterwards (the sanitizer build checks).
+TEST_F(VerticalSceneTest, OwnerMayDeleteTheSceneFromAnyReport)
+{
+    struct Closer : RecordingSink
+    {
+        void VS_OnDistanceChanged(int which, double metres) override
+        {
+            RecordingSink::VS_OnDistanceChanged(which, metres);
+            Heard();
+        }
+        void VS_OnAngleChanged(double degrees) override
+        {
+            RecordingSink::VS_OnAngleChanged(degrees);
+            Heard();
+        }
+        void Heard()
+        {
+            if (static_cast<int>(calls.size()) == deleteAt)
+                delete std::exchange(victim, nullptr);
+        }
+        CSFVerticalScene* victim = nullptr;
+        int deleteAt = 0;
+    };
+    const struct
+    {
+        const char* what;
+        std::function<void(CSFQTVerticalScene*)> act;
+        int reports;
+    } ways[] = {
+        {"object", [](CSFQTVerticalScene* s) { s->SetObjectDW(20, 10); }, 3},
+        {"resolution", [](CSFQTVerticalScene* s) { s->SetRes(1080, 1920); }, 3},
+        {"near end dragged", [](CSFQTVerticalScene* s) { s->OnSliderMoved(2, 400); }, 1},
+    };
+    for (const auto& way : ways) {
+        for (int at = 1; at <= way.reports; ++at) {
+            SCOPED_TRACE(testing::Message() << way.what << ", deleted at report " << at);
+            Closer closer;
+            CSFVerticalScene* own = SF_CreateVerticalScene(&closer);
+            auto* ctrl = Cast<CSFQTVerticalScene>(own);
+            ASSERT_NE(ctrl, nullptr);
+            ctrl->Create(L"", WS_VISIBLE, RECT{0, 0, 719, 389}, &parent, 3);
+            own->SetSkin(&style);
+            own->SetRealXY(600, 300);
+            own->SetObjectDW(15, 10);
+            closer.calls.clear();
+            closer.victim = own;
+            closer.deleteAt = at;
+            QPointer<QWidget> alive(ctrl);
+            way.act(ctrl);
+            EXPECT_TRUE(alive.isNull());
+            EXPECT_EQ(static_cast<int>(closer.calls.size()), at);
+            delete alive.data();
+        }
+    }
 }
 
 TEST_F(VerticalSceneTest, RangeBoxesRescaleAndAreMadeOnce)

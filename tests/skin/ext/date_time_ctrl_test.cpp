@@ -9,12 +9,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -263,3 +269,76 @@ TEST_F(DateTimeCtrlTest, SkinPicturesPaintTheFieldAndButtons)
 }
 
 }  // namespace
+
+namespace {
+
+// An owner that deletes the control when told of a change.
+class Closer : public ISFDateTimeCtrlEvent
+{
+public:
+    void DTN_DateTimeChange(UINT /*id*/, _SF_SYSTEMTIME time) override
+    {
+        heard.push_back(Text(time));
+        delete std::exchange(victim, nullptr);
+    }
+    CSFDateTimeCtrl* victim = nullptr;
+    std::vector<std::string> heard;
+};
+
+}  // namespace
+
+// Whatever made the change, the owner hears it once and may delete the control there: nothing
+// touches the control afterwards (the sanitizer build checks).
+TEST_F(DateTimeCtrlTest, OwnerMayDeleteTheControlFromTheNotification)
+{
+    const auto setLeapDay = [](CSFQTDateTimeCtrl* c) {
+        _SF_SYSTEMTIME d = Date(2024, 2, 29);
+        c->SetDate(&d);
+    };
+    const struct
+    {
+        const char* what;
+        int type;
+        std::function<void(CSFQTDateTimeCtrl*)> act;
+        std::string heard;
+    } ways[] = {
+        {"time set by the owner", 1,
+         [](CSFQTDateTimeCtrl* c) {
+             _SF_SYSTEMTIME t = Time(11, 30, 0);
+             c->SetTime(&t);
+         },
+         "2000-1-1 11:30:0 0/0"},
+        {"date set by the owner", 0, setLeapDay, "2024-2-29 9:59:0 0/0"},
+        {"date set on a time field", 1, setLeapDay, "2024-2-29 9:59:0 0/0"},
+        {"key up", 1,
+         [](CSFQTDateTimeCtrl* c) {
+             c->setCurrentSection(QDateTimeEdit::MinuteSection);
+             QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+             QApplication::sendEvent(c, &press);
+         },
+         "2000-1-1 9:0:0 0/0"},
+        {"wheel", 1,
+         [](CSFQTDateTimeCtrl* c) {
+             c->setCurrentSection(QDateTimeEdit::HourSection);
+             QWheelEvent wheel(QPointF(10, 10), c->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
+                               Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+             QApplication::sendEvent(c, &wheel);
+         },
+         "2000-1-1 10:59:0 0/0"},
+    };
+    for (const auto& way : ways) {
+        Closer closer;
+        auto* ctrl = dynamic_cast<CSFQTDateTimeCtrl*>(SF_CreateDateTimeCtrl(&closer, way.type));
+        ASSERT_NE(ctrl, nullptr);
+        ctrl->Create(0, RECT{10, 10, 141, 37}, &parent, 5);
+        _SF_SYSTEMTIME t = Time(9, 59, 0);
+        ctrl->SetTime(&t);
+        closer.heard.clear();
+        closer.victim = ctrl;
+        QPointer<QWidget> alive(ctrl);
+        way.act(ctrl);
+        EXPECT_TRUE(alive.isNull()) << way.what;
+        EXPECT_EQ(closer.heard, std::vector<std::string>{way.heard}) << way.what;
+        delete alive.data();
+    }
+}

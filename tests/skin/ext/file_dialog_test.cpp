@@ -33,6 +33,9 @@ struct Seen
     bool watchdogFired = false;
     QString directory;
     QStringList selected;
+    QFileDialog::Options options;
+    QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptSave;
 };
 
 // Drives the next modal file dialog: records where it starts, then calls act on it (which
@@ -70,6 +73,9 @@ private:
         m_seen.ran = true;
         m_seen.directory = d->directory().absolutePath();
         m_seen.selected = d->selectedFiles();
+        m_seen.options = d->options();
+        m_seen.fileMode = d->fileMode();
+        m_seen.acceptMode = d->acceptMode();
         m_act(*d);
     }
 
@@ -233,6 +239,56 @@ TEST(FileDialog, NameFilterLimitsTheListedFiles)
         });
         EXPECT_EQ(OpenFile(buf, 512, c.filter), 0);
         EXPECT_EQ(listed, c.listed) << (c.filter ? "filtered" : "no filter");
+    }
+}
+
+// Each kind of chooser runs the toolkit's own dialog (never the platform's) with its options
+// and file mode: a file is picked, read-only, from existing ones; a folder is picked from a
+// list of folders alone, symbolic links kept as they are.
+TEST(FileDialog, EachKindRunsWithItsOptionsAndFileMode)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString start = MakeFile(dir, QStringLiteral("plan.txt"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sites")));
+    wchar_t buf[512];
+    {
+        DialogDriver driver([&](QFileDialog& d) { Choose(d, start); });
+        ASSERT_EQ(OpenFile(buf, 512), 1);  // the folder becomes the start
+    }
+    auto record = std::make_unique<SF_FOLDER_RECORD>();
+    const struct
+    {
+        const char* what;
+        std::function<int()> run;
+        QFileDialog::Options options;
+        QFileDialog::FileMode fileMode;
+        QStringList listed;
+    } kinds[] = {
+        {"file",
+         [&] { return OpenFile(buf, 512); },
+         QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly,
+         QFileDialog::ExistingFile,
+         {"plan.txt", "sites"}},
+        {"folder",
+         [&] { return ChooseFolder(record.get()); },
+         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks | QFileDialog::DontUseNativeDialog,
+         QFileDialog::Directory,
+         {"sites"}},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.what);
+        QStringList listed;
+        DialogDriver driver([&](QFileDialog& d) {
+            listed = ListedNames(d);
+            Cancel(d);
+        });
+        EXPECT_EQ(kind.run(), 0);
+        ASSERT_TRUE(driver.seen().ran);
+        EXPECT_EQ(driver.seen().options, kind.options);
+        EXPECT_EQ(driver.seen().fileMode, kind.fileMode);
+        EXPECT_EQ(driver.seen().acceptMode, QFileDialog::AcceptOpen);
+        EXPECT_EQ(listed, kind.listed);
     }
 }
 

@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -93,6 +94,42 @@ TEST(ImagePanelLayout, HitTest)
         EXPECT_EQ(layout.HitTest(c.pt, c.count, c.scroll), c.hit) << c.pt.x() << "," << c.pt.y();
     EXPECT_TRUE(layout.IsThumbShown(QRect(598, 3, 80, 60)));
     EXPECT_FALSE(layout.IsThumbShown(QRect(599, 3, 80, 60)));
+}
+
+// The first thumbnail that reaches a point along the row, found without walking it, also with
+// gaps that make thumbnails overlap.
+TEST(ImagePanelLayout, FirstThumbnailReachingAPoint)
+{
+    const CSFImagePanelLayout layout = MakeLayout();
+    CSFImagePanelLayout overlapping = MakeLayout();
+    overlapping.SetSpacing(3, 3, -40);  // thumbnails every 40 px, each 80 wide
+    const struct
+    {
+        const CSFImagePanelLayout& layout;
+        int x;
+        int count;
+        int scroll;
+        int first;
+    } cases[] = {
+        {layout, 0, 10, 0, 0},        {layout, 82, 10, 0, 0},
+        {layout, 83, 10, 0, 1},  // thumbnail 0 spans 3..82
+        {layout, 0, 10, 233, 2},      {layout, 15, 10, 233, 2},
+        {layout, 16, 10, 233, 3},     {layout, -68, 10, 233, 1},
+        {layout, 5000, 10, 0, 10},    {layout, 0, 100000, 8299000, 99987},
+        {overlapping, 82, 30, 0, 0},  {overlapping, 83, 30, 0, 1},
+        {overlapping, 123, 30, 0, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "x " << c.x << " scroll " << c.scroll);
+        EXPECT_EQ(c.layout.FirstReaching(c.x, c.count, c.scroll), c.first);
+        // It agrees with the row's own places.
+        if (c.first < c.count)
+            EXPECT_GE(c.layout.ThumbRect(c.first, c.count, c.scroll).right(), c.x);
+        if (c.first > 0)
+            EXPECT_LT(c.layout.ThumbRect(c.first - 1, c.count, c.scroll).right(), c.x);
+    }
+    EXPECT_EQ(overlapping.HitTest(QPoint(60, 33), 30, 0), 0);  // the first of two that overlap
+    EXPECT_EQ(layout.HitTest(QPoint(300, 33), 100000, 8299000), 99991);
 }
 
 // ---- The control --------------------------------------------------------------------------
@@ -386,6 +423,72 @@ TEST_F(ImagePanelTest, HotPathIsTheSelectedItemsPathUnchanged)
     DoubleClick(Centre(0));
     EXPECT_EQ(Hot(), odd);
     EXPECT_EQ(sink.played, std::vector<std::wstring>{odd});
+}
+
+// A long row scrolled far: the thumbnails in view are drawn and hit where they lie, and the
+// hovered one's texts show.
+TEST_F(ImagePanelTest, FarScrolledRowDrawsAndHitsTheThumbnailsInView)
+{
+    ASSERT_NE(strip, nullptr);
+    const int count = 2000;
+    for (int i = 0; i < count; ++i)
+        ASSERT_EQ(strip->AddItem(paths[i % 10].c_str(), Name(i).c_str(), L"Motion", L"08:00", L"08:05"),
+                  TRUE);
+    strip->ScrollBar()->setValue(1000 * 83 + 40);  // thumbnail 1000 half out to the left
+    const int first = 1000;
+    EXPECT_EQ(strip->Layout().HitTest(QPoint(10, 33), count, strip->ScrollBar()->value()), first);
+    Move(QPoint(300, 33));
+    const int hovered = strip->HoverIndex();
+    EXPECT_EQ(hovered, first + 4);
+    const QImage shot = Shot();
+    for (int i = first; i < first + 7; ++i) {
+        const QRect r = strip->Layout().ThumbRect(i, count, strip->ScrollBar()->value());
+        const QPoint at(std::max(r.left(), 0) + 2, r.center().y());
+        EXPECT_EQ(shot.pixelColor(at), colours[i % 10]) << i;
+    }
+    // Thumbnail 1000, cut by the left edge, is drawn up to it.
+    EXPECT_EQ(shot.pixelColor(0, 33), colours[0]);
+}
+
+// A removed item's path and name may be added again.
+TEST_F(ImagePanelTest, RemovedItemMayComeBack)
+{
+    ASSERT_NE(strip, nullptr);
+    Add(3);
+    strip->DelByItemName(Name(1).c_str());
+    EXPECT_EQ(strip->AddItem(paths[1].c_str(), Name(1).c_str(), L"", L"", L""), TRUE);
+    EXPECT_EQ(strip->AddItem(paths[1].c_str(), Name(1).c_str(), L"", L"", L""), FALSE);
+    strip->ClearItems();
+    EXPECT_EQ(strip->AddItem(paths[0].c_str(), Name(0).c_str(), L"", L"", L""), TRUE);
+    EXPECT_EQ(strip->GetCount(), 1);
+}
+
+// An owner that closes the strip when asked to play touches no freed strip.
+TEST_F(ImagePanelTest, OwnerMayDeleteTheStripWhenAskedToPlay)
+{
+    struct Closer : ISFImagePanelEvent
+    {
+        CSFImagePanel* strip = nullptr;
+        std::vector<std::wstring> played;
+        void IMGPNL_OnPlayImage(const wchar_t* path) override
+        {
+            played.emplace_back(path);
+            delete strip;
+        }
+    } closer;
+    auto* own = dynamic_cast<CSFQTImagePanel*>(SF_CreateImagePanel(&closer));
+    ASSERT_NE(own, nullptr);
+    own->Create(L"", RECT{0, 0, 800, 200}, &parent, 2);
+    UIImagePanelStyle skin = Skin();
+    own->SetSkin(&skin);
+    own->ShowWindow(1);
+    ASSERT_EQ(own->AddItem(paths[0].c_str(), L"a", L"", L"", L""), TRUE);
+    closer.strip = own;
+    QPointer<QWidget> alive(own);
+    const QPoint at = own->Layout().ThumbRect(0, 1, 0).center();
+    testutil::SendMouse(own, QEvent::MouseButtonDblClick, at);
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(closer.played, std::vector<std::wstring>{paths[0]});
 }
 
 TEST_F(ImagePanelTest, DestroyEntryLeavesTheStripToItsParent)

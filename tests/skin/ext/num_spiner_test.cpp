@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
@@ -238,3 +240,73 @@ TEST_F(NumSpinerTest, DestroyEntryLeavesTheSpinnerToItsParent)
 }
 
 }  // namespace
+
+namespace {
+
+// An owner that deletes the spinner when told of a change.
+class Closer : public ISFNumSpinerEvent
+{
+public:
+    void OnCurrentNumChanged(UINT id, int value) override
+    {
+        calls.emplace_back(id, value);
+        delete std::exchange(victim, nullptr);
+    }
+    CSFNumSpiner* victim = nullptr;
+    Calls calls;
+};
+
+void SendKey(QWidget* w, Qt::Key key, const QString& text = QString())
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+}
+
+}  // namespace
+
+// Whatever made the change, the owner hears it once and may delete the spinner there: nothing
+// touches the spinner afterwards (the sanitizer build checks).
+TEST_F(NumSpinerTest, OwnerMayDeleteTheSpinnerFromTheNotification)
+{
+    parent.show();
+    const struct
+    {
+        const char* what;
+        std::function<void(CSFQTNumSpiner*)> act;
+        int value;
+    } ways[] = {
+        {"set by the owner", [](CSFQTNumSpiner* s) { s->SetCurrentNum(5); }, 5},
+        {"stepped by the owner", [](CSFQTNumSpiner* s) { s->StepUp(); }, 3},
+        {"range narrowed by the owner", [](CSFQTNumSpiner* s) { s->SetRange(0, 1); }, 1},
+        {"key up", [](CSFQTNumSpiner* s) { SendKey(s, Qt::Key_Up); }, 3},
+        {"page down", [](CSFQTNumSpiner* s) { SendKey(s, Qt::Key_PageDown); }, 0},
+        {"typed",
+         [](CSFQTNumSpiner* s) {
+             s->selectAll();
+             SendKey(s, Qt::Key_7, QStringLiteral("7"));
+         },
+         7},
+        {"wheel", [](CSFQTNumSpiner* s) { testutil::SendWheel(s, QPointF(20, 10), 120); }, 3},
+        {"up button pressed",
+         [](CSFQTNumSpiner* s) {
+             testutil::SendMouse(s, QEvent::MouseButtonPress, QPoint(s->width() - 4, 4));
+         },
+         3},
+    };
+    for (const auto& way : ways) {
+        Closer closer;
+        auto* spin = dynamic_cast<CSFQTNumSpiner*>(SF_CreateNumSpiner(&closer));
+        ASSERT_NE(spin, nullptr);
+        spin->Create(L"", RECT{10, 10, 110, 40}, &parent, 9);
+        spin->SetRange(0, 100);
+        spin->SetCurrentNum(2);
+        spin->ShowWindow(1);
+        closer.calls.clear();
+        closer.victim = spin;
+        QPointer<QWidget> alive(spin);
+        way.act(spin);
+        EXPECT_TRUE(alive.isNull()) << way.what;
+        EXPECT_EQ(closer.calls, (Calls{{9u, way.value}})) << way.what;
+        delete alive.data();
+    }
+}

@@ -16,6 +16,7 @@
 #include <QColor>
 #include <QCursor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QTest>
 #include <QToolTip>
 #include <QWidget>
@@ -365,4 +366,43 @@ TEST_F(SkinSlider, PaintsGrooveSplitAtTheHandleAndThePieceOfEachState)
     img = testutil::Render(w, none);
     EXPECT_EQ(At(img, 110), empty);
     EXPECT_EQ(At(img, 180), none);
+}
+
+// The keys move the slider like the pointer does: mode 0 reports each change, mode 1 the
+// release of the key, once, with the value it left.
+TEST_F(SkinSlider, KeysReportLikeThePointerInEachMode)
+{
+    Make(SLIDER_RESPONSE_ON_CHANGE);
+    const struct
+    {
+        Qt::Key key;
+        int value;
+    } steps[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_PageUp, 11}, {Qt::Key_Left, 10}, {Qt::Key_End, 100}, {Qt::Key_Home, 0}};
+    std::vector<std::pair<int, int>> expected;
+    for (const auto& step : steps) {
+        QTest::keyClick(w, step.key);
+        EXPECT_EQ(slider->GetPos(), step.value) << step.key;
+        expected.emplace_back(77, step.value);
+    }
+    EXPECT_EQ(sink.events, expected);
+    // A key that cannot move it further says nothing; a key it does not use neither.
+    sink.events.clear();
+    QTest::keyClick(w, Qt::Key_Left);
+    QTest::keyClick(w, Qt::Key_A);
+    EXPECT_TRUE(sink.events.empty());
+
+    Make(SLIDER_RESPONSE_ON_RELEASE);
+    sink.events.clear();
+    QTest::keyPress(w, Qt::Key_Right);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(w, &repeat);
+    QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(w, &repeatUp);
+    EXPECT_EQ(slider->GetPos(), 2);
+    EXPECT_TRUE(sink.events.empty());
+    QTest::keyRelease(w, Qt::Key_Right);
+    QTest::keyClick(w, Qt::Key_A);
+    const std::vector<std::pair<int, int>> released{{77, 2}};
+    EXPECT_EQ(sink.events, released);
 }

@@ -14,9 +14,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -310,6 +312,82 @@ TEST_F(VideoWindowTest, HoverShowsThePaneControlsWhichReportThePane)
     sink.log.clear();
     testutil::SendLeave(window);
     EXPECT_FALSE(close->isVisible());
+}
+
+// An owner that deletes the window at its first report of one kind hears nothing after it, and
+// nothing touches the window afterwards (the sanitizer build checks).
+TEST_F(VideoWindowTest, OwnerMayDeleteTheWindowFromAnyReport)
+{
+    struct Closer : RecordingSink
+    {
+        void OnLayoutChanged() override { Heard("layout", {}); }
+        void OnFocusWndChanged(int newId, int oldId) override { Heard("focus", {newId, oldId}); }
+        void OnSubWndExchanged(int a, int b) override { Heard("exchange", {a, b}); }
+        void OnSubWinBoundChanged(int id) override { Heard("bound", {id}); }
+        void VideoWidow_OnLButtonUp(int index, int id, POINT& /*pt*/) override { Heard("up", {index, id}); }
+        void Heard(const std::string& what, std::initializer_list<int> values)
+        {
+            Add(what, values);
+            if (victim && what == trigger)
+                delete std::exchange(victim, nullptr);
+        }
+        CSFVideoWindow* victim = nullptr;
+        std::string trigger;
+    };
+    using Step = std::function<void()>;
+    const Step none = [] {};
+    const Step playTwo = [this] { facade->SetSubWinVideo(2, 1); };
+    const Step hoverTwo = [this] {
+        facade->SetSubWinVideo(2, 1);
+        Hover(QPoint(100, 225));
+    };
+    const struct
+    {
+        const char* what;
+        Step setup;
+        Step act;
+        std::string trigger;
+        std::string last;
+    } ways[] = {
+        {"release", none, [this] { Click(QPoint(100, 75)); }, "up", "up 0 0"},
+        {"exchange", none, [this] { Drag(QPoint(100, 75), QPoint(300, 75)); }, "exchange", "exchange 0 1"},
+        {"focus after an exchange", none, [this] { Drag(QPoint(100, 75), QPoint(300, 75)); }, "focus",
+         "focus 1 0"},
+        {"focus by a click", none, [this] { Click(QPoint(100, 225)); }, "focus", "focus 2 0"},
+        {"new layout", none, [this] { facade->SetDefaultLayout(DEFAULT_LAYOUT_9); }, "layout", "layout"},
+        {"focus moved by a new layout", [this] { facade->SetFocusSubWin(3); },
+         [this] { facade->SetDefaultLayout(DEFAULT_LAYOUT_1); }, "focus", "focus 0 3"},
+        {"resized by the owner", none, [this] { facade->MoveWindow(0, 0, 500, 400); }, "layout", "layout"},
+        {"hover over a playing pane", playTwo, [this] { Hover(QPoint(100, 225)); }, "bound", "bound 2"},
+        {"hover moves to another pane", hoverTwo, [this] { Hover(QPoint(300, 75)); }, "bound", "bound 2"},
+        {"pointer leaves", hoverTwo, [this] { testutil::SendLeave(window); }, "bound", "bound 2"},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.what);
+        Closer closer;
+        facade = SF_CreateVideoWindow(VIDEOWINDOW_NORMAL, &closer, 3, 3);
+        ASSERT_NE(facade, nullptr);
+        ImageVideoWindowStyle skin = Skin();
+        facade->SetSkin(&skin);
+        ASSERT_EQ(facade->Create(L"", RECT{0, 0, 400, 300}, parent.get(), 7), 1);
+        facade->ShowWindow(1);  // the parent is shown from the first round on
+        parent->show();
+        window = dynamic_cast<CSFQTVideoWindow*>(facade);
+        ASSERT_NE(window, nullptr);
+        facade->SetDefaultLayout(DEFAULT_LAYOUT_4);
+        way.setup();
+        closer.log.clear();
+        closer.victim = facade;
+        closer.trigger = way.trigger;
+        QPointer<QWidget> alive(window);
+        way.act();
+        EXPECT_TRUE(alive.isNull());
+        ASSERT_FALSE(closer.log.empty());
+        EXPECT_EQ(closer.log.back(), way.last);
+        delete alive.data();
+    }
+    facade = nullptr;
+    window = nullptr;
 }
 
 // ---- Pictures ---------------------------------------------------------------------------
