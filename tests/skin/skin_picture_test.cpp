@@ -210,20 +210,25 @@ TEST_F(SkinPictureTest, APictureThatAppearsAsALinkIsReadAgain)
     EXPECT_EQ(Colour(LoadSkinPicture(Path("alias.png"))), QColor(Qt::blue));
 }
 
-TEST_F(SkinPictureTest, AFolderMovedAwayAndReplacedIsReadAgain)
+// A folder moved away or removed, and made again: its pictures are read again, and the new
+// folder is watched, so that its next change is seen too.
+TEST_F(SkinPictureTest, AFolderThatGoesAndComesBackIsReadAndWatchedAgain)
 {
-    const QString folder = Path("skin");
-    const QString file = folder + QStringLiteral("/b.png");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(WritePicture(file, Qt::red));
-    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::red));
-    ASSERT_TRUE(QDir().rename(folder, Path("skin.old")));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(WritePicture(file, Qt::cyan));
-    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::cyan));
-    // And the new folder is watched: its next change is seen too.
-    ASSERT_TRUE(WritePicture(file, Qt::yellow));
-    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::yellow));
+    for (const bool moved : {true, false}) {
+        SCOPED_TRACE(moved ? "moved away" : "removed");
+        const QString folder = Path(moved ? "moved" : "removed");
+        const QString file = folder + QStringLiteral("/b.png");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(WritePicture(file, Qt::red));
+        EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::red));
+        ASSERT_TRUE(moved ? QDir().rename(folder, folder + QStringLiteral(".old"))
+                          : QDir(folder).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(WritePicture(file, Qt::cyan));
+        EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::cyan));
+        ASSERT_TRUE(WritePicture(file, Qt::magenta));
+        EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::magenta));
+    }
 }
 
 TEST_F(SkinPictureTest, APictureInAFolderMadeAfterTheFirstLookUpIsRead)
@@ -276,21 +281,6 @@ TEST_F(SkinPictureTest, AFullNoticeQueueStillLeadsToTheRewrittenPicture)
     // Watching goes on after the overflow.
     ASSERT_TRUE(WritePicture(Path("a.png"), Qt::blue));
     EXPECT_EQ(Colour(LoadSkinPicture(Path("a.png"))), QColor(Qt::blue));
-}
-
-TEST_F(SkinPictureTest, AFolderThatWentAndCameBackIsWatchedForTheNextChange)
-{
-    const QString folder = Path("skin");
-    const QString file = folder + QStringLiteral("/b.png");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(WritePicture(file, Qt::red));
-    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::red));
-    ASSERT_TRUE(QDir(folder).removeRecursively());
-    ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(WritePicture(file, Qt::cyan));
-    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::cyan));
-    ASSERT_TRUE(WritePicture(file, Qt::magenta));
-    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::magenta));
 }
 
 // A relative name means another file in another working folder: it is never kept.
