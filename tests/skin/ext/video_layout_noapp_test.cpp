@@ -521,7 +521,9 @@ TEST(VideoLayoutEdges, TheLargestGridIsAcceptedAndARegridEmptiesTheSelection)
     EXPECT_EQ(big.Rows(), 256);
     EXPECT_EQ(big.Columns(), 256);
     EXPECT_EQ(big.WindowCount(), 256 * 256);
-    EXPECT_EQ(Rect(*big.Window(256 * 256 - 1)), QStringLiteral("510:510:511:511"));
+    const QRect* last = big.Window(256 * 256 - 1);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(Rect(*last), QStringLiteral("510:510:511:511"));
 
     for (const bool rows : {true, false}) {
         SCOPED_TRACE(rows ? "rows" : "columns");
