@@ -223,8 +223,9 @@ TEST(HorizontalSceneGeometry, AWidgetOfEightyPixelsReadsTheNearValues)
         ASSERT_NE(g.NearWidth(), g.FarWidth());
         g.Layout(80);
         EXPECT_EQ(g.MarkerSpan(), 0);
-        if (handleOnTheMarker)
+        if (handleOnTheMarker) {
             ASSERT_TRUE(g.DragTo(40));
+        }
         g.UpdateHandleValues();
         EXPECT_TRUE(std::isfinite(g.HandleWidth()));
         EXPECT_TRUE(std::isfinite(g.HandleDistance()));
