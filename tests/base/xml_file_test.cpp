@@ -199,4 +199,57 @@ TEST_F(XmlFileTest, SaveReplacesTheFileWholeAndKeepsItsPermissions)
               QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
+// ---- A document reused after a good load; a save on another file system than /tmp -----
+
+TEST_F(XmlFileTest, AFailedLoadLeavesADocumentThatHeldAGoodOneEmpty)
+{
+    WriteFile(Path("good.xml"), "<a v=\"1\"><b /></a>");
+    ASSERT_EQ(0, ::mkdir(Path("folder").c_str(), 0700));
+    for (const char* name : {"missing.xml", "folder"}) {
+        SCOPED_TRACE(name);
+        TiXmlDocument doc;
+        ASSERT_EQ(XmlFileStatus::kLoaded, LoadXmlFile(Path("good.xml"), doc, TIXML_ENCODING_UTF8));
+        ASSERT_NE(nullptr, doc.RootElement());
+        EXPECT_NE(XmlFileStatus::kLoaded, LoadXmlFile(Path(name), doc, TIXML_ENCODING_UTF8));
+        EXPECT_EQ(nullptr, doc.FirstChild());
+        EXPECT_EQ("", Printed(doc));
+        EXPECT_TRUE(doc.Error());
+    }
+}
+
+// The new file is made beside the one it replaces: on a file system of its own, nothing is
+// left in (or needed from) the shared temporary folder, and the rename cannot cross devices.
+TEST_F(XmlFileTest, ASaveOnAnotherFileSystemThanTmpLeavesNothingInTmp)
+{
+    struct stat tmpStat
+    {};
+    struct stat shmStat
+    {};
+    ASSERT_EQ(0, ::stat("/tmp", &tmpStat));
+    if (::stat("/dev/shm", &shmStat) != 0 || shmStat.st_dev == tmpStat.st_dev ||
+        ::access("/dev/shm", W_OK) != 0)
+        GTEST_SKIP() << "no writable file system apart from /tmp's";
+    char folder[] = "/dev/shm/xml_file_test.XXXXXX";
+    ASSERT_NE(nullptr, ::mkdtemp(folder));
+    const std::string path = std::string(folder) + "/f.xml";
+    const QStringList tmpBefore =
+        QDir(QStringLiteral("/tmp")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    TiXmlDocument doc;
+    doc.Parse("<a v=\"1\" />");
+    EXPECT_TRUE(VesperonBase::SaveXmlFile(path, doc));
+    EXPECT_TRUE(VesperonBase::SaveXmlFile(path, doc));  // and replacing it there
+    EXPECT_EQ("<a v=\"1\" />\n", ReadFile(path));
+    const QStringList tmpAfter =
+        QDir(QStringLiteral("/tmp")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& name : tmpAfter)
+        EXPECT_FALSE(name.startsWith(QStringLiteral(".f.xml")) && !tmpBefore.contains(name))
+            << name.toStdString();
+    EXPECT_EQ(
+        (QStringList{"f.xml"}),
+        QDir(QString::fromUtf8(folder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    ::unlink(path.c_str());
+    ::rmdir(folder);
+}
+
 }  // namespace

@@ -468,4 +468,38 @@ TEST(launcherBuilt, CarriesTheArchiveOfTheProgramAndItsFiles)
     RecordProperty("files_compared", compared);
 }
 
+// --- a link planted at the lock path ------------------------------------------------
+
+TEST(launcherSingleInstance, ALinkAtTheLockPathIsNotFollowed)
+{
+    TempDir tmp;
+    const std::string lock = tmp / "Tessaly";
+    // A link to a place that does not exist: nothing is created there, no lock is taken.
+    const std::string absent = tmp / "made through the link";
+    ASSERT_EQ(symlink(absent.c_str(), lock.c_str()), 0);
+    int fd = -1;
+    EXPECT_EQ(launcher::AcquireSingleInstance(lock, &fd), 0);  // the launch goes on
+    EXPECT_EQ(fd, -1);
+    EXPECT_FALSE(Exists(absent));
+    unlink(lock.c_str());
+
+    // A link to a file someone else locks: that file's lock is not taken (nor waited for).
+    const std::string other = tmp / "someone else's file";
+    WriteFile(other, "");
+    ASSERT_EQ(symlink(other.c_str(), lock.c_str()), 0);
+    const int held = open(other.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
+    fd = -1;
+    EXPECT_EQ(launcher::AcquireSingleInstance(lock, &fd), 0);
+    EXPECT_EQ(fd, -1);
+    close(held);
+    // The file is free again: still no lock through the link.
+    fd = -1;
+    EXPECT_EQ(launcher::AcquireSingleInstance(lock, &fd), 0);
+    EXPECT_EQ(fd, -1);
+    EXPECT_TRUE(fs::is_symlink(lock));
+    EXPECT_EQ(ReadFile(other), "");
+}
+
 }  // namespace

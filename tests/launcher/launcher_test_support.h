@@ -26,6 +26,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace lt {
@@ -138,29 +139,38 @@ inline void WriteCrafted7z(const std::string& path, const std::vector<CraftedEnt
     archive_write_free(a);
 }
 
-// A 7z archive of one file of size zero bytes, packed quickly.
-inline void WriteZeros7z(const std::string& path, const std::string& name, std::uint64_t size)
+// A 7z archive of files of zeros, one per (name, size), packed quickly.
+inline void WriteZeros7z(const std::string& path,
+                         const std::vector<std::pair<std::string, std::uint64_t>>& files)
 {
     struct archive* a = archive_write_new();
     ASSERT_EQ(archive_write_set_format_7zip(a), ARCHIVE_OK);
     ASSERT_EQ(archive_write_set_format_option(a, "7zip", "compression", "deflate"), ARCHIVE_OK);
     ASSERT_EQ(archive_write_set_format_option(a, "7zip", "compression-level", "1"), ARCHIVE_OK);
     ASSERT_EQ(archive_write_open_filename(a, path.c_str()), ARCHIVE_OK);
-    struct archive_entry* en = archive_entry_new();
-    archive_entry_set_pathname(en, name.c_str());
-    archive_entry_set_filetype(en, AE_IFREG);
-    archive_entry_set_perm(en, 0644);
-    archive_entry_set_size(en, static_cast<la_int64_t>(size));
-    ASSERT_EQ(archive_write_header(a, en), ARCHIVE_OK) << archive_error_string(a);
     const std::vector<char> zeros(1 << 20, 0);
-    for (std::uint64_t left = size; left > 0;) {
-        const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(left, zeros.size()));
-        ASSERT_EQ(archive_write_data(a, zeros.data(), n), static_cast<la_ssize_t>(n));
-        left -= n;
+    for (const auto& [name, size] : files) {
+        struct archive_entry* en = archive_entry_new();
+        archive_entry_set_pathname(en, name.c_str());
+        archive_entry_set_filetype(en, AE_IFREG);
+        archive_entry_set_perm(en, 0644);
+        archive_entry_set_size(en, static_cast<la_int64_t>(size));
+        ASSERT_EQ(archive_write_header(a, en), ARCHIVE_OK) << archive_error_string(a);
+        for (std::uint64_t left = size; left > 0;) {
+            const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(left, zeros.size()));
+            ASSERT_EQ(archive_write_data(a, zeros.data(), n), static_cast<la_ssize_t>(n));
+            left -= n;
+        }
+        archive_entry_free(en);
     }
-    archive_entry_free(en);
     ASSERT_EQ(archive_write_close(a), ARCHIVE_OK);
     archive_write_free(a);
+}
+
+// A 7z archive of one file of size zero bytes, packed quickly.
+inline void WriteZeros7z(const std::string& path, const std::string& name, std::uint64_t size)
+{
+    WriteZeros7z(path, {{name, size}});
 }
 
 // For a child process about to meet permissions: as root (whom permissions do not

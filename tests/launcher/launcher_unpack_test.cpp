@@ -355,6 +355,15 @@ TEST_F(launcherUnpack, LinksLeadingOutThroughOtherLinksAndSpecialFilesAreRefused
          {{"e", "", "", AE_IFDIR}, {"a", "", "e/.."}, {"e", "", "."}},
          nullptr},
         {"an item written through a link", {{"d/up", "", ".."}, {"d/up/x", "through a link", ""}}, "x"},
+        {"an item through a link that is the first folder of its path",
+         {{"Skin", "", "", AE_IFDIR}, {"alias", "", "Skin"}, {"alias/x.png", "through a link", ""}},
+         "Skin/x.png"},
+        {"an item through a link to a folder made after it",
+         {{"alias", "", "Skin"}, {"Skin", "", "", AE_IFDIR}, {"alias/x.png", "through a link", ""}},
+         "Skin/x.png"},
+        {"a file of the same name over an unpacked link",
+         {{"Skin/a.png", "picture", ""}, {"alias.png", "", "Skin/a.png"}, {"alias.png", "over the link", ""}},
+         nullptr},
         {"a named pipe", {{"ok.txt", "fine", ""}, {"fifo", "", "", AE_IFIFO}}, "fifo"},
         {"a character device", {{"null", "", "", AE_IFCHR}}, "null"},
         {"a block device", {{"disk", "", "", AE_IFBLK}}, "disk"},
@@ -602,6 +611,21 @@ TEST_F(launcherResource, AShortWriteIsAnError)
     EXPECT_EQ(run.code, 9);
     EXPECT_EQ(run.err, "\nERROR:can not open write file " + folder + "/Vesperon.7z: " + std::strerror(EFBIG));
     EXPECT_FALSE(Exists(folder + "/Vesperon.7z")) << "the partly written archive was left";
+}
+
+// --- bytes added up over the items -------------------------------------------------
+
+TEST_F(launcherUnpack, FilesTogetherOverTheByteBoundAreRefused)
+{
+    // Each under the bound, together one byte over: the second is not written.
+    const std::string two = tmp / "two.7z";
+    WriteZeros7z(two, {{"first.bin", 2}, {"second.bin", launcher::kMaxUnpackedBytes - 1}});
+    const ChildRun run = Unpack(ReadFile(two));
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.code, launcher::kErrUnsupported);
+    EXPECT_NE(run.err.find("\nERROR:archive holds more than 1073741824 bytes"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\nERROR:decoder doesn't support this archive"), std::string::npos) << run.err;
+    EXPECT_FALSE(Exists(target + "/second.bin"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "skin/SFQTPictureCtrl.h"
 #include "skin/SFQTRadioBox.h"
 #include "skin/SFSkinPicture.h"
+#include "skin/SFSkinPictureCache.h"
 #include "skin/SFSkinString.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,9 @@
 #include <QWidget>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -182,6 +186,141 @@ TEST_F(SkinPictureTest, ControlsDecodeTheirPicturesWhenTheyPaintThem)
     radio->SetCheck(0);
     EXPECT_EQ(Colour(radio->Picture(radio->CurrentPictureIndex())), QColor(Qt::blue));
     EXPECT_EQ(Colour(picture->grab()), QColor(Qt::yellow));
+}
+
+// ---- Changes the store must not miss -----------------------------------------------------
+
+// Replaced the usual atomic way: a new file written beside it and renamed over it.
+TEST_F(SkinPictureTest, APictureRenamedOverTheOldOneIsReadAgain)
+{
+    ASSERT_TRUE(WritePicture(Path("a.png"), Qt::red));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("a.png"))), QColor(Qt::red));
+    ASSERT_TRUE(WritePicture(Path(".a.png.new"), Qt::green, QSize(6, 4), "PNG"));
+    ASSERT_EQ(::rename(QFile::encodeName(Path(".a.png.new")).constData(),
+                       QFile::encodeName(Path("a.png")).constData()),
+              0);
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("a.png"))), QColor(Qt::green));
+}
+
+TEST_F(SkinPictureTest, APictureThatAppearsAsALinkIsReadAgain)
+{
+    ASSERT_TRUE(WritePicture(Path("real.png"), Qt::blue));
+    EXPECT_TRUE(LoadSkinPicture(Path("alias.png")).isNull());
+    ASSERT_TRUE(QFile::link(Path("real.png"), Path("alias.png")));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("alias.png"))), QColor(Qt::blue));
+}
+
+// A folder moved away or removed, and made again: its pictures are read again, and the new
+// folder is watched, so that its next change is seen too.
+TEST_F(SkinPictureTest, AFolderThatGoesAndComesBackIsReadAndWatchedAgain)
+{
+    for (const bool moved : {true, false}) {
+        SCOPED_TRACE(moved ? "moved away" : "removed");
+        const QString folder = Path(moved ? "moved" : "removed");
+        const QString file = folder + QStringLiteral("/b.png");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(WritePicture(file, Qt::red));
+        EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::red));
+        ASSERT_TRUE(moved ? QDir().rename(folder, folder + QStringLiteral(".old"))
+                          : QDir(folder).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(WritePicture(file, Qt::cyan));
+        EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::cyan));
+        ASSERT_TRUE(WritePicture(file, Qt::magenta));
+        EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::magenta));
+    }
+}
+
+TEST_F(SkinPictureTest, APictureInAFolderMadeAfterTheFirstLookUpIsRead)
+{
+    const QString folder = Path("later");
+    const QString file = folder + QStringLiteral("/c.png");
+    EXPECT_TRUE(LoadSkinPicture(file).isNull());
+    EXPECT_TRUE(LoadSkinPicture(file).isNull());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(WritePicture(file, Qt::magenta));
+    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::magenta));
+    ASSERT_TRUE(WritePicture(file, Qt::darkRed));
+    EXPECT_EQ(Colour(LoadSkinPicture(file)), QColor(Qt::darkRed));
+}
+
+TEST_F(SkinPictureTest, BothOfTwoPicturesRewrittenBetweenTwoUsesAreReadAgain)
+{
+    ASSERT_TRUE(WritePicture(Path("one.png"), Qt::red));
+    ASSERT_TRUE(WritePicture(Path("two.png"), Qt::red));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("one.png"))), QColor(Qt::red));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("two.png"))), QColor(Qt::red));
+    ASSERT_TRUE(WritePicture(Path("one.png"), Qt::green));
+    ASSERT_TRUE(WritePicture(Path("two.png"), Qt::blue));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("one.png"))), QColor(Qt::green));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("two.png"))), QColor(Qt::blue));
+}
+
+// More changes at once than the kernel queues: those after the overflow are lost, so the
+// rewritten picture can only be right if nothing kept is trusted any more.
+TEST_F(SkinPictureTest, AFullNoticeQueueStillLeadsToTheRewrittenPicture)
+{
+    ASSERT_TRUE(WritePicture(Path("a.png"), Qt::red));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("a.png"))), QColor(Qt::red));
+    int queued = 16384;
+    QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
+    if (limit.open(QIODevice::ReadOnly))
+        queued = QString::fromLatin1(limit.readAll()).trimmed().toInt();
+    ASSERT_GT(queued, 0);
+    if (queued > 200000)
+        GTEST_SKIP() << "the notice queue is too long to fill here";
+    // Each name made in the watched folder is one notice (two with its closing).
+    for (int i = 0; i <= queued; ++i) {
+        const QByteArray name = QFile::encodeName(Path("n")) + QByteArray::number(i);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+    }
+    ASSERT_TRUE(WritePicture(Path("a.png"), Qt::green));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("a.png"))), QColor(Qt::green));
+    // Watching goes on after the overflow.
+    ASSERT_TRUE(WritePicture(Path("a.png"), Qt::blue));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("a.png"))), QColor(Qt::blue));
+}
+
+// A relative name means another file in another working folder: it is never kept.
+TEST_F(SkinPictureTest, APictureByARelativeNameDoesNotSurviveAChangeOfTheWorkingFolder)
+{
+    const QString before = QDir::currentPath();
+    for (const char* side : {"left", "right"}) {
+        ASSERT_TRUE(QDir().mkpath(Path(side) + QStringLiteral("/sub")));
+    }
+    ASSERT_TRUE(WritePicture(Path("left") + QStringLiteral("/sub/rel.png"), Qt::red));
+    ASSERT_TRUE(WritePicture(Path("right") + QStringLiteral("/sub/rel.png"), Qt::blue));
+    ASSERT_TRUE(QDir::setCurrent(Path("left")));
+    const QColor left = Colour(LoadSkinPicture(QStringLiteral("sub/rel.png")));
+    ASSERT_TRUE(QDir::setCurrent(Path("right")));
+    const QColor right = Colour(LoadSkinPicture(QStringLiteral("sub/rel.png")));
+    ASSERT_TRUE(QDir::setCurrent(before));
+    EXPECT_EQ(left, QColor(Qt::red));
+    EXPECT_EQ(right, QColor(Qt::blue));
+}
+
+// After Clear the store starts afresh: pictures are kept and watched again.
+TEST_F(SkinPictureTest, AfterClearPicturesAreKeptAndWatchedAgain)
+{
+    ASSERT_TRUE(WritePicture(Path("a.png"), Qt::red));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("a.png"))), QColor(Qt::red));
+    CSFSkinPictureCache::Instance().Clear();
+    // Whatever takes the descriptor number that Clear gave back is none of the store's.
+    int pipeFds[2];
+    ASSERT_EQ(::pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC), 0);
+    ASSERT_EQ(::write(pipeFds[1], "keep", 4), 4);
+    const QPixmap first = LoadSkinPicture(Path("a.png"));
+    EXPECT_EQ(Colour(first), QColor(Qt::red));
+    EXPECT_EQ(LoadSkinPicture(Path("a.png")).cacheKey(), first.cacheKey());
+    char got[8] = {};
+    EXPECT_EQ(::read(pipeFds[0], got, sizeof got), 4);
+    EXPECT_STREQ(got, "keep");
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+    ASSERT_TRUE(WritePicture(Path("a.png"), Qt::green));
+    EXPECT_EQ(Colour(LoadSkinPicture(Path("a.png"))), QColor(Qt::green));
 }
 
 }  // namespace

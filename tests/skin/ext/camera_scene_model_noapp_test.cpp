@@ -211,4 +211,127 @@ TEST(VerticalSceneModel, PixelsAndBoundsFollowTheDrawingArea)
     EXPECT_EQ(m.Bounds(2), std::make_pair(40.0, 640.0));
 }
 
+// ---- Edges: a widget with no room, the markers as bounds, what follows each input -------
+
+TEST(HorizontalSceneGeometry, AWidgetOfEightyPixelsReadsTheNearValues)
+{
+    // No room between the markers (span exactly 0), with near and far widths that differ.
+    for (const bool handleOnTheMarker : {false, true}) {
+        SCOPED_TRACE(handleOnTheMarker ? "handle on the marker" : "handle where it was");
+        CSFHorizontalSceneGeometry g;
+        g.SetDistances(12, 30);
+        ASSERT_NE(g.NearWidth(), g.FarWidth());
+        g.Layout(80);
+        EXPECT_EQ(g.MarkerSpan(), 0);
+        if (handleOnTheMarker) {
+            ASSERT_TRUE(g.DragTo(40));
+        }
+        g.UpdateHandleValues();
+        EXPECT_TRUE(std::isfinite(g.HandleWidth()));
+        EXPECT_TRUE(std::isfinite(g.HandleDistance()));
+        EXPECT_EQ(g.HandleWidth(), g.NearWidth());
+        EXPECT_EQ(g.HandleDistance(), 12);
+    }
+}
+
+TEST(HorizontalSceneGeometry, ADragOntoTheNearMarkerIsAccepted)
+{
+    CSFHorizontalSceneGeometry g;
+    g.Layout(600);  // near marker 300, far marker 560
+    ASSERT_TRUE(g.DragTo(430));
+    EXPECT_TRUE(g.DragTo(300));
+    EXPECT_EQ(g.HandleX(), 300);
+    g.UpdateHandleValues();
+    EXPECT_DOUBLE_EQ(g.HandleWidth(), 10);
+    EXPECT_DOUBLE_EQ(g.HandleDistance(), 15);
+    EXPECT_FALSE(g.DragTo(299.5));
+    EXPECT_EQ(g.HandleX(), 300);
+}
+
+// The far height and the shares as the derived-value rules give them from the model's inputs
+// (to the ten digits of the circle constant).
+void ExpectDerivedValuesFollow(const CSFVerticalSceneModel& m)
+{
+    const double pi = CSFVerticalSceneModel::kPi;
+    const double camera = m.CameraHeight();
+    const double nearDistance = m.NearDistance();
+    const double depth = m.ZoneDepth();
+    const double farHeight =
+        camera + (nearDistance + depth) /
+                     std::tan(pi - std::atan(nearDistance / camera) - m.VerticalAngle() * pi / 180);
+    EXPECT_NEAR(m.FarHeight(), farHeight, 1e-7);
+    const double n = nearDistance == 0 ? 0.0001 : nearDistance;
+    const double d = camera * depth / n + farHeight;
+    EXPECT_NEAR(m.FarShare(), m.ObjectHeight() / d, 1e-7);
+    EXPECT_NEAR(m.NearShare(), m.ObjectHeight() / (n * d / (n + depth)), 1e-7);
+}
+
+TEST_F(VerticalSceneModelTest, FarHeightAndSharesFollowTheHorizontalRangeAndTheCameraHeight)
+{
+    const double farHeight = m.FarHeight();
+    const double nearShare = m.NearShare();
+    m.SetHorizontalRange(45);  // near 22.5 m, depth 11.25 m
+    ASSERT_NEAR(m.NearDistance(), 22.5, 1e-12);
+    EXPECT_NE(m.FarHeight(), farHeight);
+    EXPECT_NE(m.NearShare(), nearShare);
+    ExpectDerivedValuesFollow(m);
+
+    const double farHeightBefore = m.FarHeight();
+    m.SetCameraHeight(8);  // the owner's virtual height
+    EXPECT_EQ(m.CameraHeight(), 8);
+    EXPECT_NE(m.FarHeight(), farHeightBefore);
+    ExpectDerivedValuesFollow(m);
+}
+
+TEST_F(VerticalSceneModelTest, ACameraDragTurnsTheViewToKeepTheFarEnd)
+{
+    const double pi = CSFVerticalSceneModel::kPi;
+    const double va = m.VerticalAngle() * pi / 180;
+    const double farHeight = m.FarHeight();  // 8.65 m
+    // Below the far height, then above it.
+    const struct
+    {
+        double camera;
+        double fromVertical;
+    } cases[] = {
+        {8, pi - std::atan(22.5 / (farHeight - 8))},
+        {9.5, std::atan(22.5 / (9.5 - farHeight))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.camera);
+        CSFVerticalSceneModel copy = m;
+        const auto reports = copy.Drag(CSFVerticalSceneModel::kCameraHandle, copy.YOf(c.camera));
+        EXPECT_NEAR(copy.CameraHeight(), c.camera, 1e-9);
+        EXPECT_NEAR(copy.FarEnd(), 22.5, 1e-9);
+        EXPECT_NEAR(copy.FarHeight(), farHeight, 1e-12);
+        const double nearDistance = c.camera * std::tan(c.fromVertical - va);
+        EXPECT_NEAR(copy.NearDistance(), nearDistance, 1e-9);
+        EXPECT_NEAR(copy.ZoneDepth(), 22.5 - nearDistance, 1e-9);
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].first, 1);
+        EXPECT_NEAR(reports[0].second, nearDistance, 1e-9);
+    }
+}
+
+TEST_F(VerticalSceneModelTest, TheFarHeightHandleMovesUpAndDownWithinTheDrawing)
+{
+    EXPECT_TRUE(CSFVerticalSceneModel::MovesVertically(CSFVerticalSceneModel::kFarHeightHandle));
+    EXPECT_TRUE(CSFVerticalSceneModel::MovesVertically(CSFVerticalSceneModel::kCameraHandle));
+    EXPECT_TRUE(CSFVerticalSceneModel::MovesVertically(CSFVerticalSceneModel::kObjectHandle));
+    EXPECT_FALSE(CSFVerticalSceneModel::MovesVertically(CSFVerticalSceneModel::kNearHandle));
+    EXPECT_FALSE(CSFVerticalSceneModel::MovesVertically(CSFVerticalSceneModel::kFarHandle));
+    EXPECT_EQ(m.Bounds(CSFVerticalSceneModel::kFarHeightHandle), std::make_pair(20.0, 320.0));
+}
+
+TEST_F(VerticalSceneModelTest, TheNearEndOnThePoleGivesFiniteShares)
+{
+    m.Drag(CSFVerticalSceneModel::kNearHandle, CSFVerticalSceneModel::kPoleX);
+    ASSERT_EQ(m.NearDistance(), 0);
+    EXPECT_TRUE(std::isfinite(m.NearShare()));
+    EXPECT_TRUE(std::isfinite(m.FarShare()));
+    EXPECT_GT(m.NearShare(), 0);
+    EXPECT_GT(m.FarShare(), 0);
+    ExpectDerivedValuesFollow(m);
+}
+
 }  // namespace

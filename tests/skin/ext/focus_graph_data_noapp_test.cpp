@@ -106,4 +106,36 @@ TEST(FocusGraphData, NoPeakNoCurveAndTheScaleIsNotTruncated)
     EXPECT_DOUBLE_EQ(d.Scale(100), 100.0 / 160);
 }
 
+// ---- The peak kept on a tie, the window of exactly a hundred, unknown modes ------------
+
+TEST(FocusGraphData, AValueEqualToThePeakKeepsThePeaksIndex)
+{
+    CSFFocusGraphData d;
+    d.SetMode(1);
+    for (int v : {10, 30, 20, 30, 25})
+        d.AddPointY(v);
+    EXPECT_EQ(d.Peak(), 30);
+    EXPECT_EQ(d.PeakIndex(), 1);
+}
+
+TEST(FocusGraphData, WindowsAtTheEdgesOfAHundredAndUnknownModes)
+{
+    const struct
+    {
+        int mode, n, peak, first, count;
+    } cases[] = {
+        {2, 100, 80, 30, 70},  // exactly a hundred: from 50 before the peak to the newest
+        {2, 99, 80, 0, 99},    // one fewer: the whole curve
+        {1, 100, 80, 0, 100},  // the live curve: all hundred
+        {3, 300, 150, 0, 0},   // a mode above 2 shows no curve
+        {7, 100, 80, 0, 0},   {-1, 100, 80, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const CSFFocusGraphData d = Filled(c.mode, c.n, c.peak);
+        const CSFFocusGraphData::Window w = d.Shown();
+        EXPECT_EQ(w.first, c.first) << c.mode << "/" << c.n << "/" << c.peak;
+        EXPECT_EQ(w.count, c.count) << c.mode << "/" << c.n << "/" << c.peak;
+    }
+}
+
 }  // namespace

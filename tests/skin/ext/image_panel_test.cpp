@@ -132,6 +132,42 @@ TEST(ImagePanelLayout, FirstThumbnailReachingAPoint)
     EXPECT_EQ(layout.HitTest(QPoint(300, 33), 100000, 8299000), 99991);
 }
 
+// ---- Layout spacings: the defaults, a top offset of its own, the slot after the last ------
+
+TEST(ImagePanelLayout, DefaultSpacingsAreThree)
+{
+    CSFImagePanelLayout layout;  // no SetSpacing
+    layout.SetWidgetSize(QSize(800, 200));
+    layout.SetThumbSize(80, 60);
+    EXPECT_EQ(layout.Gap(), 3);
+    // Eight thumbnails do not fit: the row starts at the margin, one gap between each.
+    EXPECT_EQ(layout.ThumbRect(0, 8, 0), QRect(3, 3, 80, 60));
+    EXPECT_EQ(layout.ThumbRect(1, 8, 0), QRect(86, 3, 80, 60));
+}
+
+TEST(ImagePanelLayout, TopOffsetIsNotTheMargin)
+{
+    CSFImagePanelLayout layout = MakeLayout();
+    layout.SetSpacing(3, 20, 3);
+    EXPECT_EQ(layout.ThumbRect(0, 3, 0), QRect(177, 20, 80, 60));
+    EXPECT_EQ(layout.HitTest(QPoint(200, 20), 3, 0), 0);
+    EXPECT_EQ(layout.HitTest(QPoint(200, 79), 3, 0), 0);
+    EXPECT_EQ(layout.HitTest(QPoint(200, 19), 3, 0), -1);
+    EXPECT_EQ(layout.HitTest(QPoint(200, 80), 3, 0), -1);
+    layout.SetSpacing(10, 3, 3);  // a margin of its own leaves the top where it was
+    EXPECT_EQ(layout.ThumbRect(0, 8, 0), QRect(10, 3, 80, 60));
+}
+
+TEST(ImagePanelLayout, TheSlotAfterTheLastThumbnailHitsNothing)
+{
+    const CSFImagePanelLayout layout = MakeLayout();
+    // Three centred thumbnails end at 422; where a fourth would stand (426..505) is empty.
+    for (const int x : {423, 426, 460, 505})
+        EXPECT_EQ(layout.HitTest(QPoint(x, 33), 3, 0), -1) << x;
+    EXPECT_EQ(layout.HitTest(QPoint(422, 33), 3, 0), 2);
+    EXPECT_EQ(layout.HitTest(QPoint(300, 33), 0, 0), -1);  // no items at all
+}
+
 // ---- The control --------------------------------------------------------------------------
 
 class Sink : public ISFImagePanelEvent

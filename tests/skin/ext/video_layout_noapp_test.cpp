@@ -424,3 +424,146 @@ TEST(VideoLayoutEditing, EveryClickOnEveryLayoutUpTo4x4LeavesRectangles)
 }
 
 }  // namespace
+
+// ---- Edges of reading, copying, regridding and clicking ---------------------------------
+
+namespace {
+
+TEST(VideoLayoutEdges, NumbersAreDecimalWhateverTheirPrefix)
+{
+    struct Case
+    {
+        const char* text;
+        int read;  // 1 read, 0 refused
+        QSize size;
+    };
+    const Case cases[] = {
+        {"1/1/1/0400:0300//", 1, QSize(400, 300)},  // a leading zero is no octal mark
+        {"1/1/1/0x10:300//", 1, QSize(0, 300)},     // nor is 0x a hexadecimal one
+        {"1/1/1/400:0x10//", 1, QSize(400, 0)},
+        {"1/1/1/16777215:16777215//", 1, QSize(16777215, 16777215)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Layout layout(1, 1, 640, 480);
+        ASSERT_EQ(layout.FromString(QLatin1String(c.text)), c.read);
+        EXPECT_EQ(layout.GetSize(), c.size);
+    }
+    // Rows and columns are read the same way: "010" is ten, not eight.
+    Layout layout(1, 1, 400, 300);
+    ASSERT_EQ(layout.FromString(QStringLiteral("010/02/20/400:300//")), 1);
+    EXPECT_EQ(layout.Rows(), 10);
+    EXPECT_EQ(layout.Columns(), 2);
+}
+
+TEST(VideoLayoutEdges, SizesAboveTheBoundAreRefusedAndChangeNothing)
+{
+    Layout layout =
+        AppliedAt(400, 300, QString::fromLatin1(CSFVideoWindow::GetDefaultLayout(DEFAULT_LAYOUT_6)));
+    const QString before = Text(layout);
+    for (const char* text : {"1/1/1/16777216:300//", "1/1/1/400:16777216//", "1/1/1/2147483647:300//"}) {
+        EXPECT_EQ(layout.FromString(QLatin1String(text)), 0) << text;
+        EXPECT_EQ(Text(layout), before) << text;
+    }
+}
+
+TEST(VideoLayoutEdges, AnyNonZeroBarFlagReadsAsOnAndIsWrittenAsOne)
+{
+    Layout layout(1, 1, 400, 300);
+    ASSERT_EQ(layout.FromString(QStringLiteral("1/2/2/400:300/65536:2:195:0:204:299/")), 1);
+    layout.RebuildCells();
+    EXPECT_EQ(layout.Splitters().at(Layout::VerticalKey(0, 0)).bEnable, 1);
+    EXPECT_EQ(layout.WindowCount(), 2);
+    EXPECT_EQ(Text(layout), QStringLiteral("1/2/2/400:300/65536:1:195:0:204:299/0:0:199:299-200:0:399:299"));
+    // A click merges it (not "2 flipped to 0 or 1 by chance").
+    ASSERT_EQ(layout.HitTestSplitter(QPoint(200, 100)), 1);
+    ASSERT_EQ(layout.ToggleSelectedSplitters(), 1);
+    EXPECT_EQ(layout.WindowCount(), 1);
+}
+
+TEST(VideoLayoutEdges, NoOrNegativeRowsOrColumnsMakeOneWindow)
+{
+    const std::pair<int, int> grids[] = {{0, 0}, {0, 3}, {3, 0}, {-1, -5}, {-7, 2}};
+    for (const auto& [rows, columns] : grids) {
+        SCOPED_TRACE(testing::Message() << rows << " x " << columns);
+        const Layout layout(rows, columns, 400, 300);
+        EXPECT_EQ(layout.Rows(), rows < 1 ? 1 : rows);
+        EXPECT_EQ(layout.Columns(), columns < 1 ? 1 : columns);
+        EXPECT_TRUE(TilesTheGrid(layout));
+    }
+    const Layout none(0, -1, 400, 300);
+    EXPECT_EQ(none.WindowCount(), 1);
+    EXPECT_EQ(Text(none), QStringLiteral("1/1/1/400:300//0:0:399:299"));
+}
+
+TEST(VideoLayoutEdges, AssigningAtTheSameSizeGivesTheSourcesWindowsAndNoSelection)
+{
+    const Layout source =
+        AppliedAt(400, 300, QString::fromLatin1(CSFVideoWindow::GetDefaultLayout(DEFAULT_LAYOUT_6)));
+    Layout receiver(2, 2, 400, 300);
+    ASSERT_EQ(receiver.HitTestSplitter(QPoint(100, 150)), 1);
+    ASSERT_FALSE(receiver.Selected().empty());
+    receiver = source;
+    EXPECT_EQ(receiver.WindowCount(), 6);
+    EXPECT_EQ(Text(receiver), Text(source));
+    EXPECT_EQ(Rect(*receiver.Window(0)), QStringLiteral("0:0:265:199"));
+    EXPECT_TRUE(receiver.Selected().empty());
+    // Nothing left to toggle: the copy stays as it is.
+    EXPECT_EQ(receiver.ToggleSelectedSplitters(), 0);
+    EXPECT_EQ(Text(receiver), Text(source));
+}
+
+TEST(VideoLayoutEdges, TheLargestGridIsAcceptedAndARegridEmptiesTheSelection)
+{
+    Layout big(1, 1, 512, 512);
+    EXPECT_EQ(big.SetRows(256), 1);
+    EXPECT_EQ(big.SetColumns(256), 1);
+    EXPECT_EQ(big.Rows(), 256);
+    EXPECT_EQ(big.Columns(), 256);
+    EXPECT_EQ(big.WindowCount(), 256 * 256);
+    const QRect* last = big.Window(256 * 256 - 1);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(Rect(*last), QStringLiteral("510:510:511:511"));
+
+    for (const bool rows : {true, false}) {
+        SCOPED_TRACE(rows ? "rows" : "columns");
+        Layout layout(2, 2, 400, 300);
+        ASSERT_EQ(layout.HitTestSplitter(QPoint(100, 150)), 1);
+        ASSERT_EQ(rows ? layout.SetRows(3) : layout.SetColumns(3), 1);
+        EXPECT_TRUE(layout.Selected().empty());
+        const QString before = Text(layout);
+        EXPECT_EQ(layout.ToggleSelectedSplitters(), 0);
+        EXPECT_EQ(Text(layout), before);
+    }
+}
+
+TEST(VideoLayoutEdges, ClicksOnTheLastPixelOfABarSelectIt)
+{
+    // 2 x 2 of 400 x 300: the vertical bar of row 0 covers x 195..204, y 0..149; the
+    // horizontal bar of column 0 covers x 0..199, y 145..154.
+    struct Case
+    {
+        QPoint point;
+        int hit;
+        int key;
+    };
+    const Case cases[] = {
+        {{195, 50}, 1, Layout::VerticalKey(0, 0)},    // first pixel column
+        {{204, 50}, 1, Layout::VerticalKey(0, 0)},    // last pixel column
+        {{205, 50}, 0, 0},                            // one past it
+        {{50, 145}, 1, Layout::HorizontalKey(0, 0)},  // first pixel row
+        {{50, 154}, 1, Layout::HorizontalKey(0, 0)},  // last pixel row
+        {{50, 155}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.point.x() << "," << c.point.y());
+        Layout layout(2, 2, 400, 300);
+        ASSERT_EQ(layout.HitTestSplitter(c.point), c.hit);
+        if (c.hit)
+            EXPECT_EQ(layout.Selected().count(c.key), 1u);
+        else
+            EXPECT_TRUE(layout.Selected().empty());
+    }
+}
+
+}  // namespace
