@@ -124,14 +124,22 @@ std::string ElementText(const TiXmlElement* e)
     return t ? std::string(t) : std::string();
 }
 
-// The text of a string item: all its text runs, without the phonetic runs.
+// The text of a string item: all its text runs in document order, without the phonetic
+// runs. Walked with a stack of its own, so no nesting can exhaust the call stack.
 void AppendRuns(const TiXmlElement* e, std::string& out)
 {
-    for (const TiXmlElement* c = e->FirstChildElement(); c; c = c->NextSiblingElement()) {
+    std::vector<const TiXmlElement*> next{e->FirstChildElement()};  // per level: the next sibling
+    while (!next.empty()) {
+        const TiXmlElement* c = next.back();
+        if (!c) {
+            next.pop_back();
+            continue;
+        }
+        next.back() = c->NextSiblingElement();
         if (IsNamed(c, "t"))
             out += ElementText(c);
         else if (!IsNamed(c, "rPh"))
-            AppendRuns(c, out);
+            next.push_back(c->FirstChildElement());
     }
 }
 

@@ -50,7 +50,8 @@ public:
 
     // Reads the workbook at path (or in the bytes given) whole, replacing what was read
     // before. False, with nothing read, when it is no zip archive, a part is larger than
-    // 16 MiB, or the workbook part, one of its sheets or the shared strings do not parse.
+    // 16 MiB, or the workbook part, one of its sheets or the shared strings do not parse
+    // (a part nested deeper than VesperonBase::kMaxXmlDepth does not).
     bool Load(const std::string& path);
     bool LoadFromMemory(const void* data, std::size_t size);
     // A new workbook's content: one empty sheet "Sheet1".

@@ -56,56 +56,6 @@ private:
     int m_fd;
 };
 
-// Reads the regular file at path whole. O_NONBLOCK keeps a FIFO without a writer from
-// holding the caller up; the type is checked on the open descriptor itself.
-XmlFileStatus ReadRegularFile(const std::string& path, std::string& bytes, std::string* error)
-{
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (fd.Get() < 0) {
-        const int code = errno;
-        SetReason(error, SystemMessage(code));
-        return FailureStatus(code);
-    }
-    struct stat st
-    {};
-    if (::fstat(fd.Get(), &st) != 0) {
-        const int code = errno;
-        SetReason(error, SystemMessage(code));
-        return FailureStatus(code);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        SetReason(error, "not a regular file");
-        return XmlFileStatus::kNotRegularFile;
-    }
-    const std::string tooLarge = "larger than " + std::to_string(kMaxXmlFileSize) + " bytes";
-    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > kMaxXmlFileSize) {
-        SetReason(error, tooLarge);
-        return XmlFileStatus::kUnreadable;
-    }
-    bytes.clear();
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.Get(), chunk, sizeof chunk);
-        if (n < 0) {
-            const int code = errno;
-            if (code == EINTR)
-                continue;
-            SetReason(error, SystemMessage(code));
-            return FailureStatus(code);
-        }
-        if (n == 0)
-            break;
-        // The file may have grown since fstat.
-        if (bytes.size() + static_cast<std::size_t>(n) > kMaxXmlFileSize) {
-            SetReason(error, tooLarge);
-            return XmlFileStatus::kUnreadable;
-        }
-        bytes.append(chunk, static_cast<std::size_t>(n));
-    }
-    return XmlFileStatus::kLoaded;
-}
-
 // The file's text up to its first NUL, "\r\n" and a lone "\r" made "\n" as the library's
 // file loader does.
 std::string WithUnixLineEnds(const std::string& bytes)
@@ -126,17 +76,135 @@ std::string WithUnixLineEnds(const std::string& bytes)
     return text;
 }
 
+bool StartsWith(const char* p, const char* prefix)
+{
+    return std::strncmp(p, prefix, std::strlen(prefix)) == 0;
+}
+
+// Just past the first end marker at or after p; the terminator when there is none.
+const char* SkipPast(const char* p, const char* end)
+{
+    const char* found = std::strstr(p, end);
+    return found ? found + std::strlen(end) : p + std::strlen(p);
+}
+
+// The library takes "<" followed by one of these for an element; any byte above 126 counts
+// as a letter there.
+bool StartsElementName(char c)
+{
+    const unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u >= 127;
+}
+
 }  // namespace
 
-bool ParseXmlText(const std::string& text, TiXmlDocument& doc, TiXmlEncoding encoding)
+XmlFileStatus ReadRegularFile(const std::string& path, std::string& bytes, std::size_t maxSize,
+                              std::string* error)
+{
+    // The type is checked on the open descriptor itself.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.Get() < 0) {
+        const int code = errno;
+        SetReason(error, SystemMessage(code));
+        return FailureStatus(code);
+    }
+    struct stat st
+    {};
+    if (::fstat(fd.Get(), &st) != 0) {
+        const int code = errno;
+        SetReason(error, SystemMessage(code));
+        return FailureStatus(code);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        SetReason(error, "not a regular file");
+        return XmlFileStatus::kNotRegularFile;
+    }
+    const std::string tooLarge = "larger than " + std::to_string(maxSize) + " bytes";
+    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > maxSize) {
+        SetReason(error, tooLarge);
+        return XmlFileStatus::kUnreadable;
+    }
+    bytes.clear();
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.Get(), chunk, sizeof chunk);
+        if (n < 0) {
+            const int code = errno;
+            if (code == EINTR)
+                continue;
+            SetReason(error, SystemMessage(code));
+            return FailureStatus(code);
+        }
+        if (n == 0)
+            break;
+        // The file may have grown since fstat.
+        if (bytes.size() + static_cast<std::size_t>(n) > maxSize) {
+            SetReason(error, tooLarge);
+            return XmlFileStatus::kUnreadable;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    return XmlFileStatus::kLoaded;
+}
+
+bool XmlNestedTooDeep(const std::string& text)
+{
+    // Markup is skipped the way the library reads it, so every element it would descend into
+    // is counted: a region is never skipped further than the library skips it.
+    int depth = 0;
+    const char* p = text.c_str();
+    while (*p) {
+        if (*p != '<') {
+            ++p;
+        } else if (StartsWith(p, "<!--")) {
+            p = SkipPast(p + 4, "-->");
+        } else if (StartsWith(p, "<![CDATA[")) {
+            p = SkipPast(p + 9, "]]>");
+        } else if (p[1] == '/') {
+            if (depth > 0)
+                --depth;
+            p = SkipPast(p + 2, ">");
+        } else if (StartsElementName(p[1])) {
+            // A start tag, to its '>' outside quoted values; "/>" closes it at once.
+            char quote = 0;
+            for (++p; *p && (quote || *p != '>'); ++p) {
+                if (quote ? *p == quote : (*p == '"' || *p == '\''))
+                    quote = quote ? 0 : *p;
+            }
+            if (*p == '>' && p[-1] != '/' && ++depth > kMaxXmlDepth)
+                return true;
+            if (*p)
+                ++p;
+        } else {
+            // A declaration, processing instruction or anything else: the library's unknown
+            // node, which ends at the first '>'.
+            p = SkipPast(p + 1, ">");
+        }
+    }
+    return false;
+}
+
+bool ParseXmlText(const std::string& text, TiXmlDocument& doc, TiXmlEncoding encoding, std::string* error)
 {
     // The text up to its first NUL; invalid sequences become U+FFFD.
     std::string valid = sfwin::ValidUtf8(text.c_str(), std::strlen(text.c_str()));
-    valid.append(kParserPadding, '\0');
     doc.Clear();
     doc.ClearError();
+    if (XmlNestedTooDeep(valid)) {
+        doc.SetError(TiXmlBase::TIXML_ERROR_PARSING_ELEMENT, nullptr, nullptr, TIXML_ENCODING_UNKNOWN);
+        SetReason(error, "nested deeper than " + std::to_string(kMaxXmlDepth) + " levels");
+        return false;
+    }
+    valid.append(kParserPadding, '\0');
     doc.Parse(valid.c_str(), nullptr, encoding);
-    return !doc.Error();
+    if (doc.Error()) {
+        char where[64];
+        std::snprintf(where, sizeof where, " (row %d, column %d)", doc.ErrorRow(), doc.ErrorCol());
+        SetReason(error, doc.ErrorDesc() + std::string(where));
+        return false;
+    }
+    return true;
 }
 
 XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEncoding encoding,
@@ -145,17 +213,13 @@ XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEnco
     doc.Clear();
     doc.ClearError();
     std::string bytes;
-    const XmlFileStatus status = ReadRegularFile(path, bytes, error);
+    const XmlFileStatus status = ReadRegularFile(path, bytes, kMaxXmlFileSize, error);
     if (status != XmlFileStatus::kLoaded) {
         doc.SetError(TiXmlBase::TIXML_ERROR_OPENING_FILE, nullptr, nullptr, TIXML_ENCODING_UNKNOWN);
         return status;
     }
-    if (!ParseXmlText(WithUnixLineEnds(bytes), doc, encoding)) {
-        char where[64];
-        std::snprintf(where, sizeof where, " (row %d, column %d)", doc.ErrorRow(), doc.ErrorCol());
-        SetReason(error, doc.ErrorDesc() + std::string(where));
+    if (!ParseXmlText(WithUnixLineEnds(bytes), doc, encoding, error))
         return XmlFileStatus::kMalformed;
-    }
     return XmlFileStatus::kLoaded;
 }
 

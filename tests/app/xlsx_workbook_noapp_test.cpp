@@ -2,6 +2,7 @@
 // active sheet, names matched without case, and workbooks that do not open.
 #include "app/SFAxObject.h"
 #include "app/XlsxWorkbook.h"
+#include "tests/common/data_file_test_util.h"
 #include "tests/common/test_files.h"
 #include "tests/common/xlsx_test_util.h"
 
@@ -219,6 +220,45 @@ TEST(XlsxWorkbook, BrokenWorkbooksDoNotOpen)
     EXPECT_EQ(book->querySubObject("ActiveSheet")->property("Name"), QVariant(QStringLiteral("Sheet1")));
     book->dynamicCall("Close (Boolean)", false);
     EXPECT_EQ(s.app.querySubObject("ActiveWorkBook"), nullptr);
+}
+
+// A part nested too deep to parse makes a workbook that does not open, in the shared strings
+// (whose runs are read level by level) as in a sheet; as deep as may be read, it opens.
+TEST(XlsxWorkbook, PartsNestedTooDeepDoNotOpen)
+{
+    testutil::TempDir dir;
+    for (const int depth : testutil::kXmlDepths) {
+        SCOPED_TRACE(depth);
+        const bool readable = depth <= 256;
+        for (const bool inStrings : {true, false}) {
+            SCOPED_TRACE(inStrings ? "shared strings" : "sheet");
+            testutil::XlsxBuilder b;
+            b.Shared("plain");
+            // worksheet and sheetData are the first two levels of a sheet.
+            b.AddSheetData("Deep", "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>" +
+                                       (inStrings ? std::string() : testutil::Nested("x", depth - 2)));
+            auto parts = b.Parts();
+            for (auto& [name, content] : parts) {
+                // sst and si are the first two levels, the text the last.
+                if (name == "xl/sharedStrings.xml" && inStrings)
+                    content =
+                        "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><si>" +
+                        testutil::Nested("r", depth - 3, "<t>deep</t>") + "</si></sst>";
+            }
+            const std::string path = dir / "deep.xlsx";
+            ASSERT_TRUE(testutil::WriteZip(path, parts));
+            const std::string bytes = testutil::ReadFile(path);
+            CXlsxWorkbook wb;
+            EXPECT_EQ(readable, wb.LoadFromMemory(bytes.data(), bytes.size()));
+            EXPECT_EQ(readable, wb.Load(path));
+            Session s(path);
+            EXPECT_EQ(readable, s.book != nullptr);
+            if (readable) {
+                EXPECT_EQ(Value(s.book->querySubObject("Worksheets(int)", 1), 1, 1),
+                          QVariant(QString::fromLatin1(inStrings ? "deep" : "plain")));
+            }
+        }
+    }
 }
 
 }  // namespace

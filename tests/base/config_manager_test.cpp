@@ -590,4 +590,41 @@ TEST_F(ConfigTest, FolderOrFifoInPlaceOfTheFileGivesTheDefaults)
     }
 }
 
+// A settings file nested too deep to parse is read as any unreadable one: the defaults, and
+// the next save keeps it as "config.xml.bad" with a line on standard error.
+TEST_F(ConfigTest, SettingsNestedTooDeepAreReadAsAnUnreadableFile)
+{
+    for (const int depth : testutil::kXmlDepths) {
+        SCOPED_TRACE(depth);
+        Registry().Reset();
+        QFile::remove("config.xml.bad");
+        // Setting, UIConfig and Lang are the first three levels.
+        const std::string text = "<Setting><UIConfig><Lang value=\"1\">" + testutil::Nested("x", depth - 3) +
+                                 "</Lang></UIConfig></Setting>";
+        WriteFile("config.xml", text);
+        OpenStore();
+        Registry().LoadConfig();
+        const bool readable = depth <= 256;
+        EXPECT_EQ(readable ? 1 : 0, Registry().GetLangId());
+
+        testing::internal::CaptureStderr();
+        Registry().SaveConfig();
+        const std::string err = testing::internal::GetCapturedStderr();
+        if (readable) {
+            EXPECT_EQ("", err);
+            EXPECT_FALSE(Exists("config.xml.bad"));
+        } else {
+            EXPECT_NE(std::string::npos, err.find("nested deeper than 256 levels")) << err;
+            EXPECT_NE(std::string::npos, err.find("config.xml.bad")) << err;
+            EXPECT_EQ(err.size() - 1, err.find('\n')) << err;
+            EXPECT_EQ(text, ReadFile("config.xml.bad"));
+            EXPECT_EQ(kShippedLayout, ReadFile("config.xml"));
+        }
+    }
+    // The store's own parse refuses such a text too.
+    CConfigXMLPersistImp store;
+    EXPECT_EQ(0, store.Parse(testutil::Nested("Setting", 257).c_str()));
+    EXPECT_EQ(1, store.Parse(testutil::Nested("Setting", 256).c_str()));
+}
+
 }  // namespace

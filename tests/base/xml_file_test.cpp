@@ -199,4 +199,63 @@ TEST_F(XmlFileTest, SaveReplacesTheFileWholeAndKeepsItsPermissions)
               QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
+std::string Repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+// Deep nesting is refused before the parser, which would descend once per level on the call
+// stack: the deepest document that is read, one level more, and far more.
+TEST_F(XmlFileTest, NestingDeeperThanTheBoundIsRefusedBeforeTheParser)
+{
+    static_assert(VesperonBase::kMaxXmlDepth == 256, "the depths the tests try");
+    for (const int depth : testutil::kXmlDepths) {
+        SCOPED_TRACE(depth);
+        const bool readable = depth <= VesperonBase::kMaxXmlDepth;
+        const std::string text = testutil::Nested("a", depth, "x");
+        TiXmlDocument doc;
+        std::string error;
+        EXPECT_EQ(readable, VesperonBase::ParseXmlText(text, doc, TIXML_ENCODING_UTF8, &error));
+        EXPECT_EQ(readable ? "" : "nested deeper than 256 levels", error);
+        EXPECT_EQ(!readable, doc.Error());
+
+        WriteFile(Path("deep.xml"), text);
+        error.clear();
+        EXPECT_EQ(readable ? XmlFileStatus::kLoaded : XmlFileStatus::kMalformed,
+                  LoadXmlFile(Path("deep.xml"), doc, TIXML_ENCODING_UTF8, &error));
+        EXPECT_EQ(readable ? "" : "nested deeper than 256 levels", error);
+        EXPECT_EQ(readable, doc.FirstChild() != nullptr);
+    }
+}
+
+// Levels are counted as the parser reads the markup: what it does not descend into opens
+// none, and a start tag ends at its '>' outside quoted values.
+TEST_F(XmlFileTest, NestingIsCountedAsTheParserReadsTheMarkup)
+{
+    const struct
+    {
+        const char* name;
+        std::string text;
+        bool readable;
+    } cases[] = {
+        {"comments", "<r>" + Repeated("<!-- <a> -->", 1000) + "</r>", true},
+        {"CDATA sections", "<r>" + Repeated("<![CDATA[<a>]]>", 1000) + "</r>", true},
+        {"empty elements", "<r>" + Repeated("<a/><b x='1' />", 1000) + "</r>", true},
+        {"siblings", "<r>" + Repeated("<a>t</a>", 10000) + "</r>", true},
+        {"declaration, type and instructions",
+         "<?xml version=\"1.0\"?><!DOCTYPE r><r>" + Repeated("<?p <a> ?>", 1000) + "</r>", true},
+        {"'/>' and '>' quoted in values", Repeated("<a b=\"/>\" c='>'>", 257) + Repeated("</a>", 257), false},
+        {"levels below the bound in turn", Repeated(testutil::Nested("a", 200), 50), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TiXmlDocument doc;
+        EXPECT_EQ(c.readable, VesperonBase::ParseXmlText(c.text, doc, TIXML_ENCODING_UTF8))
+            << doc.ErrorDesc();
+    }
+}
+
 }  // namespace
