@@ -99,6 +99,21 @@ void FillExpectedModels(NVRModelTable& want, int g, int rows)
     }
 }
 
+// The records CapabilityGrid gives.
+void FillExpectedCapability(NVRCapabilityTable& want)
+{
+    std::memset(want, 0, sizeof want);
+    for (int s = 0; s < kRecorderSeriesCount; ++s) {
+        for (int k = 0; k < kCapabilitySlotCount; ++k) {
+            const std::string text = SlotText(s, k / 6, k % 6);
+            CopyRecorderText(want[s].slot[k].type, sizeof want[s].slot[k].type, kSeriesTypes[s]);
+            CopyRecorderText(want[s].slot[k].value, sizeof want[s].slot[k].value, text.c_str());
+            // The importer flags every slot that holds its series' "more than" text.
+            want[s].slot[k].flag = kMoreThan[s][0] && text == kMoreThan[s];
+        }
+    }
+}
+
 template <class Table>
 std::string Bytes(const Table& t)
 {
@@ -137,16 +152,7 @@ TEST(SpreadsheetImporter, CapabilitySheetGivesTheTableFileRecords)
     EXPECT_TRUE(got.GuardIntact());
 
     NVRCapabilityTable want;
-    std::memset(want, 0, sizeof want);
-    for (int s = 0; s < kRecorderSeriesCount; ++s) {
-        for (int k = 0; k < kCapabilitySlotCount; ++k) {
-            const std::string text = SlotText(s, k / 6, k % 6);
-            CopyRecorderText(want[s].slot[k].type, sizeof want[s].slot[k].type, kSeriesTypes[s]);
-            CopyRecorderText(want[s].slot[k].value, sizeof want[s].slot[k].value, text.c_str());
-            // The importer flags every slot that holds its series' "more than" text.
-            want[s].slot[k].flag = kMoreThan[s][0] && text == kMoreThan[s];
-        }
-    }
+    FillExpectedCapability(want);
     EXPECT_EQ(Bytes(got.table), Bytes(want));
     EXPECT_STREQ(got.table[0].slot[0].value, "N/A");
     EXPECT_STREQ(got.table[0].slot[12].value, "6");  // a number cell 6, not "6.0"
@@ -190,6 +196,39 @@ TEST(SpreadsheetImporter, ModelSheetsGiveTheTableFileRecords)
     EXPECT_STREQ(got.table[1][0].FramePictureName, "RV-1_0_Frame.png");
 
     ExpectSameOnceReloaded(dir, got.table, want, SaveModelTable, LoadModelTable);
+}
+
+// Chart sheets are tabs but no worksheets: the model groups come from the worksheets alone,
+// a hidden one among them, whatever tabs lie between them.
+TEST(SpreadsheetImporter, ChartSheetsBetweenModelSheetsAreNoModelGroups)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    const int rows[kRecorderSeriesCount] = {4, 3, 5, 2, 1, 6};
+    b.AddSheet("Group 0", ModelGrid(0, rows[0]));
+    b.AddChartSheet("Channels chart");
+    b.AddSheet("Group 1", ModelGrid(1, rows[1]));
+    b.HideSheet(2);
+    b.AddChartSheet("Bandwidth chart");
+    for (int g = 2; g < kRecorderSeriesCount; ++g)
+        b.AddSheet("Group " + std::to_string(g), ModelGrid(g, rows[g]));
+    const std::string book = dir / "charts.xlsx";
+    ASSERT_TRUE(b.Write(book));
+
+    Guarded<NVRModelTable> got;
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    importer.ReadModelTable(got.table);
+    importer.Close();
+    EXPECT_TRUE(got.GuardIntact());
+
+    NVRModelTable want;
+    std::memset(want, 0, sizeof want);
+    for (int g = 0; g < kRecorderSeriesCount; ++g)
+        FillExpectedModels(want, g, rows[g]);
+    EXPECT_EQ(Bytes(got.table), Bytes(want));
+    EXPECT_STREQ(got.table[1][0].Model, "M1-0");  // the hidden sheet
+    EXPECT_STREQ(got.table[5][5].Model, "M5-5");  // the last worksheet, the eighth tab
 }
 
 // A workbook that does not open: Open says so and the reads leave the tables empty.

@@ -222,6 +222,54 @@ TEST(XlsxWorkbook, BrokenWorkbooksDoNotOpen)
     EXPECT_EQ(s.app.querySubObject("ActiveWorkBook"), nullptr);
 }
 
+// Worksheets holds the worksheets alone, hidden ones too; Sheets every tab. A chart sheet has
+// a name and nothing to read, also when it was the active tab.
+TEST(XlsxWorkbook, ChartSheetsAreSheetsButNoWorksheets)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    b.AddSheet("First", {{"1"}});
+    b.AddChartSheet("Chart");
+    b.AddSheet("Hidden", {{"2"}});
+    b.HideSheet(2);
+    b.AddSheet("Last", {{"3"}});
+    b.SetActiveTab(1);
+    const std::string path = dir / "charts.xlsx";
+    ASSERT_TRUE(b.Write(path));
+
+    Session s(path);
+    ASSERT_NE(s.book, nullptr);
+    EXPECT_EQ(Count(s.book, "WorkSheets"), 3);
+    EXPECT_EQ(Count(s.book, "Sheets"), 4);
+    CSFAxObject* worksheets = s.book->querySubObject("WorkSheets");
+    const char* const worksheetNames[] = {"First", "Hidden", "Last"};
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE(i);
+        CSFAxObject* sheet = s.book->querySubObject("Worksheets(int)", i);
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(sheet->property("Name"), QVariant(QString::fromLatin1(worksheetNames[i - 1])));
+        EXPECT_EQ(Value(sheet, 1, 1), QVariant(static_cast<double>(i)));
+        CSFAxObject* item = worksheets->querySubObject("Item(int)", i);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->property("Name"), sheet->property("Name"));
+    }
+    EXPECT_EQ(s.book->querySubObject("Worksheets(int)", 4), nullptr);
+
+    const char* const tabNames[] = {"First", "Chart", "Hidden", "Last"};
+    for (int i = 1; i <= 4; ++i) {
+        SCOPED_TRACE(i);
+        CSFAxObject* sheet = s.book->querySubObject("Sheets(int)", i);
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(sheet->property("Name"), QVariant(QString::fromLatin1(tabNames[i - 1])));
+        EXPECT_EQ(sheet->querySubObject("UsedRange") != nullptr, i != 2);
+    }
+    CSFAxObject* active = s.book->querySubObject("ActiveSheet");
+    ASSERT_NE(active, nullptr);
+    EXPECT_EQ(active->property("Name"), QVariant(QStringLiteral("Chart")));
+    EXPECT_EQ(active->querySubObject("UsedRange"), nullptr);
+    EXPECT_EQ(active->querySubObject("Cells(int,int)", 1, 1), nullptr);
+}
+
 // A part nested too deep to parse makes a workbook that does not open, in the shared strings
 // (whose runs are read level by level) as in a sheet; as deep as may be read, it opens.
 TEST(XlsxWorkbook, PartsNestedTooDeepDoNotOpen)
