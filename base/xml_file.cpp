@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -223,38 +224,131 @@ XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEnco
     return XmlFileStatus::kLoaded;
 }
 
-bool SaveXmlFile(const std::string& path, const TiXmlDocument& doc)
+namespace {
+
+// The temporary name of a save of target: "." + file name + "." + six letters or digits.
+const char kTempSuffix[] = ".XXXXXX";
+
+bool IsTempNameOf(const std::string& name, const std::string& target)
+{
+    const std::size_t head = target.size() + 2;  // "." + target + "."
+    if (name.size() != head + 6 || name.compare(0, head, "." + target + ".") != 0)
+        return false;
+    for (std::size_t i = head; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+            return false;
+    }
+    return true;
+}
+
+// Removes the temporary files that saves of target killed before their rename left in
+// folder. A save holds an exclusive lock on its temporary file from creation to rename (see
+// SaveXmlFile): a file whose lock can be taken has no writer. It is removed while the lock is
+// held and only when the name still names the file that was locked, so a file that a save
+// has just renamed into place, or one made anew under that name, stays.
+void RemoveLeftoverTempFiles(const std::filesystem::path& folder, const std::string& target)
+{
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!IsTempNameOf(name, target))
+            continue;
+        const std::string leftover = it->path().string();
+        const FileDescriptor fd(
+            ::open(leftover.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
+        struct stat held
+        {};
+        struct stat named
+        {};
+        if (fd.Get() < 0 || ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 || ::fstat(fd.Get(), &held) != 0 ||
+            !S_ISREG(held.st_mode) || ::lstat(leftover.c_str(), &named) != 0 || named.st_dev != held.st_dev ||
+            named.st_ino != held.st_ino)
+            continue;
+        ::unlink(leftover.c_str());
+    }
+}
+
+// A new temporary file for a save of path, locked (see RemoveLeftoverTempFiles); -1 when it
+// cannot be made, with errno set.
+int CreateLockedTempFile(const std::filesystem::path& folder, const std::string& target, std::string& tmp)
+{
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        tmp = (folder / ("." + target + kTempSuffix)).string();
+        const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        struct stat st
+        {};
+        if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &st) != 0) {
+            const int code = errno;
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            errno = code;
+            return -1;
+        }
+        if (st.st_nlink > 0)
+            return fd;
+        // Another save's clean-up took the file between its creation and the lock: a new name.
+        ::close(fd);
+    }
+    errno = EAGAIN;
+    return -1;
+}
+
+}  // namespace
+
+bool SaveXmlFile(const std::string& path, const TiXmlDocument& doc, std::string* error)
 {
     const std::filesystem::path target(path);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string tmp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
-    if (fd < 0)
+    const std::string name = target.filename().string();
+    RemoveLeftoverTempFiles(folder, name);
+
+    std::string tmp;
+    const int fd = CreateLockedTempFile(folder, name, tmp);
+    if (fd < 0) {
+        SetReason(error, SystemMessage(errno));
         return false;
+    }
+    // The lock lives on the open file, which the stream's descriptor shares: this second
+    // descriptor keeps it held until the file has its final name.
+    const FileDescriptor lock(::dup(fd));
 
     struct stat old
     {};
     mode_t mode = 0644;
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         mode = old.st_mode & 07777;
-    FILE* fp = ::fchmod(fd, mode) == 0 ? ::fdopen(fd, "w") : nullptr;
+    FILE* fp = lock.Get() >= 0 && ::fchmod(fd, mode) == 0 ? ::fdopen(fd, "w") : nullptr;
     if (fp == nullptr) {
+        SetReason(error, SystemMessage(errno));
         ::close(fd);
         ::unlink(tmp.c_str());
         return false;
     }
-    bool ok = doc.SaveFile(fp);
-    ok = std::fflush(fp) == 0 && ok;
-    ok = std::ferror(fp) == 0 && ok;  // a write that failed before the last flush
-    ok = ::fsync(::fileno(fp)) == 0 && ok;
-    ok = std::fclose(fp) == 0 && ok;
-    if (ok)
-        ok = std::rename(tmp.c_str(), path.c_str()) == 0;
-    if (!ok)
+    // The first step that fails gives the reason.
+    int code = 0;
+    const auto step = [&code](bool ok) {
+        if (!ok && code == 0)
+            code = errno != 0 ? errno : EIO;
+    };
+    errno = 0;
+    step(doc.SaveFile(fp));
+    step(std::fflush(fp) == 0);
+    step(std::ferror(fp) == 0);  // a write that failed before the last flush
+    step(::fsync(::fileno(fp)) == 0);
+    step(std::fclose(fp) == 0);
+    if (code == 0)
+        step(std::rename(tmp.c_str(), path.c_str()) == 0);
+    if (code != 0) {
+        SetReason(error, SystemMessage(code));
         ::unlink(tmp.c_str());
-    return ok;
+        return false;
+    }
+    return true;
 }
 
 }  // namespace VesperonBase

@@ -61,10 +61,12 @@ XmlFileStatus LoadXmlFile(const std::string& path, TiXmlDocument& doc, TiXmlEnco
                           std::string* error = nullptr);
 
 // Writes doc to path whole or not at all: into a new file of a unique name in the same
-// folder, flushed to disk, which then replaces path in one rename. The new file keeps the
-// permissions of the regular file it replaces (0644 when there is none). When creating,
-// writing, flushing or renaming fails, the new file is removed, whatever was at path stays
-// as it was, and the result is false.
-bool SaveXmlFile(const std::string& path, const TiXmlDocument& doc);
+// folder (".<name>.XXXXXX"), flushed to disk, which then replaces path in one rename. The new
+// file keeps the permissions of the regular file it replaces (0644 when there is none). When
+// creating, writing, flushing or renaming fails, the new file is removed, whatever was at
+// path stays as it was, the result is false and error, when given, gets the system's message.
+// A save holds an exclusive lock (flock) on its new file until the rename; files of that
+// name pattern that no save holds, left behind by a save that was killed, are removed first.
+bool SaveXmlFile(const std::string& path, const TiXmlDocument& doc, std::string* error = nullptr);
 
 }  // namespace VesperonBase

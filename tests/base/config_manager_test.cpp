@@ -627,4 +627,46 @@ TEST_F(ConfigTest, SettingsNestedTooDeepAreReadAsAnUnreadableFile)
     EXPECT_EQ(1, store.Parse(testutil::Nested("Setting", 256).c_str()));
 }
 
+// A save that fails says so on standard error, naming the file and the reason, in one line.
+TEST_F(ConfigTest, FailedSaveWritesOneLineNamingTheFileAndTheReason)
+{
+    int value = 1;
+    std::wstring text(4000, L'x');  // a file far larger than the line on standard error
+    Registry().RegisterItem(L"UIConfig", L"Lang", &value, 0, 0, 0, 0, 0, false);
+    Registry().RegisterItem(L"UIConfig", L"Text", &text, L"");
+    const std::string path = QDir::current().filePath("config.xml").toStdString();
+
+    // The rename fails: a folder of that name.
+    ASSERT_TRUE(QDir().mkdir("config.xml"));
+    testing::internal::CaptureStderr();
+    Registry().SaveConfig();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string::npos, err.find("\"" + path + "\"")) << err;
+    EXPECT_NE(std::string::npos, err.find("Is a directory")) << err;
+    EXPECT_EQ(err.size() - 1, err.find('\n')) << err;
+    ASSERT_TRUE(QDir().rmdir("config.xml"));
+
+    // Writing fails half-way: the disk (here the file size limit, which the captured line
+    // stays under) is full.
+    struct rlimit savedSize;
+    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &savedSize));
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit smallSize = savedSize;
+    smallSize.rlim_cur = 2048;
+    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &smallSize));
+    testing::internal::CaptureStderr();
+    Registry().SaveConfig();
+    err = testing::internal::GetCapturedStderr();
+    setrlimit(RLIMIT_FSIZE, &savedSize);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_NE(std::string::npos, err.find("\"" + path + "\"")) << err;
+    EXPECT_NE(std::string::npos, err.find("File too large")) << err;
+    EXPECT_EQ(err.size() - 1, err.find('\n')) << err;
+
+    // A save that works says nothing.
+    testing::internal::CaptureStderr();
+    Registry().SaveConfig();
+    EXPECT_EQ("", testing::internal::GetCapturedStderr());
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <tinyxml.h>
@@ -15,6 +16,8 @@
 #include <iterator>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -256,6 +259,49 @@ TEST_F(XmlFileTest, NestingIsCountedAsTheParserReadsTheMarkup)
         EXPECT_EQ(c.readable, VesperonBase::ParseXmlText(c.text, doc, TIXML_ENCODING_UTF8))
             << doc.ErrorDesc();
     }
+}
+
+// A save that was killed before its rename leaves its temporary file; the next save removes
+// those of its own name that no save holds, and nothing else.
+TEST_F(XmlFileTest, SaveRemovesTheTemporaryFilesOfKilledSaves)
+{
+    TiXmlDocument doc;
+    doc.Parse("<a />");
+    for (const char* name : {".f.xml.AbC123", ".f.xml.Held12", ".f.xml.short", ".g.xml.AbC123",
+                             "f.xml.AbC123", ".f.xml.AbC1234"})
+        WriteFile(Path(name), "");
+    ASSERT_EQ(0, ::mkdir(Path(".f.xml.Dir123").c_str(), 0700));
+    ASSERT_EQ(0, ::symlink(Path("f.xml.AbC123").c_str(), Path(".f.xml.Link12").c_str()));
+    // A save still writing holds its file locked.
+    const int held = ::open(Path(".f.xml.Held12").c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(0, ::flock(held, LOCK_EX));
+
+    ASSERT_TRUE(VesperonBase::SaveXmlFile(Path("f.xml"), doc));
+    EXPECT_EQ(
+        (QStringList{".f.xml.AbC1234", ".f.xml.Dir123", ".f.xml.Held12", ".f.xml.Link12", ".f.xml.short",
+                     ".g.xml.AbC123", "f.xml", "f.xml.AbC123"}),
+        QDir(m_dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name));
+
+    // Once its writer is gone, the next save removes it too.
+    ::close(held);
+    ASSERT_TRUE(VesperonBase::SaveXmlFile(Path("f.xml"), doc));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Path(".f.xml.Held12"))));
+    EXPECT_EQ("<a />\n", ReadFile(Path("f.xml")));
+}
+
+TEST_F(XmlFileTest, FailedSaveGivesTheSystemsReason)
+{
+    TiXmlDocument doc;
+    doc.Parse("<a />");
+    WriteFile(Path("plain"), "x");
+    std::string error;
+    EXPECT_FALSE(VesperonBase::SaveXmlFile(Path("plain") + "/f.xml", doc, &error));
+    EXPECT_EQ("Not a directory", error);
+    ASSERT_EQ(0, ::mkdir(Path("f.xml").c_str(), 0700));
+    EXPECT_FALSE(VesperonBase::SaveXmlFile(Path("f.xml"), doc, &error));
+    EXPECT_EQ("Is a directory", error);
 }
 
 }  // namespace
