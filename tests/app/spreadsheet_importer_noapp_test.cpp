@@ -231,6 +231,42 @@ TEST(SpreadsheetImporter, ChartSheetsBetweenModelSheetsAreNoModelGroups)
     EXPECT_STREQ(got.table[5][5].Model, "M5-5");  // the last worksheet, the eighth tab
 }
 
+// A workbook saved by a real spreadsheet program (tests/app/data/make_calc_saved_tables.py
+// made it): model sheets 1 to 6, the fourth hidden, and the capability sheet seventh and
+// active, all texts as shared strings.
+TEST(SpreadsheetImporter, WorkbookSavedByASpreadsheetProgramGivesItsTables)
+{
+    const std::string book = TESSALY_TEST_DATA_DIR "/calc_saved_tables.xlsx";
+    Guarded<NVRCapabilityTable> capability;
+    Guarded<NVRModelTable> models;
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    importer.ReadCapabilityTable(capability.table);
+    importer.ReadModelTable(models.table);
+    EXPECT_TRUE(importer.Close());
+    EXPECT_TRUE(capability.GuardIntact() && models.GuardIntact());
+
+    NVRCapabilityTable wantCapability;
+    FillExpectedCapability(wantCapability);
+    EXPECT_EQ(Bytes(capability.table), Bytes(wantCapability));
+    EXPECT_STREQ(capability.table[5].slot[59].value, ">80");
+    EXPECT_EQ(capability.table[5].slot[59].flag, 1);
+    EXPECT_STREQ(capability.table[3].slot[12].value, "18");  // a number cell, not "18.0"
+
+    const int rows[kRecorderSeriesCount] = {3, 2, 4, 1, 2, 3};
+    NVRModelTable wantModels;
+    std::memset(wantModels, 0, sizeof wantModels);
+    for (int g = 0; g < kRecorderSeriesCount; ++g)
+        FillExpectedModels(wantModels, g, rows[g]);
+    EXPECT_EQ(Bytes(models.table), Bytes(wantModels));
+    EXPECT_STREQ(models.table[3][0].QZModel, "QZ300");  // the hidden sheet
+    EXPECT_STREQ(models.table[2][3].FramePictureName, "RV-2_0_Frame.png");
+
+    testutil::TempDir dir;
+    ExpectSameOnceReloaded(dir, capability.table, wantCapability, SaveCapabilityTable, LoadCapabilityTable);
+    ExpectSameOnceReloaded(dir, models.table, wantModels, SaveModelTable, LoadModelTable);
+}
+
 // A workbook that does not open: Open says so and the reads leave the tables empty.
 TEST(SpreadsheetImporter, WorkbookThatDoesNotOpenReadsAsNothing)
 {
