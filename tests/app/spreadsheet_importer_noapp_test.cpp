@@ -120,6 +120,16 @@ std::string Bytes(const Table& t)
     return std::string(reinterpret_cast<const char*>(&t), sizeof t);
 }
 
+// The model table the importer reads from the workbook at book, into got.
+void ImportModels(const std::string& book, Guarded<NVRModelTable>& got)
+{
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    importer.ReadModelTable(got.table);
+    importer.Close();
+    EXPECT_TRUE(got.GuardIntact());
+}
+
 // The imported table and the wanted one, each saved to a table file and loaded again, give
 // the same records.
 template <class Table>
@@ -180,11 +190,7 @@ TEST(SpreadsheetImporter, ModelSheetsGiveTheTableFileRecords)
     ASSERT_TRUE(b.Write(book));
 
     Guarded<NVRModelTable> got;
-    CSaveToExcel importer;
-    ASSERT_TRUE(importer.Open(book));
-    importer.ReadModelTable(got.table);
-    importer.Close();
-    EXPECT_TRUE(got.GuardIntact());
+    ImportModels(book, got);
 
     NVRModelTable want;
     std::memset(want, 0, sizeof want);
@@ -216,11 +222,7 @@ TEST(SpreadsheetImporter, ChartSheetsBetweenModelSheetsAreNoModelGroups)
     ASSERT_TRUE(b.Write(book));
 
     Guarded<NVRModelTable> got;
-    CSaveToExcel importer;
-    ASSERT_TRUE(importer.Open(book));
-    importer.ReadModelTable(got.table);
-    importer.Close();
-    EXPECT_TRUE(got.GuardIntact());
+    ImportModels(book, got);
 
     NVRModelTable want;
     std::memset(want, 0, sizeof want);

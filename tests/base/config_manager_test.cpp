@@ -63,6 +63,20 @@ protected:
 
     static CConfigManager& Registry() { return CConfigManager::GetInstance(); }
 
+    // Saves with files limited to limit bytes, as on a full disk.
+    static void SaveUnderFileSizeLimit(rlim_t limit)
+    {
+        struct rlimit savedSize;
+        ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &savedSize));
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit smallSize = savedSize;
+        smallSize.rlim_cur = limit;
+        ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &smallSize));
+        Registry().SaveConfig();
+        setrlimit(RLIMIT_FSIZE, &savedSize);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+
     // A store on the config.xml currently in the working directory.
     static void OpenStore() { Registry().SetPersistent(new CConfigXMLPersistImp("")); }
 
@@ -377,15 +391,7 @@ TEST_F(ConfigTest, FailedSaveLeavesThePreviousFile)
 #endif
 
     // Writing fails half-way (file size limit): the previous file stays, nothing is left behind.
-    struct rlimit savedSize;
-    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &savedSize));
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit smallSize = savedSize;
-    smallSize.rlim_cur = 16;
-    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &smallSize));
-    Registry().SaveConfig();
-    setrlimit(RLIMIT_FSIZE, &savedSize);
-    std::signal(SIGXFSZ, oldHandler);
+    SaveUnderFileSizeLimit(16);
     EXPECT_EQ(previous, ReadFile("config.xml"));
     EXPECT_EQ(QStringList{"config.xml"}, Entries());
 
@@ -648,17 +654,9 @@ TEST_F(ConfigTest, FailedSaveWritesOneLineNamingTheFileAndTheReason)
 
     // Writing fails half-way: the disk (here the file size limit, which the captured line
     // stays under) is full.
-    struct rlimit savedSize;
-    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &savedSize));
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit smallSize = savedSize;
-    smallSize.rlim_cur = 2048;
-    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &smallSize));
     testing::internal::CaptureStderr();
-    Registry().SaveConfig();
+    SaveUnderFileSizeLimit(2048);
     err = testing::internal::GetCapturedStderr();
-    setrlimit(RLIMIT_FSIZE, &savedSize);
-    std::signal(SIGXFSZ, oldHandler);
     EXPECT_NE(std::string::npos, err.find("\"" + path + "\"")) << err;
     EXPECT_NE(std::string::npos, err.find("File too large")) << err;
     EXPECT_EQ(err.size() - 1, err.find('\n')) << err;

@@ -107,7 +107,7 @@ def flat_document():
 
 def convert(source, out_dir, profile):
     subprocess.run(["soffice", "-env:UserInstallation=" + profile, "--headless", "--convert-to",
-                    "xlsx:Calc MS Excel 2007 XML", "--outdir", out_dir, source], check=True)
+                    "xlsx", "--outdir", out_dir, source], check=True)
     return os.path.join(out_dir, os.path.splitext(os.path.basename(source))[0] + ".xlsx")
 
 
