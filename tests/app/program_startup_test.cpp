@@ -189,6 +189,33 @@ TEST_F(TessalyProgram, StyleSheetAndPicturesThatCannotBeReadStillLetTheWindowSho
     }
 }
 
+// A skin folder that is missing, no folder, or a link to nothing: one line names it, and the
+// window still shows (without its pictures).
+TEST_F(TessalyProgram, SkinFolderThatCannotBeUsedIsNamedOnStandardError)
+{
+    for (const char* kind : {"missing", "a file", "a dangling link"}) {
+        SCOPED_TRACE(kind);
+        const QString skin = Path("Skin");
+        ASSERT_TRUE(QFile::remove(skin));
+        if (kind[2] == 'f')
+            ASSERT_TRUE(QFile(skin).open(QIODevice::WriteOnly));
+        else if (kind[2] == 'd')
+            ASSERT_TRUE(QFile::link(Path("gone"), skin));
+        const ProgramRun r = Start({});
+        ASSERT_TRUE(r.finished) << r.err.toStdString();
+        EXPECT_EQ(0, r.exitCode) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QLatin1String("first-paint-ns "))) << r.out.toStdString();
+        EXPECT_EQ(1, r.err.count(QLatin1String("skin folder"))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String("/Skin\" not usable: "))) << r.err.toStdString();
+        QFile::remove(skin);
+        ASSERT_TRUE(QFile::link(BinFile("Skin"), skin));
+    }
+    // The shipped folder says nothing.
+    const ProgramRun r = Start({});
+    ASSERT_TRUE(r.finished);
+    EXPECT_FALSE(r.err.contains(QLatin1String("skin folder"))) << r.err.toStdString();
+}
+
 // The probe's report, which the start-up benchmark reads: the process start, each phase of
 // the start-up as it ended, in the order the start-up runs them, then the first paint.
 TEST_F(TessalyProgram, ReportsItsStartUpPhasesInOrderBetweenStartAndFirstPaint)
