@@ -99,6 +99,14 @@ void FillExpectedModels(NVRModelTable& want, int g, int rows)
     }
 }
 
+// The table of ModelGrid sheets of rows[g] models each, all of them read.
+void FillExpectedModelTable(NVRModelTable& want, const int (&rows)[kRecorderSeriesCount])
+{
+    std::memset(want, 0, sizeof want);
+    for (int g = 0; g < kRecorderSeriesCount; ++g)
+        FillExpectedModels(want, g, rows[g]);
+}
+
 // The records CapabilityGrid gives.
 void FillExpectedCapability(NVRCapabilityTable& want)
 {
@@ -225,9 +233,7 @@ TEST(SpreadsheetImporter, ChartSheetsBetweenModelSheetsAreNoModelGroups)
     ImportModels(book, got);
 
     NVRModelTable want;
-    std::memset(want, 0, sizeof want);
-    for (int g = 0; g < kRecorderSeriesCount; ++g)
-        FillExpectedModels(want, g, rows[g]);
+    FillExpectedModelTable(want, rows);
     EXPECT_EQ(Bytes(got.table), Bytes(want));
     EXPECT_STREQ(got.table[1][0].Model, "M1-0");  // the hidden sheet
     EXPECT_STREQ(got.table[5][5].Model, "M5-5");  // the last worksheet, the eighth tab
@@ -257,9 +263,7 @@ TEST(SpreadsheetImporter, WorkbookSavedByASpreadsheetProgramGivesItsTables)
 
     const int rows[kRecorderSeriesCount] = {3, 2, 4, 1, 2, 3};
     NVRModelTable wantModels;
-    std::memset(wantModels, 0, sizeof wantModels);
-    for (int g = 0; g < kRecorderSeriesCount; ++g)
-        FillExpectedModels(wantModels, g, rows[g]);
+    FillExpectedModelTable(wantModels, rows);
     EXPECT_EQ(Bytes(models.table), Bytes(wantModels));
     EXPECT_STREQ(models.table[3][0].QZModel, "QZ300");  // the hidden sheet
     EXPECT_STREQ(models.table[2][3].FramePictureName, "RV-2_0_Frame.png");
