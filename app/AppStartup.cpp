@@ -19,8 +19,15 @@
 #include <QIcon>
 #include <QWidget>
 
+#include <cerrno>
 #include <clocale>
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <system_error>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +93,24 @@ void ApplyInterfaceFont(const QString& appDir)
     QApplication::setFont(font);
 }
 
+// A skin folder that is missing or cannot be read leaves every control without its pictures:
+// one line on standard error names it.
+void ReportUnusableSkinFolder(const std::wstring& folder)
+{
+    const std::string path = sfwin::WideToUtf8(folder);
+    std::string reason;
+    struct stat st
+    {};
+    if (::stat(path.c_str(), &st) != 0)
+        reason = std::system_category().message(errno);
+    else if (!S_ISDIR(st.st_mode))
+        reason = "not a folder";
+    else if (::access(path.c_str(), R_OK | X_OK) != 0)
+        reason = std::system_category().message(errno);
+    if (!reason.empty())
+        std::fprintf(stderr, "Tessaly: skin folder \"%s\" not usable: %s\n", path.c_str(), reason.c_str());
+}
+
 void StartApplication(QApplication* app, CAppSession& session)
 {
     MarkStartupPhase("application");  // main() so far: the application object and its platform
@@ -102,6 +127,7 @@ void StartApplication(QApplication* app, CAppSession& session)
     MarkStartupPhase("fonts");
     SF_LoadStyleSheet(session.strAppDir + L"/Style.css");
     SF_SetSkinPath(session.strAppDir + L"/Skin/");
+    ReportUnusableSkinFolder(session.strAppDir + L"/Skin");
     MarkStartupPhase("style-sheet");
     {
         const std::string iconPath = sfwin::WideToUtf8(session.strAppDir + L"/Skin/ip2.png");

@@ -72,15 +72,22 @@ CSFAxObject* CSFAxObject::Make(Kind kind, int sheet, std::shared_ptr<const CXlsx
     return new CSFAxObject(kind, m_state, book ? std::move(book) : m_book, sheet, this);
 }
 
-CSFAxObject* CSFAxObject::SheetByNumber(const QVariant& number)
+CSFAxObject* CSFAxObject::SheetByTab(int tab)
+{
+    if (!m_book || tab < 0 || tab >= m_book->SheetCount())
+        return nullptr;
+    CSFAxObject* sheet = Make(m_book->IsWorksheet(tab) ? Kind::Worksheet : Kind::OtherSheet, tab);
+    sheet->setProperty("Name", QString::fromStdString(m_book->SheetName(tab)));
+    return sheet;
+}
+
+CSFAxObject* CSFAxObject::SheetByNumber(const QVariant& number, bool worksheetsOnly)
 {
     bool ok = false;
     const int n = number.toInt(&ok);
-    if (!ok || !m_book || n < 1 || n > m_book->SheetCount())
+    if (!ok || !m_book || n < 1)
         return nullptr;
-    CSFAxObject* sheet = Make(Kind::Worksheet, n - 1);
-    sheet->setProperty("Name", QString::fromStdString(m_book->SheetName(n - 1)));
-    return sheet;
+    return SheetByTab(worksheetsOnly ? m_book->WorksheetTab(n - 1) : n - 1);
 }
 
 CSFAxObject* CSFAxObject::querySubObject(const char* name, const QVariant& a1, const QVariant& a2)
@@ -97,18 +104,20 @@ CSFAxObject* CSFAxObject::querySubObject(const char* name, const QVariant& a1, c
             return m_state->active ? Make(Kind::Workbook, 0, m_state->active) : nullptr;
         return nullptr;
     case Kind::Workbook:
-        if (Is(n, "WorkSheets")) {
+        if (Is(n, "WorkSheets") || Is(n, "Sheets")) {
+            const bool worksheetsOnly = Is(n, "WorkSheets");
             if (a1.isValid())
-                return SheetByNumber(a1);
-            CSFAxObject* sheets = Make(Kind::Worksheets, 0);
-            sheets->setProperty("Count", m_book->SheetCount());
+                return SheetByNumber(a1, worksheetsOnly);
+            CSFAxObject* sheets = Make(worksheetsOnly ? Kind::Worksheets : Kind::Sheets, 0);
+            sheets->setProperty("Count", worksheetsOnly ? m_book->WorksheetCount() : m_book->SheetCount());
             return sheets;
         }
         if (Is(n, "ActiveSheet"))
-            return SheetByNumber(m_book->ActiveSheet() + 1);
+            return SheetByTab(m_book->ActiveSheet());
         return nullptr;
     case Kind::Worksheets:
-        return Is(n, "Item") ? SheetByNumber(a1) : nullptr;
+    case Kind::Sheets:
+        return Is(n, "Item") ? SheetByNumber(a1, m_kind == Kind::Worksheets) : nullptr;
     case Kind::Worksheet:
         if (Is(n, "UsedRange"))
             return Make(Kind::Range, m_sheet);
@@ -141,6 +150,7 @@ CSFAxObject* CSFAxObject::querySubObject(const char* name, const QVariant& a1, c
     }
     case Kind::Null:
     case Kind::Workbooks:
+    case Kind::OtherSheet:
     case Kind::Rows:
     case Kind::Columns:
     case Kind::Cell:

@@ -10,13 +10,17 @@
 //                               the active workbook (a failed open leaves none active), "Add"
 //                               makes a new one with one empty sheet "Sheet1", "Count"
 //     "ActiveWorkBook"          the active workbook, NULL when there is none
-//       "WorkSheets"            its sheets: "Count", "Item(int)" 1-based
-//       "Worksheets(int)"       one sheet, 1-based
+//       "WorkSheets"            its worksheets, hidden ones included: "Count", "Item(int)"
+//                               1-based
+//       "Worksheets(int)"       one worksheet, 1-based
+//       "Sheets", "Sheets(int)" the same over every tab, chart sheets included
 //       "ActiveSheet"           the tab that was active when the workbook was saved
 //       "Close(...)"            closes it
+//         a worksheet:
 //         "UsedRange"           first to last used row and column: "Rows" and "Columns",
 //                               each with "Count"
 //         "Cells(int,int)"      one cell, 1-based from A1: "Value"
+//         any other tab (a chart sheet) has only its "Name", as every sheet has
 //     "Quit"                    closes every workbook
 // Names match without case and up to their first '(' (the automation interface's rule), so
 // "Worksheets(int)" and "WorkSheets" name the same thing. A cell's "Value" is a QString for
@@ -63,7 +67,9 @@ private:
         Workbooks,
         Workbook,
         Worksheets,
+        Sheets,
         Worksheet,
+        OtherSheet,  // a chart sheet or any other tab that is no worksheet
         Range,
         Rows,
         Columns,
@@ -74,11 +80,14 @@ private:
                 QObject* parent);
     // A child of this object of the kind, on the same workbook unless one is given.
     CSFAxObject* Make(Kind kind, int sheet, std::shared_ptr<const CXlsxWorkbook> book = nullptr);
-    // Sheet number (1-based) of this object's workbook, NULL when there is none.
-    CSFAxObject* SheetByNumber(const QVariant& number);
+    // The tab (0-based) of this object's workbook, NULL when there is none.
+    CSFAxObject* SheetByTab(int tab);
+    // Worksheet number, or with worksheetsOnly false tab number (1-based), of this object's
+    // workbook; NULL when there is none.
+    CSFAxObject* SheetByNumber(const QVariant& number, bool worksheetsOnly);
 
     Kind m_kind;
     std::shared_ptr<State> m_state;
     std::shared_ptr<const CXlsxWorkbook> m_book;  // Workbook and below
-    int m_sheet;                                  // 0-based: Worksheet and below
+    int m_sheet;                                  // 0-based tab: Worksheet and below
 };

@@ -15,6 +15,7 @@
 #include <charconv>
 #include <cstring>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -124,14 +125,22 @@ std::string ElementText(const TiXmlElement* e)
     return t ? std::string(t) : std::string();
 }
 
-// The text of a string item: all its text runs, without the phonetic runs.
+// The text of a string item: all its text runs in document order, without the phonetic
+// runs. Walked with a stack of its own, so no nesting can exhaust the call stack.
 void AppendRuns(const TiXmlElement* e, std::string& out)
 {
-    for (const TiXmlElement* c = e->FirstChildElement(); c; c = c->NextSiblingElement()) {
+    std::vector<const TiXmlElement*> next{e->FirstChildElement()};  // per level: the next sibling
+    while (!next.empty()) {
+        const TiXmlElement* c = next.back();
+        if (!c) {
+            next.pop_back();
+            continue;
+        }
+        next.back() = c->NextSiblingElement();
         if (IsNamed(c, "t"))
             out += ElementText(c);
         else if (!IsNamed(c, "rPh"))
-            AppendRuns(c, out);
+            next.push_back(c->FirstChildElement());
     }
 }
 
@@ -280,16 +289,22 @@ bool CXlsxWorkbook::LoadArchive(struct archive* a)
     if (!Parse(parts, "xl/workbook.xml", workbook))
         return false;
 
-    // Relationship id -> part.
+    // Relationship id -> part, and the ids of the worksheets among them (the relationship
+    // type's last segment is "worksheet" in every namespace the format has had).
     std::map<std::string, std::string> targets;
+    std::set<std::string> worksheetIds;
     TiXmlDocument rels;
     if (Parse(parts, "xl/_rels/workbook.xml.rels", rels)) {
         for (const TiXmlElement* r = rels.RootElement()->FirstChildElement(); r;
              r = r->NextSiblingElement()) {
             const char* id = Attribute(r, "Id");
             const char* target = Attribute(r, "Target");
-            if (IsNamed(r, "Relationship") && id && target)
-                targets.emplace(id, ResolveTarget("xl/", target));
+            const char* type = Attribute(r, "Type");
+            if (!IsNamed(r, "Relationship") || !id || !target)
+                continue;
+            targets.emplace(id, ResolveTarget("xl/", target));
+            if (type && EndsWith(type, "/worksheet"))
+                worksheetIds.insert(id);
         }
     }
 
@@ -316,12 +331,20 @@ bool CXlsxWorkbook::LoadArchive(struct archive* a)
         const char* name = Attribute(s, "name");
         const char* id = Attribute(s, "id", true);
         const auto target = id ? targets.find(id) : targets.end();
-        TiXmlDocument doc;
-        if (target == targets.end() || !Parse(parts, target->second, doc))
+        if (target == targets.end())
             return false;
-
         Sheet sheet;
         sheet.name = name ? name : "";
+        // A chart sheet (or any other kind of tab) is counted, not read.
+        sheet.worksheet = worksheetIds.count(id) != 0;
+        if (!sheet.worksheet) {
+            sheets.push_back(std::move(sheet));
+            continue;
+        }
+        TiXmlDocument doc;
+        if (!Parse(parts, target->second, doc))
+            return false;
+
         bool any = false;
         int rowNumber = 0;
         for (const TiXmlElement* row = Child(Child(doc.RootElement(), "sheetData"), "row"); row;
@@ -375,6 +398,26 @@ void CXlsxWorkbook::SetBlank()
     m_sheets.assign(1, Sheet());
     m_sheets[0].name = "Sheet1";
     m_activeSheet = 0;
+}
+
+bool CXlsxWorkbook::IsWorksheet(int sheet) const
+{
+    return sheet >= 0 && sheet < SheetCount() && m_sheets[static_cast<std::size_t>(sheet)].worksheet;
+}
+
+int CXlsxWorkbook::WorksheetCount() const
+{
+    return static_cast<int>(
+        std::count_if(m_sheets.begin(), m_sheets.end(), [](const Sheet& s) { return s.worksheet; }));
+}
+
+int CXlsxWorkbook::WorksheetTab(int worksheet) const
+{
+    for (int tab = 0, n = 0; tab < SheetCount(); ++tab) {
+        if (m_sheets[static_cast<std::size_t>(tab)].worksheet && n++ == worksheet)
+            return tab;
+    }
+    return -1;
 }
 
 std::string CXlsxWorkbook::SheetName(int sheet) const

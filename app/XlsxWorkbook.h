@@ -1,7 +1,7 @@
 // A read-only reader of .xlsx workbooks (the zip container and the few XML parts that hold
 // sheets and cell values), for the spreadsheet importer's automation stand-in. It reads
 // what the spreadsheet program shows through its automation interface: the sheets in tab
-// order, the active tab, each sheet's used range and every cell's value. Formats, formulas
+// order, the active tab, each worksheet's used range and every cell's value. Formats, formulas
 // and styles are not read (a formula cell gives its saved result). Texts come as the XML
 // parser gives them: runs of white space read as one space, with none at either end (where
 // the spreadsheet program keeps them). No widgets, no Qt.
@@ -50,13 +50,21 @@ public:
 
     // Reads the workbook at path (or in the bytes given) whole, replacing what was read
     // before. False, with nothing read, when it is no zip archive, a part is larger than
-    // 16 MiB, or the workbook part, one of its sheets or the shared strings do not parse.
+    // 16 MiB, or the workbook part, one of its worksheets or the shared strings do not parse
+    // (a part nested deeper than VesperonBase::kMaxXmlDepth does not).
     bool Load(const std::string& path);
     bool LoadFromMemory(const void* data, std::size_t size);
     // A new workbook's content: one empty sheet "Sheet1".
     void SetBlank();
 
+    // Sheets are counted as tabs (0-based, in tab order): worksheets, chart sheets and any
+    // other kind. Only worksheets are read; any other tab has a name and nothing else.
     int SheetCount() const { return static_cast<int>(m_sheets.size()); }
+    bool IsWorksheet(int sheet) const;
+    // The worksheets alone, hidden ones included, as the spreadsheet program counts them.
+    int WorksheetCount() const;
+    // The tab of the worksheet (0-based among the worksheets); -1 for one out of range.
+    int WorksheetTab(int worksheet) const;
     // The tab that was active when the workbook was saved (0-based; the first by default).
     int ActiveSheet() const { return m_activeSheet; }
     // The sheet's tab name; empty for an index out of range.
@@ -73,6 +81,7 @@ private:
     struct Sheet
     {
         std::string name;
+        bool worksheet = true;
         Range used;
         std::map<std::uint64_t, Value> cells;  // key: row << 32 | column
     };

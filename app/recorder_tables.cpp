@@ -118,15 +118,16 @@ std::string FieldText(const char (&field)[N])
 }
 
 // Parses the file at path into doc. On failure writes one line to standard error naming
-// the file and why it was not loaded (the parser's error with its position when it was read),
-// and gives false.
+// the file and why it was not loaded (the parser's error with its position, or the nesting
+// bound, when it was read), and gives false.
 bool ReadDocument(const std::string& path, TiXmlDocument& doc, const char* what)
 {
     using VesperonBase::XmlFileStatus;
     std::string reason;
     // The library picks the encoding from a byte-order mark or the XML declaration.
     const XmlFileStatus status = VesperonBase::LoadXmlFile(path, doc, TIXML_DEFAULT_ENCODING, &reason);
-    if (status == XmlFileStatus::kNotRegularFile || status == XmlFileStatus::kUnreadable) {
+    if (status == XmlFileStatus::kNotRegularFile || status == XmlFileStatus::kUnreadable ||
+        status == XmlFileStatus::kMalformed) {
         std::fprintf(stderr, "Tessaly: %s \"%s\" not loaded: %s\n", what, path.c_str(), reason.c_str());
         return false;
     }

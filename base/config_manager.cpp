@@ -422,6 +422,8 @@ void CConfigManager::WriteConfigFile()
         WriteItem(current, item);
     }
 
-    if (KeepUnreadableSettingsFile())
-        VesperonBase::SaveXmlFile(kConfigFileName, doc);
+    std::string reason;
+    if (KeepUnreadableSettingsFile() && !VesperonBase::SaveXmlFile(kConfigFileName, doc, &reason))
+        std::fprintf(stderr, "Tessaly: settings not saved to \"%s\": %s\n",
+                     ShownPath(kConfigFileName).c_str(), reason.c_str());
 }

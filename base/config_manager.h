@@ -109,12 +109,13 @@ public:
     void LoadConfig();
     // Reads one item from the store into its variable (the default when there is no store).
     void ReadItem(CConfigItem* pItem);
-    // Writes every item to "config.xml" in the working directory; never reports failure.
-    // The file is written whole under a unique name beside it and renamed over it
+    // Writes every item to "config.xml" in the working directory; never reports failure to
+    // the caller: a save that fails writes one line on standard error naming the file and
+    // the reason. The file is written whole under a unique name beside it and renamed over it
     // (SaveXmlFile), so a failed save, or one running at the same time, never leaves an
-    // empty or partial file. A "config.xml" there that cannot be read or does not parse is
-    // not lost: it is renamed to "config.xml.bad" first and a line on standard error says
-    // so; when that fails, or the file cannot even be looked at, nothing is saved.
+    // empty or partial file, and the next save removes what a killed one left. A "config.xml" there that
+    // cannot be read or does not parse is not lost: it is renamed to "config.xml.bad" first and a line on
+    // standard error says so; when that fails, or the file cannot even be looked at, nothing is saved.
     void SaveConfig() { WriteConfigFile(); }
     void WriteConfigFile();
 

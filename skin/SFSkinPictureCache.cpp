@@ -1,14 +1,25 @@
 #include "skin/SFSkinPictureCache.h"
 
+#include "base/xml_file.h"
+
+#include <QBuffer>
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 
+#include <cstdio>
+#include <string>
+
 #include <sys/inotify.h>
 #include <unistd.h>
 
 namespace {
+
+// The largest picture file that is read: the skin's largest picture is under 10 KB, so this
+// only stops what no skin holds.
+constexpr std::size_t kMaxPictureSize = 16u * 1024u * 1024u;
 
 // What makes a kept picture stale: a file of the folder made, written, renamed or removed,
 // its permissions changed, or the folder itself moved or removed.
@@ -25,21 +36,35 @@ bool HasPngSuffix(const QString& filePath)
 
 QPixmap DecodePicture(const QString& filePath)
 {
+    // Read as the data files are: a FIFO, a folder or a huge file in the skin folder must not
+    // hold the start up or fill the memory. Such a file is a missing picture, with one line
+    // on standard error; a file that is not there is missing without a word.
+    const std::string path = QFile::encodeName(filePath).toStdString();
+    std::string bytes;
+    std::string reason;
+    const VesperonBase::XmlFileStatus status =
+        VesperonBase::ReadRegularFile(path, bytes, kMaxPictureSize, &reason);
+    if (status != VesperonBase::XmlFileStatus::kLoaded) {
+        if (status != VesperonBase::XmlFileStatus::kMissing)
+            std::fprintf(stderr, "Tessaly: skin picture \"%s\" not loaded: %s\n", path.c_str(),
+                         reason.c_str());
+        return QPixmap();
+    }
+    QByteArray data = QByteArray::fromStdString(bytes);
     // Skin pictures are PNG files: read one straight with the built-in reader, so that no
     // image plugin is loaded only to be asked whether it knows the file.
     if (HasPngSuffix(filePath)) {
-        QFile file(filePath);
-        if (!file.open(QIODevice::ReadOnly))
-            return QPixmap();  // as QPixmap::load: a named file that does not open gives nothing
-        QImageReader png(&file, "png");
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader png(&buffer, "png");
         png.setAutoDetectImageFormat(false);
         const QImage image = png.read();
         if (!image.isNull())
             return QPixmap::fromImage(image);
     }
-    // Anything else, and a PNG name over other content, is read the way QPixmap::load reads it.
+    // Anything else, and a PNG name over other content, is decoded by its content.
     QPixmap picture;
-    if (!picture.load(filePath))
+    if (!picture.loadFromData(data))
         return QPixmap();
     return picture;
 }

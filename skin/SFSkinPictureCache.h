@@ -20,8 +20,11 @@ public:
     CSFSkinPictureCache& operator=(const CSFSkinPictureCache&) = delete;
 
     // The picture at filePath: the kept one, else the file decoded as QPixmap::load decodes
-    // it (null when it does not load). It is kept when an application object exists, the
-    // path is absolute and its folder can be watched; otherwise it is decoded at every call.
+    // it (null when it does not load). The file is read only when it is a regular file of at
+    // most 16 MiB, opened without blocking; any other (a FIFO, a folder, a larger file) is a
+    // null picture with one line on standard error. It is kept when an application object
+    // exists, the path is absolute and its folder can be watched; otherwise it is decoded at
+    // every call.
     QPixmap Load(const QString& filePath);
     // Forgets every picture and stops watching (done when the application object goes).
     void Clear();

@@ -1,6 +1,7 @@
 #include "skin/SFSkinString.h"
 
 #include "base/sf_paths.h"
+#include "base/xml_file.h"
 #include "skin/SFSkinPictureCache.h"
 
 #include <QApplication>
@@ -11,11 +12,16 @@
 #include <QScreen>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cwchar>
+#include <string>
 
 namespace {
+
+// The largest style sheet that is read, as for the data files: the shipped one is about 1 KB.
+constexpr std::size_t kMaxStyleSheetSize = VesperonBase::kMaxXmlFileSize;
 
 struct SkinStrings
 {
@@ -193,12 +199,20 @@ void LoadStyleSheet(const std::wstring& path)
     QApplication* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (!app)
         return;
-    QFile file(skinStrings().styleSheetPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const std::string file = QFile::encodeName(skinStrings().styleSheetPath).toStdString();
+    std::string bytes;
+    std::string reason;
+    const VesperonBase::XmlFileStatus status =
+        VesperonBase::ReadRegularFile(file, bytes, kMaxStyleSheetSize, &reason);
+    if (status == VesperonBase::XmlFileStatus::kMissing)
         return;
-    const QByteArray bytes = file.readAll();
-    app->setStyleSheet(QString::fromUtf8(bytes));
-    file.close();
+    if (status != VesperonBase::XmlFileStatus::kLoaded) {
+        std::fprintf(stderr, "Tessaly: style sheet \"%s\" not loaded: %s\n", file.c_str(), reason.c_str());
+        return;
+    }
+    // Line ends as the text-mode read gave them: every '\r' dropped.
+    bytes.erase(std::remove(bytes.begin(), bytes.end(), '\r'), bytes.end());
+    app->setStyleSheet(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 QString GetStyleSheetPath() { return skinStrings().styleSheetPath; }

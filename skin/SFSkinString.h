@@ -81,7 +81,10 @@ std::wstring GetAppDirPath();
 void GetScreenRect(QRect* out);
 
 // Stores the path; with an application object, reads the file whole as UTF-8 and applies it
-// as the application's style sheet. A file that cannot be opened changes nothing.
+// as the application's style sheet. The file is read as the data files are: only a regular
+// file of at most 16 MiB, opened without blocking. A missing file changes nothing; any other
+// that is not read (a folder, a FIFO, too large, unreadable) changes nothing either, with one
+// line on standard error.
 void LoadStyleSheet(const std::wstring& path);
 // The path last given to LoadStyleSheet.
 QString GetStyleSheetPath();

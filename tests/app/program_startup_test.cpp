@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 using testutil::BinFile;
@@ -134,6 +136,84 @@ TEST_F(TessalyProgram, QuittingWithoutACloseWritesNoSettings)
     ASSERT_TRUE(r.finished) << r.err.toStdString();
     EXPECT_EQ(0, r.exitCode) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(Path("config.xml")));
+}
+
+// Takes the shared skin folder's place with a folder of its own, each picture a link to the
+// shipped one except the window icon "ip2.png", which is left for the test to make.
+bool OwnSkinFolderWithoutIcon(const QString& folder)
+{
+    if (!QFile::remove(folder) || !QDir().mkdir(folder))
+        return false;
+    const QDir shipped(BinFile("Skin"));
+    for (const QString& name : shipped.entryList(QDir::Files)) {
+        if (name != QLatin1String("ip2.png") &&
+            !QFile::link(shipped.filePath(name), folder + QLatin1Char('/') + name))
+            return false;
+    }
+    return true;
+}
+
+// A FIFO, a folder or a file over the size bound in place of the style sheet and of a skin
+// picture: neither holds the start up, the window shows, and each gets its line.
+TEST_F(TessalyProgram, StyleSheetAndPicturesThatCannotBeReadStillLetTheWindowShow)
+{
+    for (const char* kind : {"FIFO", "folder", "large file"}) {
+        SCOPED_TRACE(kind);
+        const QString skin = Path("Skin");
+        const QStringList odd = {Path("Style.css"), skin + QStringLiteral("/ip2.png")};
+        ASSERT_TRUE(QFile::remove(Path("Style.css")));
+        if (QFileInfo(skin).isSymLink())
+            ASSERT_TRUE(OwnSkinFolderWithoutIcon(skin));
+        for (const QString& file : odd) {
+            if (kind[0] == 'F') {
+                ASSERT_EQ(0, ::mkfifo(QFile::encodeName(file).constData(), 0600));
+            } else if (kind[0] == 'f') {
+                ASSERT_TRUE(QDir().mkdir(file));
+            } else {
+                QFile large(file);
+                ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+                ASSERT_TRUE(large.resize(16 * 1024 * 1024 + 1));
+            }
+        }
+        const ProgramRun r = Start({});
+        ASSERT_TRUE(r.finished) << "still running\n" << r.err.toStdString();
+        EXPECT_EQ(0, r.exitCode) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QLatin1String("first-paint-ns "))) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String("Style.css\" not loaded"))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String("Skin/ip2.png\" not loaded"))) << r.err.toStdString();
+        for (const QString& file : odd) {
+            QDir(file).removeRecursively();
+            QFile::remove(file);
+        }
+        ASSERT_TRUE(QFile::copy(BinFile("Style.css"), Path("Style.css")));
+    }
+}
+
+// A skin folder that is missing, no folder, or a link to nothing: one line names it, and the
+// window still shows (without its pictures).
+TEST_F(TessalyProgram, SkinFolderThatCannotBeUsedIsNamedOnStandardError)
+{
+    for (const char* kind : {"missing", "a file", "a dangling link"}) {
+        SCOPED_TRACE(kind);
+        const QString skin = Path("Skin");
+        ASSERT_TRUE(QFile::remove(skin));
+        if (kind[2] == 'f')
+            ASSERT_TRUE(QFile(skin).open(QIODevice::WriteOnly));
+        else if (kind[2] == 'd')
+            ASSERT_TRUE(QFile::link(Path("gone"), skin));
+        const ProgramRun r = Start({});
+        ASSERT_TRUE(r.finished) << r.err.toStdString();
+        EXPECT_EQ(0, r.exitCode) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QLatin1String("first-paint-ns "))) << r.out.toStdString();
+        EXPECT_EQ(1, r.err.count(QLatin1String("skin folder"))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String("/Skin\" not usable: "))) << r.err.toStdString();
+        QFile::remove(skin);
+        ASSERT_TRUE(QFile::link(BinFile("Skin"), skin));
+    }
+    // The shipped folder says nothing.
+    const ProgramRun r = Start({});
+    ASSERT_TRUE(r.finished);
+    EXPECT_FALSE(r.err.contains(QLatin1String("skin folder"))) << r.err.toStdString();
 }
 
 // The probe's report, which the start-up benchmark reads: the process start, each phase of

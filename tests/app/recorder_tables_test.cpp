@@ -670,6 +670,36 @@ TEST_F(RecorderTablesFixture, UnreadableFilesLeaveZeroedTablesAndOneDiagnosticLi
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
 }
 
+// A table file nested too deep to parse is read as one that does not parse: the table stays
+// zeroed and one line names the file and the reason.
+TEST_F(RecorderTablesFixture, FilesNestedTooDeepLeaveTheTableZeroed)
+{
+    for (const int depth : testutil::kXmlDepths) {
+        SCOPED_TRACE(depth);
+        for (bool capability : {true, false}) {
+            SCOPED_TRACE(capability ? "capability table" : "model table");
+            const std::string path = dir / (capability ? "Tessaly.xml" : "NVRSpec.xml");
+            // The levels go inside the first series element (level 2) or model row (level 3).
+            std::string xml = capability ? CapabilityXml(PlainSeries(6)) : ModelXml({3, 3, 3, 3, 3, 3});
+            const int outer = capability ? 2 : 3;
+            xml.replace(xml.find(" />\n"), 4, ">" + testutil::Nested("x", depth - outer) + "</Item>\n");
+            WriteFile(path, xml);
+            const Outcome out = LoadEither(path, capability);
+            if (depth <= 256) {
+                EXPECT_TRUE(out.ok);
+                EXPECT_FALSE(out.zeroed);
+                EXPECT_EQ("", out.err);
+                continue;
+            }
+            EXPECT_FALSE(out.ok);
+            EXPECT_TRUE(out.zeroed);
+            EXPECT_NE(out.err.find(path), std::string::npos) << out.err;
+            EXPECT_NE(out.err.find("nested deeper than 256 levels"), std::string::npos) << out.err;
+            EXPECT_EQ(out.err.find('\n'), out.err.size() - 1) << out.err;
+        }
+    }
+}
+
 TEST_F(RecorderTablesFixture, FolderOrFifoInPlaceOfAFileLeavesTheTableZeroed)
 {
     for (const bool fifo : {true, false}) {

@@ -99,10 +99,43 @@ void FillExpectedModels(NVRModelTable& want, int g, int rows)
     }
 }
 
+// The table of ModelGrid sheets of rows[g] models each, all of them read.
+void FillExpectedModelTable(NVRModelTable& want, const int (&rows)[kRecorderSeriesCount])
+{
+    std::memset(want, 0, sizeof want);
+    for (int g = 0; g < kRecorderSeriesCount; ++g)
+        FillExpectedModels(want, g, rows[g]);
+}
+
+// The records CapabilityGrid gives.
+void FillExpectedCapability(NVRCapabilityTable& want)
+{
+    std::memset(want, 0, sizeof want);
+    for (int s = 0; s < kRecorderSeriesCount; ++s) {
+        for (int k = 0; k < kCapabilitySlotCount; ++k) {
+            const std::string text = SlotText(s, k / 6, k % 6);
+            CopyRecorderText(want[s].slot[k].type, sizeof want[s].slot[k].type, kSeriesTypes[s]);
+            CopyRecorderText(want[s].slot[k].value, sizeof want[s].slot[k].value, text.c_str());
+            // The importer flags every slot that holds its series' "more than" text.
+            want[s].slot[k].flag = kMoreThan[s][0] && text == kMoreThan[s];
+        }
+    }
+}
+
 template <class Table>
 std::string Bytes(const Table& t)
 {
     return std::string(reinterpret_cast<const char*>(&t), sizeof t);
+}
+
+// The model table the importer reads from the workbook at book, into got.
+void ImportModels(const std::string& book, Guarded<NVRModelTable>& got)
+{
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    importer.ReadModelTable(got.table);
+    importer.Close();
+    EXPECT_TRUE(got.GuardIntact());
 }
 
 // The imported table and the wanted one, each saved to a table file and loaded again, give
@@ -137,16 +170,7 @@ TEST(SpreadsheetImporter, CapabilitySheetGivesTheTableFileRecords)
     EXPECT_TRUE(got.GuardIntact());
 
     NVRCapabilityTable want;
-    std::memset(want, 0, sizeof want);
-    for (int s = 0; s < kRecorderSeriesCount; ++s) {
-        for (int k = 0; k < kCapabilitySlotCount; ++k) {
-            const std::string text = SlotText(s, k / 6, k % 6);
-            CopyRecorderText(want[s].slot[k].type, sizeof want[s].slot[k].type, kSeriesTypes[s]);
-            CopyRecorderText(want[s].slot[k].value, sizeof want[s].slot[k].value, text.c_str());
-            // The importer flags every slot that holds its series' "more than" text.
-            want[s].slot[k].flag = kMoreThan[s][0] && text == kMoreThan[s];
-        }
-    }
+    FillExpectedCapability(want);
     EXPECT_EQ(Bytes(got.table), Bytes(want));
     EXPECT_STREQ(got.table[0].slot[0].value, "N/A");
     EXPECT_STREQ(got.table[0].slot[12].value, "6");  // a number cell 6, not "6.0"
@@ -174,11 +198,7 @@ TEST(SpreadsheetImporter, ModelSheetsGiveTheTableFileRecords)
     ASSERT_TRUE(b.Write(book));
 
     Guarded<NVRModelTable> got;
-    CSaveToExcel importer;
-    ASSERT_TRUE(importer.Open(book));
-    importer.ReadModelTable(got.table);
-    importer.Close();
-    EXPECT_TRUE(got.GuardIntact());
+    ImportModels(book, got);
 
     NVRModelTable want;
     std::memset(want, 0, sizeof want);
@@ -190,6 +210,67 @@ TEST(SpreadsheetImporter, ModelSheetsGiveTheTableFileRecords)
     EXPECT_STREQ(got.table[1][0].FramePictureName, "RV-1_0_Frame.png");
 
     ExpectSameOnceReloaded(dir, got.table, want, SaveModelTable, LoadModelTable);
+}
+
+// Chart sheets are tabs but no worksheets: the model groups come from the worksheets alone,
+// a hidden one among them, whatever tabs lie between them.
+TEST(SpreadsheetImporter, ChartSheetsBetweenModelSheetsAreNoModelGroups)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    const int rows[kRecorderSeriesCount] = {4, 3, 5, 2, 1, 6};
+    b.AddSheet("Group 0", ModelGrid(0, rows[0]));
+    b.AddChartSheet("Channels chart");
+    b.AddSheet("Group 1", ModelGrid(1, rows[1]));
+    b.HideSheet(2);
+    b.AddChartSheet("Bandwidth chart");
+    for (int g = 2; g < kRecorderSeriesCount; ++g)
+        b.AddSheet("Group " + std::to_string(g), ModelGrid(g, rows[g]));
+    const std::string book = dir / "charts.xlsx";
+    ASSERT_TRUE(b.Write(book));
+
+    Guarded<NVRModelTable> got;
+    ImportModels(book, got);
+
+    NVRModelTable want;
+    FillExpectedModelTable(want, rows);
+    EXPECT_EQ(Bytes(got.table), Bytes(want));
+    EXPECT_STREQ(got.table[1][0].Model, "M1-0");  // the hidden sheet
+    EXPECT_STREQ(got.table[5][5].Model, "M5-5");  // the last worksheet, the eighth tab
+}
+
+// A workbook saved by a real spreadsheet program (tests/app/data/make_calc_saved_tables.py
+// made it): model sheets 1 to 6, the fourth hidden, and the capability sheet seventh and
+// active, all texts as shared strings.
+TEST(SpreadsheetImporter, WorkbookSavedByASpreadsheetProgramGivesItsTables)
+{
+    const std::string book = TESSALY_TEST_DATA_DIR "/calc_saved_tables.xlsx";
+    Guarded<NVRCapabilityTable> capability;
+    Guarded<NVRModelTable> models;
+    CSaveToExcel importer;
+    ASSERT_TRUE(importer.Open(book));
+    importer.ReadCapabilityTable(capability.table);
+    importer.ReadModelTable(models.table);
+    EXPECT_TRUE(importer.Close());
+    EXPECT_TRUE(capability.GuardIntact() && models.GuardIntact());
+
+    NVRCapabilityTable wantCapability;
+    FillExpectedCapability(wantCapability);
+    EXPECT_EQ(Bytes(capability.table), Bytes(wantCapability));
+    EXPECT_STREQ(capability.table[5].slot[59].value, ">80");
+    EXPECT_EQ(capability.table[5].slot[59].flag, 1);
+    EXPECT_STREQ(capability.table[3].slot[12].value, "18");  // a number cell, not "18.0"
+
+    const int rows[kRecorderSeriesCount] = {3, 2, 4, 1, 2, 3};
+    NVRModelTable wantModels;
+    FillExpectedModelTable(wantModels, rows);
+    EXPECT_EQ(Bytes(models.table), Bytes(wantModels));
+    EXPECT_STREQ(models.table[3][0].QZModel, "QZ300");  // the hidden sheet
+    EXPECT_STREQ(models.table[2][3].FramePictureName, "RV-2_0_Frame.png");
+
+    testutil::TempDir dir;
+    ExpectSameOnceReloaded(dir, capability.table, wantCapability, SaveCapabilityTable, LoadCapabilityTable);
+    ExpectSameOnceReloaded(dir, models.table, wantModels, SaveModelTable, LoadModelTable);
 }
 
 // A workbook that does not open: Open says so and the reads leave the tables empty.

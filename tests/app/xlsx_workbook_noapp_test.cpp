@@ -2,6 +2,7 @@
 // active sheet, names matched without case, and workbooks that do not open.
 #include "app/SFAxObject.h"
 #include "app/XlsxWorkbook.h"
+#include "tests/common/data_file_test_util.h"
 #include "tests/common/test_files.h"
 #include "tests/common/xlsx_test_util.h"
 
@@ -403,6 +404,93 @@ TEST(XlsxWorkbook, ActiveTabOutsideTheSheetsLeavesTheFirstActive)
         ASSERT_TRUE(b.Write(path));
         ASSERT_TRUE(wb.Load(path));
         EXPECT_EQ(wb.ActiveSheet(), c.active) << "tab " << c.tab;
+    }
+}
+
+// Worksheets holds the worksheets alone, hidden ones too; Sheets every tab. A chart sheet has
+// a name and nothing to read, also when it was the active tab.
+TEST(XlsxWorkbook, ChartSheetsAreSheetsButNoWorksheets)
+{
+    testutil::TempDir dir;
+    testutil::XlsxBuilder b;
+    b.AddSheet("First", {{"1"}});
+    b.AddChartSheet("Chart");
+    b.AddSheet("Hidden", {{"2"}});
+    b.HideSheet(2);
+    b.AddSheet("Last", {{"3"}});
+    b.SetActiveTab(1);
+    const std::string path = dir / "charts.xlsx";
+    ASSERT_TRUE(b.Write(path));
+
+    Session s(path);
+    ASSERT_NE(s.book, nullptr);
+    EXPECT_EQ(Count(s.book, "WorkSheets"), 3);
+    EXPECT_EQ(Count(s.book, "Sheets"), 4);
+    CSFAxObject* worksheets = s.book->querySubObject("WorkSheets");
+    const char* const worksheetNames[] = {"First", "Hidden", "Last"};
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE(i);
+        CSFAxObject* sheet = s.book->querySubObject("Worksheets(int)", i);
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(sheet->property("Name"), QVariant(QString::fromLatin1(worksheetNames[i - 1])));
+        EXPECT_EQ(Value(sheet, 1, 1), QVariant(static_cast<double>(i)));
+        CSFAxObject* item = worksheets->querySubObject("Item(int)", i);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->property("Name"), sheet->property("Name"));
+    }
+    EXPECT_EQ(s.book->querySubObject("Worksheets(int)", 4), nullptr);
+
+    const char* const tabNames[] = {"First", "Chart", "Hidden", "Last"};
+    for (int i = 1; i <= 4; ++i) {
+        SCOPED_TRACE(i);
+        CSFAxObject* sheet = s.book->querySubObject("Sheets(int)", i);
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(sheet->property("Name"), QVariant(QString::fromLatin1(tabNames[i - 1])));
+        EXPECT_EQ(sheet->querySubObject("UsedRange") != nullptr, i != 2);
+    }
+    CSFAxObject* active = s.book->querySubObject("ActiveSheet");
+    ASSERT_NE(active, nullptr);
+    EXPECT_EQ(active->property("Name"), QVariant(QStringLiteral("Chart")));
+    EXPECT_EQ(active->querySubObject("UsedRange"), nullptr);
+    EXPECT_EQ(active->querySubObject("Cells(int,int)", 1, 1), nullptr);
+}
+
+// A part nested too deep to parse makes a workbook that does not open, in the shared strings
+// (whose runs are read level by level) as in a sheet; as deep as may be read, it opens.
+TEST(XlsxWorkbook, PartsNestedTooDeepDoNotOpen)
+{
+    testutil::TempDir dir;
+    for (const int depth : testutil::kXmlDepths) {
+        SCOPED_TRACE(depth);
+        const bool readable = depth <= 256;
+        for (const bool inStrings : {true, false}) {
+            SCOPED_TRACE(inStrings ? "shared strings" : "sheet");
+            testutil::XlsxBuilder b;
+            b.Shared("plain");
+            // worksheet and sheetData are the first two levels of a sheet.
+            b.AddSheetData("Deep", "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>" +
+                                       (inStrings ? std::string() : testutil::Nested("x", depth - 2)));
+            auto parts = b.Parts();
+            for (auto& [name, content] : parts) {
+                // sst and si are the first two levels, the text the last.
+                if (name == "xl/sharedStrings.xml" && inStrings)
+                    content =
+                        "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><si>" +
+                        testutil::Nested("r", depth - 3, "<t>deep</t>") + "</si></sst>";
+            }
+            const std::string path = dir / "deep.xlsx";
+            ASSERT_TRUE(testutil::WriteZip(path, parts));
+            const std::string bytes = testutil::ReadFile(path);
+            CXlsxWorkbook wb;
+            EXPECT_EQ(readable, wb.LoadFromMemory(bytes.data(), bytes.size()));
+            EXPECT_EQ(readable, wb.Load(path));
+            Session s(path);
+            EXPECT_EQ(readable, s.book != nullptr);
+            if (readable) {
+                EXPECT_EQ(Value(s.book->querySubObject("Worksheets(int)", 1), 1, 1),
+                          QVariant(QString::fromLatin1(inStrings ? "deep" : "plain")));
+            }
+        }
     }
 }
 

@@ -63,6 +63,20 @@ protected:
 
     static CConfigManager& Registry() { return CConfigManager::GetInstance(); }
 
+    // Saves with files limited to limit bytes, as on a full disk.
+    static void SaveUnderFileSizeLimit(rlim_t limit)
+    {
+        struct rlimit savedSize;
+        ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &savedSize));
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit smallSize = savedSize;
+        smallSize.rlim_cur = limit;
+        ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &smallSize));
+        Registry().SaveConfig();
+        setrlimit(RLIMIT_FSIZE, &savedSize);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+
     // A store on the config.xml currently in the working directory.
     static void OpenStore() { Registry().SetPersistent(new CConfigXMLPersistImp("")); }
 
@@ -377,15 +391,7 @@ TEST_F(ConfigTest, FailedSaveLeavesThePreviousFile)
 #endif
 
     // Writing fails half-way (file size limit): the previous file stays, nothing is left behind.
-    struct rlimit savedSize;
-    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &savedSize));
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit smallSize = savedSize;
-    smallSize.rlim_cur = 16;
-    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &smallSize));
-    Registry().SaveConfig();
-    setrlimit(RLIMIT_FSIZE, &savedSize);
-    std::signal(SIGXFSZ, oldHandler);
+    SaveUnderFileSizeLimit(16);
     EXPECT_EQ(previous, ReadFile("config.xml"));
     EXPECT_EQ(QStringList{"config.xml"}, Entries());
 
@@ -588,6 +594,77 @@ TEST_F(ConfigTest, FolderOrFifoInPlaceOfTheFileGivesTheDefaults)
         else
             ASSERT_TRUE(QDir().rmdir("config.xml"));
     }
+}
+
+// A settings file nested too deep to parse is read as any unreadable one: the defaults, and
+// the next save keeps it as "config.xml.bad" with a line on standard error.
+TEST_F(ConfigTest, SettingsNestedTooDeepAreReadAsAnUnreadableFile)
+{
+    for (const int depth : testutil::kXmlDepths) {
+        SCOPED_TRACE(depth);
+        Registry().Reset();
+        QFile::remove("config.xml.bad");
+        // Setting, UIConfig and Lang are the first three levels.
+        const std::string text = "<Setting><UIConfig><Lang value=\"1\">" + testutil::Nested("x", depth - 3) +
+                                 "</Lang></UIConfig></Setting>";
+        WriteFile("config.xml", text);
+        OpenStore();
+        Registry().LoadConfig();
+        const bool readable = depth <= 256;
+        EXPECT_EQ(readable ? 1 : 0, Registry().GetLangId());
+
+        testing::internal::CaptureStderr();
+        Registry().SaveConfig();
+        const std::string err = testing::internal::GetCapturedStderr();
+        if (readable) {
+            EXPECT_EQ("", err);
+            EXPECT_FALSE(Exists("config.xml.bad"));
+        } else {
+            EXPECT_NE(std::string::npos, err.find("nested deeper than 256 levels")) << err;
+            EXPECT_NE(std::string::npos, err.find("config.xml.bad")) << err;
+            EXPECT_EQ(err.size() - 1, err.find('\n')) << err;
+            EXPECT_EQ(text, ReadFile("config.xml.bad"));
+            EXPECT_EQ(kShippedLayout, ReadFile("config.xml"));
+        }
+    }
+    // The store's own parse refuses such a text too.
+    CConfigXMLPersistImp store;
+    EXPECT_EQ(0, store.Parse(testutil::Nested("Setting", 257).c_str()));
+    EXPECT_EQ(1, store.Parse(testutil::Nested("Setting", 256).c_str()));
+}
+
+// A save that fails says so on standard error, naming the file and the reason, in one line.
+TEST_F(ConfigTest, FailedSaveWritesOneLineNamingTheFileAndTheReason)
+{
+    int value = 1;
+    std::wstring text(4000, L'x');  // a file far larger than the line on standard error
+    Registry().RegisterItem(L"UIConfig", L"Lang", &value, 0, 0, 0, 0, 0, false);
+    Registry().RegisterItem(L"UIConfig", L"Text", &text, L"");
+    const std::string path = QDir::current().filePath("config.xml").toStdString();
+
+    // The rename fails: a folder of that name.
+    ASSERT_TRUE(QDir().mkdir("config.xml"));
+    testing::internal::CaptureStderr();
+    Registry().SaveConfig();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string::npos, err.find("\"" + path + "\"")) << err;
+    EXPECT_NE(std::string::npos, err.find("Is a directory")) << err;
+    EXPECT_EQ(err.size() - 1, err.find('\n')) << err;
+    ASSERT_TRUE(QDir().rmdir("config.xml"));
+
+    // Writing fails half-way: the disk (here the file size limit, which the captured line
+    // stays under) is full.
+    testing::internal::CaptureStderr();
+    SaveUnderFileSizeLimit(2048);
+    err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string::npos, err.find("\"" + path + "\"")) << err;
+    EXPECT_NE(std::string::npos, err.find("File too large")) << err;
+    EXPECT_EQ(err.size() - 1, err.find('\n')) << err;
+
+    // A save that works says nothing.
+    testing::internal::CaptureStderr();
+    Registry().SaveConfig();
+    EXPECT_EQ("", testing::internal::GetCapturedStderr());
 }
 
 }  // namespace

@@ -194,6 +194,19 @@ TEST_F(LangTableTest, FolderOrFifoInPlaceOfTheFileCountsAsMissing)
     EXPECT_STREQ(L"Abort", GetLangText(L"Cancel"));
 }
 
+// A language file nested too deep to parse counts as missing, as one that does not parse.
+TEST_F(LangTableTest, FileNestedTooDeepCountsAsMissing)
+{
+    for (const int depth : testutil::kXmlDepths) {
+        SCOPED_TRACE(depth);
+        ResetLangTable();
+        // Strings and item are the first two levels.
+        WriteFile(Path("Lang_0.xml"), "<Strings><item name=\"Cancel\" value=\"Abort\">" +
+                                          testutil::Nested("x", depth - 2) + "</item></Strings>");
+        EXPECT_STREQ(depth <= 256 ? L"Abort" : L"Cancel", GetLangText(L"Cancel"));
+    }
+}
+
 TEST_F(LangTableTest, ResultsLiveInFiveRotatingBuffers)
 {
     WriteLang(0, {{"k0", "v0"}, {"k1", "v1"}, {"k2", "v2"}, {"k3", "v3"}, {"k4", "v4"}, {"k5", "v5"}});

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <tinyxml.h>
@@ -15,6 +16,8 @@
 #include <iterator>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -250,6 +253,108 @@ TEST_F(XmlFileTest, ASaveOnAnotherFileSystemThanTmpLeavesNothingInTmp)
         QDir(QString::fromUtf8(folder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     ::unlink(path.c_str());
     ::rmdir(folder);
+}
+
+std::string Repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+// Deep nesting is refused before the parser, which would descend once per level on the call
+// stack: the deepest document that is read, one level more, and far more.
+TEST_F(XmlFileTest, NestingDeeperThanTheBoundIsRefusedBeforeTheParser)
+{
+    static_assert(VesperonBase::kMaxXmlDepth == 256, "the depths the tests try");
+    for (const int depth : testutil::kXmlDepths) {
+        SCOPED_TRACE(depth);
+        const bool readable = depth <= VesperonBase::kMaxXmlDepth;
+        const std::string text = testutil::Nested("a", depth, "x");
+        TiXmlDocument doc;
+        std::string error;
+        EXPECT_EQ(readable, VesperonBase::ParseXmlText(text, doc, TIXML_ENCODING_UTF8, &error));
+        EXPECT_EQ(readable ? "" : "nested deeper than 256 levels", error);
+        EXPECT_EQ(!readable, doc.Error());
+
+        WriteFile(Path("deep.xml"), text);
+        error.clear();
+        EXPECT_EQ(readable ? XmlFileStatus::kLoaded : XmlFileStatus::kMalformed,
+                  LoadXmlFile(Path("deep.xml"), doc, TIXML_ENCODING_UTF8, &error));
+        EXPECT_EQ(readable ? "" : "nested deeper than 256 levels", error);
+        EXPECT_EQ(readable, doc.FirstChild() != nullptr);
+    }
+}
+
+// Levels are counted as the parser reads the markup: what it does not descend into opens
+// none, and a start tag ends at its '>' outside quoted values.
+TEST_F(XmlFileTest, NestingIsCountedAsTheParserReadsTheMarkup)
+{
+    const struct
+    {
+        const char* name;
+        std::string text;
+        bool readable;
+    } cases[] = {
+        {"comments", "<r>" + Repeated("<!-- <a> -->", 1000) + "</r>", true},
+        {"CDATA sections", "<r>" + Repeated("<![CDATA[<a>]]>", 1000) + "</r>", true},
+        {"empty elements", "<r>" + Repeated("<a/><b x='1' />", 1000) + "</r>", true},
+        {"siblings", "<r>" + Repeated("<a>t</a>", 10000) + "</r>", true},
+        {"declaration, type and instructions",
+         "<?xml version=\"1.0\"?><!DOCTYPE r><r>" + Repeated("<?p <a> ?>", 1000) + "</r>", true},
+        {"'/>' and '>' quoted in values", Repeated("<a b=\"/>\" c='>'>", 257) + Repeated("</a>", 257), false},
+        {"levels below the bound in turn", Repeated(testutil::Nested("a", 200), 50), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TiXmlDocument doc;
+        EXPECT_EQ(c.readable, VesperonBase::ParseXmlText(c.text, doc, TIXML_ENCODING_UTF8))
+            << doc.ErrorDesc();
+    }
+}
+
+// A save that was killed before its rename leaves its temporary file; the next save removes
+// those of its own name that no save holds, and nothing else.
+TEST_F(XmlFileTest, SaveRemovesTheTemporaryFilesOfKilledSaves)
+{
+    TiXmlDocument doc;
+    doc.Parse("<a />");
+    for (const char* name : {".f.xml.AbC123", ".f.xml.Held12", ".f.xml.short", ".g.xml.AbC123",
+                             "f.xml.AbC123", ".f.xml.AbC1234"})
+        WriteFile(Path(name), "");
+    ASSERT_EQ(0, ::mkdir(Path(".f.xml.Dir123").c_str(), 0700));
+    ASSERT_EQ(0, ::symlink(Path("f.xml.AbC123").c_str(), Path(".f.xml.Link12").c_str()));
+    // A save still writing holds its file locked.
+    const int held = ::open(Path(".f.xml.Held12").c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(0, ::flock(held, LOCK_EX));
+
+    ASSERT_TRUE(VesperonBase::SaveXmlFile(Path("f.xml"), doc));
+    EXPECT_EQ(
+        (QStringList{".f.xml.AbC1234", ".f.xml.Dir123", ".f.xml.Held12", ".f.xml.Link12", ".f.xml.short",
+                     ".g.xml.AbC123", "f.xml", "f.xml.AbC123"}),
+        QDir(m_dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name));
+
+    // Once its writer is gone, the next save removes it too.
+    ::close(held);
+    ASSERT_TRUE(VesperonBase::SaveXmlFile(Path("f.xml"), doc));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Path(".f.xml.Held12"))));
+    EXPECT_EQ("<a />\n", ReadFile(Path("f.xml")));
+}
+
+TEST_F(XmlFileTest, FailedSaveGivesTheSystemsReason)
+{
+    TiXmlDocument doc;
+    doc.Parse("<a />");
+    WriteFile(Path("plain"), "x");
+    std::string error;
+    EXPECT_FALSE(VesperonBase::SaveXmlFile(Path("plain") + "/f.xml", doc, &error));
+    EXPECT_EQ("Not a directory", error);
+    ASSERT_EQ(0, ::mkdir(Path("f.xml").c_str(), 0700));
+    EXPECT_FALSE(VesperonBase::SaveXmlFile(Path("f.xml"), doc, &error));
+    EXPECT_EQ("Is a directory", error);
 }
 
 }  // namespace

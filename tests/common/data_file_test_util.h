@@ -14,6 +14,24 @@
 
 namespace testutil {
 
+// The nesting depths every XML reader is tried with: the deepest that is read, one level
+// more, and far more than the call stack would take if it were parsed.
+inline const int kXmlDepths[] = {256, 257, 200000};
+
+// inner wrapped in levels elements <name>...</name>.
+inline std::string Nested(const std::string& name, int levels, const std::string& inner = "")
+{
+    std::string open;
+    std::string close;
+    open.reserve(static_cast<std::size_t>(levels) * (name.size() + 2));
+    close.reserve(static_cast<std::size_t>(levels) * (name.size() + 3));
+    for (int i = 0; i < levels; ++i) {
+        open += "<" + name + ">";
+        close += "</" + name + ">";
+    }
+    return open + inner + close;
+}
+
 // Runs fn on a thread of its own and reports whether it ended within limit. When it does
 // not, every FIFO in fifos is opened for writing and closed again until fn ends, so that a
 // reader stuck on one of them sees the end and the test can go on to report the hang.

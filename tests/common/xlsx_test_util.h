@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -115,6 +116,19 @@ public:
     // A sheet from its whole part.
     void AddSheetPart(const std::string& name, const std::string& part) { m_sheets.push_back({name, part}); }
 
+    // A chart sheet: a tab that shows a chart and holds no cells.
+    void AddChartSheet(const std::string& name)
+    {
+        m_sheets.push_back({name,
+                            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                            "<chartsheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+                            "<sheetViews><sheetView workbookViewId=\"0\"/></sheetViews></chartsheet>"});
+        m_chartSheets.insert(m_sheets.size() - 1);
+    }
+
+    // The tab (0-based) is saved hidden.
+    void HideSheet(std::size_t tab) { m_hidden.insert(tab); }
+
     void SetActiveTab(int tab) { m_activeTab = tab; }
 
     // The index of a shared string, added when new.
@@ -146,14 +160,17 @@ public:
         std::vector<std::pair<std::string, std::string>> parts;
         for (std::size_t i = 0; i < m_sheets.size(); ++i) {
             const std::string n = std::to_string(i + 1);
-            types += "<Override PartName=\"/xl/worksheets/sheet" + n +
-                     ".xml\" ContentType=\"application/"
-                     "vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>";
+            const std::string kind = m_chartSheets.count(i) ? "chartsheet" : "worksheet";
+            const std::string part = kind + "s/sheet" + n + ".xml";
+            types += "<Override PartName=\"/xl/" + part +
+                     "\" ContentType=\"application/"
+                     "vnd.openxmlformats-officedocument.spreadsheetml." +
+                     kind + "+xml\"/>";
             sheets += "<sheet name=\"" + XmlEscaped(m_sheets[i].first) + "\" sheetId=\"" + n +
-                      "\" r:id=\"rId" + n + "\"/>";
-            rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + rel +
-                    "/worksheet\" Target=\"worksheets/sheet" + n + ".xml\"/>";
-            parts.push_back({"xl/worksheets/sheet" + n + ".xml", m_sheets[i].second});
+                      (m_hidden.count(i) ? "\" state=\"hidden" : "") + "\" r:id=\"rId" + n + "\"/>";
+            rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + rel + "/" + kind + "\" Target=\"" + part +
+                    "\"/>";
+            parts.push_back({"xl/" + part, m_sheets[i].second});
         }
         rels += "<Relationship Id=\"rIdS\" Type=\"" + rel +
                 "/sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>";
@@ -185,6 +202,8 @@ public:
 
 private:
     std::vector<std::pair<std::string, std::string>> m_sheets;
+    std::set<std::size_t> m_chartSheets;  // tabs
+    std::set<std::size_t> m_hidden;       // tabs
     std::vector<std::string> m_shared;
     std::map<std::string, int> m_sharedIndex;
     int m_activeTab = 0;

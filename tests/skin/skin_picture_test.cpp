@@ -10,6 +10,8 @@
 #include "skin/SFSkinPictureCache.h"
 #include "skin/SFSkinString.h"
 
+#include "tests/common/data_file_test_util.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -19,7 +21,11 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <chrono>
 #include <memory>
+#include <string>
+
+#include <sys/stat.h>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -119,6 +125,37 @@ TEST_F(SkinPictureTest, PngNamesOverOtherContentAndOtherNames)
     EXPECT_TRUE(LoadSkinPicture(Path("junk.png")).isNull());
     EXPECT_TRUE(LoadSkinPicture(m_dir.path()).isNull());  // a folder
     EXPECT_TRUE(LoadSkinPicture(QString()).isNull());
+}
+
+// Only a regular file of at most 16 MiB is read as a picture, and without blocking: anything
+// else is a missing picture with one line on standard error; a file that is not there is
+// missing without a word.
+TEST_F(SkinPictureTest, PicturesAreReadOnlyFromRegularFilesOfBoundedSize)
+{
+    const std::string fifo = Path("fifo.png").toStdString();
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.png")));
+    // A readable picture with more than 16 MiB of padding behind its end.
+    ASSERT_TRUE(WritePicture(Path("large.png"), Qt::blue));
+    {
+        QFile large(Path("large.png"));
+        ASSERT_TRUE(large.open(QIODevice::Append));
+        ASSERT_EQ(large.write(QByteArray(16 * 1024 * 1024, '\0')), 16 * 1024 * 1024);
+    }
+    for (const char* name : {"fifo.png", "folder.png", "large.png"}) {
+        SCOPED_TRACE(name);
+        QPixmap picture(1, 1);
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(testutil::FinishesWithin(std::chrono::seconds(10),
+                                             [&] { picture = LoadSkinPicture(Path(name)); }, {fifo}));
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(picture.isNull());
+        EXPECT_NE(err.find("\"" + Path(name).toStdString() + "\""), std::string::npos) << err;
+        EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    }
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(LoadSkinPicture(Path("missing.png")).isNull());
+    EXPECT_EQ("", testing::internal::GetCapturedStderr());
 }
 
 TEST_F(SkinPictureTest, APictureIsDecodedWhenFirstAskedForFromTheFolderItWasNamedIn)

@@ -1,6 +1,9 @@
 // Skin-record text parsers, the skin folder, the style sheet and the text conversions.
 #include "skin/SFSkinString.h"
 
+#include "tests/common/data_file_test_util.h"
+#include "tests/common/test_files.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,8 +16,11 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstring>
 #include <string>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -213,6 +219,34 @@ TEST(SkinStrings, StyleSheetIsReadAsUtf8AndApplied)
     LoadStyleSheet(missing.toStdWString());
     EXPECT_EQ(GetStyleSheetPath(), missing);
     EXPECT_EQ(qApp->styleSheet(), QString::fromUtf8(bytes));
+    qApp->setStyleSheet(QString());
+}
+
+// Only a regular file of at most 16 MiB is read as the style sheet, and without blocking:
+// anything else changes nothing, with one line on standard error naming the file.
+TEST(SkinStrings, StyleSheetIsReadOnlyFromARegularFileOfBoundedSize)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string fifo = dir.filePath(QStringLiteral("fifo.css")).toStdString();
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.css")));
+    testutil::WriteFile(dir.filePath(QStringLiteral("large.css")).toStdString(),
+                        std::string(16u * 1024u * 1024u + 1u, ' '));
+    const QString applied = QStringLiteral("QLabel { color: red; }");
+    for (const char* name : {"fifo.css", "folder.css", "large.css"}) {
+        SCOPED_TRACE(name);
+        qApp->setStyleSheet(applied);
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(testutil::FinishesWithin(std::chrono::seconds(10),
+                                             [&] { LoadStyleSheet(path.toStdWString()); }, {fifo}));
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(qApp->styleSheet(), applied);
+        EXPECT_EQ(GetStyleSheetPath(), path);
+        EXPECT_NE(err.find("\"" + path.toStdString() + "\""), std::string::npos) << err;
+        EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    }
     qApp->setStyleSheet(QString());
 }
 
