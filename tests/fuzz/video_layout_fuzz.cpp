@@ -103,19 +103,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (rewritten != written)
         std::abort();
 
-    // At a window's size, a click on every tenth bar keeps every window a rectangle.
+    // At a window's size, a click on every tenth bar keeps every window a rectangle. On a large
+    // grid the clicks are spread wider, at most about 64 of them, as each one is checked.
     if (layout.Rows() * layout.Columns() > 4096)
         return 0;
     layout.SetSize(640, 480);
     CheckWindows(layout);
     int n = 0;
     const std::map<int, CQTVideoWindowLayout::SplitterBar> bars = layout.Splitters();
+    const int stride = std::max(10, static_cast<int>(bars.size() / 64) + 1);
     for (const auto& [key, bar] : bars) {
-        if (n++ % 10 != 0)
+        if (n++ % stride != 0)
             continue;
-        if (layout.HitTestSplitter(bar.rect.center()))
+        if (layout.HitTestSplitter(bar.rect.center())) {
             layout.ToggleSelectedSplitters();
-        CheckWindows(layout);
+            CheckWindows(layout);
+        }
     }
     layout.SetRows(layout.Rows() + 1);
     layout.SetColumns(layout.Columns() > 1 ? layout.Columns() - 1 : 2);
