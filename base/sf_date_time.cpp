@@ -74,7 +74,8 @@ DWORD SFDateTimeToSeconds(const SFDateTime& dt)
 
 DWORD SFDateTimeToSeconds(int year, int month, int day, int hour, int minute, int second)
 {
-    if (static_cast<unsigned int>(year - 1900) > 1100u)
+    // Years 1900..3000 only: for a year below 1900 the unsigned difference is past 1100.
+    if (static_cast<unsigned int>(year) - 1900u > 1100u)
         return 0;
     if (month < 1 || month > 12)
         return 0;

@@ -1,7 +1,8 @@
 // Value types with exactly the layout of the Win32 size, point and rectangle records.
 // They stand wherever those records are expected and add constructors, operators and the
 // Win32 rectangle operations as members. Rectangles are right/bottom exclusive.
-// Field arithmetic is plain 32-bit two's-complement with wrap-around: nothing is clamped.
+// Field arithmetic is plain 32-bit two's-complement with wrap-around (sfwin::WrapAdd and its
+// kin): nothing is clamped.
 #pragma once
 
 #include "base/compat/sf_windows.h"
@@ -15,15 +16,6 @@ class CSFPoint;
 class CSFRect;
 
 namespace sf_geometry_detail {
-inline LONG Add(LONG a, LONG b)
-{
-    return static_cast<LONG>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-inline LONG Sub(LONG a, LONG b)
-{
-    return static_cast<LONG>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
-}
-inline LONG Neg(LONG a) { return static_cast<LONG>(0u - static_cast<std::uint32_t>(a)); }
 // The Win32 packing of two signed 16-bit values into 32 bits: low half first.
 inline LONG PackedLow(std::uint32_t v) { return static_cast<std::int16_t>(v & 0xFFFFu); }
 inline LONG PackedHigh(std::uint32_t v) { return static_cast<std::int16_t>((v >> 16) & 0xFFFFu); }
@@ -60,13 +52,13 @@ public:
     BOOL operator!=(tagSIZE size) const { return (cx != size.cx || cy != size.cy) ? 1 : 0; }
     void operator+=(tagSIZE size)
     {
-        cx = sf_geometry_detail::Add(cx, size.cx);
-        cy = sf_geometry_detail::Add(cy, size.cy);
+        cx = sfwin::WrapAdd(cx, size.cx);
+        cy = sfwin::WrapAdd(cy, size.cy);
     }
     void operator-=(tagSIZE size)
     {
-        cx = sf_geometry_detail::Sub(cx, size.cx);
-        cy = sf_geometry_detail::Sub(cy, size.cy);
+        cx = sfwin::WrapSub(cx, size.cx);
+        cy = sfwin::WrapSub(cy, size.cy);
     }
     void SetSize(int CX, int CY)
     {
@@ -76,13 +68,13 @@ public:
 
     CSFSize operator+(tagSIZE size) const
     {
-        return CSFSize(sf_geometry_detail::Add(cx, size.cx), sf_geometry_detail::Add(cy, size.cy));
+        return CSFSize(sfwin::WrapAdd(cx, size.cx), sfwin::WrapAdd(cy, size.cy));
     }
     CSFSize operator-(tagSIZE size) const
     {
-        return CSFSize(sf_geometry_detail::Sub(cx, size.cx), sf_geometry_detail::Sub(cy, size.cy));
+        return CSFSize(sfwin::WrapSub(cx, size.cx), sfwin::WrapSub(cy, size.cy));
     }
-    CSFSize operator-() const { return CSFSize(sf_geometry_detail::Neg(cx), sf_geometry_detail::Neg(cy)); }
+    CSFSize operator-() const { return CSFSize(sfwin::WrapNeg(cx), sfwin::WrapNeg(cy)); }
     // (point.x + cx, point.y + cy)
     CSFPoint operator+(tagPOINT point) const;
     // (point.x - cx, point.y - cy)
@@ -121,8 +113,8 @@ public:
 
     void Offset(int xOffset, int yOffset)
     {
-        x = sf_geometry_detail::Add(x, xOffset);
-        y = sf_geometry_detail::Add(y, yOffset);
+        x = sfwin::WrapAdd(x, xOffset);
+        y = sfwin::WrapAdd(y, yOffset);
     }
     void Offset(tagPOINT point) { Offset(point.x, point.y); }
     void Offset(tagSIZE size) { Offset(size.cx, size.cy); }
@@ -135,33 +127,27 @@ public:
     BOOL operator==(tagPOINT point) const { return (x == point.x && y == point.y) ? 1 : 0; }
     BOOL operator!=(tagPOINT point) const { return (x != point.x || y != point.y) ? 1 : 0; }
     void operator+=(tagSIZE size) { Offset(size.cx, size.cy); }
-    void operator-=(tagSIZE size)
-    {
-        Offset(sf_geometry_detail::Neg(size.cx), sf_geometry_detail::Neg(size.cy));
-    }
+    void operator-=(tagSIZE size) { Offset(sfwin::WrapNeg(size.cx), sfwin::WrapNeg(size.cy)); }
     void operator+=(tagPOINT point) { Offset(point.x, point.y); }
-    void operator-=(tagPOINT point)
-    {
-        Offset(sf_geometry_detail::Neg(point.x), sf_geometry_detail::Neg(point.y));
-    }
+    void operator-=(tagPOINT point) { Offset(sfwin::WrapNeg(point.x), sfwin::WrapNeg(point.y)); }
 
     CSFPoint operator+(tagSIZE size) const
     {
-        return CSFPoint(sf_geometry_detail::Add(x, size.cx), sf_geometry_detail::Add(y, size.cy));
+        return CSFPoint(sfwin::WrapAdd(x, size.cx), sfwin::WrapAdd(y, size.cy));
     }
     CSFPoint operator-(tagSIZE size) const
     {
-        return CSFPoint(sf_geometry_detail::Sub(x, size.cx), sf_geometry_detail::Sub(y, size.cy));
+        return CSFPoint(sfwin::WrapSub(x, size.cx), sfwin::WrapSub(y, size.cy));
     }
-    CSFPoint operator-() const { return CSFPoint(sf_geometry_detail::Neg(x), sf_geometry_detail::Neg(y)); }
+    CSFPoint operator-() const { return CSFPoint(sfwin::WrapNeg(x), sfwin::WrapNeg(y)); }
     CSFPoint operator+(tagPOINT point) const
     {
-        return CSFPoint(sf_geometry_detail::Add(x, point.x), sf_geometry_detail::Add(y, point.y));
+        return CSFPoint(sfwin::WrapAdd(x, point.x), sfwin::WrapAdd(y, point.y));
     }
     // The distance (x - point.x, y - point.y).
     CSFSize operator-(tagPOINT point) const
     {
-        return CSFSize(sf_geometry_detail::Sub(x, point.x), sf_geometry_detail::Sub(y, point.y));
+        return CSFSize(sfwin::WrapSub(x, point.x), sfwin::WrapSub(y, point.y));
     }
     // The rectangle moved by (x, y) / by (-x, -y).
     CSFRect operator+(const tagRECT* lpRect) const;
@@ -190,8 +176,8 @@ public:
     {
         left = point.x;
         top = point.y;
-        right = sf_geometry_detail::Add(point.x, size.cx);
-        bottom = sf_geometry_detail::Add(point.y, size.cy);
+        right = sfwin::WrapAdd(point.x, size.cx);
+        bottom = sfwin::WrapAdd(point.y, size.cy);
     }
     CSFRect(tagPOINT topLeft, tagPOINT bottomRight)
     {
@@ -201,8 +187,8 @@ public:
         bottom = bottomRight.y;
     }
 
-    int Width() const { return sf_geometry_detail::Sub(right, left); }
-    int Height() const { return sf_geometry_detail::Sub(bottom, top); }
+    int Width() const { return sfwin::WrapSub(right, left); }
+    int Height() const { return sfwin::WrapSub(bottom, top); }
     CSFSize Size() const { return CSFSize(Width(), Height()); }
     // Views of the two corners inside this rectangle: writing through them changes the fields.
     CSFPoint& TopLeft() { return *reinterpret_cast<CSFPoint*>(&left); }
@@ -212,7 +198,7 @@ public:
     // Integer division truncating toward zero.
     CSFPoint CenterPoint() const
     {
-        return CSFPoint(sf_geometry_detail::Add(left, right) / 2, sf_geometry_detail::Add(top, bottom) / 2);
+        return CSFPoint(sfwin::WrapAdd(left, right) / 2, sfwin::WrapAdd(top, bottom) / 2);
     }
 
     operator tagRECT*() { return this; }
@@ -249,15 +235,12 @@ public:
     }
     void InflateRect(int l, int t, int r, int b)
     {
-        left = sf_geometry_detail::Sub(left, l);
-        top = sf_geometry_detail::Sub(top, t);
-        right = sf_geometry_detail::Add(right, r);
-        bottom = sf_geometry_detail::Add(bottom, b);
+        left = sfwin::WrapSub(left, l);
+        top = sfwin::WrapSub(top, t);
+        right = sfwin::WrapAdd(right, r);
+        bottom = sfwin::WrapAdd(bottom, b);
     }
-    void DeflateRect(int dx, int dy)
-    {
-        InflateRect(sf_geometry_detail::Neg(dx), sf_geometry_detail::Neg(dy));
-    }
+    void DeflateRect(int dx, int dy) { InflateRect(sfwin::WrapNeg(dx), sfwin::WrapNeg(dy)); }
     void DeflateRect(tagSIZE size) { DeflateRect(size.cx, size.cy); }
     void DeflateRect(const tagRECT* lpRect)
     {
@@ -265,10 +248,10 @@ public:
     }
     void DeflateRect(int l, int t, int r, int b)
     {
-        left = sf_geometry_detail::Add(left, l);
-        top = sf_geometry_detail::Add(top, t);
-        right = sf_geometry_detail::Sub(right, r);
-        bottom = sf_geometry_detail::Sub(bottom, b);
+        left = sfwin::WrapAdd(left, l);
+        top = sfwin::WrapAdd(top, t);
+        right = sfwin::WrapSub(right, r);
+        bottom = sfwin::WrapSub(bottom, b);
     }
 
     void OffsetRect(int dx, int dy) { sfwin::OffsetRect(this, dx, dy); }
@@ -276,24 +259,18 @@ public:
     void OffsetRect(tagSIZE size) { OffsetRect(size.cx, size.cy); }
     void operator+=(tagPOINT point) { OffsetRect(point.x, point.y); }
     void operator+=(tagSIZE size) { OffsetRect(size.cx, size.cy); }
-    void operator-=(tagPOINT point)
-    {
-        OffsetRect(sf_geometry_detail::Neg(point.x), sf_geometry_detail::Neg(point.y));
-    }
-    void operator-=(tagSIZE size)
-    {
-        OffsetRect(sf_geometry_detail::Neg(size.cx), sf_geometry_detail::Neg(size.cy));
-    }
+    void operator-=(tagPOINT point) { OffsetRect(sfwin::WrapNeg(point.x), sfwin::WrapNeg(point.y)); }
+    void operator-=(tagSIZE size) { OffsetRect(sfwin::WrapNeg(size.cx), sfwin::WrapNeg(size.cy)); }
 
     // Move so that left (top) becomes the value, keeping width and height.
     void MoveToX(int x)
     {
-        right = sf_geometry_detail::Add(x, Width());
+        right = sfwin::WrapAdd(x, Width());
         left = x;
     }
     void MoveToY(int y)
     {
-        bottom = sf_geometry_detail::Add(y, Height());
+        bottom = sfwin::WrapAdd(y, Height());
         top = y;
     }
     void MoveToXY(int x, int y)
@@ -402,11 +379,11 @@ public:
 
 inline CSFPoint CSFSize::operator+(tagPOINT point) const
 {
-    return CSFPoint(sf_geometry_detail::Add(point.x, cx), sf_geometry_detail::Add(point.y, cy));
+    return CSFPoint(sfwin::WrapAdd(point.x, cx), sfwin::WrapAdd(point.y, cy));
 }
 inline CSFPoint CSFSize::operator-(tagPOINT point) const
 {
-    return CSFPoint(sf_geometry_detail::Sub(point.x, cx), sf_geometry_detail::Sub(point.y, cy));
+    return CSFPoint(sfwin::WrapSub(point.x, cx), sfwin::WrapSub(point.y, cy));
 }
 inline CSFRect CSFSize::operator+(const tagRECT* lpRect) const
 {
@@ -417,7 +394,7 @@ inline CSFRect CSFSize::operator+(const tagRECT* lpRect) const
 inline CSFRect CSFSize::operator-(const tagRECT* lpRect) const
 {
     CSFRect result(lpRect);
-    result.OffsetRect(sf_geometry_detail::Neg(cx), sf_geometry_detail::Neg(cy));
+    result.OffsetRect(sfwin::WrapNeg(cx), sfwin::WrapNeg(cy));
     return result;
 }
 inline CSFRect CSFPoint::operator+(const tagRECT* lpRect) const
@@ -429,7 +406,7 @@ inline CSFRect CSFPoint::operator+(const tagRECT* lpRect) const
 inline CSFRect CSFPoint::operator-(const tagRECT* lpRect) const
 {
     CSFRect result(lpRect);
-    result.OffsetRect(sf_geometry_detail::Neg(x), sf_geometry_detail::Neg(y));
+    result.OffsetRect(sfwin::WrapNeg(x), sfwin::WrapNeg(y));
     return result;
 }
 

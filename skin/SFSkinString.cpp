@@ -1,5 +1,6 @@
 #include "skin/SFSkinString.h"
 
+#include "base/compat/sf_winapi.h"
 #include "base/sf_paths.h"
 #include "base/xml_file.h"
 #include "skin/SFSkinPictureCache.h"
@@ -35,11 +36,6 @@ SkinStrings& skinStrings()
     return strings;
 }
 
-inline int wrapAdd(int a, int b)
-{
-    return static_cast<int>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
 struct FourInts
 {
     int x = 0, y = 0, w = 0, h = 0;
@@ -65,7 +61,8 @@ FourInts scanFour(const std::string& text)
 QRect inclusiveRect(const FourInts& v)
 {
     QRect r;
-    r.setCoords(v.x, v.y, wrapAdd(wrapAdd(v.x, v.w), -1), wrapAdd(wrapAdd(v.y, v.h), -1));
+    r.setCoords(v.x, v.y, sfwin::WrapAdd(sfwin::WrapAdd(v.x, v.w), -1),
+                sfwin::WrapAdd(sfwin::WrapAdd(v.y, v.h), -1));
     return r;
 }
 
@@ -73,7 +70,7 @@ QRect inclusiveRect(const FourInts& v)
 QRect exclusiveRect(const FourInts& v)
 {
     QRect r;
-    r.setCoords(v.x, v.y, wrapAdd(v.x, v.w), wrapAdd(v.y, v.h));
+    r.setCoords(v.x, v.y, sfwin::WrapAdd(v.x, v.w), sfwin::WrapAdd(v.y, v.h));
     return r;
 }
 

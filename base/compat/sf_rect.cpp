@@ -8,15 +8,6 @@ namespace sfwin {
 
 namespace {
 
-// 32-bit two's-complement arithmetic, defined for every input.
-inline LONG wrapAdd(LONG a, LONG b)
-{
-    return static_cast<LONG>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-inline LONG wrapSub(LONG a, LONG b)
-{
-    return static_cast<LONG>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
-}
 inline LONG minOf(LONG a, LONG b) { return a < b ? a : b; }
 inline LONG maxOf(LONG a, LONG b) { return a > b ? a : b; }
 
@@ -73,10 +64,10 @@ BOOL InflateRect(RECT* r, int dx, int dy)
 {
     if (!r)
         return FALSE;
-    r->left = wrapSub(r->left, dx);
-    r->top = wrapSub(r->top, dy);
-    r->right = wrapAdd(r->right, dx);
-    r->bottom = wrapAdd(r->bottom, dy);
+    r->left = WrapSub(r->left, dx);
+    r->top = WrapSub(r->top, dy);
+    r->right = WrapAdd(r->right, dx);
+    r->bottom = WrapAdd(r->bottom, dy);
     return TRUE;
 }
 
@@ -84,10 +75,10 @@ BOOL OffsetRect(RECT* r, int dx, int dy)
 {
     if (!r)
         return FALSE;
-    r->left = wrapAdd(r->left, dx);
-    r->top = wrapAdd(r->top, dy);
-    r->right = wrapAdd(r->right, dx);
-    r->bottom = wrapAdd(r->bottom, dy);
+    r->left = WrapAdd(r->left, dx);
+    r->top = WrapAdd(r->top, dy);
+    r->right = WrapAdd(r->right, dx);
+    r->bottom = WrapAdd(r->bottom, dy);
     return TRUE;
 }
 

@@ -4,10 +4,24 @@
 
 #include "base/compat/sf_wintypes.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace sfwin {
+
+// The geometry's 32-bit two's-complement arithmetic: wraps around, defined for every input
+// (done in unsigned arithmetic, as signed overflow is undefined). Every wrapping sum of
+// rectangle, point and size fields goes through these.
+inline LONG WrapAdd(LONG a, LONG b)
+{
+    return static_cast<LONG>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+inline LONG WrapSub(LONG a, LONG b)
+{
+    return static_cast<LONG>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
+}
+inline LONG WrapNeg(LONG a) { return WrapSub(0, a); }
 
 // user32 rectangle functions, with Win32's results (right/bottom exclusive).
 BOOL IsRectEmpty(const RECT* r);

@@ -1,6 +1,8 @@
 #include "skin/ext/SFImagePanelLayout.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -11,6 +13,15 @@ constexpr int kCaptionLeft = 1;  // from the information panel's left edge
 constexpr int kCaptionWidth = 70;
 constexpr int kValueLeft = 75;
 constexpr int kValueWidth = 120;
+
+// The largest size or spacing held: far beyond any screen, and small enough that the row's
+// arithmetic below, done in 64 bits, and the rectangles built from it stay inside int.
+constexpr int kMaxSkinNumber = 16777215;
+// Thumbnail left edges are held within this: any edge beyond it lies off the picture area
+// either way, so nothing shown or hit changes.
+constexpr std::int64_t kMaxEdge = 1 << 30;
+
+int SkinNumber(int v) { return std::clamp(v, -kMaxSkinNumber, kMaxSkinNumber); }
 
 }  // namespace
 
@@ -28,13 +39,17 @@ void CSFImagePanelLayout::SetWidgetSize(const QSize& size)
     m_scrollBar = QRect(QPoint(0, bottom - (kScrollBarHeight - 1)), QPoint(right - kInfoWidth, bottom));
 }
 
-void CSFImagePanelLayout::SetThumbSize(int width, int height) { m_thumb = QSize(width, height); }
+// Hostile skin numbers are held at the bound (kMaxSkinNumber) so the layout never wraps.
+void CSFImagePanelLayout::SetThumbSize(int width, int height)
+{
+    m_thumb = QSize(SkinNumber(width), SkinNumber(height));
+}
 
 void CSFImagePanelLayout::SetSpacing(int margin, int topOffset, int gap)
 {
-    m_nMargin = margin;
-    m_nTopOffset = topOffset;
-    m_nGap = gap;
+    m_nMargin = SkinNumber(margin);
+    m_nTopOffset = SkinNumber(topOffset);
+    m_nGap = SkinNumber(gap);
 }
 
 QRect CSFImagePanelLayout::CaptionRect(int row) const
@@ -47,19 +62,25 @@ QRect CSFImagePanelLayout::ValueRect(int row) const
     return QRect(m_info.left() + kValueLeft, kRowTop + row * kRowHeight, kValueWidth, kRowHeight);
 }
 
+// A row too long for an int scroll bar scrolls as far as one can.
 int CSFImagePanelLayout::ScrollMaximum(int count) const
 {
-    const int content = count * m_thumb.width() + (count - 1) * m_nGap + 2 * m_nMargin;
-    const int visible = m_picture.width();
-    return content > visible ? content - visible : 0;
+    const std::int64_t n = count;
+    const std::int64_t content = n * m_thumb.width() + (n - 1) * m_nGap + 2 * std::int64_t{m_nMargin};
+    const std::int64_t visible = m_picture.width();
+    return static_cast<int>(
+        std::min<std::int64_t>(content > visible ? content - visible : 0, std::numeric_limits<int>::max()));
 }
 
 QRect CSFImagePanelLayout::ThumbRect(int index, int count, int scroll) const
 {
-    int spare = m_picture.width() - 2 * m_nMargin - (count - 1) * m_nGap - count * m_thumb.width();
+    const std::int64_t n = count;
+    std::int64_t spare =
+        m_picture.width() - 2 * std::int64_t{m_nMargin} - (n - 1) * m_nGap - n * m_thumb.width();
     spare = spare > 0 ? spare >> 1 : 0;
-    const int left = spare + m_nMargin + index * (m_thumb.width() + m_nGap) - scroll;
-    return QRect(QPoint(left, m_nTopOffset), m_thumb);
+    const std::int64_t left =
+        spare + m_nMargin + std::int64_t{index} * (std::int64_t{m_thumb.width()} + m_nGap) - scroll;
+    return QRect(QPoint(static_cast<int>(std::clamp(left, -kMaxEdge, kMaxEdge)), m_nTopOffset), m_thumb);
 }
 
 bool CSFImagePanelLayout::IsThumbShown(const QRect& thumb) const { return thumb.left() < m_picture.right(); }

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,40 @@ TEST(ImagePanelLayout, TheSlotAfterTheLastThumbnailHitsNothing)
         EXPECT_EQ(layout.HitTest(QPoint(x, 33), 3, 0), -1) << x;
     EXPECT_EQ(layout.HitTest(QPoint(422, 33), 3, 0), 2);
     EXPECT_EQ(layout.HitTest(QPoint(300, 33), 0, 0), -1);  // no items at all
+}
+
+// Skin numbers far past any screen (a hostile or broken skin file) neither wrap the row round
+// nor overflow: sizes and spacings are held at 16777215, a row too long scrolls as far as an
+// int scroll bar reaches, and a thumbnail past the end stays unshown.
+TEST(ImagePanelLayout, HostileSkinNumbersDoNotWrap)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const struct
+    {
+        int width, margin, gap;
+        int count;
+        int maximum;
+    } cases[] = {
+        {kMax, 3, 3, 2, 33553839}, {80, kMax, 3, 1, 33553910}, {80, 3, kMax, 2, 16776781},
+        {80, 3, 3, kMax, kMax},    {kMin, 3, 3, 2, 0},         {kMax, kMax, kMax, kMax, kMax},
+        {80, kMin, kMin, 1000, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.width << " " << c.margin << " " << c.gap << " " << c.count);
+        CSFImagePanelLayout layout = MakeLayout();
+        layout.SetThumbSize(c.width, c.width);
+        layout.SetSpacing(c.margin, c.margin, c.gap);
+        EXPECT_EQ(layout.ScrollMaximum(c.count), c.maximum);
+        const QRect first = layout.ThumbRect(0, c.count, 0);
+        const int held = std::clamp(c.width, -16777215, 16777215);
+        EXPECT_EQ(first.size(), QSize(held, held));
+        // The second thumbnail lies after the first, never wrapped round to the left.
+        if (c.width == kMax || c.gap == kMax)
+            EXPECT_FALSE(layout.IsThumbShown(layout.ThumbRect(1, c.count, 0)));
+        (void)layout.HitTest(QPoint(300, 33), c.count, 0);
+        (void)layout.ThumbRect(c.count - 1, c.count, kMax);
+    }
 }
 
 // ---- The control --------------------------------------------------------------------------
