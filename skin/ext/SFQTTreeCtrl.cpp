@@ -67,7 +67,7 @@ class CSFQTTreeCtrl::ItemsWatch
 public:
     explicit ItemsWatch(CSFQTTreeCtrl* tree) : m_guard(tree), m_tree(tree), m_version(tree->m_nItemsVersion)
     {}
-    // True once the tree is deleted or an item was inserted or deleted since construction.
+    // True once the tree or any of its items was deleted since construction.
     bool Changed() const { return m_guard.IsDeleted() || m_tree->m_nItemsVersion != m_version; }
 
 private:
@@ -310,7 +310,6 @@ void* CSFQTTreeCtrl::InsertItem(const wchar_t* text, void* parent, void* after)
     if (!parentNode)
         return nullptr;
     Quiet quiet(this);
-    ++m_nItemsVersion;
     auto* item = new QTreeWidgetItem();
     item->setFlags(item->flags() & ~Qt::ItemIsAutoTristate);
     if (m_bCheckMode)

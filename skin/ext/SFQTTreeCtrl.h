@@ -7,9 +7,9 @@
 // change of a cascade, and those of SetAllItemCheck. Every other change an owner makes
 // through the facade is silent.
 //
-// A sink may change the tree from inside any report: an owner that inserts or deletes items
-// from a check report ends the cascade or check-all that sent it (the rest of it is not
-// applied), and an owner may delete the tree itself from any report.
+// A sink may change the tree from inside any report: an owner that deletes items from a check
+// report ends the cascade or check-all that sent it (the rest of it is not applied), and an
+// owner may delete the tree itself from any report.
 //
 // Create reads its rectangle one past, Win32-style; MoveWindow(RECT*) reads it inclusive.
 // The special handles TVI_ROOT and TVI_LAST are never items: an operation on an item given
@@ -126,7 +126,7 @@ private slots:
 private:
     // Keeps the sink deaf to the tree's own signals while an owner's change runs.
     class Quiet;
-    // Tells a walk that calls out to the sink whether the tree or its items changed meanwhile.
+    // Tells a walk that calls out to the sink whether the tree or any item was deleted meanwhile.
     class ItemsWatch;
     // Leaves the check box's toggling by mouse to the tree (see mouseReleaseEvent).
     class CheckDelegate;
@@ -140,8 +140,8 @@ private:
     void Disconnect();
     bool InCheckArea(QTreeWidgetItem* item, const QPoint& pos) const;
     void HandleClick(QTreeWidgetItem* item);
-    // The cascades and check-all: false when the sink changed the items or deleted the tree
-    // from a report, after which the walk has stopped and touches nothing.
+    // The cascades and check-all: false when the sink deleted items or the tree from a report,
+    // after which the walk has stopped and touches nothing.
     bool SetCheckedBelow(QTreeWidgetItem* node, bool checked);
     bool CascadeUp(QTreeWidgetItem* item, bool checked);
     // Takes item and its subtree out of the tree and deletes them, children before parents.
@@ -156,7 +156,7 @@ private:
     QTreeWidgetItem* m_pCheckPressItem;  // the item whose check area was last pressed
     bool m_bInRelease;                   // inside Qt's handling of a mouse release
     QTreeWidgetItem* m_pClickedItem;     // the item Qt reported clicked there, if any
-    unsigned m_nItemsVersion;            // moves with every insertion and deletion
+    unsigned m_nItemsVersion;            // moves with every deletion of items
     QColor m_textColor;
     QColor m_hilightColor;
     QPixmap m_onPicture;

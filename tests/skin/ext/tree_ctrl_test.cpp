@@ -585,6 +585,22 @@ TEST_F(TreeCtrlTest, DeletingItemsFromACheckReportEndsTheCascade)
     sink.then = nullptr;
 }
 
+// Items an owner adds from a check report take part in the rest of the cascade.
+TEST_F(TreeCtrlTest, ItemsAddedFromACheckReportJoinTheCascade)
+{
+    bool added = false;
+    sink.then = [&](const std::string& entry) {
+        if (!added && entry == "check A 1") {
+            added = true;
+            Add(L"A3", A);
+        }
+    };
+    Click(CheckPoint(A));
+    sink.then = nullptr;
+    EXPECT_EQ(sink.Take(), (Log{"box A 1", "check A 1", "check A1 1", "check A1a 1", "check A1b 1",
+                                "check A2 1", "check A3 1"}));
+}
+
 // Checks and deletions walk the tree with lists of their own, so that no depth overflows
 // the call stack.
 TEST_F(TreeCtrlTest, AFiftyThousandLevelChainChecksAndDeletes)
