@@ -79,27 +79,27 @@ struct PlainTree
 // A case that applies one change to every item of an n-item tree. The plain tree itself
 // grows faster than linearly here (each item change looks the row up among the shown rows):
 // 100 k items take minutes a round, so the case stops at 10 k.
+// One side of such a case: change(tree, item, i) for every item of a fresh tree of n items.
+template <class Tree, class Change>
+Side EachItem(Change change)
+{
+    return [change](int n) {
+        Tree t(n);
+        const StopWatch watch;
+        for (int i = 0; i < n; ++i)
+            change(*t.tree, t.items[static_cast<size_t>(i)], i);
+        Flush();
+        return watch.Seconds();
+    };
+}
+
 Case PerItem(const std::string& name, std::function<void(CSFQTTreeCtrl&, void*, int)> control,
              std::function<void(QTreeWidget&, QTreeWidgetItem*, int)> plain)
 {
     Case c;
     c.name = name;
-    c.control = [control](int n) {
-        ControlTree t(n);
-        const StopWatch watch;
-        for (int i = 0; i < n; ++i)
-            control(*t.tree, t.items[static_cast<size_t>(i)], i);
-        Flush();
-        return watch.Seconds();
-    };
-    c.baseline = [plain](int n) {
-        PlainTree t(n);
-        const StopWatch watch;
-        for (int i = 0; i < n; ++i)
-            plain(*t.tree, t.items[static_cast<size_t>(i)], i);
-        Flush();
-        return watch.Seconds();
-    };
+    c.control = EachItem<ControlTree>(control);
+    c.baseline = EachItem<PlainTree>(plain);
     c.maxItems = 10000;
     return c;
 }
@@ -126,52 +126,38 @@ const ControlsBenchCase setHilight(PerItem(
         tree.scrollToItem(item);
     }));
 
-Case InsertCase()
+// One side of a case: op(tree, n) on a fresh tree of n items (none when empty is set).
+template <class Tree, class Op>
+Side Timed(bool empty, Op op)
 {
-    Case c;
-    c.name = "tree InsertItem";
-    c.control = [](int n) {
-        ControlTree t(0);
+    return [empty, op](int n) {
+        Tree t(empty ? 0 : n);
         const StopWatch watch;
-        for (int i = 0; i < n; ++i)
-            t.tree->InsertItem(kText.c_str(), TVI_ROOT, TVI_LAST);
+        op(*t.tree, n);
         Flush();
         return watch.Seconds();
     };
-    c.baseline = [](int n) {
-        PlainTree t(0);
-        const QString text = QString::fromStdWString(kText);
-        const StopWatch watch;
-        for (int i = 0; i < n; ++i)
-            t.tree->addTopLevelItem(PlainTree::NewItem(text));
-        Flush();
-        return watch.Seconds();
-    };
-    return c;
 }
-const ControlsBenchCase insertItem(InsertCase());
 
-Case DeleteAllCase()
+void InsertEach(CSFQTTreeCtrl& tree, int n)
 {
-    Case c;
-    c.name = "tree DeleteAllItems";
-    c.control = [](int n) {
-        ControlTree t(n);
-        const StopWatch watch;
-        t.tree->DeleteAllItems();
-        Flush();
-        return watch.Seconds();
-    };
-    c.baseline = [](int n) {
-        PlainTree t(n);
-        const StopWatch watch;
-        t.tree->clear();
-        Flush();
-        return watch.Seconds();
-    };
-    return c;
+    for (int i = 0; i < n; ++i)
+        tree.InsertItem(kText.c_str(), TVI_ROOT, TVI_LAST);
 }
-const ControlsBenchCase deleteAll(DeleteAllCase());
+
+void AddEach(QTreeWidget& tree, int n)
+{
+    const QString text = QString::fromStdWString(kText);
+    for (int i = 0; i < n; ++i)
+        tree.addTopLevelItem(PlainTree::NewItem(text));
+}
+
+const ControlsBenchCase insertItem(Case{"tree InsertItem", Timed<ControlTree>(true, InsertEach),
+                                        Timed<PlainTree>(true, AddEach)});
+
+const ControlsBenchCase deleteAll(Case{
+    "tree DeleteAllItems", Timed<ControlTree>(false, [](CSFQTTreeCtrl& tree, int) { tree.DeleteAllItems(); }),
+    Timed<PlainTree>(false, [](QTreeWidget& tree, int) { tree.clear(); })});
 
 }  // namespace
 }  // namespace controls_bench
