@@ -1,14 +1,17 @@
 #include "skin/ext/SFQTTreeCtrl.h"
 
 #include "skin/SFQTControlHelpers.h"
+#include "skin/SFQTDeleteGuard.h"
 #include "skin/SFSkinString.h"
 
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -29,43 +32,66 @@ QTreeWidgetItem* ItemOf(void* handle)
 
 bool IsChecked(const QTreeWidgetItem* item) { return item->checkState(0) == Qt::Checked; }
 
-void SetCheckedIfDifferent(QTreeWidgetItem* item, bool checked)
-{
-    const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
-    if (item->checkState(0) != state)
-        item->setCheckState(0, state);
-}
-
-// Sets the state of item and of all its descendants, each before its children.
-void SetCheckedWithDescendants(QTreeWidgetItem* item, bool checked)
-{
-    SetCheckedIfDifferent(item, checked);
-    for (int i = 0; i < item->childCount(); ++i)
-        SetCheckedWithDescendants(item->child(i), checked);
-}
-
 }  // namespace
 
 // Disconnects the tree's three signals from their slots for its lifetime; nested guards
-// reconnect once, when the outermost one ends.
+// reconnect once, when the outermost one ends. Meanwhile the column is not resized to its
+// contents on every item change (each resize measures up to a thousand rows): it is resized
+// once, when the tree next needs its width or the events are next handled.
 class CSFQTTreeCtrl::Quiet
 {
 public:
     explicit Quiet(CSFQTTreeCtrl* tree) : m_tree(tree)
     {
-        if (m_tree->m_nQuietDepth++ == 0)
+        if (m_tree->m_nQuietDepth++ == 0) {
             m_tree->Disconnect();
+            m_tree->header()->setSectionResizeMode(QHeaderView::Interactive);
+        }
     }
     ~Quiet()
     {
-        if (--m_tree->m_nQuietDepth == 0)
+        if (--m_tree->m_nQuietDepth == 0) {
+            m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
             m_tree->Connect();
+        }
     }
     Quiet(const Quiet&) = delete;
     Quiet& operator=(const Quiet&) = delete;
 
 private:
     CSFQTTreeCtrl* m_tree;
+};
+
+class CSFQTTreeCtrl::ItemsWatch
+{
+public:
+    explicit ItemsWatch(CSFQTTreeCtrl* tree) : m_guard(tree), m_tree(tree), m_version(tree->m_nItemsVersion)
+    {}
+    // True once the tree or any of its items was deleted since construction.
+    bool Changed() const { return m_guard.IsDeleted() || m_tree->m_nItemsVersion != m_version; }
+
+private:
+    CSFQTDeleteGuard m_guard;
+    const CSFQTTreeCtrl* m_tree;
+    unsigned m_version;
+};
+
+// Qt toggles a check box on a release inside its own indicator, a few pixels narrower than
+// the check area, and from inside its release handling. The tree toggles it instead, for a
+// click anywhere in the check area, once Qt is done (see mouseReleaseEvent).
+class CSFQTTreeCtrl::CheckDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease)
+            return false;
+        return QStyledItemDelegate::editorEvent(event, model, option, index);
+    }
 };
 
 CSFQTTreeCtrl::CSFQTTreeCtrl(ISFTreeCtrlEvent* pEvent)
@@ -76,6 +102,9 @@ CSFQTTreeCtrl::CSFQTTreeCtrl(ISFTreeCtrlEvent* pEvent)
       m_nID(static_cast<UINT>(-1)),
       m_nSkinValue(16),
       m_pCheckPressItem(nullptr),
+      m_bInRelease(false),
+      m_pClickedItem(nullptr),
+      m_nItemsVersion(0),
       m_textColor(Qt::white),
       m_hilightColor(0, 255, 0),
       m_nQuietDepth(0)
@@ -89,6 +118,7 @@ CSFQTTreeCtrl::CSFQTTreeCtrl(ISFTreeCtrlEvent* pEvent)
     setIconSize(QSize(50, 50));
     setMouseTracking(true);
     setAttribute(Qt::WA_MacShowFocusRect, false);
+    setItemDelegate(new CheckDelegate(this));
     Connect();
 }
 
@@ -296,14 +326,35 @@ void* CSFQTTreeCtrl::InsertItem(const wchar_t* text, void* parent, void* after)
     return item;
 }
 
-void CSFQTTreeCtrl::DeleteSubtree(QTreeWidgetItem* item)
+void CSFQTTreeCtrl::Forget(QTreeWidgetItem* item)
 {
-    for (int i = item->childCount() - 1; i >= 0; --i)
-        DeleteSubtree(item->child(i));
     m_hilight.erase(item);
     if (m_pCheckPressItem == item)
         m_pCheckPressItem = nullptr;
-    delete item;
+    if (m_pClickedItem == item)
+        m_pClickedItem = nullptr;
+}
+
+// The subtree leaves the tree as one removal, then goes leaf by leaf with no model to tell:
+// no item is deleted with children (whose deletion would recurse once per level), and each
+// leaf is its parent's first child, which a parent finds and drops at once.
+void CSFQTTreeCtrl::DeleteSubtree(QTreeWidgetItem* item)
+{
+    QTreeWidgetItem* parent = ParentNode(item);
+    const int index = parent->indexOfChild(item);
+    if (index >= 0)
+        parent->takeChild(index);
+    QTreeWidgetItem* node = item;
+    while (node) {
+        if (node->childCount() > 0) {
+            node = node->child(0);
+            continue;
+        }
+        QTreeWidgetItem* up = node == item ? nullptr : node->parent();
+        Forget(node);
+        delete node;
+        node = up;
+    }
 }
 
 int CSFQTTreeCtrl::DeleteItem(void* item)
@@ -312,6 +363,7 @@ int CSFQTTreeCtrl::DeleteItem(void* item)
     if (!it)
         return 0;
     Quiet quiet(this);
+    ++m_nItemsVersion;
     DeleteSubtree(it);
     return 1;
 }
@@ -319,10 +371,13 @@ int CSFQTTreeCtrl::DeleteItem(void* item)
 int CSFQTTreeCtrl::DeleteAllItems()
 {
     Quiet quiet(this);
-    while (topLevelItemCount() > 0)
-        DeleteSubtree(topLevelItem(topLevelItemCount() - 1));
+    ++m_nItemsVersion;
+    const QList<QTreeWidgetItem*> tops = invisibleRootItem()->takeChildren();
+    for (QTreeWidgetItem* top : tops)
+        DeleteSubtree(top);
     m_hilight.clear();
     m_pCheckPressItem = nullptr;
+    m_pClickedItem = nullptr;
     return 1;
 }
 
@@ -398,8 +453,7 @@ int CSFQTTreeCtrl::GetCheck(void* item) const
 void CSFQTTreeCtrl::SetAllItemCheck(int check)
 {
     // The signals stay connected: every item that changes is reported.
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        SetCheckedWithDescendants(topLevelItem(i), check != 0);
+    SetCheckedBelow(invisibleRootItem(), check != 0);
 }
 
 int CSFQTTreeCtrl::IsAllItemCheck()
@@ -520,8 +574,8 @@ bool CSFQTTreeCtrl::InCheckArea(QTreeWidgetItem* item, const QPoint& pos) const
 }
 
 // A press in an item's check area remembers the item (when the user may check it), so the
-// click that follows runs the cascades; any other press forgets it, so a later plain click
-// on the same item is an ordinary click.
+// click that follows toggles its box and runs the cascades; any other press forgets it, so a
+// later plain click on the same item is an ordinary click.
 void CSFQTTreeCtrl::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
@@ -532,11 +586,30 @@ void CSFQTTreeCtrl::mousePressEvent(QMouseEvent* event)
             const bool checkable = (item->flags() & Qt::ItemIsUserCheckable) != 0;
             if (checkable)
                 m_pCheckPressItem = item;
-            if (m_pEvent)
+            if (m_pEvent) {
+                const CSFQTDeleteGuard guard(this);
                 m_pEvent->OnItemCheckBoxClick(item, checkable ? 1 : 0);
+                if (guard.IsDeleted())
+                    return;
+            }
         }
     }
     QTreeWidget::mousePressEvent(event);
+}
+
+// Qt reports a click from inside its own release handling, which goes on using the tree after
+// the report: the click is handled once Qt is done, so that the owner may delete the tree or
+// its items from any report it causes.
+void CSFQTTreeCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_bInRelease = true;
+    m_pClickedItem = nullptr;
+    QTreeWidget::mouseReleaseEvent(event);
+    m_bInRelease = false;
+    QTreeWidgetItem* clicked = m_pClickedItem;
+    m_pClickedItem = nullptr;
+    if (clicked)
+        HandleClick(clicked);
 }
 
 // Right of the check area a double click goes to the sink; the tree itself neither expands
@@ -572,10 +645,26 @@ void CSFQTTreeCtrl::OnItemChanged(QTreeWidgetItem* item, int /*column*/)
 
 void CSFQTTreeCtrl::OnItemClick(QTreeWidgetItem* item, int /*column*/)
 {
+    if (m_bInRelease)
+        m_pClickedItem = item;
+    else
+        HandleClick(item);
+}
+
+// A click that began in the check area toggles the box wherever in the area it was (an item
+// with no check box keeps none), then the cascades follow the new state.
+void CSFQTTreeCtrl::HandleClick(QTreeWidgetItem* item)
+{
     if (item && item == m_pCheckPressItem) {
+        const ItemsWatch watch(this);
+        if (item->data(0, Qt::CheckStateRole).isValid()) {
+            item->setCheckState(0, IsChecked(item) ? Qt::Unchecked : Qt::Checked);
+            if (watch.Changed())
+                return;
+        }
         const bool checked = IsChecked(item);
-        CascadeDown(item, checked);
-        CascadeUp(item, checked);
+        if (SetCheckedBelow(item, checked))
+            CascadeUp(item, checked);
         return;
     }
     if (m_pEvent)
@@ -584,28 +673,51 @@ void CSFQTTreeCtrl::OnItemClick(QTreeWidgetItem* item, int /*column*/)
 
 void CSFQTTreeCtrl::OnCurItemChanged(QTreeWidgetItem* /*current*/, QTreeWidgetItem* /*previous*/) {}
 
-void CSFQTTreeCtrl::CascadeDown(QTreeWidgetItem* item, bool checked)
+// Every descendant of node, depth first in child order, each before its children. Walked with
+// a list of its own, not the call stack, so that any depth fits.
+bool CSFQTTreeCtrl::SetCheckedBelow(QTreeWidgetItem* node, bool checked)
 {
-    for (int i = 0; i < item->childCount(); ++i)
-        SetCheckedWithDescendants(item->child(i), checked);
+    const ItemsWatch watch(this);
+    const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
+    std::vector<QTreeWidgetItem*> pending;
+    for (int i = node->childCount() - 1; i >= 0; --i)
+        pending.push_back(node->child(i));
+    while (!pending.empty()) {
+        QTreeWidgetItem* item = pending.back();
+        pending.pop_back();
+        if (item->checkState(0) != state) {
+            item->setCheckState(0, state);
+            if (watch.Changed())
+                return false;
+        }
+        for (int i = item->childCount() - 1; i >= 0; --i)
+            pending.push_back(item->child(i));
+    }
+    return true;
 }
 
 // A parent is checked exactly when all its children are: checking the last unchecked child
 // checks the parent, unchecking any child unchecks it; each changed parent passes on upward.
-void CSFQTTreeCtrl::CascadeUp(QTreeWidgetItem* item, bool checked)
+bool CSFQTTreeCtrl::CascadeUp(QTreeWidgetItem* item, bool checked)
 {
+    const ItemsWatch watch(this);
     for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent()) {
         if (IsChecked(parent)) {
             if (checked)
-                return;
+                return true;
             parent->setCheckState(0, Qt::Unchecked);
+            if (watch.Changed())
+                return false;
             continue;
         }
         if (!checked)
-            return;
+            return true;
         for (int i = 0; i < parent->childCount(); ++i)
             if (!IsChecked(parent->child(i)))
-                return;
+                return true;
         parent->setCheckState(0, Qt::Checked);
+        if (watch.Changed())
+            return false;
     }
+    return true;
 }

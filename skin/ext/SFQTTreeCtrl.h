@@ -7,6 +7,10 @@
 // change of a cascade, and those of SetAllItemCheck. Every other change an owner makes
 // through the facade is silent.
 //
+// A sink may change the tree from inside any report: an owner that deletes items from a check
+// report ends the cascade or check-all that sent it (the rest of it is not applied), and an
+// owner may delete the tree itself from any report.
+//
 // Create reads its rectangle one past, Win32-style; MoveWindow(RECT*) reads it inclusive.
 // The special handles TVI_ROOT and TVI_LAST are never items: an operation on an item given
 // one of them (where it does not name the root) acts as if given no item.
@@ -110,6 +114,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -121,6 +126,10 @@ private slots:
 private:
     // Keeps the sink deaf to the tree's own signals while an owner's change runs.
     class Quiet;
+    // Tells a walk that calls out to the sink whether the tree or any item was deleted meanwhile.
+    class ItemsWatch;
+    // Leaves the check box's toggling by mouse to the tree (see mouseReleaseEvent).
+    class CheckDelegate;
 
     // The node behind a handle: TVI_ROOT is the invisible root (the top-level items' parent),
     // any other handle its item (null for none and the other special handles).
@@ -130,9 +139,14 @@ private:
     void Connect();
     void Disconnect();
     bool InCheckArea(QTreeWidgetItem* item, const QPoint& pos) const;
-    void CascadeDown(QTreeWidgetItem* item, bool checked);
-    void CascadeUp(QTreeWidgetItem* item, bool checked);
+    void HandleClick(QTreeWidgetItem* item);
+    // The cascades and check-all: false when the sink deleted items or the tree from a report,
+    // after which the walk has stopped and touches nothing.
+    bool SetCheckedBelow(QTreeWidgetItem* node, bool checked);
+    bool CascadeUp(QTreeWidgetItem* item, bool checked);
+    // Takes item and its subtree out of the tree and deletes them, children before parents.
     void DeleteSubtree(QTreeWidgetItem* item);
+    void Forget(QTreeWidgetItem* item);
     void SetUserCheckableFlag(QTreeWidgetItem* item, bool on);
 
     bool m_bCheckMode;
@@ -140,6 +154,9 @@ private:
     UINT m_nID;
     int m_nSkinValue;
     QTreeWidgetItem* m_pCheckPressItem;  // the item whose check area was last pressed
+    bool m_bInRelease;                   // inside Qt's handling of a mouse release
+    QTreeWidgetItem* m_pClickedItem;     // the item Qt reported clicked there, if any
+    unsigned m_nItemsVersion;            // moves with every deletion of items
     QColor m_textColor;
     QColor m_hilightColor;
     QPixmap m_onPicture;

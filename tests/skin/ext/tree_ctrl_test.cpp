@@ -1,7 +1,7 @@
 // Tree control, driven through its factory and facade as an owner would and by mouse and keys
 // as a user would: insertion order and walking, handles that are no item, bounded text
 // read-out, cascading checks, which changes the sink hears, double clicks, keys, highlight
-// and icons.
+// and icons; owners that change or delete the tree from inside a report, and very deep trees.
 #include "skin/SFSkinString.h"
 #include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTTreeCtrl.h"
@@ -10,45 +10,51 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Every sink call, written with the names the test gave the items.
+// Every sink call, written with the names the test gave the items. After writing an entry the
+// sink runs then(entry), where a test plays an owner that reacts to the report.
 class TreeSink : public ISFTreeCtrlEvent
 {
 public:
     std::map<void*, std::string> names;
     std::vector<std::string> log;
+    std::function<void(const std::string&)> then;
 
     void OnItemDbClick(void* item, POINT& pt) override
     {
-        log.push_back("dbl " + Name(item) + " " + std::to_string(pt.x) + "," + std::to_string(pt.y));
+        Note("dbl " + Name(item) + " " + std::to_string(pt.x) + "," + std::to_string(pt.y));
     }
     int OnItemClick(void* item, UINT flags) override
     {
-        log.push_back("click " + Name(item) + " " + std::to_string(flags));
+        Note("click " + Name(item) + " " + std::to_string(flags));
         return 1;
     }
     void OnItemCheckStateChanged(void* item, int checked) override
     {
-        log.push_back("check " + Name(item) + " " + std::to_string(checked));
+        Note("check " + Name(item) + " " + std::to_string(checked));
     }
     void OnItemCheckBoxClick(void* item, UINT checkable) override
     {
-        log.push_back("box " + Name(item) + " " + std::to_string(checkable));
+        Note("box " + Name(item) + " " + std::to_string(checkable));
     }
     void OnDlgKeyDown(UINT modifiers, UINT key) override
     {
-        log.push_back("key " + std::to_string(modifiers) + " " + std::to_string(key));
+        Note("key " + std::to_string(modifiers) + " " + std::to_string(key));
     }
 
     std::vector<std::string> Take()
@@ -59,6 +65,12 @@ public:
     }
 
 private:
+    void Note(const std::string& entry)
+    {
+        log.push_back(entry);
+        if (then)
+            then(entry);
+    }
     std::string Name(void* item) const
     {
         const auto it = names.find(item);
@@ -87,15 +99,22 @@ protected:
         skin[7] = L"tree_camera_on.png";
         skin[8] = L"tree_camera_off.png";
         ASSERT_EQ(facade->SetSkin(&skin), 1);
+        BuildItems();
+        parent.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+        sink.log.clear();
+    }
+
+    // The tree A{A1{A1a, A1b}, A2} in place of whatever the tree holds, all unchecked.
+    void BuildItems()
+    {
+        facade->DeleteAllItems();
         A = Add(L"A", TVI_ROOT);
         A1 = Add(L"A1", A);
         A1a = Add(L"A1a", A1);
         A1b = Add(L"A1b", A1);
         A2 = Add(L"A2", A);
         facade->ExpangAll();
-        parent.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
-        sink.log.clear();
     }
 
     void* Add(const wchar_t* text, void* under, void* after = TVI_LAST)
@@ -115,6 +134,11 @@ protected:
     {
         const QRect r = tree->visualItemRect(Item(item));
         return QPoint(r.left() + 40, r.center().y());
+    }
+    QPoint AtX(void* item, int dx)
+    {
+        const QRect r = tree->visualItemRect(Item(item));
+        return QPoint(r.left() + dx, r.center().y());
     }
     void Click(const QPoint& at) { testutil::Click(tree->viewport(), at); }
     // A double click as the window system delivers it: the second press is followed by the
@@ -479,6 +503,242 @@ TEST_F(TreeCtrlTest, WithoutCheckModeItemsHaveNoCheckBox)
     EXPECT_EQ(plain->SetCheck(item, 1), 1);
     EXPECT_EQ(plain->GetCheck(item), 0);
     EXPECT_EQ(it->foreground(0).color(), QColor(Qt::white));  // no skin: white text
+}
+
+// Qt's own check indicator is narrower than the check area: a click anywhere in the area
+// toggles the box, and the cascade follows the new state (here A1 differs from its child A1a).
+TEST_F(TreeCtrlTest, AClickAnywhereInTheCheckAreaTogglesTheBoxThenCascades)
+{
+    for (const int dx : {1, 8, 18}) {
+        SCOPED_TRACE(dx);
+        for (void* item : {A, A1, A1a, A1b, A2})
+            facade->SetCheck(item, 0);
+        facade->SetCheck(A1a, 1);
+        Click(AtX(A1, dx));
+        EXPECT_EQ(sink.Take(), (Log{"box A1 1", "check A1 1", "check A1b 1"}));
+        EXPECT_EQ(Checks(), (std::vector<int>{0, 1, 1, 1, 0}));
+        Click(AtX(A1, dx));
+        EXPECT_EQ(sink.Take(), (Log{"box A1 1", "check A1 0", "check A1a 0", "check A1b 0"}));
+        EXPECT_EQ(Checks(), (std::vector<int>{0, 0, 0, 0, 0}));
+    }
+}
+
+// An owner that rebuilds the tree from a check report ends the cascade or check-all that sent
+// it: nothing more is reported or changed, and no deleted item is touched (ASan watches).
+TEST_F(TreeCtrlTest, DeletingItemsFromACheckReportEndsTheCascade)
+{
+    const struct
+    {
+        const char* what;
+        void* const* clicked;  // null: check-all instead of a click
+        std::string when;      // the report the owner reacts to
+        void* const* deleted;  // null: DeleteAllItems
+        Log log;
+        UINT left;  // items left
+    } cases[] = {
+        {"down, the next item's parent deleted",
+         &A,
+         "check A1 1",
+         &A1,
+         {"box A 1", "check A 1", "check A1 1"},
+         2},
+        {"down, everything deleted",
+         &A,
+         "check A1b 1",
+         nullptr,
+         {"box A 1", "check A 1", "check A1 1", "check A1b 1"},
+         0},
+        {"the clicked item deleted", &A1b, "check A1b 1", &A1b, {"box A1b 1", "check A1b 1"}, 4},
+        {"up, the walk's next parent deleted",
+         &A1b,
+         "check A1 1",
+         &A,
+         {"box A1b 1", "check A1b 1", "check A1 1"},
+         0},
+        {"check-all, the rest deleted", nullptr, "check A1 1", &A, {"check A 1", "check A1 1"}, 0},
+        {"check-all, everything deleted", nullptr, "check A 1", nullptr, {"check A 1"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        sink.then = nullptr;
+        BuildItems();
+        facade->SetCheck(A1a, 1);  // so that checking A1b checks A1
+        sink.Take();
+        bool reacted = false;
+        void* const doomed = c.deleted ? *c.deleted : nullptr;
+        sink.then = [&](const std::string& entry) {
+            if (reacted || entry != c.when)
+                return;
+            reacted = true;
+            if (doomed)
+                facade->DeleteItem(doomed);
+            else
+                facade->DeleteAllItems();
+        };
+        if (c.clicked)
+            Click(CheckPoint(*c.clicked));
+        else
+            facade->SetAllItemCheck(1);
+        EXPECT_EQ(sink.Take(), c.log);
+        EXPECT_EQ(facade->GetCount(), c.left);
+    }
+    sink.then = nullptr;
+}
+
+// Items an owner adds from a check report take part in the rest of the cascade.
+TEST_F(TreeCtrlTest, ItemsAddedFromACheckReportJoinTheCascade)
+{
+    bool added = false;
+    sink.then = [&](const std::string& entry) {
+        if (!added && entry == "check A 1") {
+            added = true;
+            Add(L"A3", A);
+        }
+    };
+    Click(CheckPoint(A));
+    sink.then = nullptr;
+    EXPECT_EQ(sink.Take(), (Log{"box A 1", "check A 1", "check A1 1", "check A1a 1", "check A1b 1",
+                                "check A2 1", "check A3 1"}));
+}
+
+// Checks and deletions walk the tree with lists of their own, so that no depth overflows
+// the call stack.
+TEST_F(TreeCtrlTest, AFiftyThousandLevelChainChecksAndDeletes)
+{
+    facade->DeleteAllItems();
+    const auto chain = [&] {
+        void* top = facade->InsertItem(L"chain", TVI_ROOT, TVI_LAST);
+        void* bottom = top;
+        for (int i = 1; i < 50000; ++i)
+            bottom = facade->InsertItem(L"link", bottom, TVI_LAST);
+        return std::make_pair(top, bottom);
+    };
+    const auto [top, bottom] = chain();
+    facade->SetAllItemCheck(1);
+    EXPECT_EQ(sink.Take().size(), 50000u);
+    EXPECT_EQ(facade->GetCheck(bottom), 1);
+    Click(CheckPoint(top));  // unchecks the top, and with it the whole chain
+    EXPECT_EQ(sink.Take().size(), 1u + 50000u);
+    EXPECT_EQ(facade->GetCheck(bottom), 0);
+    EXPECT_EQ(facade->DeleteItem(top), 1);
+    EXPECT_EQ(facade->GetRootItem(), nullptr);
+
+    chain();
+    EXPECT_EQ(facade->DeleteAllItems(), 1);
+    EXPECT_EQ(facade->GetRootItem(), nullptr);
+    EXPECT_TRUE(sink.log.empty());
+}
+
+// An owner may delete the tree from any report, the user's check click and its cascade
+// included; the tree then touches nothing of itself (ASan watches).
+TEST_F(TreeCtrlTest, TheOwnerMayDeleteTheTreeFromAnyReport)
+{
+    enum Gesture
+    {
+        kCheckClick,
+        kTextClick,
+        kDoubleClick,
+        kKey
+    };
+    const struct
+    {
+        std::string when;  // the report the owner reacts to (its start)
+        const char* item;
+        Gesture gesture;
+    } cases[] = {
+        {"box A1a 1", "A1a", kCheckClick},
+        {"check A1a 1", "A1a", kCheckClick},
+        {"check A 1", "A", kCheckClick},
+        {"check A1 1", "A", kCheckClick},
+        {"click A1a 0", "A1a", kTextClick},
+        {"dbl A1a", "A1a", kDoubleClick},
+        {"key 0 " + std::to_string(Qt::Key_Down), "A1a", kKey},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.when);
+        TreeSink owner;
+        CSFTreeCtrl* doomed = SF_CreateTreeCtrl(&owner);
+        ASSERT_EQ(doomed->Create(WS_VISIBLE, RECT{0, 0, 301, 301}, &parent, 10, 1), 1);
+        std::map<std::string, void*> items;
+        const auto add = [&](const char* name, void* under) {
+            void* item =
+                doomed->InsertItem(QString::fromLatin1(name).toStdWString().c_str(), under, TVI_LAST);
+            owner.names[item] = name;
+            items[name] = item;
+            return item;
+        };
+        void* a = add("A", TVI_ROOT);
+        void* a1 = add("A1", a);
+        add("A1a", a1);
+        add("A1b", a1);
+        add("A2", a);
+        doomed->ExpangAll();
+        auto* shown = dynamic_cast<CSFQTTreeCtrl*>(doomed);
+        const QRect r = shown->visualItemRect(static_cast<QTreeWidgetItem*>(items[c.item]));
+        const QPoint at(r.left() + (c.gesture == kCheckClick ? 8 : 40), r.center().y());
+        const QPointer<QWidget> viewport = shown->viewport();
+        owner.then = [&](const std::string& entry) {
+            if (doomed && entry.compare(0, c.when.size(), c.when) == 0) {
+                CSFTreeCtrl* gone = doomed;
+                doomed = nullptr;
+                delete gone;
+            }
+        };
+        const auto send = [&](QEvent::Type type) {
+            if (viewport)
+                testutil::SendMouse(viewport, type, at);
+        };
+        switch (c.gesture) {
+        case kCheckClick:
+        case kTextClick:
+            send(QEvent::MouseButtonPress);
+            send(QEvent::MouseButtonRelease);
+            break;
+        case kDoubleClick:
+            send(QEvent::MouseButtonPress);
+            send(QEvent::MouseButtonRelease);
+            send(QEvent::MouseButtonPress);
+            send(QEvent::MouseButtonDblClick);
+            send(QEvent::MouseButtonRelease);
+            break;
+        case kKey: {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QApplication::sendEvent(shown, &key);
+            break;
+        }
+        }
+        EXPECT_EQ(doomed, nullptr);
+        EXPECT_TRUE(viewport.isNull());
+        ASSERT_FALSE(owner.log.empty());
+        EXPECT_EQ(owner.log.back().compare(0, c.when.size(), c.when), 0) << owner.log.back();
+        owner.then = nullptr;
+        delete doomed;
+    }
+}
+
+// A deleted parent takes all its children's highlight entries with it, not only the first's:
+// the handle of a deleted child reads as not highlighted.
+TEST_F(TreeCtrlTest, DeletingAParentForgetsItsSecondChildsHighlight)
+{
+    facade->SetItemHilight(A1b, 1);
+    EXPECT_EQ(facade->IsAnyChildItemHilight(A1), 1);
+    EXPECT_EQ(facade->DeleteItem(A1), 1);
+    EXPECT_EQ(facade->IsItemHilight(A1b), 0);
+}
+
+// Owner changes resize the column once they are done, not on each change: the column still
+// fits its widest text as soon as anyone asks for its width.
+TEST_F(TreeCtrlTest, TheColumnFitsItsContentsAfterOwnerChanges)
+{
+    const int before = tree->header()->sectionSize(0);
+    void* wide = Add(L"A camera with a name far wider than any other item's", A2);
+    facade->SetItemData(wide, 3);
+    facade->SetToolTipText(wide, L"tip");
+    facade->ExpandTreeItem(A2, 1);
+    EXPECT_EQ(tree->header()->sectionResizeMode(0), QHeaderView::ResizeToContents);
+    EXPECT_GT(tree->header()->sectionSize(0), before);
+    EXPECT_GE(tree->header()->sectionSize(0), tree->visualItemRect(Item(wide)).left() +
+                                                  tree->fontMetrics().horizontalAdvance(Item(wide)->text(0)));
 }
 
 }  // namespace
