@@ -3,12 +3,14 @@
 #include "skin/SFMsgMap.h"
 #include "skin/SFQTButton.h"
 #include "skin/SFQTControlHelpers.h"
+#include "skin/SFQTDeleteGuard.h"
 #include "skin/SFQTProgressCtrl.h"
 #include "skin/SFQTRadioBox.h"
 #include "skin/SFQTToggleHelpers.h"
 #include "skin/SFQTView.h"
 #include "skin/SFSkinString.h"
 #include "skin/ext/SFListCtrlRules.h"
+#include "skin/ext/SFQTListHeader.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -67,9 +69,11 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
       m_bDoubleClickRouted(false),
       m_bEditRouted(false),
       m_nOwnerChange(0),
-      m_bReleaseEndsDblClick(false)
+      m_bReleaseEndsDblClick(false),
+      m_bInDoubleClickEvent(false),
+      m_pendingDoubleClick(-1, -1)
 {
-    QHeaderView* header = new QHeaderView(Qt::Horizontal, this);
+    CSFQTListHeader* header = new CSFQTListHeader(this);
     setHorizontalHeader(header);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSectionsClickable(true);
@@ -91,7 +95,7 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
     connect(horizontalScrollBar(), &QScrollBar::sliderMoved, this, &CSFQTListCtrl::OnHeaderPosChanged1);
     connect(header, &QHeaderView::sectionResized, this, [this] { PlaceHeaderCheckBox(); });
     // Heard always; a click sorts only while sorting is on.
-    connect(header, &QHeaderView::sectionClicked, this, &CSFQTListCtrl::OnHeaderClicked);
+    connect(header, &CSFQTListHeader::SectionClickDone, this, &CSFQTListCtrl::OnHeaderClicked);
 }
 
 CSFQTListCtrl::~CSFQTListCtrl() = default;
@@ -100,8 +104,14 @@ CSFQTListCtrl::~CSFQTListCtrl() = default;
 
 int CSFQTListCtrl::Create(DWORD /*style*/, const RECT& rc, void* parentUI, UINT id, bool flag)
 {
-    setParent(static_cast<QWidget*>(parentUI));
+    QWidget* parentWidget = static_cast<QWidget*>(parentUI);
+    const bool hiddenByOwner = isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide);
+    setParent(parentWidget);
     setGeometry(OnePastRectToQRect(rc));
+    // Shown with its parent, also with one that is shown already (which shows no child added
+    // later by itself); a list the owner hid stays hidden.
+    if (parentWidget && parentWidget->isVisible() && !hiddenByOwner)
+        show();
     m_nID = id;
     m_bCreateFlag = flag;
     return 1;
@@ -252,7 +262,9 @@ int CSFQTListCtrl::InsertItem(int row, const wchar_t* text)
     ApplyColumnAlignment(it, 0);
     setItem(row, 0, it);
     setRowHeight(row, m_nRowHeight);
-    ColorRow(row, StripeColor(row));
+    // The rows below moved down by one: each takes the stripe of its new place.
+    for (int r = row; r < rowCount(); ++r)
+        ColorRow(r, StripeColor(r));
     return row;
 }
 
@@ -570,6 +582,10 @@ void CSFQTListCtrl::OnItemDBClicked(QTableWidgetItem* item)
         editItem(item);
         m_openEditor = QPersistentModelIndex(indexFromItem(item));
     }
+    if (m_bInDoubleClickEvent) {
+        m_pendingDoubleClick = QPoint(col, row);  // reported by mouseDoubleClickEvent
+        return;
+    }
     Notify(NotifyDoubleClick, row, col);
 }
 
@@ -626,9 +642,15 @@ void CSFQTListCtrl::OnClicked()
     }
     if (row < 0)
         return;
+    // The owner may delete the list in any of the three reports.
+    const CSFQTDeleteGuard guard(this);
     RowClicked(row, 0);
+    if (guard.IsDeleted())
+        return;
     if (m_pEvent)
         m_pEvent->OnButton(static_cast<int>(id), row);
+    if (guard.IsDeleted())
+        return;
     SFSendCommandToParent(this, id);
 }
 
@@ -644,6 +666,14 @@ void CSFQTListCtrl::OnVerPosBarChanged(int /*value*/) {}
 
 // ---- Mouse ------------------------------------------------------------------------------
 
+void CSFQTListCtrl::mousePressEvent(QMouseEvent* event)
+{
+    // A press starts a new click: a double click whose release never came (the owner opened a
+    // modal dialog on it, which took the release) must not swallow this click's release.
+    m_bReleaseEndsDblClick = false;
+    QTableWidget::mousePressEvent(event);
+}
+
 void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableWidget::mouseReleaseEvent(event);
@@ -651,8 +681,12 @@ void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
     // double click has just opened.
     const bool endsDoubleClick = m_bReleaseEndsDblClick;
     m_bReleaseEndsDblClick = false;
-    if (m_pEvent)
+    if (m_pEvent) {
+        const CSFQTDeleteGuard guard(this);
         m_pEvent->Selection_OnMouseRelease(selectionModel()->hasSelection() ? 1 : 0);
+        if (guard.IsDeleted())
+            return;
+    }
     if (endsDoubleClick)
         return;
     // Counted in the selection model, so rows with empty cells count whole.
@@ -664,7 +698,16 @@ void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
 void CSFQTListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
     m_bReleaseEndsDblClick = true;
+    // The table goes on touching itself after its double-click signal: the report, on which
+    // the owner may delete the list, waits until the table's own handling is over.
+    m_bInDoubleClickEvent = true;
+    m_pendingDoubleClick = QPoint(-1, -1);
     QTableWidget::mouseDoubleClickEvent(event);
+    m_bInDoubleClickEvent = false;
+    const QPoint cell = m_pendingDoubleClick;
+    m_pendingDoubleClick = QPoint(-1, -1);
+    if (cell.y() >= 0)
+        Notify(NotifyDoubleClick, cell.y(), cell.x());
 }
 
 void CSFQTListCtrl::updateGeometries()
