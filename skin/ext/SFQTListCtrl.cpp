@@ -71,6 +71,7 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
       m_nOwnerChange(0),
       m_bReleaseEndsDblClick(false),
       m_bInDoubleClickEvent(false),
+      m_nPartsAfterSweep(0),
       m_pendingDoubleClick(-1, -1)
 {
     CSFQTListHeader* header = new CSFQTListHeader(this);
@@ -83,6 +84,7 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(m_nRowHeight);
     setFocusPolicy(Qt::NoFocus);
     // The horizontal scroll value counts whole columns (the default depends on the style).
     setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -135,6 +137,9 @@ int CSFQTListCtrl::SetSkin(ListCtrlStyle* style)
     m_nHeaderHeight = s.nValue[2];
     horizontalHeader()->setFixedHeight(m_nHeaderHeight);
     m_nRowHeight = s.nValue[3];
+    // The default applies to every row, also those made before: only while there are none.
+    if (rowCount() == 0)
+        verticalHeader()->setDefaultSectionSize(m_nRowHeight);
     return 1;
 }
 
@@ -261,7 +266,10 @@ int CSFQTListCtrl::InsertItem(int row, const wchar_t* text)
     QTableWidgetItem* it = new QTableWidgetItem(WideToQString(text));
     ApplyColumnAlignment(it, 0);
     setItem(row, 0, it);
-    setRowHeight(row, m_nRowHeight);
+    // New rows come at the header's default size, which is the row height unless the skin
+    // changed it after rows were made (or the style's minimum is above it).
+    if (rowHeight(row) != m_nRowHeight)
+        setRowHeight(row, m_nRowHeight);
     // The rows below moved down by one: each takes the stripe of its new place.
     for (int r = row; r < rowCount(); ++r)
         ColorRow(r, StripeColor(r));
@@ -275,6 +283,7 @@ int CSFQTListCtrl::DeleteAllItems()
     for (int r = 0; r < rowCount(); ++r)
         removeCellWidget(r, 7);
     m_cellParts.clear();
+    m_nPartsAfterSweep = 0;
     CloseOpenEditor();
     setRowCount(0);
     return 1;
@@ -283,12 +292,23 @@ int CSFQTListCtrl::DeleteAllItems()
 void CSFQTListCtrl::DeleteSelectedItems(std::set<int>& rows)
 {
     GetSelectRow(rows);
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        const int r = *it;
-        if (r < 0 || r >= rowCount())
+    // Every selected row goes: the selection is empty afterwards in any case. Emptied first, it
+    // is not updated for every row removed.
+    clearSelection();
+    // Removed a run of consecutive rows at a time, the highest run first.
+    auto it = rows.rbegin();
+    while (it != rows.rend()) {
+        const int last = *it;
+        if (last < 0 || last >= rowCount()) {
+            ++it;
             continue;
-        removeCellWidget(r, 7);
-        removeRow(r);
+        }
+        int first = last;
+        for (++it; it != rows.rend() && *it == first - 1 && *it >= 0; ++it)
+            --first;
+        for (int r = first; r <= last; ++r)
+            removeCellWidget(r, 7);
+        model()->removeRows(first, last - first + 1);
     }
     ForgetDeadParts();
 }
@@ -297,15 +317,29 @@ void CSFQTListCtrl::SetItemSelected(int* rows, int n, bool select)
 {
     if (!rows || columnCount() == 0)
         return;
-    const QItemSelectionModel::SelectionFlags flags =
-        select ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
+    const int count = rowCount();
+    std::vector<int> listed;
+    listed.reserve(static_cast<size_t>(std::max(n, 0)));
     for (int i = 0; i < n; ++i) {
-        const int r = rows[i];
-        if (r < 0 || r >= rowCount())
-            continue;
-        selectionModel()->select(QItemSelection(model()->index(r, 0), model()->index(r, columnCount() - 1)),
-                                 flags);
+        if (rows[i] >= 0 && rows[i] < count)
+            listed.push_back(rows[i]);
     }
+    if (!std::is_sorted(listed.begin(), listed.end()))
+        std::sort(listed.begin(), listed.end());
+    // One change of the selection, a range per run of consecutive rows (a row listed twice
+    // counts once): the selection model compares the whole selection on every change.
+    QItemSelection selection;
+    for (size_t i = 0; i < listed.size();) {
+        size_t j = i + 1;
+        while (j < listed.size() && listed[j] - listed[j - 1] <= 1)
+            ++j;
+        selection.append(QItemSelectionRange(model()->index(listed[i], 0),
+                                             model()->index(listed[j - 1], columnCount() - 1)));
+        i = j;
+    }
+    if (!selection.isEmpty())
+        selectionModel()->select(selection,
+                                 select ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 int CSFQTListCtrl::SetColumnWidth(int col, int width)
@@ -752,6 +786,7 @@ void CSFQTListCtrl::ForgetDeadParts()
     m_cellParts.erase(std::remove_if(m_cellParts.begin(), m_cellParts.end(),
                                      [this](const CellPart& part) { return RowOf(part) < 0; }),
                       m_cellParts.end());
+    m_nPartsAfterSweep = m_cellParts.size();
 }
 
 CSFQTView* CSFQTListCtrl::NewContainer(QWidget* parent, int topOffset) const
@@ -774,7 +809,10 @@ CSFQTView* CSFQTListCtrl::NewCellContainer(int widgetHeight) const
 void CSFQTListCtrl::PlaceContainer(int row, int col, CSFQTView* container)
 {
     setCellWidget(row, col, container);
-    ForgetDeadParts();
+    // The parts the container replaced are skipped by every look-up; they are forgotten once
+    // they could be as many as the live ones, so that a placement costs no walk of all parts.
+    if (m_cellParts.size() >= 2 * m_nPartsAfterSweep + 64)
+        ForgetDeadParts();
 }
 
 CSFQTRadioBox* CSFQTListCtrl::NewCheckBox(CSFQTView* container, UINT id, ImageRadioBox& skin)

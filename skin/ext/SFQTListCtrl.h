@@ -283,4 +283,5 @@ private:
     bool m_bReleaseEndsDblClick;  // the next release is the one that ends a double click
     bool m_bInDoubleClickEvent;   // inside the table's own double-click handling
     QPoint m_pendingDoubleClick;  // (column, row) of the double click to report after it
+    size_t m_nPartsAfterSweep;    // parts kept by the last ForgetDeadParts
 };
