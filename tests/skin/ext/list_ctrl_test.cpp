@@ -802,13 +802,33 @@ TEST_F(ListTest, SelectionByTheOwnerReadsTheGivenRowsAndIsSilent)
     EXPECT_TRUE(sink.calls.empty());
 }
 
+// Selected rows and listed ones go together, in runs and alone; numbers out of range are
+// skipped; what stays keeps its order and data, and nothing stays selected.
+TEST_F(ListTest, DeleteSelectedRemovesTheSelectedAndListedRowsOnly)
+{
+    AddRows({L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"});
+    facade->SetSelectionStyle(2);
+    int selected[3] = {7, 6, 9};
+    facade->SetItemSelected(selected, 3, true);
+    std::set<int> rows{-1, 0, 1, 2, 4, 12};
+    facade->DeleteSelectedItems(rows);
+    EXPECT_EQ(rows, (std::set<int>{-1, 0, 1, 2, 4, 6, 7, 9, 12}));
+    ASSERT_EQ(facade->GetItemCount(), 3);
+    EXPECT_EQ(Text(0, 0) + Text(1, 0) + Text(2, 0), L"row3row5row8");
+    EXPECT_EQ(facade->GetItemData(1), 105u);
+    std::set<int> left;
+    facade->GetSelectRow(left);
+    EXPECT_TRUE(left.empty());
+    EXPECT_TRUE(parent.messages.empty());
+}
+
 // The owner's selection takes whole rows: every cell of a listed row, none of the others.
 TEST_F(ListTest, SelectionByTheOwnerTakesEveryCellOfTheRows)
 {
     AddRows({L"1", L"2", L"3", L"4", L"5"});
     facade->SetSelectionStyle(2);
-    int rows[3] = {3, 0, 1};
-    facade->SetItemSelected(rows, 3, true);
+    int rows[4] = {3, 0, 1, 3};  // unsorted, one twice
+    facade->SetItemSelected(rows, 4, true);
     const QModelIndexList cells = list->selectionModel()->selectedIndexes();
     EXPECT_EQ(cells.size(), 3 * 8);
     for (int r = 0; r < 5; ++r)
