@@ -3,12 +3,14 @@
 #include "skin/SFMsgMap.h"
 #include "skin/SFQTButton.h"
 #include "skin/SFQTControlHelpers.h"
+#include "skin/SFQTDeleteGuard.h"
 #include "skin/SFQTProgressCtrl.h"
 #include "skin/SFQTRadioBox.h"
 #include "skin/SFQTToggleHelpers.h"
 #include "skin/SFQTView.h"
 #include "skin/SFSkinString.h"
 #include "skin/ext/SFListCtrlRules.h"
+#include "skin/ext/SFQTListHeader.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -67,9 +69,12 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
       m_bDoubleClickRouted(false),
       m_bEditRouted(false),
       m_nOwnerChange(0),
-      m_bReleaseEndsDblClick(false)
+      m_bReleaseEndsDblClick(false),
+      m_bInDoubleClickEvent(false),
+      m_nPartsAfterSweep(0),
+      m_pendingDoubleClick(-1, -1)
 {
-    QHeaderView* header = new QHeaderView(Qt::Horizontal, this);
+    CSFQTListHeader* header = new CSFQTListHeader(this);
     setHorizontalHeader(header);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSectionsClickable(true);
@@ -79,6 +84,7 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(m_nRowHeight);
     setFocusPolicy(Qt::NoFocus);
     // The horizontal scroll value counts whole columns (the default depends on the style).
     setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -91,7 +97,7 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
     connect(horizontalScrollBar(), &QScrollBar::sliderMoved, this, &CSFQTListCtrl::OnHeaderPosChanged1);
     connect(header, &QHeaderView::sectionResized, this, [this] { PlaceHeaderCheckBox(); });
     // Heard always; a click sorts only while sorting is on.
-    connect(header, &QHeaderView::sectionClicked, this, &CSFQTListCtrl::OnHeaderClicked);
+    connect(header, &CSFQTListHeader::SectionClickDone, this, &CSFQTListCtrl::OnHeaderClicked);
 }
 
 CSFQTListCtrl::~CSFQTListCtrl() = default;
@@ -100,8 +106,14 @@ CSFQTListCtrl::~CSFQTListCtrl() = default;
 
 int CSFQTListCtrl::Create(DWORD /*style*/, const RECT& rc, void* parentUI, UINT id, bool flag)
 {
-    setParent(static_cast<QWidget*>(parentUI));
+    QWidget* parentWidget = static_cast<QWidget*>(parentUI);
+    const bool hiddenByOwner = isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide);
+    setParent(parentWidget);
     setGeometry(OnePastRectToQRect(rc));
+    // Shown with its parent, also with one that is shown already (which shows no child added
+    // later by itself); a list the owner hid stays hidden.
+    if (parentWidget && parentWidget->isVisible() && !hiddenByOwner)
+        show();
     m_nID = id;
     m_bCreateFlag = flag;
     return 1;
@@ -125,6 +137,9 @@ int CSFQTListCtrl::SetSkin(ListCtrlStyle* style)
     m_nHeaderHeight = s.nValue[2];
     horizontalHeader()->setFixedHeight(m_nHeaderHeight);
     m_nRowHeight = s.nValue[3];
+    // The default applies to every row, also those made before: only while there are none.
+    if (rowCount() == 0)
+        verticalHeader()->setDefaultSectionSize(m_nRowHeight);
     return 1;
 }
 
@@ -251,8 +266,13 @@ int CSFQTListCtrl::InsertItem(int row, const wchar_t* text)
     QTableWidgetItem* it = new QTableWidgetItem(WideToQString(text));
     ApplyColumnAlignment(it, 0);
     setItem(row, 0, it);
-    setRowHeight(row, m_nRowHeight);
-    ColorRow(row, StripeColor(row));
+    // New rows come at the header's default size, which is the row height unless the skin
+    // changed it after rows were made (or the style's minimum is above it).
+    if (rowHeight(row) != m_nRowHeight)
+        setRowHeight(row, m_nRowHeight);
+    // The rows below moved down by one: each takes the stripe of its new place.
+    for (int r = row; r < rowCount(); ++r)
+        ColorRow(r, StripeColor(r));
     return row;
 }
 
@@ -263,6 +283,7 @@ int CSFQTListCtrl::DeleteAllItems()
     for (int r = 0; r < rowCount(); ++r)
         removeCellWidget(r, 7);
     m_cellParts.clear();
+    m_nPartsAfterSweep = 0;
     CloseOpenEditor();
     setRowCount(0);
     return 1;
@@ -271,12 +292,23 @@ int CSFQTListCtrl::DeleteAllItems()
 void CSFQTListCtrl::DeleteSelectedItems(std::set<int>& rows)
 {
     GetSelectRow(rows);
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        const int r = *it;
-        if (r < 0 || r >= rowCount())
+    // Every selected row goes: the selection is empty afterwards in any case. Emptied first, it
+    // is not updated for every row removed.
+    clearSelection();
+    // Removed a run of consecutive rows at a time, the highest run first.
+    auto it = rows.rbegin();
+    while (it != rows.rend()) {
+        const int last = *it;
+        if (last < 0 || last >= rowCount()) {
+            ++it;
             continue;
-        removeCellWidget(r, 7);
-        removeRow(r);
+        }
+        int first = last;
+        for (++it; it != rows.rend() && *it == first - 1 && *it >= 0; ++it)
+            --first;
+        for (int r = first; r <= last; ++r)
+            removeCellWidget(r, 7);
+        model()->removeRows(first, last - first + 1);
     }
     ForgetDeadParts();
 }
@@ -285,15 +317,29 @@ void CSFQTListCtrl::SetItemSelected(int* rows, int n, bool select)
 {
     if (!rows || columnCount() == 0)
         return;
-    const QItemSelectionModel::SelectionFlags flags =
-        select ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
+    const int count = rowCount();
+    std::vector<int> listed;
+    listed.reserve(static_cast<size_t>(std::max(n, 0)));
     for (int i = 0; i < n; ++i) {
-        const int r = rows[i];
-        if (r < 0 || r >= rowCount())
-            continue;
-        selectionModel()->select(QItemSelection(model()->index(r, 0), model()->index(r, columnCount() - 1)),
-                                 flags);
+        if (rows[i] >= 0 && rows[i] < count)
+            listed.push_back(rows[i]);
     }
+    if (!std::is_sorted(listed.begin(), listed.end()))
+        std::sort(listed.begin(), listed.end());
+    // One change of the selection, a range per run of consecutive rows (a row listed twice
+    // counts once): the selection model compares the whole selection on every change.
+    QItemSelection selection;
+    for (size_t i = 0; i < listed.size();) {
+        size_t j = i + 1;
+        while (j < listed.size() && listed[j] - listed[j - 1] <= 1)
+            ++j;
+        selection.append(QItemSelectionRange(model()->index(listed[i], 0),
+                                             model()->index(listed[j - 1], columnCount() - 1)));
+        i = j;
+    }
+    if (!selection.isEmpty())
+        selectionModel()->select(selection,
+                                 select ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 int CSFQTListCtrl::SetColumnWidth(int col, int width)
@@ -570,6 +616,10 @@ void CSFQTListCtrl::OnItemDBClicked(QTableWidgetItem* item)
         editItem(item);
         m_openEditor = QPersistentModelIndex(indexFromItem(item));
     }
+    if (m_bInDoubleClickEvent) {
+        m_pendingDoubleClick = QPoint(col, row);  // reported by mouseDoubleClickEvent
+        return;
+    }
     Notify(NotifyDoubleClick, row, col);
 }
 
@@ -626,9 +676,15 @@ void CSFQTListCtrl::OnClicked()
     }
     if (row < 0)
         return;
+    // The owner may delete the list in any of the three reports.
+    const CSFQTDeleteGuard guard(this);
     RowClicked(row, 0);
+    if (guard.IsDeleted())
+        return;
     if (m_pEvent)
         m_pEvent->OnButton(static_cast<int>(id), row);
+    if (guard.IsDeleted())
+        return;
     SFSendCommandToParent(this, id);
 }
 
@@ -644,6 +700,14 @@ void CSFQTListCtrl::OnVerPosBarChanged(int /*value*/) {}
 
 // ---- Mouse ------------------------------------------------------------------------------
 
+void CSFQTListCtrl::mousePressEvent(QMouseEvent* event)
+{
+    // A press starts a new click: a double click whose release never came (the owner opened a
+    // modal dialog on it, which took the release) must not swallow this click's release.
+    m_bReleaseEndsDblClick = false;
+    QTableWidget::mousePressEvent(event);
+}
+
 void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableWidget::mouseReleaseEvent(event);
@@ -651,8 +715,12 @@ void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
     // double click has just opened.
     const bool endsDoubleClick = m_bReleaseEndsDblClick;
     m_bReleaseEndsDblClick = false;
-    if (m_pEvent)
+    if (m_pEvent) {
+        const CSFQTDeleteGuard guard(this);
         m_pEvent->Selection_OnMouseRelease(selectionModel()->hasSelection() ? 1 : 0);
+        if (guard.IsDeleted())
+            return;
+    }
     if (endsDoubleClick)
         return;
     // Counted in the selection model, so rows with empty cells count whole.
@@ -664,7 +732,16 @@ void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
 void CSFQTListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
     m_bReleaseEndsDblClick = true;
+    // The table goes on touching itself after its double-click signal: the report, on which
+    // the owner may delete the list, waits until the table's own handling is over.
+    m_bInDoubleClickEvent = true;
+    m_pendingDoubleClick = QPoint(-1, -1);
     QTableWidget::mouseDoubleClickEvent(event);
+    m_bInDoubleClickEvent = false;
+    const QPoint cell = m_pendingDoubleClick;
+    m_pendingDoubleClick = QPoint(-1, -1);
+    if (cell.y() >= 0)
+        Notify(NotifyDoubleClick, cell.y(), cell.x());
 }
 
 void CSFQTListCtrl::updateGeometries()
@@ -709,6 +786,7 @@ void CSFQTListCtrl::ForgetDeadParts()
     m_cellParts.erase(std::remove_if(m_cellParts.begin(), m_cellParts.end(),
                                      [this](const CellPart& part) { return RowOf(part) < 0; }),
                       m_cellParts.end());
+    m_nPartsAfterSweep = m_cellParts.size();
 }
 
 CSFQTView* CSFQTListCtrl::NewContainer(QWidget* parent, int topOffset) const
@@ -731,7 +809,10 @@ CSFQTView* CSFQTListCtrl::NewCellContainer(int widgetHeight) const
 void CSFQTListCtrl::PlaceContainer(int row, int col, CSFQTView* container)
 {
     setCellWidget(row, col, container);
-    ForgetDeadParts();
+    // The parts the container replaced are skipped by every look-up; they are forgotten once
+    // they could be as many as the live ones, so that a placement costs no walk of all parts.
+    if (m_cellParts.size() >= 2 * m_nPartsAfterSweep + 64)
+        ForgetDeadParts();
 }
 
 CSFQTRadioBox* CSFQTListCtrl::NewCheckBox(CSFQTView* container, UINT id, ImageRadioBox& skin)

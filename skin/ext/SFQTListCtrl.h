@@ -30,6 +30,7 @@
 #include <QMap>
 #include <QPersistentModelIndex>
 #include <QPixmap>
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -177,6 +178,7 @@ public Q_SLOTS:
     void OnCellChanged(int row, int col, int value);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void updateGeometries() override;
@@ -279,4 +281,7 @@ private:
     bool m_bEditRouted;           // item changes go to the column-5 change handler
     int m_nOwnerChange;           // > 0 while the owner's own change runs: nothing reports
     bool m_bReleaseEndsDblClick;  // the next release is the one that ends a double click
+    bool m_bInDoubleClickEvent;   // inside the table's own double-click handling
+    QPoint m_pendingDoubleClick;  // (column, row) of the double click to report after it
+    size_t m_nPartsAfterSweep;    // parts kept by the last ForgetDeadParts
 };

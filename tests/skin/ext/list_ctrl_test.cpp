@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
@@ -46,10 +47,32 @@ struct Message
     int column;  // code 9
 };
 
+// Deletes a widget when the notification named on arrives ("code 2", "command", "release",
+// ...), as an owner closing a panel from a click does; armed for one notification.
+// Counts what is still heard after the deletion.
+struct Deleter
+{
+    std::string on;
+    QPointer<QWidget> victim;
+    bool fired = false;
+    int heardAfter = 0;
+
+    void Heard(const std::string& what)
+    {
+        if (fired) {
+            ++heardAfter;
+        } else if (victim && what == on) {
+            fired = true;
+            delete victim.data();
+        }
+    }
+};
+
 class SpyParent : public QWidget
 {
 public:
     std::vector<Message> messages;
+    Deleter* deleter = nullptr;
 
     std::vector<Message> Codes(int code) const
     {
@@ -72,6 +95,9 @@ protected:
         else if (ev->nMsg == static_cast<int>(WM_NOTIFY))
             m.record = *reinterpret_cast<const NMLISTVIEW*>(ev->wParam);
         messages.push_back(m);
+        if (deleter)
+            deleter->Heard(ev->nMsg == static_cast<int>(WM_COMMAND) ? "command"
+                                                                    : "code " + std::to_string(ev->nCode));
     }
 };
 
@@ -79,13 +105,18 @@ class RecordingSink : public ISFListCtrlEvent
 {
 public:
     std::vector<std::string> calls;
+    Deleter* deleter = nullptr;
     void Selection_OnMouseRelease(int anySelected) override
     {
         calls.push_back("release(" + std::to_string(anySelected) + ")");
+        if (deleter)
+            deleter->Heard("release");
     }
     void OnButton(int buttonId, int row) override
     {
         calls.push_back("button(" + std::to_string(buttonId) + "," + std::to_string(row) + ")");
+        if (deleter)
+            deleter->Heard("button");
     }
 };
 
@@ -99,6 +130,16 @@ protected:
     void SetUp() override
     {
         SF_SetSkinPath(QStringLiteral(TESSALY_EXT_SKIN_DIR).toStdWString());
+        MakeList();
+        parent.resize(620, 320);
+        parent.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    }
+
+    // The list of the fixture made on the spy parent, replacing facade and list (the parent
+    // keeps the one made before).
+    void MakeList()
+    {
         facade = SF_CreateListCtrl(&sink);
         ASSERT_NE(facade, nullptr);
         list = dynamic_cast<CSFQTListCtrl*>(facade);
@@ -107,9 +148,6 @@ protected:
         const wchar_t* headings[8] = {L"Name", L"Kind", L"Size", L"Note", L"E", L"Edit", L"Progress", L"Do"};
         for (int c = 0; c < 8; ++c)
             ASSERT_EQ(facade->InsertColumn(c, headings[c], 0, 0, 0), c);
-        parent.resize(620, 320);
-        parent.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
     }
 
     void AddRows(const std::vector<std::wstring>& sizes)
@@ -147,14 +185,19 @@ protected:
 
     void ClickCell(int row, int col) { testutil::Click(list->viewport(), CellCentre(row, col)); }
 
-    // The mouse events of a real double click: press, release, double click, release.
+    // The mouse events of a real double click: press, release, double click, release; those
+    // after an event in which the owner deleted the list are not sent.
     void DoubleClickCell(int row, int col)
     {
         const QPoint at = CellCentre(row, col);
-        QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        const QPointer<QWidget> viewport = list->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        if (viewport)
+            QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        if (viewport)
+            QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        if (viewport)
+            QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
     }
 
     void ClickHeader(int col)
@@ -249,6 +292,59 @@ TEST_F(ListTest, RowsArePaintedInTheirStripeColours)
     }
 }
 
+// Rows inserted in place shift the rows below them: every row keeps the stripe of the place
+// it is in now, also a row made by InsertItem alone.
+TEST_F(ListTest, StripesFollowRowsInsertedInPlace)
+{
+    const QColor even(245, 245, 245), odd(255, 255, 255);
+    ASSERT_EQ(facade->InsertItem(0, L"a"), 0);
+    EXPECT_EQ(list->item(0, 0)->background().color(), even);
+    ASSERT_EQ(facade->InsertItem(0, L"b"), 0);
+    ASSERT_EQ(facade->InsertItem(0, L"c"), 0);
+    facade->SetItemText(1, 2, L"x");
+    ASSERT_EQ(facade->InsertItem(1, L"d"), 1);
+    ASSERT_EQ(Text(0, 0) + Text(1, 0) + Text(2, 0) + Text(3, 0), L"cdba");
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(list->item(r, 0)->background().color(), r % 2 == 0 ? even : odd) << r;
+    EXPECT_EQ(list->item(2, 2)->background().color(), even);  // row "b", shifted down to 2
+
+    // As painted: the column-0 cell of each row.
+    Settle();
+    const QImage shot = list->grab().toImage();
+    for (int r = 0; r < 4; ++r) {
+        const QRect cell = list->visualRect(list->model()->index(r, 0));
+        const QPoint at = list->viewport()->mapTo(list, QPoint(cell.right() - 4, cell.center().y()));
+        EXPECT_EQ(QColor(shot.pixel(at)), r % 2 == 0 ? even : odd) << r;
+    }
+}
+
+// A list made on a window that is already shown (every other test makes it before): it
+// shows with the window, and clicks, cell widgets and the header box work as on any list.
+TEST_F(ListTest, ListMadeOnAShownWindowShowsAndWorks)
+{
+    CSFQTListCtrl* first = list;
+    first->hide();
+    MakeList();
+    ASSERT_NE(list, first);
+    EXPECT_TRUE(list->isVisible());
+    AddRows({L"1", L"2", L"3"});
+    for (int r = 0; r < 3; ++r)
+        facade->SetItemCheckWidget(r, 0, ListCheckSkinRecord());
+    facade->InsertColumnCheck(0, ListCheckSkinRecord());
+    Settle();
+    ASSERT_NE(list->HeaderCheckBox(), nullptr);
+    EXPECT_TRUE(list->HeaderCheckBox()->isVisible());
+    EXPECT_TRUE(CellWidgets<CSFQTRadioBox>(1, 0).value(0)->isVisible());
+
+    ClickCell(1, 2);
+    ASSERT_EQ(parent.Codes(2).size(), 1u);
+    EXPECT_EQ(parent.Codes(2)[0].record.iItem, 1);
+    EXPECT_EQ(parent.Codes(2)[0].record.lParam, 101);
+    testutil::Click(list->HeaderCheckBox());
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(facade->IsCheck(r), 1) << r;
+}
+
 TEST_F(ListTest, ClickOnARowReportsItOnceAsTheWholeSelection)
 {
     AddRows({L"1", L"2", L"3"});
@@ -267,6 +363,84 @@ TEST_F(ListTest, ClickOnARowReportsItOnceAsTheWholeSelection)
     std::set<int> rows;
     facade->GetSelectRow(rows);
     EXPECT_EQ(rows, std::set<int>{1});
+}
+
+// What a double click or a click reports in a column other than 0, and the data of a row
+// whose 32 bits are all set.
+TEST_F(ListTest, ReportsCarryTheClickedCellAndItsItemsData)
+{
+    AddRows({L"1", L"2", L"3"});
+    facade->SetItemData(2, 0xFFFFFFFFu);
+    DoubleClickCell(1, 2);
+    ASSERT_EQ(parent.Codes(3).size(), 1u);
+    EXPECT_EQ(parent.Codes(3)[0].record.iItem, 1);
+    EXPECT_EQ(parent.Codes(3)[0].record.iSubItem, 2);
+    EXPECT_EQ(parent.Codes(3)[0].record.lParam, 0);  // only column-0 items carry data
+    DoubleClickCell(1, 0);
+    ASSERT_EQ(parent.Codes(3).size(), 2u);
+    EXPECT_EQ(parent.Codes(3)[1].record.lParam, 101);
+
+    parent.messages.clear();
+    ClickCell(2, 1);
+    ASSERT_EQ(parent.Codes(2).size(), 1u);
+    EXPECT_EQ(parent.Codes(2)[0].record.iItem, 2);
+    EXPECT_EQ(parent.Codes(2)[0].record.lParam, -1);
+}
+
+// The owner opens a modal dialog on a double click: the dialog takes the release that would
+// have ended it. The user's next click is a click all the same.
+TEST_F(ListTest, ClickAfterADoubleClickWhoseReleaseNeverCameReportsItsRow)
+{
+    AddRows({L"1", L"2", L"3"});
+    const QPoint at = CellCentre(0, 1);
+    QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_EQ(parent.Codes(3).size(), 1u);
+    parent.messages.clear();
+
+    ClickCell(2, 1);
+    const std::vector<Message> clicks = parent.Codes(2);
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].record.iItem, 2);
+    EXPECT_EQ(facade->IsSelected(2), 1);
+    EXPECT_EQ(facade->IsSelected(0), 0);
+}
+
+// In multi-selection mode a click adds its row: two rows clicked stay selected, and neither
+// click reports a row click (the selection is not one whole row).
+TEST_F(ListTest, MultiSelectionKeepsTwoClickedRowsSelected)
+{
+    AddRows({L"1", L"2", L"3", L"4"});
+    facade->SetSelectionStyle(2);
+    ClickCell(1, 1);
+    ClickCell(3, 2);
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(facade->IsSelected(r), r == 1 || r == 3 ? 1 : 0) << r;
+    std::set<int> rows;
+    facade->GetSelectRow(rows);
+    EXPECT_EQ(rows, (std::set<int>{1, 3}));
+}
+
+// A column of cell buttons never sorts: its header click sorts nothing, reports nothing and
+// takes the indicator away.
+TEST_F(ListTest, HeaderClickOnAButtonColumnSortsNothing)
+{
+    AddRows({L"b", L"c", L"a"});
+    for (int r = 0; r < 3; ++r) {
+        facade->SetItemText(r, 7, (L"z" + std::to_wstring(2 - r)).c_str());
+        facade->SetItemWidget(r, 7, L"edit", nullptr, ButtonSkin(), ButtonSkin());
+    }
+    facade->SetHeaderSortEnable(1);
+    ClickHeader(2);
+    ASSERT_EQ(parent.Codes(9).size(), 1u);
+    ASSERT_TRUE(list->horizontalHeader()->isSortIndicatorShown());
+    const std::wstring order = Text(0, 0) + Text(1, 0) + Text(2, 0);
+
+    ClickHeader(7);
+    EXPECT_EQ(parent.Codes(9).size(), 1u);
+    EXPECT_FALSE(list->horizontalHeader()->isSortIndicatorShown());
+    EXPECT_EQ(Text(0, 0) + Text(1, 0) + Text(2, 0), order);
 }
 
 TEST_F(ListTest, HeaderClicksSortDescendingFirstAndReportTheColumn)
@@ -626,6 +800,106 @@ TEST_F(ListTest, SelectionByTheOwnerReadsTheGivenRowsAndIsSilent)
     EXPECT_EQ(facade->IsSelected(0), 0);
     EXPECT_TRUE(parent.messages.empty());
     EXPECT_TRUE(sink.calls.empty());
+}
+
+// Selected rows and listed ones go together, in runs and alone; numbers out of range are
+// skipped; what stays keeps its order and data, and nothing stays selected.
+TEST_F(ListTest, DeleteSelectedRemovesTheSelectedAndListedRowsOnly)
+{
+    AddRows({L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"});
+    facade->SetSelectionStyle(2);
+    int selected[3] = {7, 6, 9};
+    facade->SetItemSelected(selected, 3, true);
+    std::set<int> rows{-1, 0, 1, 2, 4, 12};
+    facade->DeleteSelectedItems(rows);
+    EXPECT_EQ(rows, (std::set<int>{-1, 0, 1, 2, 4, 6, 7, 9, 12}));
+    ASSERT_EQ(facade->GetItemCount(), 3);
+    EXPECT_EQ(Text(0, 0) + Text(1, 0) + Text(2, 0), L"row3row5row8");
+    EXPECT_EQ(facade->GetItemData(1), 105u);
+    std::set<int> left;
+    facade->GetSelectRow(left);
+    EXPECT_TRUE(left.empty());
+    EXPECT_TRUE(parent.messages.empty());
+}
+
+// The owner's selection takes whole rows: every cell of a listed row, none of the others.
+TEST_F(ListTest, SelectionByTheOwnerTakesEveryCellOfTheRows)
+{
+    AddRows({L"1", L"2", L"3", L"4", L"5"});
+    facade->SetSelectionStyle(2);
+    int rows[4] = {3, 0, 1, 3};  // unsorted, one twice
+    facade->SetItemSelected(rows, 4, true);
+    const QModelIndexList cells = list->selectionModel()->selectedIndexes();
+    EXPECT_EQ(cells.size(), 3 * 8);
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 8; ++c)
+            EXPECT_EQ(list->selectionModel()->isSelected(list->model()->index(r, c)), r != 2 && r != 4)
+                << r << "," << c;
+    int middle[1] = {0};
+    facade->SetItemSelected(middle, 1, false);
+    EXPECT_EQ(list->selectionModel()->selectedIndexes().size(), 2 * 8);
+    EXPECT_EQ(facade->IsSelected(0), 0);
+}
+
+// A second check box placed in the same cell replaces the first: SetCheck and IsCheck act on
+// the one shown, also before the first is deleted.
+TEST_F(ListTest, SecondCheckBoxInACellIsTheOneTheOwnerSets)
+{
+    AddRows({L"1", L"2"});
+    facade->SetItemCheckWidget(1, 0, ListCheckSkinRecord());
+    QPointer<CSFQTRadioBox> first = CellWidgets<CSFQTRadioBox>(1, 0).value(0);
+    ASSERT_NE(first, nullptr);
+    facade->SetItemCheckWidget(1, 0, ListCheckSkinRecord());
+    const QList<CSFQTRadioBox*> shown = CellWidgets<CSFQTRadioBox>(1, 0);
+    ASSERT_EQ(shown.size(), 1);
+    ASSERT_NE(shown[0], first.data());
+    EXPECT_EQ(facade->SetCheck(1, 1), 1);
+    EXPECT_EQ(shown[0]->GetCheck(), 1);
+    if (first) {
+        EXPECT_EQ(first->GetCheck(), 0);
+    }
+    EXPECT_EQ(facade->IsCheck(1), 1);
+    shown[0]->SetCheck(0);
+    EXPECT_EQ(facade->IsCheck(1), 0);
+}
+
+// The owner deletes the list from inside each of its notifications, as an owner closing a
+// panel from a click does: the list touches nothing of itself afterwards (the sanitizer build
+// sees a use after free) and reports nothing more.
+TEST_F(ListTest, OwnerMayDeleteTheListInsideEachNotification)
+{
+    auto clickButton = [this] { testutil::Click(CellWidgets<CSFQTButton>(1, 7).value(0)); };
+    const struct
+    {
+        const char* on;  // the notification the owner deletes the list in
+        std::function<void()> act;
+    } cases[] = {
+        {"release", [this] { ClickCell(1, 2); }},
+        {"code 2", [this] { ClickCell(1, 2); }},
+        {"code 2", clickButton},
+        {"button", clickButton},
+        {"command", clickButton},
+        {"code 3", [this] { DoubleClickCell(1, 2); }},
+        {"code 9", [this] { ClickHeader(2); }},
+    };
+    for (const auto& c : cases) {
+        MakeList();
+        AddRows({L"1", L"2", L"3"});
+        facade->SetItemWidget(1, 7, L"edit", nullptr, ButtonSkin(), ButtonSkin());
+        facade->SetHeaderSortEnable(1);
+        Settle();
+        Deleter deleter{c.on, list};
+        parent.deleter = &deleter;
+        sink.deleter = &deleter;
+
+        c.act();
+        Settle();
+        parent.deleter = nullptr;
+        sink.deleter = nullptr;
+        EXPECT_TRUE(deleter.fired) << c.on << ": the owner never heard it";
+        EXPECT_TRUE(deleter.victim.isNull()) << c.on;
+        EXPECT_EQ(deleter.heardAfter, 0) << c.on << ": reported after it was deleted";
+    }
 }
 
 TEST_F(ListTest, SkinSetsTheHeaderAndRowHeightsAndStripes)
