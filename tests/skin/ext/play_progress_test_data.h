@@ -3,6 +3,7 @@
 
 #include "skin/ext/PlayProgressData.h"
 
+#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <utility>
@@ -22,6 +23,36 @@ inline int Utc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
     tm.tm_sec = s;
     return static_cast<int>(timegm(&tm));
 }
+
+// The process's zone for one test, as a POSIX TZ string (no zone files needed); the zone
+// before it comes back at the end.
+class ZoneScope
+{
+public:
+    explicit ZoneScope(const char* tz)
+    {
+        const char* old = std::getenv("TZ");
+        m_hadOld = old != nullptr;
+        if (old)
+            m_old = old;
+        setenv("TZ", tz, 1);
+        tzset();
+    }
+    ~ZoneScope()
+    {
+        if (m_hadOld)
+            setenv("TZ", m_old.c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+    ZoneScope(const ZoneScope&) = delete;
+    ZoneScope& operator=(const ZoneScope&) = delete;
+
+private:
+    bool m_hadOld = false;
+    std::string m_old;
+};
 
 // A channel with its records, named namePrefix followed by its id.
 inline PlayProgressChannel Channel(int id, std::vector<PlayProgressRecord> records,
