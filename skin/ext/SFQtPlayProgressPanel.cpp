@@ -206,9 +206,11 @@ void SFQtPlayProgressPanel::PaintRuler(QPainter& p)
     const std::int64_t perDay = static_cast<std::int64_t>(d.nDayWidth) * level.nUnitSeconds;
     std::int64_t unit = (static_cast<std::int64_t>(d.nDayOffset) * kDaySeconds + perDay - 1) / perDay;
     for (; unit <= level.nLastUnit; ++unit) {
-        const int x = d.VisibleX(d.DaySecondsToX(unit * level.nUnitSeconds));
-        if (x - time.left() > d.width)
+        const std::int64_t vx = d.DaySecondsToX(unit * level.nUnitSeconds);
+        // Measured before the clamp: a clamped x would never pass the right edge.
+        if (vx - d.nDayOffset > d.width)
             break;
+        const int x = d.VisibleX(vx);
         if (unit % level.nLabelEvery == 0) {
             p.setPen(kRuleColour);
             p.drawLine(x, time.top() + 8, x, time.top() + 8 + d.labelRect.height() + 10);
