@@ -51,6 +51,16 @@ struct Model
     }
 };
 
+// A channel with one record from 01:00 to 02:00 on each of the given days after day d.
+PlayProgressChannel OnDays(int id, int d, const std::vector<int>& dayNumbers)
+{
+    std::vector<PlayProgressRecord> records;
+    for (int n : dayNumbers)
+        records.push_back(
+            {static_cast<int>(records.size()) + 1, d + n * 86400 + 3600, d + n * 86400 + 7200, 2});
+    return Channel(id, records);
+}
+
 // ---- Filing by day ----------------------------------------------------------------------
 
 TEST(PlayProgressModel, RecordsAreFiledUnderTheLocalDaysTheyTouch)
@@ -531,11 +541,9 @@ TEST(PlayProgressModel, RemovingAChannelKeepsTheDayPositionAfterSteppingBack)
     Model m;
     const int d = Utc(2024, 5, 6);
     // Channel 1 has days 6, 7, 8; channel 2 has days 6 and 7; channel 3 only day 6.
-    m.data.AddChannel(Channel(1, {{1, d + 3600, d + 7200, 2},
-                                  {2, d + 86400 + 3600, d + 86400 + 7200, 2},
-                                  {3, d + 2 * 86400 + 3600, d + 2 * 86400 + 7200, 2}}));
-    m.data.AddChannel(Channel(2, {{1, d + 3600, d + 7200, 2}, {2, d + 86400, d + 86400 + 60, 2}}));
-    m.data.AddChannel(Channel(3, {{1, d + 3600, d + 7200, 2}}));
+    m.data.AddChannel(OnDays(1, d, {0, 1, 2}));
+    m.data.AddChannel(OnDays(2, d, {0, 1}));
+    m.data.AddChannel(OnDays(3, d, {0}));
     m.data.StepNextDay();
     m.data.StepNextDay();
     m.data.StepPrevDay();
@@ -598,9 +606,7 @@ TEST(PlayProgressModel, LastDayAndRecordModeDayJump)
     Model m;
     m.Layout(800);
     const int d = Utc(2024, 5, 6);
-    m.data.AddChannel(Channel(1, {{1, d + 3600, d + 7200, 2},
-                                  {2, d + 86400 + 3600, d + 86400 + 7200, 2},
-                                  {3, d + 2 * 86400 + 3600, d + 2 * 86400 + 7200, 2}}));
+    m.data.AddChannel(OnDays(1, d, {0, 1, 2}));
     EXPECT_EQ(m.data.GetDayDate(1, 3), (PlayProgressDate{2024, 5, 8}));
     EXPECT_EQ(m.data.GetDayDate(1, 2), (PlayProgressDate{2024, 5, 8}));
     EXPECT_EQ(m.data.GetDayDate(1, 1), (PlayProgressDate{2024, 5, 7}));

@@ -71,22 +71,7 @@ public:
     void PPP_OnMouseLeave(UINT nID) override { calls.push_back({"leave", 0, 0, 0, 0, false, {0, 0}, nID}); }
 };
 
-ImagePlayProgressLayout Layout()
-{
-    ImagePlayProgressLayout l = TimelineZoomerLayoutRecord();
-    l[0] = L"100,20,780,100";
-    l[1] = L"0,20,100,100";
-    l[2] = L"2,2,16,16";
-    l[3] = L"880,2,16,16";
-    l[4] = L"0,0,900,142";
-    l[5] = L"0,0,900,142";
-    l[13] = L"640,143,150,16";
-    l[26] = L"882,40,16,16";
-    l[27] = L"882,80,16,16";
-    l[28] = L"800,143,16,16";
-    l[29] = L"820,143,16,16";
-    return l;
-}
+ImagePlayProgressLayout Layout() { return playprogress::PanelLayout(); }
 
 // A channel named "Cam " and its id.
 PlayProgressChannel Channel(int id, std::vector<PlayProgressRecord> records)

@@ -1,7 +1,9 @@
 // Test data shared by the time-line's model and widget tests: UTC times and channels.
 #pragma once
 
+#include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/PlayProgressData.h"
+#include "tools/skin_painter/extended_skin_records.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -53,6 +55,25 @@ private:
     bool m_hadOld = false;
     std::string m_old;
 };
+
+// The control laid out at 900 x 142: time area x 100..879 (780 px), y 20..119; label column
+// x 0..99; day buttons at the top corners; zoomer and zoom buttons below.
+inline ImagePlayProgressLayout PanelLayout()
+{
+    ImagePlayProgressLayout l = TimelineZoomerLayoutRecord();
+    l[0] = L"100,20,780,100";
+    l[1] = L"0,20,100,100";
+    l[2] = L"2,2,16,16";
+    l[3] = L"880,2,16,16";
+    l[4] = L"0,0,900,142";
+    l[5] = L"0,0,900,142";
+    l[13] = L"640,143,150,16";
+    l[26] = L"882,40,16,16";
+    l[27] = L"882,80,16,16";
+    l[28] = L"800,143,16,16";
+    l[29] = L"820,143,16,16";
+    return l;
+}
 
 // A channel with its records, named namePrefix followed by its id.
 inline PlayProgressChannel Channel(int id, std::vector<PlayProgressRecord> records,
