@@ -7,6 +7,7 @@
 #include "skin/ext/CSFQTPlayProgressPanel.h"
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/SFQtPlayProgressPanel.h"
+#include "tests/skin/ext/play_progress_test_data.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -58,18 +60,7 @@ struct Timeline
         parent.resize(900, 200);
         facade = SF_CreatePlayProgressPanel(nullptr);
         facade->Create(L"", 0x10000000, 0, RECT{0, 0, 900, 170}, &parent, 1);
-        ImagePlayProgressLayout l;
-        l[0] = L"100,20,780,100";
-        l[1] = L"0,20,100,100";
-        l[2] = L"2,2,16,16";
-        l[3] = L"880,2,16,16";
-        l[4] = L"0,0,900,142";
-        l[5] = L"0,0,900,142";
-        l[13] = L"640,143,150,16";
-        l[26] = L"882,40,16,16";
-        l[27] = L"882,80,16,16";
-        l[28] = L"800,143,16,16";
-        l[29] = L"820,143,16,16";
+        ImagePlayProgressLayout l = playprogress::PanelLayout();
         facade->SetSkinLayout(&l);
         for (int c = 0; c < kChannels; ++c) {
             PlayProgressChannel channel;
@@ -120,57 +111,53 @@ struct PlainBars
     }
 };
 
+// Times the frames of one side: frame(i) sets the view of frame i and paints it.
+double TimeFrames(const std::function<void(int)>& frame)
+{
+    const StopWatch watch;
+    for (int i = 0; i < kFrames; ++i)
+        frame(i);
+    return watch.Seconds();
+}
+
+int ScrollOffset(int frame) { return frame * 99 * kTimeWidth / kFrames; }
+
 const ControlsBenchCase paint(Case{"timeline paint (day in view)",
                                    [](int n) {
                                        Timeline t(n);
-                                       const StopWatch watch;
-                                       for (int i = 0; i < kFrames; ++i)
-                                           t.Paint();
-                                       return watch.Seconds();
+                                       return TimeFrames([&](int) { t.Paint(); });
                                    },
                                    [](int n) {
                                        PlainBars b(n);
-                                       const StopWatch watch;
-                                       for (int i = 0; i < kFrames; ++i)
-                                           b.Paint(1, 0);
-                                       return watch.Seconds();
+                                       return TimeFrames([&](int) { b.Paint(1, 0); });
                                    }});
 
 const ControlsBenchCase zoom(Case{"timeline zoom 1..100 and paint",
                                   [](int n) {
                                       Timeline t(n);
-                                      const StopWatch watch;
-                                      for (int z : kZooms) {
-                                          t.facade->SetZoom(z);
+                                      return TimeFrames([&](int i) {
+                                          t.facade->SetZoom(kZooms[i]);
                                           t.Paint();
-                                      }
-                                      return watch.Seconds();
+                                      });
                                   },
                                   [](int n) {
                                       PlainBars b(n);
-                                      const StopWatch watch;
-                                      for (int z : kZooms)
-                                          b.Paint(z, (z - 1) * kTimeWidth / 2);
-                                      return watch.Seconds();
+                                      // The control's zoom keeps its cursor's place: the day's start.
+                                      return TimeFrames([&](int i) { b.Paint(kZooms[i], 0); });
                                   }});
 
 const ControlsBenchCase scroll(Case{"timeline scroll at zoom 100 and paint",
                                     [](int n) {
                                         Timeline t(n);
                                         t.facade->SetZoom(100);
-                                        const StopWatch watch;
-                                        for (int i = 0; i < kFrames; ++i) {
-                                            t.control->ScrollBar()->setValue(i * 99 * kTimeWidth / kFrames);
+                                        return TimeFrames([&](int i) {
+                                            t.control->ScrollBar()->setValue(ScrollOffset(i));
                                             t.Paint();
-                                        }
-                                        return watch.Seconds();
+                                        });
                                     },
                                     [](int n) {
                                         PlainBars b(n);
-                                        const StopWatch watch;
-                                        for (int i = 0; i < kFrames; ++i)
-                                            b.Paint(100, i * 99 * kTimeWidth / kFrames);
-                                        return watch.Seconds();
+                                        return TimeFrames([&](int i) { b.Paint(100, ScrollOffset(i)); });
                                     }});
 
 }  // namespace
