@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -59,7 +60,7 @@ CSFQTPlayProgressPanel::CSFQTPlayProgressPanel(IPlayProgressEvent* pEvent)
       m_pPanel(nullptr),
       m_bLaidOut(false)
 {
-    m_pPanel = new SFQtPlayProgressPanel(&m_data, this, this);
+    m_pPanel = new SFQtPlayProgressPanel(&m_data, this);
     m_pRowDown = NewButton(this);
     m_pRowUp = NewButton(this);
     m_pZoomIn = NewButton(this);
@@ -78,6 +79,8 @@ CSFQTPlayProgressPanel::CSFQTPlayProgressPanel(IPlayProgressEvent* pEvent)
     connect(m_pScrollBar, &QScrollBar::valueChanged, this, &CSFQTPlayProgressPanel::OnScrollValue);
 
     connect(m_pPanel, &SFQtPlayProgressPanel::PropertyChanged, this, &CSFQTPlayProgressPanel::Resync);
+    connect(m_pPanel, &SFQtPlayProgressPanel::RememberedPositionChanged, this,
+            &CSFQTPlayProgressPanel::SetRememberedPosition);
     connect(m_pPanel, &SFQtPlayProgressPanel::HighlightChannelChanged, this, [this](int channel) {
         if (m_pEvent)
             m_pEvent->OnSetHighlight(m_nControlID, channel);
@@ -130,7 +133,7 @@ void CSFQTPlayProgressPanel::RemoveChannel(int nChannelId)
     RefreshPanel();
 }
 
-PlayProgressChannel* CSFQTPlayProgressPanel::GetChannel(int nChannelId)
+const PlayProgressChannel* CSFQTPlayProgressPanel::GetChannel(int nChannelId)
 {
     return m_data.FindChannel(nChannelId);
 }
@@ -337,9 +340,9 @@ void CSFQTPlayProgressPanel::ApplyZoomerValue(int value)
         cursor = d.cursors.at(d.nHighlight);
     }
     if (has) {
-        const int x = d.TimeToX(cursor) - d.Offset();
+        const std::int64_t x = d.TimeToX(cursor) - d.Offset();
         if (x >= 0 && x <= d.width)
-            anchor = x;
+            anchor = static_cast<int>(x);
     }
     m_data.SetZoom(value, anchor);
     Resync();
@@ -435,7 +438,8 @@ void CSFQTPlayProgressPanel::resizeEvent(QResizeEvent* event)
 
 void CSFQTPlayProgressPanel::leaveEvent(QEvent* event)
 {
+    // The sink may delete the control: it is told last.
+    QWidget::leaveEvent(event);
     if (m_pEvent)
         m_pEvent->PPP_OnMouseLeave(m_nControlID);
-    QWidget::leaveEvent(event);
 }

@@ -35,8 +35,9 @@ public:
     void AddChannel(const PlayProgressChannel& channel) override;
     void RemoveAllChannels() override;
     void RemoveChannel(int nChannelId) override;
-    // The stored channel: read its records, do not change them (the day filing points in).
-    PlayProgressChannel* GetChannel(int nChannelId) override;
+    // The stored channel, read-only (the day filing points into it); NULL for an unknown id.
+    // Valid until the channel is replaced or removed. To change it, AddChannel the new one.
+    const PlayProgressChannel* GetChannel(int nChannelId) override;
     // Skin folder + name, drawn over the whole control; NULL removes it.
     void SetBackground(const wchar_t* name) override;
     // As a change of the zoomer's value; before the layout only the zoom is stored.

@@ -24,10 +24,16 @@ void PlayProgressData::FileDays(const PlayProgressChannel& channel, PlayProgress
     for (const PlayProgressRecord& r : channel.records) {
         const PlayProgressDate start = PlayProgressDate::FromTime(r.nStartTime);
         const PlayProgressDate end = PlayProgressDate::FromTime(r.nEndTime);
-        day->days[start].push_back(&r);
+        const int from = SecondsOfDay(r.nStartTime);
+        const int to = SecondsOfDay(r.nEndTime);
+        // On its start day a record that ends later runs to midnight; on its end day it runs
+        // from midnight.
+        day->days[start].Add(&r, from, end == start ? to : kSecondsPerDay);
         if (end != start)
-            day->days[end].push_back(&r);
+            day->days[end].Add(&r, 0, to);
     }
+    for (auto& filed : day->days)
+        filed.second.Finish();
 }
 
 void PlayProgressData::AddChannel(const PlayProgressChannel& channel)
@@ -81,7 +87,7 @@ void PlayProgressData::RemoveChannel(int nChannelId)
     UpdateVisibleRows();
 }
 
-PlayProgressChannel* PlayProgressData::FindChannel(int nChannelId) const
+const PlayProgressChannel* PlayProgressData::FindChannel(int nChannelId) const
 {
     if (!channels)
         return nullptr;
@@ -357,8 +363,7 @@ void PlayProgressData::GoToCursorDay(int nChannelId)
         static_cast<int>(at == filed.end() ? filed.size() : std::distance(filed.begin(), at));
     StepDays(position - nDayIndex);
     nDayIndex = position;
-    const std::int64_t midnight = GetCurrentDate(nChannelId).DayStart();
-    const std::int64_t x = static_cast<std::int64_t>(nDayWidth) * (cursor - midnight) / kDay;
+    const std::int64_t x = DayTimeToX(cursor, GetCurrentDate(nChannelId));
     SetDayOffset(x - width / 2, static_cast<std::int64_t>(nDayWidth) - width);
 }
 
@@ -445,8 +450,8 @@ void PlayProgressData::ScrollToTime(int t)
 {
     if (bRecordMode) {
         // The whole span is always in view: the time's x, clamped to the (empty) scroll range.
-        const int x = TimeToX(t);
-        nRecordOffset = std::clamp(x, 0, std::max(0, nRecordWidth - width));
+        const std::int64_t x = TimeToX(t);
+        nRecordOffset = Truncate(std::clamp<std::int64_t>(x, 0, std::max(0, nRecordWidth - width)));
         return;
     }
     const std::int64_t x = static_cast<std::int64_t>(nDayWidth) * SecondsOfDay(t) / kDay;
@@ -463,21 +468,38 @@ bool PlayProgressData::RecordSpan(int* pMin, int* pMax) const
     return GetRecordSpan(channel, pMin, pMax, 0) > 0;
 }
 
-int PlayProgressData::DaySecondsToX(std::int64_t seconds) const
+std::int64_t PlayProgressData::DaySecondsToX(std::int64_t seconds) const
 {
     if (nDayWidth <= 0)
         return -1;
-    return Truncate(static_cast<std::int64_t>(nDayWidth) * seconds / kDay);
+    return static_cast<std::int64_t>(nDayWidth) * seconds / kDay;
 }
 
-int PlayProgressData::TimeToX(std::int64_t t) const
+std::int64_t PlayProgressData::DayTimeToX(std::int64_t t, const PlayProgressDate& day) const
+{
+    return DaySecondsToX(SecondsFromDay(t, day));
+}
+
+int PlayProgressData::DayXToTime(const PlayProgressDate& day, int x) const
+{
+    return Truncate(TimeAtSecondsOfDay(day, XToTime(x)));
+}
+
+int PlayProgressData::VisibleX(std::int64_t virtualX) const
+{
+    const std::int64_t x = virtualX - Offset() + timeRect.left();
+    return Truncate(std::clamp<std::int64_t>(x, static_cast<std::int64_t>(timeRect.left()) - 1,
+                                             static_cast<std::int64_t>(timeRect.right()) + 1));
+}
+
+std::int64_t PlayProgressData::TimeToX(std::int64_t t) const
 {
     if (!bRecordMode)
         return DaySecondsToX(SecondsOfDay(t));
     int nMin = 0, nMax = 0;
     if (nRecordWidth <= 0 || !RecordSpan(&nMin, &nMax))
         return -1;
-    return Truncate((t - nMin) * nRecordWidth / (static_cast<std::int64_t>(nMax) - nMin));
+    return (t - nMin) * nRecordWidth / (static_cast<std::int64_t>(nMax) - nMin);
 }
 
 int PlayProgressData::XToTime(int x) const
@@ -528,8 +550,8 @@ int PlayProgressData::FindRecordAt(int nChannelId, int percent, int* pPercentIns
         }
         return -1;
     }
-    const std::int64_t time =
-        GetDayDate(nChannelId, nDayIndex).DayStart() + static_cast<std::int64_t>(percent) * kDay / 100;
+    const std::int64_t time = TimeAtSecondsOfDay(GetDayDate(nChannelId, nDayIndex),
+                                                 static_cast<std::int64_t>(percent) * kDay / 100);
     for (const PlayProgressRecord& r : channel->records) {
         if (r.nStartTime <= time && time <= r.nEndTime) {
             if (pPercentInside)

@@ -56,9 +56,9 @@ public:
     // Forgets the channel; an id not in the map changes no map but still recomputes the day
     // flags, the shared day position and the visible rows.
     void RemoveChannel(int nChannelId);
-    // The stored channel, NULL when absent. Its records are read-only to callers: the day
-    // filing points into them.
-    PlayProgressChannel* FindChannel(int nChannelId) const;
+    // The stored channel, NULL when absent; read-only, as the day filing points into it (a
+    // changed channel is handed in again with AddChannel).
+    const PlayProgressChannel* FindChannel(int nChannelId) const;
     // Position of the id in map order, -1 when absent.
     int GetChannelRow(int nChannelId) const;
     int ChannelCount() const { return channels ? static_cast<int>(channels->size()) : 0; }
@@ -121,11 +121,20 @@ public:
     int VirtualWidth() const { return bRecordMode ? nRecordWidth : nDayWidth; }
 
     // ---- Times and pixels ---------------------------------------------------------------
+    // Virtual x is an x of the whole zoomed width, before the offset; far-off times give x far
+    // outside it (64 bits, never wrapped), and VisibleX clamps them at the end.
     // Record mode measures both ways against the record channel's whole span.
-    // time -> x of the virtual width (before the offset); -1 when there is no width or span.
-    int TimeToX(std::int64_t t) const;
-    // Day mode: seconds of day -> x of the virtual width; -1 without a width.
-    int DaySecondsToX(std::int64_t seconds) const;
+    // time -> virtual x; day mode by the time of day; -1 when there is no width or span.
+    std::int64_t TimeToX(std::int64_t t) const;
+    // Day mode: seconds of day -> virtual x; -1 without a width.
+    std::int64_t DaySecondsToX(std::int64_t seconds) const;
+    // Day mode, the two rules of the painted day: a time -> virtual x measured on the clock of
+    // the given day (SecondsFromDay), and an x of the time area -> the time on that day's clock
+    // (clamped to the range of a 32-bit time). -1, and the day's midnight, without a width.
+    std::int64_t DayTimeToX(std::int64_t t, const PlayProgressDate& day) const;
+    int DayXToTime(const PlayProgressDate& day, int x) const;
+    // Panel x of a virtual x of the current mode, clamped to one pixel outside the time rect.
+    int VisibleX(std::int64_t virtualX) const;
     // x of the time area -> day mode: seconds since the row's midnight; record mode: the time.
     // 0 without a width or span; -1 in record mode without a record channel.
     int XToTime(int x) const;

@@ -40,3 +40,13 @@ int SecondsOfDay(std::int64_t t);
 
 // Local midnight of the date {year, month, day}.
 std::int64_t DayStart(int year, int month, int day);
+
+// The time-line's one rule between times and a day's clock, used both ways so that a bar, a
+// cursor and a press agree also on a day with a daylight-saving change (which the ruler lays
+// out 86400 s wide like any other): whole local days from the date to the local date of t,
+// times 86400, plus t's local time of day. A time before 1970 counts as 1970-01-01 00:00.
+std::int64_t SecondsFromDay(std::int64_t t, const PlayProgressDate& day);
+// The inverse: the time whose local date and time of day are the date and the given seconds
+// of its clock (beyond 86400 on the following days). An hour that the clock skips is read as
+// the zone's conversion decides.
+std::int64_t TimeAtSecondsOfDay(const PlayProgressDate& day, std::int64_t seconds);

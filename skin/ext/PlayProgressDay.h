@@ -3,9 +3,9 @@
 
 #include "skin/SFSkinStyles.h"
 #include "skin/ext/PlayProgressDate.h"
+#include "skin/ext/PlayProgressDayFiling.h"
 
 #include <map>
-#include <vector>
 
 struct PlayProgressDay
 {
@@ -13,9 +13,9 @@ struct PlayProgressDay
     int nMonth = 1;
     int nDay = 1;
     // Every local day that a record touches at its start or end, with the records filed under
-    // it in list order. The pointers point into the channel stored in the control's channel
-    // map; they are rebuilt whenever that channel is replaced.
-    std::map<PlayProgressDate, std::vector<const PlayProgressRecord*>> days;
+    // it in list order. The filing points into the channel stored in the control's channel
+    // map, which callers only read; it is rebuilt whenever that channel is replaced.
+    std::map<PlayProgressDate, PlayProgressDayFiling> days;
 
     PlayProgressDate Date() const { return PlayProgressDate{nYear, nMonth, nDay}; }
     void SetDate(const PlayProgressDate& d)

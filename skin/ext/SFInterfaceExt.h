@@ -424,7 +424,10 @@ public:
     virtual void AddChannel(const PlayProgressChannel& /*channel*/) {}
     virtual void RemoveAllChannels() {}
     virtual void RemoveChannel(int /*nChannelId*/) {}
-    virtual PlayProgressChannel* GetChannel(int /*nChannelId*/) { return nullptr; }
+    // The stored channel, read-only: the control files its records by day and points into
+    // them. Valid until the channel is replaced or removed; a changed channel is handed in
+    // again with AddChannel.
+    virtual const PlayProgressChannel* GetChannel(int /*nChannelId*/) { return nullptr; }
     virtual void SetBackground(const wchar_t* /*name*/) {}
     virtual void Reserved6() { throw "unimplemented"; }
     virtual void Reserved7() { throw "umimplemented"; }  // kept: exported text

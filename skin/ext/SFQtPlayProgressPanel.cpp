@@ -1,6 +1,6 @@
 #include "skin/ext/SFQtPlayProgressPanel.h"
 
-#include "skin/ext/CSFQTPlayProgressPanel.h"
+#include "skin/SFQTDeleteGuard.h"
 #include "skin/ext/PlayProgressData.h"
 
 #include <QFont>
@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 
 namespace {
@@ -27,15 +28,19 @@ constexpr int kRulerFontPx = 9;
 constexpr int kRecordTicks = 100;
 constexpr int kDaySeconds = PlayProgressData::kSecondsPerDay;
 
-QColor BarColour(int type)
+const QColor kBarGreen(66, 208, 23, 176);
+const QColor kBarRed(213, 17, 17, 176);
+const QColor kBarYellow(196, 175, 0, 176);
+
+const QColor& BarColour(int type)
 {
     switch (type) {
     case 4:
-        return QColor(213, 17, 17, 176);
+        return kBarRed;
     case 8:
-        return QColor(196, 175, 0, 176);
+        return kBarYellow;
     default:  // type 2 and every other type
-        return QColor(66, 208, 23, 176);
+        return kBarGreen;
     }
 }
 
@@ -48,11 +53,9 @@ void SetPixelFont(QPainter& p, int px)
 
 }  // namespace
 
-SFQtPlayProgressPanel::SFQtPlayProgressPanel(PlayProgressData* data, CSFQTPlayProgressPanel* outer,
-                                             QWidget* parent)
+SFQtPlayProgressPanel::SFQtPlayProgressPanel(PlayProgressData* data, QWidget* parent)
     : QWidget(parent),
       m_pData(data),
-      m_pOuter(outer),
       m_nPressedRow(-1),
       m_bHeld(false)
 {
@@ -86,11 +89,6 @@ int SFQtPlayProgressPanel::TimeAreaX(const QPoint& pos) const
     return std::clamp(pos.x(), time.left(), std::max(time.left(), time.right())) - time.left();
 }
 
-int SFQtPlayProgressPanel::ScreenX(int virtualX) const
-{
-    return virtualX - m_pData->Offset() + m_pData->timeRect.left();
-}
-
 // ---- Painting ---------------------------------------------------------------------------
 
 void SFQtPlayProgressPanel::paintEvent(QPaintEvent* /*event*/)
@@ -108,10 +106,9 @@ void SFQtPlayProgressPanel::paintEvent(QPaintEvent* /*event*/)
     PaintRuler(p);
     PaintBars(p);
     PaintCursors(p);
-    if (m_pData->bCut) {
-        const std::int64_t midnight = m_pData->GetCurrentDate(m_pData->visible[0]).DayStart();
-        PaintCut(p, m_pData->DaySecondsToX(m_pData->cut[0] - midnight),
-                 m_pData->DaySecondsToX(m_pData->cut[1] - midnight));
+    if (m_pData->bCut && m_pData->nDayWidth > 0) {
+        const PlayProgressDate day = m_pData->GetCurrentDate(m_pData->visible[0]);
+        PaintCut(p, m_pData->DayTimeToX(m_pData->cut[0], day), m_pData->DayTimeToX(m_pData->cut[1], day));
     }
     p.restore();
 }
@@ -144,15 +141,12 @@ void SFQtPlayProgressPanel::PaintRecordMode(QPainter& p)
     int nMin = 0, nMax = 0;
     const bool span = d.RecordSpan(&nMin, &nMax);
     auto cursor = d.cursors.find(d.nRecordChannel);
-    if (channel && cursor != d.cursors.end()) {
-        const int vx = d.TimeToX(cursor->second);
+    if (channel && span && cursor != d.cursors.end()) {
+        const std::int64_t vx = d.TimeToX(cursor->second);
         if (vx >= 0) {
-            const int x = ScreenX(vx);
             p.setPen(kRuleColour);
-            p.drawLine(x, time.top(), x, time.bottom());
-            PaintCursorLabel(p, x, time.top() + 16,
-                             PlayProgressData::ClockLabel(cursor->second - std::int64_t(nMin)),
-                             kRecordCursorBox);
+            PaintCursor(p, vx, time.top(), time.bottom(), time.top() + 16,
+                        PlayProgressData::ClockLabel(cursor->second - std::int64_t(nMin)), kRecordCursorBox);
         }
     }
     if (d.bCut && span)
@@ -212,10 +206,11 @@ void SFQtPlayProgressPanel::PaintRuler(QPainter& p)
     const std::int64_t perDay = static_cast<std::int64_t>(d.nDayWidth) * level.nUnitSeconds;
     std::int64_t unit = (static_cast<std::int64_t>(d.nDayOffset) * kDaySeconds + perDay - 1) / perDay;
     for (; unit <= level.nLastUnit; ++unit) {
-        const int vx = d.DaySecondsToX(unit * level.nUnitSeconds);
-        const int x = ScreenX(vx);
-        if (x - time.left() > d.width)
+        const std::int64_t vx = d.DaySecondsToX(unit * level.nUnitSeconds);
+        // Measured before the clamp: a clamped x would never pass the right edge.
+        if (vx - d.nDayOffset > d.width)
             break;
+        const int x = d.VisibleX(vx);
         if (unit % level.nLabelEvery == 0) {
             p.setPen(kRuleColour);
             p.drawLine(x, time.top() + 8, x, time.top() + 8 + d.labelRect.height() + 10);
@@ -241,30 +236,36 @@ void SFQtPlayProgressPanel::PaintBars(QPainter& p)
         return;
     const QRect& time = d.timeRect;
     const int h = d.RowHeight();
+    // The seconds of the day in view, a little wide on both sides: a bar outside them cannot
+    // meet the time rect.
+    const std::int64_t offset = d.nDayOffset;
+    const int seenFrom = static_cast<int>(
+        std::clamp<std::int64_t>(offset * kDaySeconds / d.nDayWidth - 1, INT_MIN / 2, INT_MAX / 2));
+    const int seenTo = static_cast<int>(std::clamp<std::int64_t>(
+        (offset + d.width) * kDaySeconds / d.nDayWidth + 1, INT_MIN / 2, INT_MAX / 2));
+    const bool allTypes = (d.nTypeMask & 1) != 0;
     for (int i = 0; i < PlayProgressData::kRows; ++i) {
         const int id = ChannelInRow(i);
         auto day = d.days.find(id);
         auto index = d.dayIndexes.find(id);
         if (id < 0 || day == d.days.end() || index == d.dayIndexes.end() || index->second < d.nDayIndex)
             continue;
-        const PlayProgressDate date = day->second.Date();
-        auto filed = day->second.days.find(date);
+        auto filed = day->second.days.find(day->second.Date());
         if (filed == day->second.days.end())
             continue;
         const int top = d.RowTop(i) + 1;
         const int bottom = d.RowTop(i) + h - 1;
-        for (const PlayProgressRecord* r : filed->second) {
-            if (!(d.nTypeMask & 1) && (r->nType & d.nTypeMask) != r->nType)
+        const auto& entries = filed->second.Entries();
+        const auto range = filed->second.Candidates(seenFrom, seenTo);
+        for (std::size_t k = range.first; k < range.second; ++k) {
+            const PlayProgressDayFiling::Entry& e = entries[k];
+            const int type = e.pRecord->nType;
+            if (!allTypes && (type & d.nTypeMask) != type)
                 continue;
-            // A record that starts the day before (or ends the day after) runs from (to) midnight.
-            const int from =
-                PlayProgressDate::FromTime(r->nStartTime) == date ? SecondsOfDay(r->nStartTime) : 0;
-            const int to =
-                PlayProgressDate::FromTime(r->nEndTime) == date ? SecondsOfDay(r->nEndTime) : kDaySeconds;
-            const QRect bar(QPoint(ScreenX(d.DaySecondsToX(from)), top),
-                            QPoint(ScreenX(d.DaySecondsToX(to)), bottom));
+            const QRect bar(QPoint(d.VisibleX(d.DaySecondsToX(e.nFrom)), top),
+                            QPoint(d.VisibleX(d.DaySecondsToX(e.nTo)), bottom));
             if (bar.intersects(time))
-                p.fillRect(bar, BarColour(r->nType));
+                p.fillRect(bar, BarColour(type));
         }
     }
 }
@@ -272,39 +273,50 @@ void SFQtPlayProgressPanel::PaintBars(QPainter& p)
 void SFQtPlayProgressPanel::PaintCursors(QPainter& p)
 {
     const PlayProgressData& d = *m_pData;
+    if (d.nDayWidth <= 0)
+        return;
     const int h = d.RowHeight();
+    p.setPen(kTextColour);
     if (!d.bSyncCursor) {
         for (int i = 0; i < PlayProgressData::kRows; ++i) {
             const int id = ChannelInRow(i);
             auto cursor = d.cursors.find(id);
             if (id < 0 || cursor == d.cursors.end())
                 continue;
-            const std::int64_t into = cursor->second - d.GetCurrentDate(id).DayStart();
+            const std::int64_t into = SecondsFromDay(cursor->second, d.GetCurrentDate(id));
             if (into < 0 || into > kDaySeconds)
                 continue;
-            const int x = ScreenX(d.DaySecondsToX(into));
             const int top = d.RowTop(i);
-            p.setPen(kTextColour);
-            p.drawLine(x, top + 1, x, top + h - 1);
-            PaintCursorLabel(p, x, top + 2, PlayProgressData::ClockLabel(into), kCutColour);
+            PaintCursor(p, d.DaySecondsToX(into), top + 1, top + h - 1, top + 2,
+                        PlayProgressData::ClockLabel(into), kCutColour);
         }
         return;
     }
     if (d.nSharedCursor <= 0)
         return;
-    const std::int64_t into = d.nSharedCursor - d.GetCurrentDate(d.visible[0]).DayStart();
-    const int x = ScreenX(d.DaySecondsToX(into));
+    const std::int64_t into = SecondsFromDay(d.nSharedCursor, d.GetCurrentDate(d.visible[0]));
     const int top = d.RowTop(0);
-    p.setPen(kTextColour);
-    p.drawLine(x, top + 1, x, d.RowTop(PlayProgressData::kRows) - 1);
-    PaintCursorLabel(p, x, top + 2, PlayProgressData::ClockLabel(into), kCutColour);
+    PaintCursor(p, d.DaySecondsToX(into), top + 1, d.RowTop(PlayProgressData::kRows) - 1, top + 2,
+                PlayProgressData::ClockLabel(into), kCutColour);
 }
 
-void SFQtPlayProgressPanel::PaintCut(QPainter& p, int x0, int x1)
+void SFQtPlayProgressPanel::PaintCursor(QPainter& p, std::int64_t virtualX, int top, int bottom, int labelTop,
+                                        const QString& text, const QColor& fill)
+{
+    const QRect& time = m_pData->timeRect;
+    const int x = m_pData->VisibleX(virtualX);
+    // A cursor out of view draws neither its line nor its label.
+    if (x < time.left() || x > time.right())
+        return;
+    p.drawLine(x, top, x, bottom);
+    PaintCursorLabel(p, x, labelTop, text, fill);
+}
+
+void SFQtPlayProgressPanel::PaintCut(QPainter& p, std::int64_t x0, std::int64_t x1)
 {
     const PlayProgressData& d = *m_pData;
-    const int left = ScreenX(std::min(x0, x1));
-    const int right = ScreenX(std::max(x0, x1));
+    const int left = d.VisibleX(std::min(x0, x1));
+    const int right = d.VisibleX(std::max(x0, x1));
     const QRect box(QPoint(left, d.RowTop(0)), QPoint(right, d.RowTop(PlayProgressData::kRows) - 1));
     if (!box.intersects(d.timeRect))
         return;
@@ -328,21 +340,26 @@ void SFQtPlayProgressPanel::PaintCursorLabel(QPainter& p, int x, int top, const 
 }
 
 // ---- Input ------------------------------------------------------------------------------
+//
+// After each signal the receiver may have deleted the panel: a guard ends the handler then.
 
-void SFQtPlayProgressPanel::MoveCut(int x, bool bMove)
+bool SFQtPlayProgressPanel::MoveCut(int x, bool bMove)
 {
     PlayProgressData& d = *m_pData;
-    std::int64_t t = d.XToTime(x);
     int channel = d.nRecordChannel;
-    if (!d.bRecordMode) {
+    int time = 0;
+    if (d.bRecordMode) {
+        time = d.XToTime(x);
+    } else {
         channel = d.visible[0];
-        t += d.GetCurrentDate(channel).DayStart();
+        time = d.DayXToTime(d.GetCurrentDate(channel), x);
     }
-    const int time = static_cast<int>(t);
     const bool left = d.MoveCutEdge(time);
     const int record = d.FindRecordAt(channel, d.XToPercent(x), nullptr);
     update();
+    const CSFQTDeleteGuard guard(this);
     emit PositionChanged(channel, record, time, left, bMove);
+    return !guard.IsDeleted();
 }
 
 void SFQtPlayProgressPanel::mousePressEvent(QMouseEvent* event)
@@ -355,7 +372,8 @@ void SFQtPlayProgressPanel::mousePressEvent(QMouseEvent* event)
     const int x = pos.x() - d.timeRect.left();
     if (d.bRecordMode) {
         if (d.bCut) {
-            MoveCut(x, false);
+            if (!MoveCut(x, false))
+                return;
         } else if (d.FindChannel(d.nRecordChannel)) {
             // The press moves the cursor that the drag and the release go on moving.
             const int t = d.XToTime(x);
@@ -370,24 +388,28 @@ void SFQtPlayProgressPanel::mousePressEvent(QMouseEvent* event)
     const int row = d.RowAt(pos.y());
     const int channel = ChannelInRow(row);
     if (d.bCut) {
-        MoveCut(x, false);
+        if (!MoveCut(x, false))
+            return;
         if (channel >= 0)
             emit MousePress(channel);
         return;
     }
     m_nPressedRow = row;
-    const int time = d.XToTime(x);
-    if (channel < 0 || time < 0)
+    if (channel < 0 || d.XToTime(x) < 0)
         return;
-    const int t = static_cast<int>(d.GetDayDate(channel, d.nDayIndex).DayStart() + time);
+    const int t = d.DayXToTime(d.GetDayDate(channel, d.nDayIndex), x);
     d.cursors[channel] = t;
     d.nHighlight = channel;
     d.nSharedCursor = t;
-    if (m_pOuter)
-        m_pOuter->SetRememberedPosition(t);
     update();
+    const CSFQTDeleteGuard guard(this);
+    emit RememberedPositionChanged(t);
     emit PropertyChanged();
+    if (guard.IsDeleted())
+        return;
     emit HighlightChannelChanged(channel);
+    if (guard.IsDeleted())
+        return;
     emit MousePress(channel);
 }
 
@@ -416,14 +438,15 @@ void SFQtPlayProgressPanel::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     const int channel = ChannelInRow(m_nPressedRow);
-    const int time = d.XToTime(x);
-    if (channel < 0 || time <= 0)
+    if (channel < 0 || d.XToTime(x) <= 0)
         return;
-    const int t = static_cast<int>(d.GetCurrentDate(channel).DayStart() + time);
+    const int t = d.DayXToTime(d.GetCurrentDate(channel), x);
     d.cursors[channel] = t;
-    if (m_pOuter)
-        m_pOuter->SetRememberedPosition(t);
     update();
+    const CSFQTDeleteGuard guard(this);
+    emit RememberedPositionChanged(t);
+    if (guard.IsDeleted())
+        return;
     emit PropertyChanged();
 }
 
@@ -433,6 +456,9 @@ void SFQtPlayProgressPanel::mouseReleaseEvent(QMouseEvent* event)
     const QPoint pos = event->position().toPoint();
     const bool wasHeld = m_bHeld;
     m_bHeld = false;
+    const int pressedRow = m_nPressedRow;
+    m_nPressedRow = -1;
+    const CSFQTDeleteGuard guard(this);
     // The channel the release reports when a branch below settles it before its signals
     // reach the sinks; otherwise it is read once they have run.
     int released = -2;
@@ -451,34 +477,39 @@ void SFQtPlayProgressPanel::mouseReleaseEvent(QMouseEvent* event)
             d.GoToCursorDay(channel);
             update();
             emit PropertyChanged();
+            if (guard.IsDeleted())
+                return;
             emit HighlightChannelChanged(channel);
         }
     } else if (wasHeld && !d.bCut) {
         const int x = TimeAreaX(pos);
-        const int time = d.XToTime(x);
         if (d.bRecordMode) {
             const int record = d.FindRecordAt(d.nRecordChannel, d.XToPercent(x), nullptr);
-            emit PositionChanged(d.nRecordChannel, record, time, false, false);
+            emit PositionChanged(d.nRecordChannel, record, d.XToTime(x), false, false);
+            if (guard.IsDeleted())
+                return;
             emit PropertyChanged();
             released = -1;
         } else {
-            const int channel = ChannelInRow(m_nPressedRow);
-            if (channel >= 0 && time > 0) {
-                const int t = static_cast<int>(d.GetCurrentDate(channel).DayStart() + time);
+            const int channel = ChannelInRow(pressedRow);
+            if (channel >= 0 && d.XToTime(x) > 0) {
+                const int t = d.DayXToTime(d.GetCurrentDate(channel), x);
                 emit PositionChanged(channel, -1, t, false, false);
+                if (guard.IsDeleted())
+                    return;
                 emit PropertyChanged();
                 released = channel;
             }
         }
     }
+    if (guard.IsDeleted())
+        return;
     // Every press that held the mouse ends in a release the outer control hears, also on the
     // cut edges and on a release at the time area's left edge: its held flag would otherwise
     // stay set and lock out SetPosition and SetCutPos for good.
     if (wasHeld)
-        emit MouseRelease(released != -2 ? released : d.bRecordMode ? -1 : ChannelInRow(m_nPressedRow));
-    m_nPressedRow = -1;
+        emit MouseRelease(released != -2 ? released : d.bRecordMode ? -1 : ChannelInRow(pressedRow));
 }
-
 void SFQtPlayProgressPanel::wheelEvent(QWheelEvent* event)
 {
     PlayProgressData& d = *m_pData;

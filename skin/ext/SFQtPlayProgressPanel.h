@@ -1,7 +1,9 @@
 // The time-line's painted inner widget: the ruler, four channel rows with their recorded
 // segments, the cursors, the cut range and the day buttons, drawn from the shared
 // PlayProgressData; mouse and wheel input change that state and are reported through the
-// signals, which the outer control turns into its sink's calls.
+// signals, which the outer control turns into its sink's calls. The time and pixel rules are
+// the model's; the panel paints and reads input. A receiver of any signal may delete the
+// panel (with the control around it): the panel then touches nothing of itself.
 #pragma once
 
 #include "skin/SFSkinPicture.h"
@@ -9,7 +11,8 @@
 #include <QPoint>
 #include <QWidget>
 
-class CSFQTPlayProgressPanel;
+#include <cstdint>
+
 class PlayProgressData;
 class QPainter;
 
@@ -18,8 +21,8 @@ class SFQtPlayProgressPanel : public QWidget
     Q_OBJECT
 
 public:
-    // data and outer belong to the outer control and outlive the panel.
-    SFQtPlayProgressPanel(PlayProgressData* data, CSFQTPlayProgressPanel* outer, QWidget* parent);
+    // data belongs to the outer control and outlives the panel.
+    SFQtPlayProgressPanel(PlayProgressData* data, QWidget* parent);
 
     // The six pictures of the skin: two not drawn, then the previous-day and next-day buttons,
     // each disabled then enabled.
@@ -36,6 +39,8 @@ signals:
     void MousePress(int nChannel);
     void MouseRelease(int nChannel);
     void PropertyChanged();
+    // The time the mouse set last (press and drag in day mode), for the outer control.
+    void RememberedPositionChanged(int nTime);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,20 +56,22 @@ private:
     void PaintRuler(QPainter& p);
     void PaintBars(QPainter& p);
     void PaintCursors(QPainter& p);
-    void PaintCut(QPainter& p, int x0, int x1);
+    // The cut box between two virtual x.
+    void PaintCut(QPainter& p, std::int64_t x0, std::int64_t x1);
+    // A cursor line from top to bottom with its label, when it lies in the time area.
+    void PaintCursor(QPainter& p, std::int64_t virtualX, int top, int bottom, int labelTop,
+                     const QString& text, const QColor& fill);
     void PaintCursorLabel(QPainter& p, int x, int top, const QString& text, const QColor& fill);
 
     // The channel shown in a row slot, -1 for an empty slot or no row.
     int ChannelInRow(int row) const;
-    // Moves the nearer cut edge to the time at x of the time area and reports it.
-    void MoveCut(int x, bool bMove);
-    // Screen x of a virtual x (before the offset) of the time area.
-    int ScreenX(int virtualX) const;
+    // Moves the nearer cut edge to the time at x of the time area and reports it; false when
+    // the receiver deleted the panel.
+    bool MoveCut(int x, bool bMove);
     // x of the time area under a panel point, clamped into the time area.
     int TimeAreaX(const QPoint& pos) const;
 
     PlayProgressData* m_pData;
-    CSFQTPlayProgressPanel* m_pOuter;
     int m_nPressedRow;
     bool m_bHeld;
     CSFSkinPicture m_pics[6];

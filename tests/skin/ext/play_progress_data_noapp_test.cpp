@@ -17,33 +17,7 @@ namespace {
 
 using playprogress::Channel;
 using playprogress::Utc;
-
-// The process's zone for one test, as a POSIX TZ string (no zone files needed).
-class ZoneScope
-{
-public:
-    explicit ZoneScope(const char* tz)
-    {
-        const char* old = std::getenv("TZ");
-        m_hadOld = old != nullptr;
-        if (old)
-            m_old = old;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~ZoneScope()
-    {
-        if (m_hadOld)
-            setenv("TZ", m_old.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    bool m_hadOld = false;
-    std::string m_old;
-};
+using playprogress::ZoneScope;
 
 struct Model
 {
@@ -63,8 +37,8 @@ struct Model
         std::vector<std::vector<int>> out;
         for (const auto& day : data.days.at(id).days) {
             out.emplace_back();
-            for (const PlayProgressRecord* r : day.second)
-                out.back().push_back(r->nRecordID);
+            for (const PlayProgressDayFiling::Entry& e : day.second.Entries())
+                out.back().push_back(e.pRecord->nRecordID);
         }
         return out;
     }
@@ -76,6 +50,16 @@ struct Model
         return out;
     }
 };
+
+// A channel with one record from 01:00 to 02:00 on each of the given days after day d.
+PlayProgressChannel OnDays(int id, int d, const std::vector<int>& dayNumbers)
+{
+    std::vector<PlayProgressRecord> records;
+    for (int n : dayNumbers)
+        records.push_back(
+            {static_cast<int>(records.size()) + 1, d + n * 86400 + 3600, d + n * 86400 + 7200, 2});
+    return Channel(id, records);
+}
 
 // ---- Filing by day ----------------------------------------------------------------------
 
@@ -419,6 +403,258 @@ TEST(PlayProgressModel, RulerLevelsByPixelsPerHour)
     EXPECT_EQ(PlayProgressData::RulerLabel(PlayProgressData::RulerLevelFor(100), 540), "09");
     EXPECT_EQ(PlayProgressData::RulerLabel(PlayProgressData::RulerLevelFor(50), 36), " 9");
     EXPECT_EQ(PlayProgressData::RulerLabel(PlayProgressData::RulerLevelFor(50), 96), "24");
+}
+
+// ---- The day's clock, both ways --------------------------------------------------------
+
+// Bars, cursors and presses use one rule: on a day with a clock change a press at the ruler's
+// 10:30 is 10:30 on the clock, and a cursor at a record's start sits on the start of its bar.
+TEST(PlayProgressModel, DaylightSavingDaysConvertBothWaysByTheClock)
+{
+    const ZoneScope zone("CET-1CEST,M3.5.0,M10.5.0/3");
+    const struct
+    {
+        PlayProgressDate day;
+        int start;  // 10:00 on that day's clock
+        int at1030;
+    } cases[] = {{{2024, 3, 31}, Utc(2024, 3, 31, 8), Utc(2024, 3, 31, 8, 30)},
+                 {{2024, 10, 27}, Utc(2024, 10, 27, 9), Utc(2024, 10, 27, 9, 30)},
+                 {{2024, 5, 6}, Utc(2024, 5, 6, 8), Utc(2024, 5, 6, 8, 30)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.day.nMonth << "-" << c.day.nDay);
+        Model m;
+        m.Layout(864);  // 10 pixels per ruler second of the day, 100 s a pixel
+        m.data.AddChannel(Channel(1, {{1, c.start, c.start + 3600, 2}}));
+        ASSERT_EQ(m.data.GetCurrentDate(1), c.day);
+        const PlayProgressDayFiling::Entry& bar = m.data.days.at(1).days.at(c.day).Entries().at(0);
+        EXPECT_EQ(bar.nFrom, 10 * 3600);
+        EXPECT_EQ(m.data.DayTimeToX(c.start, c.day), m.data.DaySecondsToX(bar.nFrom));
+        EXPECT_EQ(m.data.DayTimeToX(c.start, c.day), 360);
+        EXPECT_EQ(m.data.DayXToTime(c.day, 378), c.at1030);
+        EXPECT_EQ(m.data.DayTimeToX(c.at1030, c.day), 378);
+        // The cursor centred by the day's own clock.
+        m.data.GoToCursorDay(1);
+        EXPECT_EQ(m.data.nDayOffset, 0);
+        m.data.SetZoom(10, 0);
+        m.data.GoToCursorDay(1);
+        EXPECT_EQ(m.data.nDayOffset, 3600 - 432);
+        // The record under a percentage of the day is found on the same clock.
+        int inside = -1;
+        EXPECT_EQ(m.data.FindRecordAt(1, 43, &inside), 1);  // 10:19:12
+        EXPECT_EQ(inside, 32);
+    }
+    EXPECT_EQ(SecondsFromDay(Utc(2024, 3, 31, 22, 30), {2024, 3, 31}), 86400 + 30 * 60);
+    EXPECT_EQ(SecondsFromDay(Utc(2024, 3, 30, 22, 30), {2024, 3, 31}), -30 * 60);
+    EXPECT_EQ(TimeAtSecondsOfDay({2024, 3, 31}, 86400 + 1800), Utc(2024, 3, 31, 22, 30));
+}
+
+// Far-off times lie far outside the view in 64 bits and are clamped at the very end, so a
+// far edge can never come back on the other side.
+TEST(PlayProgressModel, FarOffTimesClampToTheTimeArea)
+{
+    Model m;
+    m.Layout(780);  // time rect x 100..879
+    const PlayProgressDate day{2024, 5, 6};
+    m.data.AddChannel(Channel(1, {{1, Utc(2024, 5, 6, 12), Utc(2024, 5, 6, 12, 1), 2}}));
+    m.data.SetZoom(100, 0);
+    m.data.ScrollToTime(Utc(2024, 5, 6, 12));
+    const struct
+    {
+        std::int64_t t;
+        int x;
+    } cases[] = {{Utc(1990, 1, 1), 99},
+                 {INT_MIN, 99},
+                 {0, 99},
+                 {INT_MAX, 880},
+                 {Utc(2037, 1, 1), 880},
+                 {Utc(2024, 5, 6, 12), 100},
+                 {Utc(2024, 5, 6, 12, 5), 100 + 300 * 78000 / 86400}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.t);
+        EXPECT_EQ(m.data.VisibleX(m.data.DayTimeToX(c.t, day)), c.x);
+    }
+    // Record mode over a 60 s span: a cut a lifetime later is right of the view.
+    m.data.AddChannel(Channel(2, {{1, Utc(2024, 5, 6, 12), Utc(2024, 5, 6, 12, 1), 2}}));
+    m.data.bRecordMode = true;
+    m.data.nRecordChannel = 2;
+    m.data.Resize(0);
+    EXPECT_EQ(m.data.VisibleX(m.data.TimeToX(INT_MAX)), 880);
+    EXPECT_EQ(m.data.VisibleX(m.data.TimeToX(INT_MIN)), 99);
+    EXPECT_EQ(m.data.VisibleX(m.data.TimeToX(Utc(2024, 5, 6, 12, 0, 30))), 490);
+}
+
+// The last day a 32-bit time reaches: a press late on it clamps to the last second.
+TEST(PlayProgressModel, PressesLateOn2038ClampToTheLastSecond)
+{
+    Model m;
+    m.Layout(780);
+    const PlayProgressDate last{2038, 1, 19};
+    EXPECT_EQ(m.data.DayXToTime(last, 0), Utc(2038, 1, 19));
+    EXPECT_EQ(m.data.DayXToTime(last, 779), INT_MAX);
+    EXPECT_EQ(m.data.DayXToTime(last, 65), Utc(2038, 1, 19, 2));
+}
+
+// The day filing is kept with each bar's place on the clock; a paint asks it for the records
+// that can meet the seconds in view, in list order.
+TEST(PlayProgressModel, DayFilingNarrowsAPaintToTheRecordsInView)
+{
+    Model m;
+    const int d = Utc(2024, 5, 6);
+    m.data.AddChannel(Channel(1, {{1, d - 3600, d + 3600, 2},
+                                  {2, d + 7200, d + 9000, 2},
+                                  {3, d + 40000, d + 50000, 2},
+                                  {4, d + 20000, d + 21000, 2},
+                                  {5, d + 80000, d + 90000, 2}}));
+    const PlayProgressDayFiling& filing = m.data.days.at(1).days.at({2024, 5, 6});
+    ASSERT_EQ(filing.size(), 5u);
+    EXPECT_EQ(filing.Entries()[0].nFrom, 0);
+    EXPECT_EQ(filing.Entries()[0].nTo, 3600);
+    EXPECT_EQ(filing.Entries()[4].nFrom, 80000);
+    EXPECT_EQ(filing.Entries()[4].nTo, 86400);
+    const struct
+    {
+        int from, to;
+        std::size_t first, last;
+    } cases[] = {{0, 86400, 0, 5},     {3601, 7199, 1, 1},   {7200, 7200, 1, 2},   {9001, 19999, 2, 2},
+                 {45000, 45000, 2, 4}, {50001, 79999, 4, 4}, {86400, 90000, 4, 5}, {-50, -1, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << ".." << c.to);
+        const auto range = filing.Candidates(c.from, c.to);
+        EXPECT_EQ(range.first, c.first);
+        EXPECT_EQ(range.second, c.last);
+    }
+}
+
+// ---- What a caller sees of the model's edges --------------------------------------------
+
+TEST(PlayProgressModel, ZeroLengthRecordsGiveNoCursor)
+{
+    Model m;
+    const int t = Utc(2024, 5, 6, 9);
+    m.data.AddChannel(Channel(1, {{1, t, t, 2}, {2, t, t, 2}}));
+    EXPECT_EQ(m.data.cursors.count(1), 0u);
+    EXPECT_EQ(m.data.GetPosition(1), 0);
+}
+
+TEST(PlayProgressModel, RemovingAChannelKeepsTheDayPositionAfterSteppingBack)
+{
+    Model m;
+    const int d = Utc(2024, 5, 6);
+    // Channel 1 has days 6, 7, 8; channel 2 has days 6 and 7; channel 3 only day 6.
+    m.data.AddChannel(OnDays(1, d, {0, 1, 2}));
+    m.data.AddChannel(OnDays(2, d, {0, 1}));
+    m.data.AddChannel(OnDays(3, d, {0}));
+    m.data.StepNextDay();
+    m.data.StepNextDay();
+    m.data.StepPrevDay();
+    ASSERT_EQ(m.data.nDayIndex, 1);
+    ASSERT_EQ(m.data.dayIndexes.at(1), 1);
+    ASSERT_EQ(m.data.dayIndexes.at(2), 0);
+    m.data.RemoveChannel(3);
+    EXPECT_EQ(m.data.nDayIndex, 1);
+    m.data.RemoveChannel(1);
+    EXPECT_EQ(m.data.nDayIndex, 0);
+}
+
+TEST(PlayProgressModel, FiveChannelsKeepTheFirstHighlighted)
+{
+    Model m;
+    for (int id = 1; id <= 5; ++id)
+        m.data.AddChannel(Channel(id * 10, {}));
+    EXPECT_EQ(m.data.nTopRow, 0);
+    EXPECT_EQ(std::vector<int>(m.data.visible, m.data.visible + 4), (std::vector<int>{10, 20, 30, 40}));
+    EXPECT_EQ(m.data.nHighlight, 10);
+}
+
+TEST(PlayProgressModel, HighlightingTheHighlightedChannelKeepsTheView)
+{
+    Model m;
+    m.Layout(800);
+    m.data.SetZoom(10, 0);
+    const int d = Utc(2024, 5, 6);
+    m.data.AddChannel(Channel(1, {{1, d + 3600, d + 7200, 2}, {2, d + 86400 + 43200, d + 86400 + 46800, 2}}));
+    m.data.StepNextDay();
+    m.data.nDayOffset = 1234;
+    m.data.SetHighlightChannel(1);
+    EXPECT_EQ(m.data.nDayIndex, 1);
+    EXPECT_EQ(m.data.GetCurrentDate(1), (PlayProgressDate{2024, 5, 7}));
+    EXPECT_EQ(m.data.nDayOffset, 1234);
+}
+
+TEST(PlayProgressModel, RecordQueriesAtTheEdgesOfARecord)
+{
+    const PlayProgressChannel channel = Channel(1, {{7, 1000, 2000, 2}, {8, 3000, 5000, 2}});
+    const struct
+    {
+        int t;
+        int min, max;
+    } spans[] = {{1000, INT_MAX, 0}, {2000, INT_MAX, 0}, {1001, 1000, 2000}, {3000, INT_MAX, 0}};
+    for (const auto& c : spans) {
+        SCOPED_TRACE(c.t);
+        int nMin = -1, nMax = -1;
+        PlayProgressData::GetRecordSpan(&channel, &nMin, &nMax, c.t);
+        EXPECT_EQ(nMin, c.min);
+        EXPECT_EQ(nMax, c.max);
+    }
+    EXPECT_EQ(PlayProgressData::GetRecordTimeBefore(&channel, 2000), 1000);
+    EXPECT_EQ(PlayProgressData::GetRecordTimeBefore(&channel, 5000), 3000);
+    EXPECT_EQ(PlayProgressData::GetRecordTimeBefore(&channel, 1000), 0);
+}
+
+TEST(PlayProgressModel, LastDayAndRecordModeDayJump)
+{
+    Model m;
+    m.Layout(800);
+    const int d = Utc(2024, 5, 6);
+    m.data.AddChannel(OnDays(1, d, {0, 1, 2}));
+    EXPECT_EQ(m.data.GetDayDate(1, 3), (PlayProgressDate{2024, 5, 8}));
+    EXPECT_EQ(m.data.GetDayDate(1, 2), (PlayProgressDate{2024, 5, 8}));
+    EXPECT_EQ(m.data.GetDayDate(1, 1), (PlayProgressDate{2024, 5, 7}));
+
+    m.data.SetPosition(1, d + 2 * 86400 + 3600);
+    m.data.bRecordMode = true;
+    m.data.GoToCursorDay(1);
+    EXPECT_EQ(m.data.nDayIndex, 0);
+    EXPECT_EQ(m.data.GetCurrentDate(1), (PlayProgressDate{2024, 5, 6}));
+    EXPECT_EQ(m.data.nDayOffset, 0);
+}
+
+TEST(PlayProgressModel, ZoomOutFromFiftyOneGivesFifty)
+{
+    Model m;
+    m.Layout(780);
+    m.data.SetZoom(51, 0);
+    m.data.ZoomOut(0);
+    EXPECT_EQ(m.data.nDayZoom, 50);
+}
+
+TEST(PlayProgressModel, HalfTheWidthIsFiftyPercentAndHalfWayMovesTheRightEdge)
+{
+    Model m;
+    m.Layout(800);
+    EXPECT_EQ(m.data.XToPercent(400), 50);
+    EXPECT_EQ(m.data.XToPercent(399), 49);
+    m.data.SetZoom(2, 0);
+    m.data.nDayOffset = 400;
+    EXPECT_EQ(m.data.XToPercent(400), 50);
+
+    m.data.cut[0] = 1000;
+    m.data.cut[1] = 2000;
+    EXPECT_FALSE(m.data.MoveCutEdge(1500));
+    EXPECT_EQ(m.data.cut[0], 1000);
+    EXPECT_EQ(m.data.cut[1], 1500);
+    EXPECT_TRUE(m.data.MoveCutEdge(1100));
+    EXPECT_EQ(m.data.cut[0], 1100);
+
+    // Rows of 25 px from y 20: the lines at 20, 45 (and the row's last line) are no row's.
+    const struct
+    {
+        int y, row;
+    } rows[] = {{20, -1}, {21, 0}, {43, 0}, {44, -1}, {45, -1}, {46, 1}, {119, -1}, {96, 3}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.y);
+        EXPECT_EQ(m.data.RowAt(r.y), r.row);
+    }
 }
 
 }  // namespace

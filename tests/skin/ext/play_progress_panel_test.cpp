@@ -15,11 +15,15 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPointer>
 #include <QScrollBar>
 #include <QWidget>
 
+#include <climits>
+#include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -67,22 +71,7 @@ public:
     void PPP_OnMouseLeave(UINT nID) override { calls.push_back({"leave", 0, 0, 0, 0, false, {0, 0}, nID}); }
 };
 
-ImagePlayProgressLayout Layout()
-{
-    ImagePlayProgressLayout l = TimelineZoomerLayoutRecord();
-    l[0] = L"100,20,780,100";
-    l[1] = L"0,20,100,100";
-    l[2] = L"2,2,16,16";
-    l[3] = L"880,2,16,16";
-    l[4] = L"0,0,900,142";
-    l[5] = L"0,0,900,142";
-    l[13] = L"640,143,150,16";
-    l[26] = L"882,40,16,16";
-    l[27] = L"882,80,16,16";
-    l[28] = L"800,143,16,16";
-    l[29] = L"820,143,16,16";
-    return l;
-}
+ImagePlayProgressLayout Layout() { return playprogress::PanelLayout(); }
 
 // A channel named "Cam " and its id.
 PlayProgressChannel Channel(int id, std::vector<PlayProgressRecord> records)
@@ -502,6 +491,252 @@ TEST(PlayProgressPanelSink, NoSinkAndResizing)
     EXPECT_EQ(control->Data().width, 0);
     testutil::SendMouse(panel, QEvent::MouseMove, QPoint(10, RowY(0)), Qt::NoButton);
     control->grab();
+}
+
+// ---- Channels through the facade -------------------------------------------------------
+
+bool Yellowish(QRgb c) { return qRed(c) > 100 && qGreen(c) > 90 && qBlue(c) < 80; }
+
+TEST_F(PlayProgressPanelTest, GetChannelHandsOutTheStoredChannelReadOnly)
+{
+    // The day filing points into the stored records: callers get them read-only.
+    static_assert(std::is_same_v<decltype(facade->GetChannel(1)), const PlayProgressChannel*>);
+    facade->AddChannel(TwoDayChannel());
+    const PlayProgressChannel* channel = facade->GetChannel(1);
+    ASSERT_NE(channel, nullptr);
+    EXPECT_EQ(channel->strName, L"Cam 1");
+    ASSERT_EQ(channel->records.size(), 2u);
+    EXPECT_EQ(channel->records[0].nRecordID, 101);
+    EXPECT_EQ(channel->records[1].nRecordID, 102);
+    EXPECT_EQ(facade->GetChannel(5), nullptr);
+
+    // A changed channel is handed in again: the bars follow it.
+    PlayProgressChannel changed = *channel;
+    changed.records = {{103, kDay1 + 15 * 3600, kDay1 + 16 * 3600, 8}};
+    facade->AddChannel(changed);
+    ASSERT_EQ(facade->GetChannel(1)->records.size(), 1u);
+    const QImage img = Grab();
+    EXPECT_TRUE(Yellowish(img.pixel(XAt(15 * 3600 + 1800), RowY(0))));
+    EXPECT_TRUE(PanelGrey(img.pixel(XAt(10 * 3600 + 1800), RowY(0))));
+}
+
+TEST_F(PlayProgressPanelTest, RemovingChannelsThroughTheFacade)
+{
+    facade->AddChannel(TwoDayChannel());
+    facade->AddChannel(Channel(2, {{201, kDay1 + 3600, kDay1 + 7200, 8}}));
+    facade->SetPosition(-1, kDay1 + 3600);
+    ASSERT_EQ(Data().nHighlight, 1);
+    EXPECT_TRUE(Yellowish(Grab().pixel(XAt(5400), RowY(1))));
+
+    facade->RemoveChannel(1);
+    EXPECT_EQ(facade->GetChannel(1), nullptr);
+    EXPECT_NE(facade->GetChannel(2), nullptr);
+    EXPECT_EQ(facade->GetPosition(1), 0);
+    EXPECT_EQ(Data().nHighlight, -1);
+    EXPECT_FALSE(Data().bNextDay);
+    // Channel 2 moves up into the first row.
+    QImage img = Grab();
+    EXPECT_TRUE(Yellowish(img.pixel(XAt(5400), RowY(0))));
+    EXPECT_TRUE(PanelGrey(img.pixel(XAt(5400), RowY(1))));
+    EXPECT_TRUE(PanelGrey(img.pixel(XAt(10 * 3600 + 1800), RowY(0))));
+
+    facade->RemoveChannel(404);
+    EXPECT_NE(facade->GetChannel(2), nullptr);
+    facade->AddChannel(TwoDayChannel());
+    facade->RemoveAllChannels();
+    EXPECT_EQ(facade->GetChannel(1), nullptr);
+    EXPECT_EQ(facade->GetChannel(2), nullptr);
+    EXPECT_EQ(facade->GetPosition(-1), 0);
+    EXPECT_EQ(Data().nTopRow, -1);
+    img = Grab();
+    EXPECT_TRUE(PanelGrey(img.pixel(XAt(5400), RowY(0))));
+    EXPECT_TRUE(PanelGrey(img.pixel(XAt(10 * 3600 + 1800), RowY(0))));
+}
+
+// ---- Cursors and cut far off, and the day's clock ---------------------------------------
+
+bool White(QRgb c) { return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240; }
+bool CutColoured(QRgb c) { return qRed(c) > qGreen(c) && qGreen(c) > qBlue(c) && qRed(c) > 90; }
+
+TEST_F(PlayProgressPanelTest, SyncCursorIsOneLineThroughAllRows)
+{
+    facade->AddChannel(TwoDayChannel());
+    facade->AddChannel(Channel(2, {{201, kDay1 + 3600, kDay1 + 7200, 8}}));
+    facade->SetPosition(-1, kDay1 + 14 * 3600);
+    const int x = XAt(14 * 3600);
+    // Off: only the channels' own cursors (at their first starts); the empty rows stay clear.
+    EXPECT_FALSE(White(Grab().pixel(x, RowY(3))));
+    facade->SetSyncCursor(1);
+    EXPECT_TRUE(Data().bSyncCursor);
+    QImage img = Grab();
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_TRUE(White(img.pixel(x, RowY(row))));
+    }
+    // The channels' own cursors are not drawn while the one cursor is.
+    EXPECT_FALSE(White(img.pixel(XAt(10 * 3600), RowY(0))));
+    facade->SetSyncCursor(0);
+    EXPECT_FALSE(Data().bSyncCursor);
+    img = Grab();
+    EXPECT_FALSE(White(img.pixel(x, RowY(3))));
+    EXPECT_TRUE(White(img.pixel(XAt(10 * 3600), RowY(0))));
+}
+
+TEST_F(PlayProgressPanelTest, FarOffCutEdgesStayOnTheirSide)
+{
+    const int start = kDay1 + 12 * 3600;
+    // Day mode at zoom 100 with the view at 12:00: one edge a century back, the other at 12:05.
+    facade->AddChannel(Channel(1, {{1, start, start + 60, 2}}));
+    facade->SetZoom(100);
+    facade->ScrollToTime(start);
+    facade->EnableVideoCut(1);
+    facade->SetCutPos(0, INT_MIN);
+    facade->SetCutPos(1, start + 300);
+    QImage img = Grab();
+    EXPECT_TRUE(CutColoured(img.pixel(kTimeLeft + 10, RowY(2))));
+    EXPECT_TRUE(CutColoured(img.pixel(kTimeLeft + 250, RowY(2))));
+    EXPECT_FALSE(CutColoured(img.pixel(kTimeLeft + kTimeWidth - 10, RowY(2))));
+
+    // Record mode over a 60 s span: from the middle to an edge a lifetime later.
+    facade->SetViewMode(1, 1);
+    facade->SetCutPos(0, start + 30);
+    facade->SetCutPos(1, INT_MAX);
+    img = Grab();
+    EXPECT_FALSE(CutColoured(img.pixel(kTimeLeft + 10, RowY(2))));
+    EXPECT_TRUE(CutColoured(img.pixel(kTimeLeft + kTimeWidth / 2 + 10, RowY(2))));
+    EXPECT_TRUE(CutColoured(img.pixel(kTimeLeft + kTimeWidth - 10, RowY(2))));
+}
+
+TEST_F(PlayProgressPanelTest, PressLateOnTheLastDayOf32BitTimeClamps)
+{
+    facade->AddChannel(Channel(1, {{1, playprogress::Utc(2038, 1, 19), INT_MAX, 2}}));
+    sink.calls.clear();
+    const QPoint at(XAt(23 * 3600), RowY(0));
+    Press(at);
+    Release(at);
+    ASSERT_EQ(sink.calls.size(), 2u);
+    EXPECT_EQ(sink.calls[1].what, "position");
+    EXPECT_EQ(sink.calls[1].pos, INT_MAX);
+    EXPECT_EQ(facade->GetPosition(1), INT_MAX);
+    EXPECT_EQ(facade->GetPosition(-1), INT_MAX);
+}
+
+TEST_F(PlayProgressPanelTest, DaylightSavingDayPressAndCursorFollowTheRuler)
+{
+    const playprogress::ZoneScope zone("CET-1CEST,M3.5.0,M10.5.0/3");
+    // 10:00 to 11:00 on the clock of the day the clocks go forward.
+    const int start = playprogress::Utc(2024, 3, 31, 8);
+    facade->AddChannel(Channel(1, {{1, start, start + 3600, 2}}));
+    sink.calls.clear();
+    const QPoint at(XAt(10 * 3600 + 1800), RowY(0));
+    Press(at);
+    Release(at);
+    ASSERT_EQ(sink.calls.size(), 2u);
+    EXPECT_NEAR(sink.calls[1].pos, start + 1800, 86400 / kTimeWidth);
+
+    // A cursor at the record's start is drawn on the start of its bar.
+    facade->SetPosition(1, start);
+    const QImage img = Grab();
+    EXPECT_TRUE(White(img.pixel(XAt(10 * 3600), RowY(0))));
+    EXPECT_FALSE(White(img.pixel(XAt(9 * 3600), RowY(0))));
+}
+
+// ---- An owner that deletes the control from a notification ------------------------------
+
+// The sink deletes the control at the first call of the kind it waits for; the control must
+// not touch itself afterwards (ASan reports any use of the freed control).
+class DeletingSink : public RecordingSink
+{
+public:
+    std::string deleteOn;
+    QPointer<QWidget> victim;
+
+    void OnPositionChanged(UINT nID, int nChannel, int nRecordID, int nPos, VIDEOCUT_TYPE cut,
+                           bool bMove) override
+    {
+        RecordingSink::OnPositionChanged(nID, nChannel, nRecordID, nPos, cut, bMove);
+        Hit("position");
+    }
+    void OnSetHighlight(UINT nID, int nChannel) override
+    {
+        RecordingSink::OnSetHighlight(nID, nChannel);
+        Hit("highlight");
+    }
+    void OnMouseOverChannel(UINT nID, int nChannel, POINT pt, int nTime) override
+    {
+        RecordingSink::OnMouseOverChannel(nID, nChannel, pt, nTime);
+        Hit("over");
+    }
+    void PPP_OnMouseLeave(UINT nID) override
+    {
+        RecordingSink::PPP_OnMouseLeave(nID);
+        Hit("leave");
+    }
+
+private:
+    void Hit(const char* what)
+    {
+        if (deleteOn == what && victim)
+            delete victim.data();
+    }
+};
+
+TEST(PlayProgressPanelDelete, OwnerDeletesTheControlInsideANotification)
+{
+    struct Case
+    {
+        const char* name;
+        const char* deleteOn;
+        std::function<void(CSFPlayProgressPanel*)> setUp;
+        std::function<void(QWidget* panel, QWidget* control)> act;
+    };
+    const QPoint inRow(XAt(12 * 3600), RowY(0));
+    auto press = [inRow](QWidget* panel, QWidget*) {
+        testutil::SendMouse(panel, QEvent::MouseButtonPress, inRow);
+    };
+    auto pressMoveRelease = [inRow](QWidget* panel, QWidget*) {
+        testutil::SendMouse(panel, QEvent::MouseButtonPress, inRow);
+        testutil::SendMouse(panel, QEvent::MouseMove, inRow + QPoint(20, 0));
+        testutil::SendMouse(panel, QEvent::MouseButtonRelease, inRow + QPoint(20, 0));
+    };
+    auto nothing = [](CSFPlayProgressPanel*) {};
+    auto cut = [](CSFPlayProgressPanel* f) { f->EnableVideoCut(1); };
+    const Case cases[] = {
+        {"press reports the highlight", "highlight", nothing, press},
+        {"release reports the position", "position", nothing, pressMoveRelease},
+        {"press moves a cut edge", "position", cut, press},
+        {"record-mode release", "position", [](CSFPlayProgressPanel* f) { f->SetViewMode(1, 1); },
+         pressMoveRelease},
+        {"release in the label column", "highlight", nothing,
+         [](QWidget* panel, QWidget*) {
+             testutil::SendMouse(panel, QEvent::MouseButtonRelease, QPoint(50, RowY(1)));
+         }},
+        {"hover", "over", nothing,
+         [inRow](QWidget* panel, QWidget*) {
+             testutil::SendMouse(panel, QEvent::MouseMove, inRow, Qt::NoButton);
+         }},
+        {"leave", "leave", nothing, [](QWidget*, QWidget* control) { testutil::SendLeave(control); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget parent;
+        parent.resize(900, 200);
+        DeletingSink sink;
+        CSFPlayProgressPanel* facade = SF_CreatePlayProgressPanel(&sink);
+        ASSERT_NE(facade, nullptr);
+        facade->Create(L"", WS_VISIBLE, 0, RECT{0, 0, 900, 170}, &parent, kId);
+        ImagePlayProgressLayout layout = Layout();
+        facade->SetSkinLayout(&layout);
+        facade->AddChannel(TwoDayChannel());
+        facade->AddChannel(Channel(2, {{201, kDay1 + 3600, kDay1 + 7200, 8}}));
+        auto* control = dynamic_cast<CSFQTPlayProgressPanel*>(facade);
+        ASSERT_NE(control, nullptr);
+        c.setUp(facade);
+        sink.victim = control;
+        sink.deleteOn = c.deleteOn;
+        c.act(control->Panel(), control);
+        EXPECT_TRUE(sink.victim.isNull());
+    }
 }
 
 }  // namespace
