@@ -20,7 +20,7 @@ tools/gallery            tools/skin_painter skin/ext skin base base/compat
 tools/manual             skin/ext skin base base/compat
 tools/recorder_tables    app skin/ext skin base base/compat
 tools/skin_painter       skin/ext skin base base/compat
-bench                    app skin/ext skin base base/compat
+bench                    tests/skin/ext tools/skin_painter app skin/ext skin base base/compat
 tests/common             base base/compat
 tests/compat             tests/common base/compat
 tests/base               tests/common base base/compat
@@ -34,6 +34,8 @@ tests/fuzz               app skin/ext skin base base/compat launcher
 #   tools/recorder_tables writes the program's own data files with the program's writers.
 #   tools/gallery and tests/skin/ext fill the extended controls' skin records from the skin
 #   painter's records of the pictures it draws.
+#   bench draws the time-line from the layout and channels its tests use, so both measure one
+#   control.
 
 git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' '*.c' '*.cpp.in' '*.h.in' |
   awk -v table="$table" '
