@@ -24,7 +24,7 @@ bench                    app skin/ext skin base base/compat
 tests/common             base base/compat
 tests/compat             tests/common base/compat
 tests/base               tests/common base base/compat
-tests/skin               tests/common skin base base/compat
+tests/skin               tests/common tools/skin_painter skin base base/compat
 tests/skin/ext           tests/skin tests/common tools/skin_painter skin/ext skin base base/compat
 tests/app                tests/common app skin/ext skin base base/compat
 tests/launcher           tests/common launcher base/compat
@@ -32,7 +32,7 @@ tests/fuzz               app skin/ext skin base base/compat launcher
 '
 # Exceptions, each with its reason:
 #   tools/recorder_tables writes the program's own data files with the program's writers.
-#   tools/gallery and tests/skin/ext fill the extended controls' skin records from the skin
+#   tools/gallery, tests/skin and tests/skin/ext fill the extended controls' skin records from the skin
 #   painter's records of the pictures it draws.
 
 git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' '*.c' '*.cpp.in' '*.h.in' |
