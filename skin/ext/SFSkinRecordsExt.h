@@ -1,8 +1,9 @@
-// The extended controls' skin records filled with the pictures this generator draws (the
-// extended set) and the cells it cuts them into, for the controls' tests and the gallery to
-// share. Each function fills only what names a picture or a cell of one; placements, colours
-// and sizes stay with the caller. A picture renamed or re-cut here must be renamed or re-cut
-// in the generator too.
+// Not part of the exported face. The extended controls' skin records filled with the pictures
+// the skin painter draws for them (the extended set, which the program does not ship) and the
+// cells it cuts them into: the one home of those names and cells, which the painter draws,
+// and the gallery and the controls' tests load. Each function fills only what names a picture
+// or a cell of one; placements, colours and sizes stay with the caller. The painter takes its
+// file names from here; a cell re-cut here must be re-drawn in the painter.
 #pragma once
 
 #include "skin/SFSkinStyles.h"
@@ -12,20 +13,6 @@
 #include "skin/ext/SFSceneStyles.h"
 
 #include <string>
-
-// The slider sheet: two 120 x 16 groove pieces, then four 16 x 16 handles.
-inline ImageSliderStyle SliderSkinRecord()
-{
-    ImageSliderStyle s;
-    s[0] = L"slider_sheet.png";
-    s[1] = L"0,0,119,15";
-    s[2] = L"0,16,119,15";
-    s[3] = L"0,32,15,15";
-    s[4] = L"16,32,15,15";
-    s[5] = L"32,32,15,15";
-    s[6] = L"48,32,15,15";
-    return s;
-}
 
 // The time-line's zoomer picture and its cells; the panel's areas and buttons are placed by
 // the caller.

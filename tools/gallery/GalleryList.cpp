@@ -2,8 +2,8 @@
 // a progress column and a column of cell buttons, sorted by the recorder column.
 #include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFListCtrlStyle.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/gallery/GallerySection.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QWidget>
 

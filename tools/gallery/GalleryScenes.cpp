@@ -2,8 +2,8 @@
 // generated pictures, the way an owner builds them.
 #include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFSceneStyles.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/gallery/GallerySection.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QWidget>
 

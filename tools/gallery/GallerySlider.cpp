@@ -2,8 +2,8 @@
 // progress bars at a few positions, made through the factories and skinned from the
 // generated pictures.
 #include "skin/SFEntry.h"
+#include "skin/SFSkinRecords.h"
 #include "tools/gallery/GallerySection.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -3,8 +3,8 @@
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/ImagePlayProgressStyle.h"
 #include "skin/ext/SFEntryExt.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/gallery/GallerySection.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -9,9 +9,9 @@
 #include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFListCtrlStyle.h"
 #include "skin/ext/SFQTListCtrl.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tests/common/test_rect.h"
 #include "tests/common/widget_test_util.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@
 #include "skin/ext/ImagePlayProgressStyle.h"
 #include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQtPlayProgressPanel.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tests/common/widget_test_util.h"
 #include "tests/skin/ext/play_progress_test_data.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 
