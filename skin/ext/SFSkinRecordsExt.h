@@ -10,6 +10,7 @@
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/ImagePlayProgressStyle.h"
 #include "skin/ext/ImageVideoWindowStyle.h"
+#include "skin/ext/SFListCtrlStyle.h"
 #include "skin/ext/SFSceneStyles.h"
 
 #include <string>
@@ -28,6 +29,9 @@ inline ImagePlayProgressLayout TimelineZoomerLayoutRecord()
     l[12] = L"36,16,9,13";
     return l;
 }
+
+// The time-line's background, tiled behind the panel (SetBackground).
+inline std::wstring TimelineBackgroundPicture() { return L"timeline_background.png"; }
 
 // The time-line's row scroll, zoom and day buttons and its panel picture.
 inline ImagePlayProgressStyle TimelineSkinRecord()
@@ -83,7 +87,16 @@ inline ImageRadioBox ListCheckSkinRecord()
     return s;
 }
 
-// A list cell button from its picture prefix ("list_btn_edit", "list_btn_remove").
+// The list control's sprite; its cells, their modes, the colours and heights stay with the
+// caller.
+inline ListCtrlStyle ListSkinRecord()
+{
+    ListCtrlStyle s;
+    s[0] = L"list_sprite.png";
+    return s;
+}
+
+// A list cell button from its picture prefix.
 inline ImageButtonStyle ListButtonSkinRecord(const std::wstring& prefix)
 {
     ImageButtonStyle s;
@@ -93,6 +106,10 @@ inline ImageButtonStyle ListButtonSkinRecord(const std::wstring& prefix)
     s[3] = prefix + L"_disabled.png";
     return s;
 }
+
+// The list control's two cell buttons.
+inline ImageButtonStyle ListEditButtonSkinRecord() { return ListButtonSkinRecord(L"list_btn_edit"); }
+inline ImageButtonStyle ListRemoveButtonSkinRecord() { return ListButtonSkinRecord(L"list_btn_remove"); }
 
 // The list control's progress cell.
 inline ImageProgressCtrlStyle ListProgressSkinRecord()
@@ -123,5 +140,14 @@ inline ImageVericalStyle VerticalSceneSkinRecord()
     }
     s[ImageVericalStyle::kObject] = L"SceneObject.png";
     s[ImageVericalStyle::kCamera] = L"SceneVCamera.png";
+    return s;
+}
+
+// The simulation scene's background (kept, not drawn) and object.
+inline ImageSimulationlStyle SimulationSceneSkinRecord()
+{
+    ImageSimulationlStyle s;
+    s[0] = L"SceneSimBackground.png";
+    s[1] = L"SceneObject.png";
     return s;
 }

@@ -38,9 +38,7 @@ void buildScenes(QWidget* area)
 
     // The object as it fills the picture at the near end.
     if (CSFSimulationScene* scene = SF_CreateSimulationScene()) {
-        ImageSimulationlStyle style;
-        style[0] = L"SceneSimBackground.png";
-        style[1] = L"SceneObject.png";
+        ImageSimulationlStyle style = SimulationSceneSkinRecord();
         scene->Create(L"Simulation scene", WS_VISIBLE, Inclusive(612, 0, 240, 200), area, 3);
         scene->SetSkin(&style);
     }

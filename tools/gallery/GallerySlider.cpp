@@ -10,14 +10,6 @@
 
 namespace {
 
-ImageProgressCtrlStyle ProgressSkin()
-{
-    ImageProgressCtrlStyle s;
-    s[0] = L"progress_chunk.png";
-    s[1] = L"progress_bg.png";
-    return s;
-}
-
 void Caption(QWidget* area, int y, const char* text)
 {
     auto* label = new QLabel(QString::fromUtf8(text), area);
@@ -54,7 +46,7 @@ void Build(QWidget* area)
         Caption(area, y, pos == 0 ? "progress" : "");
         CSFProgressCtrl* bar = SF_CreateProgressCtrl(nullptr);
         bar->Create(WS_VISIBLE, RECT{100, y, 300, y + 18}, area, id++);
-        ImageProgressCtrlStyle skin = ProgressSkin();
+        ImageProgressCtrlStyle skin = ProgressSkinRecord();
         bar->SetSkin(&skin);
         bar->SetRange(0, 100);
         bar->SetPos(pos);

@@ -83,7 +83,7 @@ CSFPlayProgressPanel* makeTimeline(QWidget* area, int top, UINT id)
     timeline->SetSkinLayout(&layout);
     ImagePlayProgressStyle style = TimelineSkinRecord();
     timeline->SetSkin(&style);
-    timeline->SetBackground(L"timeline_background.png");
+    timeline->SetBackground(TimelineBackgroundPicture().c_str());
     const int day = static_cast<int>(QDateTime(QDate(2024, 5, 6), QTime(0, 0)).toSecsSinceEpoch());
     addChannels(timeline, day);
     return timeline;

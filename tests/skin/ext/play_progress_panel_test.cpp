@@ -377,7 +377,7 @@ TEST_F(PlayProgressPanelTest, SkinPicturesArePainted)
     EXPECT_TRUE(blue(img.pixel(10, 10)));
 
     // The background covers the control where no child does.
-    facade->SetBackground(L"timeline_background.png");
+    facade->SetBackground(TimelineBackgroundPicture().c_str());
     EXPECT_EQ(control->grab().toImage().pixel(50, 165), qRgb(28, 30, 34));
 }
 
