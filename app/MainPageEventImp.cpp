@@ -251,7 +251,6 @@ int CMainPageEventImp::OnCreate()
 
 void CMainPageEventImp::CreateInputs()
 {
-    void* parent = ParentUI();
     CMainPageControls& c = m_ctl;
 
     ImageCheckBox checkSkin;
@@ -272,6 +271,16 @@ void CMainPageEventImp::CreateInputs()
             heading->SetTextBold(1);
         }
     }
+
+    CreateRecorderInputs(checkSkin, smallCombo);
+    CreateDecodeInputs(smallCombo, wideCombo);
+    CreateSearchButton();
+}
+
+void CMainPageEventImp::CreateRecorderInputs(ImageCheckBox& checkSkin, ImageComboBoxStyle& smallCombo)
+{
+    void* parent = ParentUI();
+    CMainPageControls& c = m_ctl;
 
     c.pHddCheck = MakeCheckBox(this, &checkSkin, CSFRect(214, 23, 230, 39), parent, kIdHddCheck);
 
@@ -304,6 +313,12 @@ void CMainPageEventImp::CreateInputs()
             c.pFrameRateCombo->AddString(GetLangString(key).c_str());
         c.pFrameRateCombo->SetCurSel(0);
     }
+}
+
+void CMainPageEventImp::CreateDecodeInputs(ImageComboBoxStyle& smallCombo, ImageComboBoxStyle& wideCombo)
+{
+    void* parent = ParentUI();
+    CMainPageControls& c = m_ctl;
 
     c.pDecodeEdit = SF_CreateEditCtrl(this);
     if (c.pDecodeEdit) {
@@ -320,13 +335,17 @@ void CMainPageEventImp::CreateInputs()
         FillResolutionItems();
         c.pResolutionCombo->SetCurSel(0);
     }
+}
 
+void CMainPageEventImp::CreateSearchButton()
+{
+    CMainPageControls& c = m_ctl;
     c.pSearchButton = SF_CreateButton(this);
     if (c.pSearchButton) {
         ImageButtonStyle skin = ButtonPictures(L"search_nor1.png", L"search_hover1.png", L"search_press1.png",
                                                L"search_dis1.png");
         c.pSearchButton->Create(GetLangString(L"Search").c_str(), kStyleButton, CSFRect(866, 62, 976, 92),
-                                parent, kIdSearch);
+                                ParentUI(), kIdSearch);
         c.pSearchButton->SetSkin(&skin);
         c.pSearchButton->SetTextColor(0xFFFFFF);
     }

@@ -139,6 +139,11 @@ private:
     // the rule and counter bar with the page buttons, the six result slots, and the figures
     // of the selected model.
     void CreateInputs();
+    // The parts of CreateInputs, in the order they run: the recorder row (disk and input
+    // counts, frame rate), the decoding row (load, resolution), and "Search".
+    void CreateRecorderInputs(ImageCheckBox& checkSkin, ImageComboBoxStyle& smallCombo);
+    void CreateDecodeInputs(ImageComboBoxStyle& smallCombo, ImageComboBoxStyle& wideCombo);
+    void CreateSearchButton();
     void CreateCounterBar();
     void CreateResultSlots();
     void CreateFigures();

@@ -16,24 +16,22 @@ skin                     base base/compat
 skin/ext                 skin base base/compat
 app                      skin/ext skin base base/compat
 launcher                 base/compat
-tools/gallery            tools/skin_painter skin/ext skin base base/compat
+tools/gallery            skin/ext skin base base/compat
 tools/manual             skin/ext skin base base/compat
 tools/recorder_tables    app skin/ext skin base base/compat
 tools/skin_painter       skin/ext skin base base/compat
-bench                    tests/skin/ext tools/skin_painter app skin/ext skin base base/compat
+bench                    tests/skin/ext app skin/ext skin base base/compat
 tests/common             base base/compat
 tests/compat             tests/common base/compat
 tests/base               tests/common base base/compat
 tests/skin               tests/common skin base base/compat
-tests/skin/ext           tests/skin tests/common tools/skin_painter skin/ext skin base base/compat
+tests/skin/ext           tests/skin tests/common skin/ext skin base base/compat
 tests/app                tests/common app skin/ext skin base base/compat
 tests/launcher           tests/common launcher base/compat
 tests/fuzz               app skin/ext skin base base/compat launcher
 '
 # Exceptions, each with its reason:
 #   tools/recorder_tables writes the program's own data files with the program's writers.
-#   tools/gallery and tests/skin/ext fill the extended controls' skin records from the skin
-#   painter's records of the pictures it draws.
 #   bench draws the time-line from the layout and channels its tests use, so both measure one
 #   control.
 

@@ -2,8 +2,8 @@
 // a progress column and a column of cell buttons, sorted by the recorder column.
 #include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFListCtrlStyle.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/gallery/GallerySection.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QWidget>
 
@@ -16,8 +16,7 @@ void buildList(QWidget* area)
         return;
     list->Create(WS_VISIBLE | WS_CHILD, RECT{0, 0, area->width(), area->height()}, area, 1, false);
 
-    ListCtrlStyle style;
-    style[0] = L"list_sprite.png";
+    ListCtrlStyle style = ListSkinRecord();
     style[41] = L"F5F5F5";
     style[42] = L"FFFFFF";
     style.nValue[2] = 27;
@@ -60,8 +59,8 @@ void buildList(QWidget* area)
         list->SetCheck(r, row.checked ? 1 : 0);
         list->SetItemProgress(r, 6, 300 + static_cast<UINT>(r), ListProgressSkinRecord());
         list->SetProgress(r, row.progress);
-        list->SetItemWidget(r, 7, L"Edit", L"Remove", ListButtonSkinRecord(L"list_btn_edit"),
-                            ListButtonSkinRecord(L"list_btn_remove"));
+        list->SetItemWidget(r, 7, L"Edit", L"Remove", ListEditButtonSkinRecord(),
+                            ListRemoveButtonSkinRecord());
         ++r;
     }
     list->InsertColumnCheck(0, ListCheckSkinRecord());

@@ -2,8 +2,8 @@
 // generated pictures, the way an owner builds them.
 #include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFSceneStyles.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/gallery/GallerySection.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QWidget>
 
@@ -38,9 +38,7 @@ void buildScenes(QWidget* area)
 
     // The object as it fills the picture at the near end.
     if (CSFSimulationScene* scene = SF_CreateSimulationScene()) {
-        ImageSimulationlStyle style;
-        style[0] = L"SceneSimBackground.png";
-        style[1] = L"SceneObject.png";
+        ImageSimulationlStyle style = SimulationSceneSkinRecord();
         scene->Create(L"Simulation scene", WS_VISIBLE, Inclusive(612, 0, 240, 200), area, 3);
         scene->SetSkin(&style);
     }

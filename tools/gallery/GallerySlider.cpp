@@ -2,21 +2,13 @@
 // progress bars at a few positions, made through the factories and skinned from the
 // generated pictures.
 #include "skin/SFEntry.h"
+#include "skin/SFSkinRecords.h"
 #include "tools/gallery/GallerySection.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QLabel>
 #include <QWidget>
 
 namespace {
-
-ImageProgressCtrlStyle ProgressSkin()
-{
-    ImageProgressCtrlStyle s;
-    s[0] = L"progress_chunk.png";
-    s[1] = L"progress_bg.png";
-    return s;
-}
 
 void Caption(QWidget* area, int y, const char* text)
 {
@@ -54,7 +46,7 @@ void Build(QWidget* area)
         Caption(area, y, pos == 0 ? "progress" : "");
         CSFProgressCtrl* bar = SF_CreateProgressCtrl(nullptr);
         bar->Create(WS_VISIBLE, RECT{100, y, 300, y + 18}, area, id++);
-        ImageProgressCtrlStyle skin = ProgressSkin();
+        ImageProgressCtrlStyle skin = ProgressSkinRecord();
         bar->SetSkin(&skin);
         bar->SetRange(0, 100);
         bar->SetPos(pos);

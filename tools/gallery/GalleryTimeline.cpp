@@ -3,8 +3,8 @@
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/ImagePlayProgressStyle.h"
 #include "skin/ext/SFEntryExt.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/gallery/GallerySection.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -83,7 +83,7 @@ CSFPlayProgressPanel* makeTimeline(QWidget* area, int top, UINT id)
     timeline->SetSkinLayout(&layout);
     ImagePlayProgressStyle style = TimelineSkinRecord();
     timeline->SetSkin(&style);
-    timeline->SetBackground(L"timeline_background.png");
+    timeline->SetBackground(TimelineBackgroundPicture().c_str());
     const int day = static_cast<int>(QDateTime(QDate(2024, 5, 6), QTime(0, 0)).toSecsSinceEpoch());
     addChannels(timeline, day);
     return timeline;

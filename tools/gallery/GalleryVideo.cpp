@@ -2,8 +2,8 @@
 // with the back picture, the focus frame, and beside it the same layout in splitter mode.
 #include "skin/ext/ImageVideoWindowStyle.h"
 #include "skin/ext/SFEntryExt.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/gallery/GallerySection.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <QColor>
 #include <QImage>

@@ -9,7 +9,11 @@
 #include <QFont>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -19,7 +23,10 @@ namespace {
 
 constexpr int kMargin = 12;
 constexpr int kTitleHeight = 22;
-constexpr int kRowWidth = 1560;
+// The window fits a 1280 x 1024 screen with room for a title bar and a task bar; the sections
+// sit in a scroll area, in rows no wider than the window beside its vertical scroll bar.
+constexpr int kWindowWidth = 1280;
+constexpr int kWindowHeight = 960;
 
 int usage()
 {
@@ -27,23 +34,24 @@ int usage()
     return 2;
 }
 
-// Lays the sections out in rows, left to right, and returns the window size they need.
-QSize buildSections(QWidget* window)
+// Lays the sections out in rows of at most rowWidth, left to right, and returns the size they
+// need.
+QSize buildSections(QWidget* content, int rowWidth)
 {
     int x = kMargin, y = kMargin, rowHeight = 0, width = 0;
     for (const GallerySection& section : gallerySections()) {
         const QSize need(section.size.width(), section.size.height() + kTitleHeight);
-        if (x > kMargin && x + need.width() > kRowWidth) {
+        if (x > kMargin && x + need.width() > rowWidth) {
             x = kMargin;
             y += rowHeight + kMargin;
             rowHeight = 0;
         }
-        auto* title = new QLabel(section.title, window);
+        auto* title = new QLabel(section.title, content);
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
         title->setGeometry(x, y, need.width(), kTitleHeight);
-        auto* area = new QWidget(window);
+        auto* area = new QWidget(content);
         area->setGeometry(x, y + kTitleHeight, section.size.width(), section.size.height());
         section.build(area);
         x += need.width() + kMargin;
@@ -73,8 +81,19 @@ int main(int argc, char** argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tessaly control gallery"));
     window.setStyleSheet(QStringLiteral("QWidget#gallery { background: #f4f5f7; }"));
-    window.setObjectName(QStringLiteral("gallery"));
-    window.resize(buildSections(&window));
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(&window);
+    scroll->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll);
+
+    const int scrollBar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("gallery"));
+    const QSize need = buildSections(content, kWindowWidth - scrollBar);
+    content->resize(need);
+    scroll->setWidget(content);
+    window.resize(std::min(need.width() + scrollBar, kWindowWidth), std::min(need.height(), kWindowHeight));
     window.show();
 
     if (out.isEmpty())

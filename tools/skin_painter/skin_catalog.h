@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 struct SkinPicture
@@ -15,6 +16,10 @@ struct SkinPicture
     QString usedBy;                      // the control or record that loads it
     std::function<void(QImage&)> paint;  // draws onto a transparent image of `size`
 };
+
+// A picture's file name as a skin record names it (skin/SFSkinRecords.h,
+// skin/ext/SFSkinRecordsExt.h), so the painter writes the file the record loads.
+inline QString skinRecordName(const std::wstring& name) { return QString::fromStdWString(name); }
 
 // Every picture the program loads, in a stable order.
 const std::vector<SkinPicture>& skinCatalog();

@@ -1,5 +1,6 @@
 // The list control's pictures: its skin sprite, the row and header check boxes, the two
 // cell buttons and the progress bars of its cells.
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/skin_painter/skin_catalog.h"
 #include "tools/skin_painter/skin_painters.h"
 #include "tools/skin_painter/skin_palette.h"
@@ -98,50 +99,43 @@ void progressGroove(QImage& img)
 
 void addListPictures(std::vector<SkinPicture>& c)
 {
-    c.push_back({"list_sprite.png", {64, 54}, "list control skin sprite", listSprite});
+    c.push_back({skinRecordName(ListSkinRecord()[0]), {64, 54}, "list control skin sprite", listSprite});
 
     // Check boxes in the order of ImageRadioBox: [0]-[2] on, [3]-[5] off, [6], [7] disabled.
+    const ImageRadioBox check = ListCheckSkinRecord();
     const struct
     {
-        const char* name;
         bool checked;
         Look look;
     } boxes[] = {
-        {"list_check_on.png", true, Look::Normal},
-        {"list_check_on_hover.png", true, Look::Hover},
-        {"list_check_on_pressed.png", true, Look::Pressed},
-        {"list_check_off.png", false, Look::Normal},
-        {"list_check_off_hover.png", false, Look::Hover},
-        {"list_check_off_pressed.png", false, Look::Pressed},
-        {"list_check_on_disabled.png", true, Look::Disabled},
-        {"list_check_off_disabled.png", false, Look::Disabled},
+        {true, Look::Normal}, {true, Look::Hover},    {true, Look::Pressed},  {false, Look::Normal},
+        {false, Look::Hover}, {false, Look::Pressed}, {true, Look::Disabled}, {false, Look::Disabled},
     };
-    for (const auto& b : boxes) {
-        const bool checked = b.checked;
-        const Look look = b.look;
-        c.push_back({QLatin1String(b.name), {16, 16}, "list control check box", [checked, look](QImage& i) {
-                         checkBox(i, checked, look);
-                     }});
+    for (int field = 0; field < 8; ++field) {
+        const bool checked = boxes[field].checked;
+        const Look look = boxes[field].look;
+        c.push_back(
+            {skinRecordName(check[field]), {16, 16}, "list control check box", [checked, look](QImage& i) {
+                 checkBox(i, checked, look);
+             }});
     }
 
     // Cell buttons in the order of ImageButtonStyle: normal, hover, pressed, disabled.
-    const std::pair<const char*, CellGlyph> buttons[] = {{"list_btn_edit", CellGlyph::Edit},
-                                                         {"list_btn_remove", CellGlyph::Remove}};
-    const std::pair<const char*, Look> looks[] = {{"_normal", Look::Normal},
-                                                  {"_hover", Look::Hover},
-                                                  {"_pressed", Look::Pressed},
-                                                  {"_disabled", Look::Disabled}};
-    for (const auto& [prefix, glyph] : buttons) {
-        for (const auto& [suffix, look] : looks) {
+    const std::pair<ImageButtonStyle, CellGlyph> buttons[] = {
+        {ListEditButtonSkinRecord(), CellGlyph::Edit}, {ListRemoveButtonSkinRecord(), CellGlyph::Remove}};
+    const Look looks[] = {Look::Normal, Look::Hover, Look::Pressed, Look::Disabled};
+    for (const auto& [record, glyph] : buttons) {
+        for (int field = 0; field < 4; ++field) {
             const CellGlyph g = glyph;
-            const Look l = look;
-            c.push_back({QLatin1String(prefix) + QLatin1String(suffix) + QStringLiteral(".png"),
-                         {22, 22},
-                         "list control cell button",
-                         [g, l](QImage& i) { cellButton(i, g, l); }});
+            const Look l = looks[field];
+            c.push_back(
+                {skinRecordName(record[field]), {22, 22}, "list control cell button", [g, l](QImage& i) {
+                     cellButton(i, g, l);
+                 }});
         }
     }
 
-    c.push_back({"list_progress_chunk.png", {8, 16}, "list control progress cell, chunk", progressChunk});
-    c.push_back({"list_progress_back.png", {8, 16}, "list control progress cell, groove", progressGroove});
+    const ImageProgressCtrlStyle progress = ListProgressSkinRecord();
+    c.push_back({skinRecordName(progress[0]), {8, 16}, "list control progress cell, chunk", progressChunk});
+    c.push_back({skinRecordName(progress[1]), {8, 16}, "list control progress cell, groove", progressGroove});
 }

@@ -1,5 +1,6 @@
 // Pictures of the camera scenes: the horizontal scene's camera and handle, the vertical
 // scene's handles, object and camera, and the simulation scene's background.
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/skin_painter/skin_catalog.h"
 #include "tools/skin_painter/skin_palette.h"
 
@@ -138,24 +139,33 @@ void addScenePictures(std::vector<SkinPicture>& out)
 {
     const QString horizontal = QStringLiteral("horizontal scene");
     const QString vertical = QStringLiteral("vertical scene");
-    out.push_back({"SceneHCamera.png", {35, 24}, horizontal + " camera", cameraTop});
+    const ImageHorizontalStyle top = HorizontalSceneSkinRecord();
+    const ImageVericalStyle side = VerticalSceneSkinRecord();
+    const ImageSimulationlStyle simulation = SimulationSceneSkinRecord();
+    out.push_back({skinRecordName(top[0]), {35, 24}, horizontal + " camera", cameraTop});
     out.push_back(
-        {"SceneHHandle.png", {45, 18}, horizontal + " handle", [](QImage& i) { plateHandle(i, false); }});
-    out.push_back({"SceneHHandleDown.png", {45, 18}, horizontal + " held handle", [](QImage& i) {
+        {skinRecordName(top[1]), {45, 18}, horizontal + " handle", [](QImage& i) { plateHandle(i, false); }});
+    out.push_back({skinRecordName(top[2]), {45, 18}, horizontal + " held handle", [](QImage& i) {
                        plateHandle(i, true);
                    }});
     for (int state = 0; state < 5; ++state) {
-        out.push_back({QStringLiteral("SceneVKnobUpDown%1.png").arg(state),
+        out.push_back({skinRecordName(side[ImageVericalStyle::kVerticalHandle + state]),
                        {16, 16},
                        vertical + " up-down handle",
                        [state](QImage& i) { knob(i, true, state); }});
-        out.push_back({QStringLiteral("SceneVKnobSideways%1.png").arg(state),
+        out.push_back({skinRecordName(side[ImageVericalStyle::kHorizontalHandle + state]),
                        {16, 16},
                        vertical + " sideways handle",
                        [state](QImage& i) { knob(i, false, state); }});
     }
-    out.push_back({"SceneVCamera.png", {30, 18}, vertical + " camera", cameraSide});
-    out.push_back({"SceneObject.png", {40, 80}, "vertical and simulation scene object", person});
     out.push_back(
-        {"SceneSimBackground.png", {64, 48}, "simulation scene background (kept)", simulationBackground});
+        {skinRecordName(side[ImageVericalStyle::kCamera]), {30, 18}, vertical + " camera", cameraSide});
+    out.push_back({skinRecordName(side[ImageVericalStyle::kObject]),
+                   {40, 80},
+                   "vertical and simulation scene object",
+                   person});
+    out.push_back({skinRecordName(simulation[0]),
+                   {64, 48},
+                   "simulation scene background (kept)",
+                   simulationBackground});
 }

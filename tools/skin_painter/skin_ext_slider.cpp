@@ -1,10 +1,9 @@
 // The slider's piece sheet and the progress bar's background and chunk. (The hand pointer
 // over a slider is named by the slider's own code, so it ships with the core pictures.)
 //
-// Slider sheet (rectangle texts x,y,w,h cover (w + 1) x (h + 1) pixels):
-//   "0,0,119,15"  groove left of the handle (filled)   "0,16,119,15" groove right of it
-//   "0,32,15,15"  handle, normal   "16,32,15,15" hover   "32,32,15,15" pressed
-//   "48,32,15,15" disabled
+// The slider sheet is drawn at the cells SliderSkinRecord cuts it into: the filled groove, the
+// groove right of the handle, then the handle normal, hover, pressed and disabled.
+#include "skin/SFSkinRecords.h"
 #include "tools/skin_painter/skin_catalog.h"
 #include "tools/skin_painter/skin_painters.h"
 #include "tools/skin_painter/skin_palette.h"
@@ -61,9 +60,13 @@ void progressChunk(QImage& img)
 
 void addSliderPictures(std::vector<SkinPicture>& c)
 {
-    c.push_back({"slider_sheet.png", {kGrooveWidth, 3 * kCell}, "slider piece sheet", sliderSheet});
-    c.push_back({"progress_chunk.png", {8, 16}, "progress bar chunk, tiled", progressChunk});
-    c.push_back({"progress_bg.png", {8, 16}, "progress bar background, tiled", [](QImage& i) {
+    const ImageProgressCtrlStyle progress = ProgressSkinRecord();
+    c.push_back({skinRecordName(SliderSkinRecord()[0]),
+                 {kGrooveWidth, 3 * kCell},
+                 "slider piece sheet",
+                 sliderSheet});
+    c.push_back({skinRecordName(progress[0]), {8, 16}, "progress bar chunk, tiled", progressChunk});
+    c.push_back({skinRecordName(progress[1]), {8, 16}, "progress bar background, tiled", [](QImage& i) {
                      skinpaint::solid(i, skinpal::surfaceDim());
                  }});
 }

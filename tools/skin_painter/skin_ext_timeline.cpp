@@ -1,6 +1,7 @@
 // The time-line's pictures: row and zoom buttons, the day buttons, the zoomer's sheet and the
-// panel and background fills. The names are the ones the gallery and the tests put in the
-// time-line's skin records.
+// panel and background fills, under the names of the time-line's skin records
+// (skin/ext/SFSkinRecordsExt.h).
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/skin_painter/skin_catalog.h"
 #include "tools/skin_painter/skin_painters.h"
 #include "tools/skin_painter/skin_palette.h"
@@ -58,9 +59,9 @@ void drawZoomSign(QImage& img, bool plus)
         p.fillRect(QRect(w / 2 - 1, m, 2, h - 2 * m), skinpal::ink());
 }
 
-// The zoomer's sheet, cut by the slider at "0,0,39,5" (groove left of the handle), "0,8,39,5"
-// (groove right of it) and four 10 x 14 handles at x 0, 12, 24, 36 from y 16 (normal, hover,
-// pressed, disabled); each cell covers w + 1 by h + 1 pixels.
+// The zoomer's sheet, drawn at the cells TimelineZoomerLayoutRecord cuts it into: the groove
+// left of the handle, the groove right of it, then four handles (normal, hover, pressed,
+// disabled).
 void zoomerSheet(QImage& img)
 {
     QPainter p(&img);
@@ -83,45 +84,40 @@ void zoomerSheet(QImage& img)
 void addTimelinePictures(std::vector<SkinPicture>& out)
 {
     const QSize button(16, 16);
-    const std::pair<const char*, Look> states[] = {{"", Look::Normal},
-                                                   {"_hover", Look::Hover},
-                                                   {"_pressed", Look::Pressed},
-                                                   {"_disabled", Look::Disabled}};
-    const std::pair<const char*, Arrow> rowButtons[] = {{"timeline_row_up", Arrow::Up},
-                                                        {"timeline_row_down", Arrow::Down}};
-    for (const auto& [prefix, arrow] : rowButtons) {
-        for (const auto& [suffix, look] : states) {
+    const ImagePlayProgressStyle record = TimelineSkinRecord();
+    // Each row button's five fields: normal, hover, pressed, (none), disabled.
+    const std::pair<int, Look> states[] = {
+        {0, Look::Normal}, {1, Look::Hover}, {2, Look::Pressed}, {4, Look::Disabled}};
+    const std::pair<int, Arrow> rowButtons[] = {{24, Arrow::Up}, {29, Arrow::Down}};
+    for (const auto& [first, arrow] : rowButtons) {
+        for (const auto& [field, look] : states) {
             const Arrow a = arrow;
             const Look l = look;
-            out.push_back({QString::fromLatin1(prefix) + QLatin1String(suffix) + QStringLiteral(".png"),
-                           button, kUsedBy, [a, l](QImage& img) {
+            out.push_back({skinRecordName(record[first + field]), button, kUsedBy, [a, l](QImage& img) {
                                pushButton(img, l);
                                drawArrow(img, a, glyphInk(l));
                            }});
         }
     }
     for (bool plus : {true, false}) {
-        out.push_back(
-            {plus ? QStringLiteral("timeline_zoom_in.png") : QStringLiteral("timeline_zoom_out.png"), button,
-             kUsedBy, [plus](QImage& img) {
-                 pushButton(img, Look::Normal);
-                 drawZoomSign(img, plus);
-             }});
+        out.push_back({skinRecordName(record[plus ? 35 : 37]), button, kUsedBy, [plus](QImage& img) {
+                           pushButton(img, Look::Normal);
+                           drawZoomSign(img, plus);
+                       }});
     }
-    const std::pair<const char*, Arrow> dayButtons[] = {{"timeline_prev_day", Arrow::Left},
-                                                        {"timeline_next_day", Arrow::Right}};
-    for (const auto& [prefix, arrow] : dayButtons) {
+    // Each day button's off and on fields.
+    const std::pair<int, Arrow> dayButtons[] = {{45, Arrow::Left}, {47, Arrow::Right}};
+    for (const auto& [off, arrow] : dayButtons) {
         const Arrow a = arrow;
-        out.push_back({QString::fromLatin1(prefix) + QStringLiteral("_off.png"), button, kUsedBy,
+        out.push_back({skinRecordName(record[off]), button, kUsedBy,
                        [a](QImage& img) { drawArrow(img, a, QColor(110, 110, 110)); }});
-        out.push_back({QString::fromLatin1(prefix) + QStringLiteral("_on.png"), button, kUsedBy,
+        out.push_back({skinRecordName(record[off + 1]), button, kUsedBy,
                        [a](QImage& img) { drawArrow(img, a, skinpal::accentLight()); }});
     }
-    out.push_back({QStringLiteral("timeline_zoomer.png"), {48, 32}, kUsedBy, zoomerSheet});
-    out.push_back({QStringLiteral("timeline_panel.png"), {16, 16}, kUsedBy, [](QImage& img) {
-                       solid(img, QColor(36, 38, 42));
-                   }});
-    out.push_back({QStringLiteral("timeline_background.png"), {16, 16}, kUsedBy, [](QImage& img) {
+    out.push_back({skinRecordName(TimelineZoomerLayoutRecord()[6]), {48, 32}, kUsedBy, zoomerSheet});
+    out.push_back(
+        {skinRecordName(record[49]), {16, 16}, kUsedBy, [](QImage& img) { solid(img, QColor(36, 38, 42)); }});
+    out.push_back({skinRecordName(TimelineBackgroundPicture()), {16, 16}, kUsedBy, [](QImage& img) {
                        solid(img, QColor(28, 30, 34));
                    }});
 }

@@ -1,5 +1,6 @@
 // The video window's pictures: the back picture idle panes show, and the close, snapshot,
 // property and record controls that float over the pane under the mouse.
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tools/skin_painter/skin_catalog.h"
 #include "tools/skin_painter/skin_palette.h"
 
@@ -82,25 +83,29 @@ void videoBack(QImage& img)
 void addVideoPictures(std::vector<SkinPicture>& out)
 {
     const QString control = QStringLiteral("video window pane control");
+    const ImageVideoWindowStyle record = VideoWindowSkinRecord();
     out.push_back(
-        {QStringLiteral("video_back.png"), {72, 48}, QStringLiteral("video window back picture"), videoBack});
-    const std::pair<const char*, VideoGlyph> buttons[] = {{"video_close", VideoGlyph::Close},
-                                                          {"video_snap", VideoGlyph::Snapshot},
-                                                          {"video_property", VideoGlyph::Property}};
-    const char* looks[] = {"_normal.png", "_hover.png", "_pressed.png"};
-    for (const auto& [prefix, glyph] : buttons) {
+        {skinRecordName(record[0]), {72, 48}, QStringLiteral("video window back picture"), videoBack});
+    // Each pane button's fields of its normal, hover and pressed pictures.
+    const struct
+    {
+        VideoGlyph glyph;
+        int fields[3];
+    } buttons[] = {
+        {VideoGlyph::Close, {1, 2, 3}}, {VideoGlyph::Snapshot, {4, 5, 6}}, {VideoGlyph::Property, {7, 9, 8}}};
+    for (const auto& button : buttons) {
         for (int look = 0; look < 3; ++look) {
-            const VideoGlyph g = glyph;
+            const VideoGlyph g = button.glyph;
             out.push_back(
-                {QLatin1String(prefix) + QLatin1String(looks[look]), {22, 22}, control, [g, look](QImage& i) {
+                {skinRecordName(record[button.fields[look]]), {22, 22}, control, [g, look](QImage& i) {
                      videoControl(i, g, look);
                  }});
         }
     }
-    out.push_back({QStringLiteral("video_record_on.png"), {22, 22}, control, [](QImage& i) {
+    out.push_back({skinRecordName(record[10]), {22, 22}, control, [](QImage& i) {
                        videoControl(i, VideoGlyph::Record, 0, true);
                    }});
-    out.push_back({QStringLiteral("video_record_off.png"), {22, 22}, control, [](QImage& i) {
+    out.push_back({skinRecordName(record[11]), {22, 22}, control, [](QImage& i) {
                        videoControl(i, VideoGlyph::Record, 0, false);
                    }});
 }

@@ -10,9 +10,9 @@
 #include "skin/ext/SFQTVerticalScene.h"
 #include "skin/ext/SFQTVideoInFocus.h"
 #include "skin/ext/SFSceneStyles.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tests/common/test_files.h"
 #include "tests/common/widget_test_util.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 #include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFListCtrlStyle.h"
 #include "skin/ext/SFQTListCtrl.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tests/common/test_rect.h"
 #include "tests/common/widget_test_util.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 
@@ -120,7 +120,7 @@ public:
     }
 };
 
-ImageButtonStyle ButtonSkin() { return ListButtonSkinRecord(L"list_btn_edit"); }
+ImageButtonStyle ButtonSkin() { return ListEditButtonSkinRecord(); }
 
 // A list of 8 columns on a shown spy parent, made through the factory, with rows of
 // (text in column 0, data) and text in columns 1 and 2; column 3 is left empty.
@@ -905,8 +905,7 @@ TEST_F(ListTest, OwnerMayDeleteTheListInsideEachNotification)
 TEST_F(ListTest, SkinSetsTheHeaderAndRowHeightsAndStripes)
 {
     EXPECT_EQ(facade->SetSkin(nullptr), 0);
-    ListCtrlStyle style;
-    style[0] = L"list_sprite.png";
+    ListCtrlStyle style = ListSkinRecord();
     style[1] = L"0,0,63,26";
     style[21] = L"stretch";
     style[41] = L"102030";

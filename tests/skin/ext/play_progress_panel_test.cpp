@@ -8,9 +8,9 @@
 #include "skin/ext/ImagePlayProgressStyle.h"
 #include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQtPlayProgressPanel.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tests/common/widget_test_util.h"
 #include "tests/skin/ext/play_progress_test_data.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 
@@ -366,7 +366,7 @@ TEST_F(PlayProgressPanelTest, SkinPicturesArePainted)
     EXPECT_TRUE(blue(img.pixel(10, 10)));
 
     // The background covers the control where no child does.
-    facade->SetBackground(L"timeline_background.png");
+    facade->SetBackground(TimelineBackgroundPicture().c_str());
     EXPECT_EQ(control->grab().toImage().pixel(50, 165), qRgb(28, 30, 34));
 }
 

@@ -3,7 +3,7 @@
 
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/PlayProgressData.h"
-#include "tools/skin_painter/extended_skin_records.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 
 #include <cstdlib>
 #include <ctime>

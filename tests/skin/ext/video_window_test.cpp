@@ -7,8 +7,8 @@
 #include "skin/ext/SFQTVideoWindow.h"
 #include "skin/ext/SFQTVideoWindowPlayWnd.h"
 #include "skin/ext/SFQTVideoWindowSubWnd.h"
+#include "skin/ext/SFSkinRecordsExt.h"
 #include "tests/common/widget_test_util.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 

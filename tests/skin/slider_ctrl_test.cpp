@@ -5,10 +5,10 @@
 #include "skin/QSliderExStyle.h"
 #include "skin/SFEntry.h"
 #include "skin/SFQTSliderCtrl.h"
+#include "skin/SFSkinRecords.h"
 #include "tests/common/event_loop_util.h"
 #include "tests/common/test_rect.h"
 #include "tests/common/widget_test_util.h"
-#include "tools/skin_painter/extended_skin_records.h"
 
 #include <gtest/gtest.h>
 

@@ -1,31 +1,19 @@
-// The extended controls' skin records filled with the pictures this generator draws (the
-// extended set) and the cells it cuts them into, for the controls' tests and the gallery to
-// share. Each function fills only what names a picture or a cell of one; placements, colours
-// and sizes stay with the caller. A picture renamed or re-cut here must be renamed or re-cut
-// in the generator too.
+// Not part of the exported face. The extended controls' skin records filled with the pictures
+// the skin painter draws for them (the extended set, which the program does not ship) and the
+// cells it cuts them into: the one home of those names and cells, which the painter draws,
+// and the gallery and the controls' tests load. Each function fills only what names a picture
+// or a cell of one; placements, colours and sizes stay with the caller. The painter takes its
+// file names from here; a cell re-cut here must be re-drawn in the painter.
 #pragma once
 
 #include "skin/SFSkinStyles.h"
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/ImagePlayProgressStyle.h"
 #include "skin/ext/ImageVideoWindowStyle.h"
+#include "skin/ext/SFListCtrlStyle.h"
 #include "skin/ext/SFSceneStyles.h"
 
 #include <string>
-
-// The slider sheet: two 120 x 16 groove pieces, then four 16 x 16 handles.
-inline ImageSliderStyle SliderSkinRecord()
-{
-    ImageSliderStyle s;
-    s[0] = L"slider_sheet.png";
-    s[1] = L"0,0,119,15";
-    s[2] = L"0,16,119,15";
-    s[3] = L"0,32,15,15";
-    s[4] = L"16,32,15,15";
-    s[5] = L"32,32,15,15";
-    s[6] = L"48,32,15,15";
-    return s;
-}
 
 // The time-line's zoomer picture and its cells; the panel's areas and buttons are placed by
 // the caller.
@@ -41,6 +29,9 @@ inline ImagePlayProgressLayout TimelineZoomerLayoutRecord()
     l[12] = L"36,16,9,13";
     return l;
 }
+
+// The time-line's background, tiled behind the panel (SetBackground).
+inline std::wstring TimelineBackgroundPicture() { return L"timeline_background.png"; }
 
 // The time-line's row scroll, zoom and day buttons and its panel picture.
 inline ImagePlayProgressStyle TimelineSkinRecord()
@@ -96,7 +87,16 @@ inline ImageRadioBox ListCheckSkinRecord()
     return s;
 }
 
-// A list cell button from its picture prefix ("list_btn_edit", "list_btn_remove").
+// The list control's sprite; its cells, their modes, the colours and heights stay with the
+// caller.
+inline ListCtrlStyle ListSkinRecord()
+{
+    ListCtrlStyle s;
+    s[0] = L"list_sprite.png";
+    return s;
+}
+
+// A list cell button from its picture prefix.
 inline ImageButtonStyle ListButtonSkinRecord(const std::wstring& prefix)
 {
     ImageButtonStyle s;
@@ -106,6 +106,10 @@ inline ImageButtonStyle ListButtonSkinRecord(const std::wstring& prefix)
     s[3] = prefix + L"_disabled.png";
     return s;
 }
+
+// The list control's two cell buttons.
+inline ImageButtonStyle ListEditButtonSkinRecord() { return ListButtonSkinRecord(L"list_btn_edit"); }
+inline ImageButtonStyle ListRemoveButtonSkinRecord() { return ListButtonSkinRecord(L"list_btn_remove"); }
 
 // The list control's progress cell.
 inline ImageProgressCtrlStyle ListProgressSkinRecord()
@@ -136,5 +140,14 @@ inline ImageVericalStyle VerticalSceneSkinRecord()
     }
     s[ImageVericalStyle::kObject] = L"SceneObject.png";
     s[ImageVericalStyle::kCamera] = L"SceneVCamera.png";
+    return s;
+}
+
+// The simulation scene's background (kept, not drawn) and object.
+inline ImageSimulationlStyle SimulationSceneSkinRecord()
+{
+    ImageSimulationlStyle s;
+    s[0] = L"SceneSimBackground.png";
+    s[1] = L"SceneObject.png";
     return s;
 }
