@@ -234,6 +234,90 @@ CXlsxWorkbook::Value ReadCell(const TiXmlElement* c, const std::vector<std::stri
     return value;
 }
 
+// Relationship id -> part, and the ids of the worksheets among them (the relationship
+// type's last segment is "worksheet" in every namespace the format has had). A workbook
+// without its relationships part has none.
+void ReadRelationships(const std::map<std::string, std::string>& parts,
+                       std::map<std::string, std::string>& targets, std::set<std::string>& worksheetIds)
+{
+    TiXmlDocument rels;
+    if (!Parse(parts, "xl/_rels/workbook.xml.rels", rels))
+        return;
+    for (const TiXmlElement* r = rels.RootElement()->FirstChildElement(); r; r = r->NextSiblingElement()) {
+        const char* id = Attribute(r, "Id");
+        const char* target = Attribute(r, "Target");
+        const char* type = Attribute(r, "Type");
+        if (!IsNamed(r, "Relationship") || !id || !target)
+            continue;
+        targets.emplace(id, ResolveTarget("xl/", target));
+        if (type && EndsWith(type, "/worksheet"))
+            worksheetIds.insert(id);
+    }
+}
+
+// The shared strings in order; none without their part, false when the part does not parse.
+bool ReadSharedStrings(const std::map<std::string, std::string>& parts, std::vector<std::string>& shared)
+{
+    if (!parts.count("xl/sharedstrings.xml"))
+        return true;
+    TiXmlDocument strings;
+    if (!Parse(parts, "xl/sharedstrings.xml", strings))
+        return false;
+    for (const TiXmlElement* si = strings.RootElement()->FirstChildElement(); si;
+         si = si->NextSiblingElement()) {
+        if (!IsNamed(si, "si"))
+            continue;
+        std::string text;
+        AppendRuns(si, text);
+        shared.push_back(std::move(text));
+    }
+    return true;
+}
+
+// The cells of a worksheet part (root: its root element) and the range they cover; used is
+// left as it is when the sheet has no cell within the limits.
+void ReadSheetData(const TiXmlElement* root, const std::vector<std::string>& shared,
+                   CXlsxWorkbook::Range& used, std::map<std::uint64_t, CXlsxWorkbook::Value>& cells)
+{
+    bool any = false;
+    int rowNumber = 0;
+    for (const TiXmlElement* row = Child(Child(root, "sheetData"), "row"); row;
+         row = row->NextSiblingElement()) {
+        if (!IsNamed(row, "row"))
+            continue;
+        // Without its number a row follows the one before, a cell the one before it.
+        int r = 0;
+        const char* rowRef = Attribute(row, "r");
+        rowNumber =
+            rowRef && ParseInt(rowRef, r) && r >= 1 && r <= CXlsxWorkbook::kMaxRow ? r : rowNumber + 1;
+        int column = 0;
+        for (const TiXmlElement* c = row->FirstChildElement(); c; c = c->NextSiblingElement()) {
+            if (!IsNamed(c, "c"))
+                continue;
+            int cellRow = rowNumber;
+            int cellColumn = column + 1;
+            const char* ref = Attribute(c, "r");
+            if (ref && !CXlsxWorkbook::ParseCellReference(ref, cellRow, cellColumn))
+                continue;
+            if (cellRow > CXlsxWorkbook::kMaxRow || cellColumn > CXlsxWorkbook::kMaxColumn)
+                continue;
+            column = cellColumn;
+            if (!any) {
+                used = CXlsxWorkbook::Range{cellRow, cellColumn, cellRow, cellColumn};
+                any = true;
+            } else {
+                used.firstRow = std::min(used.firstRow, cellRow);
+                used.firstColumn = std::min(used.firstColumn, cellColumn);
+                used.lastRow = std::max(used.lastRow, cellRow);
+                used.lastColumn = std::max(used.lastColumn, cellColumn);
+            }
+            CXlsxWorkbook::Value value = ReadCell(c, shared);
+            if (value.type != CXlsxWorkbook::ValueType::Empty)
+                cells[CellKey(cellRow, cellColumn)] = std::move(value);
+        }
+    }
+}
+
 }  // namespace
 
 bool CXlsxWorkbook::ParseCellReference(const std::string& ref, int& row, int& column)
@@ -289,39 +373,13 @@ bool CXlsxWorkbook::LoadArchive(struct archive* a)
     if (!Parse(parts, "xl/workbook.xml", workbook))
         return false;
 
-    // Relationship id -> part, and the ids of the worksheets among them (the relationship
-    // type's last segment is "worksheet" in every namespace the format has had).
     std::map<std::string, std::string> targets;
     std::set<std::string> worksheetIds;
-    TiXmlDocument rels;
-    if (Parse(parts, "xl/_rels/workbook.xml.rels", rels)) {
-        for (const TiXmlElement* r = rels.RootElement()->FirstChildElement(); r;
-             r = r->NextSiblingElement()) {
-            const char* id = Attribute(r, "Id");
-            const char* target = Attribute(r, "Target");
-            const char* type = Attribute(r, "Type");
-            if (!IsNamed(r, "Relationship") || !id || !target)
-                continue;
-            targets.emplace(id, ResolveTarget("xl/", target));
-            if (type && EndsWith(type, "/worksheet"))
-                worksheetIds.insert(id);
-        }
-    }
+    ReadRelationships(parts, targets, worksheetIds);
 
     std::vector<std::string> shared;
-    if (parts.count("xl/sharedstrings.xml")) {
-        TiXmlDocument strings;
-        if (!Parse(parts, "xl/sharedstrings.xml", strings))
-            return false;
-        for (const TiXmlElement* si = strings.RootElement()->FirstChildElement(); si;
-             si = si->NextSiblingElement()) {
-            if (!IsNamed(si, "si"))
-                continue;
-            std::string text;
-            AppendRuns(si, text);
-            shared.push_back(std::move(text));
-        }
-    }
+    if (!ReadSharedStrings(parts, shared))
+        return false;
 
     std::vector<Sheet> sheets;
     for (const TiXmlElement* s = Child(Child(workbook.RootElement(), "sheets"), "sheet"); s;
@@ -344,43 +402,7 @@ bool CXlsxWorkbook::LoadArchive(struct archive* a)
         TiXmlDocument doc;
         if (!Parse(parts, target->second, doc))
             return false;
-
-        bool any = false;
-        int rowNumber = 0;
-        for (const TiXmlElement* row = Child(Child(doc.RootElement(), "sheetData"), "row"); row;
-             row = row->NextSiblingElement()) {
-            if (!IsNamed(row, "row"))
-                continue;
-            // Without its number a row follows the one before, a cell the one before it.
-            int r = 0;
-            const char* rowRef = Attribute(row, "r");
-            rowNumber = rowRef && ParseInt(rowRef, r) && r >= 1 && r <= kMaxRow ? r : rowNumber + 1;
-            int column = 0;
-            for (const TiXmlElement* c = row->FirstChildElement(); c; c = c->NextSiblingElement()) {
-                if (!IsNamed(c, "c"))
-                    continue;
-                int cellRow = rowNumber;
-                int cellColumn = column + 1;
-                const char* ref = Attribute(c, "r");
-                if (ref && !ParseCellReference(ref, cellRow, cellColumn))
-                    continue;
-                if (cellRow > kMaxRow || cellColumn > kMaxColumn)
-                    continue;
-                column = cellColumn;
-                if (!any) {
-                    sheet.used = Range{cellRow, cellColumn, cellRow, cellColumn};
-                    any = true;
-                } else {
-                    sheet.used.firstRow = std::min(sheet.used.firstRow, cellRow);
-                    sheet.used.firstColumn = std::min(sheet.used.firstColumn, cellColumn);
-                    sheet.used.lastRow = std::max(sheet.used.lastRow, cellRow);
-                    sheet.used.lastColumn = std::max(sheet.used.lastColumn, cellColumn);
-                }
-                Value value = ReadCell(c, shared);
-                if (value.type != ValueType::Empty)
-                    sheet.cells[CellKey(cellRow, cellColumn)] = std::move(value);
-            }
-        }
+        ReadSheetData(doc.RootElement(), shared, sheet.used, sheet.cells);
         sheets.push_back(std::move(sheet));
     }
 

@@ -1,6 +1,7 @@
 #include "skin/SFQTComboBox.h"
 
 #include "skin/SFQTControlHelpers.h"
+#include "skin/SFQTOwnerChange.h"
 #include "skin/SFSkinString.h"
 
 #include <QAbstractItemView>
@@ -20,20 +21,6 @@
 
 #include <algorithm>
 #include <string>
-
-// Cuts the control's link from the current-index signal to OnSelectChanged for as long as
-// it lives, so that a change made through the facade does not reach the sink.
-class CSFQTComboBox::SilentChange
-{
-public:
-    explicit SilentChange(CSFQTComboBox* combo) : m_combo(combo) { m_combo->DisconnectSelect(); }
-    ~SilentChange() { m_combo->ConnectSelect(); }
-    SilentChange(const SilentChange&) = delete;
-    SilentChange& operator=(const SilentChange&) = delete;
-
-private:
-    CSFQTComboBox* m_combo;
-};
 
 namespace {
 
@@ -59,7 +46,8 @@ CSFQTComboBox::CSFQTComboBox(ISFComboBoxEvent* pEvent)
       CSFComboBox(pEvent),
       m_nState(StateNormal),
       m_bListOpen(0),
-      m_nOriginStyle(0)
+      m_nOriginStyle(0),
+      m_nOwnerChange(0)
 {
     // A plain style of the control's own keeps the list opening below the control.
     QCommonStyle* own = new QCommonStyle;
@@ -67,24 +55,10 @@ CSFQTComboBox::CSFQTComboBox(ISFComboBoxEvent* pEvent)
     setStyle(own);
     setFrame(false);
     view()->viewport()->setFocusPolicy(Qt::NoFocus);
-    ConnectSelect();
+    connect(this, &QComboBox::currentIndexChanged, this, &CSFQTComboBox::OnSelectChanged);
 }
 
 CSFQTComboBox::~CSFQTComboBox() = default;
-
-void CSFQTComboBox::ConnectSelect()
-{
-    if (!m_selectConnection)
-        m_selectConnection =
-            connect(this, &QComboBox::currentIndexChanged, this, &CSFQTComboBox::OnSelectChanged);
-}
-
-void CSFQTComboBox::DisconnectSelect()
-{
-    if (m_selectConnection)
-        disconnect(m_selectConnection);
-    m_selectConnection = QMetaObject::Connection();
-}
 
 int CSFQTComboBox::Create(DWORD style, const RECT& rc, void* parentUI, UINT id)
 {
@@ -129,7 +103,7 @@ void CSFQTComboBox::MoveWindow(int x, int y, int w, int h) { setGeometry(x, y, w
 
 int CSFQTComboBox::AddString(const wchar_t* text)
 {
-    SilentChange silent(this);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     // A transparent 1 x 25 icon on every item fixes the row height of the list.
     QPixmap spacer(1, ItemHeight);
     spacer.fill(Qt::transparent);
@@ -142,7 +116,7 @@ int CSFQTComboBox::DeleteString(UINT index)
 {
     if (index >= static_cast<UINT>(count()))
         return -1;
-    SilentChange silent(this);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     removeItem(static_cast<int>(index));
     return count();
 }
@@ -166,7 +140,7 @@ int CSFQTComboBox::SetCurSel(int index)
     if (index < 0 || index >= count())
         return -1;
     {
-        SilentChange silent(this);
+        const CSFQTOwnerChange change(m_nOwnerChange);
         setCurrentIndex(index);
     }
     return GetCurSel();
@@ -184,7 +158,7 @@ void CSFQTComboBox::SetOriginStyle(int style)
 
 void CSFQTComboBox::Clear()
 {
-    SilentChange silent(this);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     clear();
 }
 
@@ -196,6 +170,8 @@ void CSFQTComboBox::ResetContent()
 
 void CSFQTComboBox::OnSelectChanged(int sel)
 {
+    if (CSFQTOwnerChange::Running(m_nOwnerChange))
+        return;
     if (m_pEvent)
         m_pEvent->SelectChanged(static_cast<int>(m_nID), sel);
 }

@@ -5,7 +5,7 @@
 //
 // Only the user's choice of another item reaches the sink (SelectChanged). Changes made
 // through the facade (AddString, DeleteString, SetCurSel, Clear, ResetContent) are silent:
-// the control's own link from the current-index signal to its slot is cut around them, so
+// the control's own handler of the current-index signal reports nothing while they run, so
 // other listeners of the widget's signals still hear every change.
 #pragma once
 
@@ -111,11 +111,6 @@ private slots:
     void OnSelectChanged(int sel);
 
 private:
-    class SilentChange;
-    friend class SilentChange;
-
-    void ConnectSelect();
-    void DisconnectSelect();
     void SetState(int state);
     bool ListActive() const;
     bool ListFitsBelow() const;
@@ -125,5 +120,5 @@ private:
     QPixmap m_skin;
     int m_bListOpen;
     int m_nOriginStyle;
-    QMetaObject::Connection m_selectConnection;
+    int m_nOwnerChange;  // running CSFQTOwnerChange marks: the owner's own change
 };

@@ -4,6 +4,7 @@
 #include "skin/SFQTButton.h"
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFQTDeleteGuard.h"
+#include "skin/SFQTOwnerChange.h"
 #include "skin/SFQTProgressCtrl.h"
 #include "skin/SFQTRadioBox.h"
 #include "skin/SFQTToggleHelpers.h"
@@ -26,20 +27,6 @@
 #include <string>
 
 namespace {
-
-// Marks a change the owner makes through the facade: the item changes it causes report
-// nothing.
-class OwnerChange
-{
-public:
-    explicit OwnerChange(int& depth) : m_depth(depth) { ++m_depth; }
-    ~OwnerChange() { --m_depth; }
-    OwnerChange(const OwnerChange&) = delete;
-    OwnerChange& operator=(const OwnerChange&) = delete;
-
-private:
-    int& m_depth;
-};
 
 const QColor kMarkedRowColor(230, 110, 100);
 constexpr DWORD kCellWidgetStyle = WS_VISIBLE | WS_TABSTOP;
@@ -203,7 +190,7 @@ int CSFQTListCtrl::SetItemData(int row, DWORD data)
     QTableWidgetItem* it = item(row, 0);
     if (!it)
         return 0;
-    OwnerChange change(m_nOwnerChange);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     it->setData(Qt::UserRole, QVariant(static_cast<uint>(data)));
     return 1;
 }
@@ -212,7 +199,7 @@ int CSFQTListCtrl::SetItemText(int row, int col, const wchar_t* text)
 {
     if (!CellInRange(row, col))
         return 0;
-    OwnerChange change(m_nOwnerChange);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     QTableWidgetItem* it = new QTableWidgetItem(WideToQString(text));
     // The row's data lives in its column-0 item: a new text must not lose it.
     if (const QTableWidgetItem* old = item(row, col)) {
@@ -261,7 +248,7 @@ int CSFQTListCtrl::InsertItem(int row, const wchar_t* text)
     m_bEditRouted = false;
     if (row < 0 || row > rowCount())
         return -1;
-    OwnerChange change(m_nOwnerChange);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     insertRow(row);
     QTableWidgetItem* it = new QTableWidgetItem(WideToQString(text));
     ApplyColumnAlignment(it, 0);
@@ -399,7 +386,7 @@ void CSFQTListCtrl::SetItemIcon(int row, int col, const wchar_t* path)
     QTableWidgetItem* it = ItemAt(row, col);
     if (!it)
         return;
-    OwnerChange change(m_nOwnerChange);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     it->setIcon(QIcon(WideToQString(path)));
 }
 
@@ -423,7 +410,7 @@ void CSFQTListCtrl::SetToolTipText(int row, int col, const wchar_t* text)
     QTableWidgetItem* it = ItemAt(row, col);
     if (!it)
         return;
-    OwnerChange change(m_nOwnerChange);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     it->setToolTip(WideToQString(text));
 }
 
@@ -491,7 +478,7 @@ void CSFQTListCtrl::SetItemEditable(int row, int col)
     QTableWidgetItem* it = ItemAt(row, col);
     if (!it)
         return;
-    OwnerChange change(m_nOwnerChange);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     it->setFlags(it->flags() | Qt::ItemIsEditable);
     if (!m_bDoubleClickRouted) {
         connect(this, &QTableWidget::itemDoubleClicked, this, &CSFQTListCtrl::OnWidgetItemDBClicked);
@@ -504,13 +491,13 @@ void CSFQTListCtrl::SetItemEdit(int row, int col)
     QTableWidgetItem* it = ItemAt(row, col);
     if (!it)
         return;
-    OwnerChange change(m_nOwnerChange);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     it->setText(m_strEditSaved);
 }
 
 void CSFQTListCtrl::SetRowColor(int row)
 {
-    OwnerChange change(m_nOwnerChange);
+    const CSFQTOwnerChange change(m_nOwnerChange);
     ColorRow(row, kMarkedRowColor);
 }
 
@@ -638,7 +625,7 @@ void CSFQTListCtrl::OnWidgetItemDBClicked(QTableWidgetItem* item)
 
 void CSFQTListCtrl::OnWidgetItemChanged(QTableWidgetItem* item)
 {
-    if (!m_bEditRouted || m_nOwnerChange > 0 || !item)
+    if (!m_bEditRouted || CSFQTOwnerChange::Running(m_nOwnerChange) || !item)
         return;
     Notify(NotifyEdited, item->row(), item->column());
 }

@@ -279,7 +279,7 @@ private:
     // ---- Routing state ----
     bool m_bDoubleClickRouted;    // double clicks go to the column-5 edit handler
     bool m_bEditRouted;           // item changes go to the column-5 change handler
-    int m_nOwnerChange;           // > 0 while the owner's own change runs: nothing reports
+    int m_nOwnerChange;           // running CSFQTOwnerChange marks: the owner's own change
     bool m_bReleaseEndsDblClick;  // the next release is the one that ends a double click
     bool m_bInDoubleClickEvent;   // inside the table's own double-click handling
     QPoint m_pendingDoubleClick;  // (column, row) of the double click to report after it

@@ -2,6 +2,7 @@
 
 #include "skin/SFQTControlHelpers.h"
 #include "skin/SFQTDeleteGuard.h"
+#include "skin/SFQTOwnerChange.h"
 #include "skin/SFSkinString.h"
 
 #include <QHeaderView>
@@ -34,31 +35,28 @@ bool IsChecked(const QTreeWidgetItem* item) { return item->checkState(0) == Qt::
 
 }  // namespace
 
-// Disconnects the tree's three signals from their slots for its lifetime; nested guards
-// reconnect once, when the outermost one ends. Meanwhile the column is not resized to its
-// contents on every item change (each resize measures up to a thousand rows): it is resized
-// once, when the tree next needs its width or the events are next handled.
+// Marks an owner's change: the tree's handlers of its signals report nothing while it runs.
+// Meanwhile the column is not resized to its contents on every item change (each resize
+// measures up to a thousand rows): it is resized once, when the tree next needs its width or
+// the events are next handled.
 class CSFQTTreeCtrl::Quiet
 {
 public:
-    explicit Quiet(CSFQTTreeCtrl* tree) : m_tree(tree)
+    explicit Quiet(CSFQTTreeCtrl* tree) : m_change(tree->m_nQuietDepth), m_tree(tree)
     {
-        if (m_tree->m_nQuietDepth++ == 0) {
-            m_tree->Disconnect();
+        if (m_change.Outermost())
             m_tree->header()->setSectionResizeMode(QHeaderView::Interactive);
-        }
     }
     ~Quiet()
     {
-        if (--m_tree->m_nQuietDepth == 0) {
+        if (m_change.Outermost())
             m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-            m_tree->Connect();
-        }
     }
     Quiet(const Quiet&) = delete;
     Quiet& operator=(const Quiet&) = delete;
 
 private:
+    const CSFQTOwnerChange m_change;
     CSFQTTreeCtrl* m_tree;
 };
 
@@ -452,7 +450,7 @@ int CSFQTTreeCtrl::GetCheck(void* item) const
 
 void CSFQTTreeCtrl::SetAllItemCheck(int check)
 {
-    // The signals stay connected: every item that changes is reported.
+    // Not an owner's change here: every item that changes is reported.
     SetCheckedBelow(invisibleRootItem(), check != 0);
 }
 
@@ -639,12 +637,16 @@ void CSFQTTreeCtrl::keyPressEvent(QKeyEvent* event)
 
 void CSFQTTreeCtrl::OnItemChanged(QTreeWidgetItem* item, int /*column*/)
 {
+    if (CSFQTOwnerChange::Running(m_nQuietDepth))
+        return;
     if (m_pEvent)
         m_pEvent->OnItemCheckStateChanged(item, IsChecked(item) ? 1 : 0);
 }
 
 void CSFQTTreeCtrl::OnItemClick(QTreeWidgetItem* item, int /*column*/)
 {
+    if (CSFQTOwnerChange::Running(m_nQuietDepth))
+        return;
     if (m_bInRelease)
         m_pClickedItem = item;
     else

@@ -162,7 +162,7 @@ private:
     QPixmap m_onPicture;
     QPixmap m_offPicture;
     std::map<QTreeWidgetItem*, QColor> m_hilight;
-    int m_nQuietDepth;
+    int m_nQuietDepth;  // running CSFQTOwnerChange marks (Quiet)
     QMetaObject::Connection m_itemChanged;
     QMetaObject::Connection m_itemClicked;
     QMetaObject::Connection m_currentChanged;

@@ -592,6 +592,51 @@ void CSFQTVideoWindow::mouseMoveEvent(QMouseEvent* event)
         m_osdRect = QRectToInclusiveRect(RubberBand(m_pressInPlay, play->mapFrom(this, pos), play->rect()));
 }
 
+// The end of a press on the focused, playing pane in frame-zoom or active-check mode: in
+// frame-zoom mode the play widget zooms to the band from the press to pos.
+void CSFQTVideoWindow::EndBandZoom(CSFQTVideoWindowSubWnd* pressed, const QPoint& pos)
+{
+    if ((m_bFrameZoomMode || m_bActiveCheckMode) && pressed && m_nPressedIndex == m_nFocusedIndex &&
+        pressed->IsPlaying()) {
+        CSFQTVideoWindowPlayWnd* play = pressed->GetPlayWnd();
+        const QRect band =
+            QRect(m_pressInPlay, play->mapFrom(this, pos)).normalized().intersected(play->rect());
+        if (m_bFrameZoomMode) {
+            play->ZoomToRect(band.left(), band.top(), band.right(), band.bottom());
+            m_osdRect = RECT{0, 0, 0, 0};
+        }
+    }
+}
+
+// Swaps the places of the panes at from and to (both exist); the focus stays on its index.
+bool CSFQTVideoWindow::ExchangePanes(int from, int to)
+{
+    CSFQTVideoWindowSubWnd* pressed = Pane(from);
+    CSFQTVideoWindowSubWnd* over = Pane(to);
+    const QRect pressedWindow = pressed->GetWindowRect();
+    pressed->MoveWindow(over->GetWindowRect());
+    over->MoveWindow(pressedWindow);
+    m_panes[from] = over;
+    m_panes[to] = pressed;
+    pressed->update();
+    over->update();
+    const CSFQTDeleteGuard guard(this);
+    if (m_pEvent)
+        m_pEvent->OnSubWndExchanged(pressed->GetID(), over->GetID());
+    if (guard.IsDeleted())
+        return false;
+    if (from == m_nFocusedIndex || to == m_nFocusedIndex) {
+        const int now = PaneId(m_nFocusedIndex);
+        const int left = now == pressed->GetID() ? over->GetID() : pressed->GetID();
+        FocusFrameUpdate(m_nFocusedIndex);
+        if (m_pEvent)
+            m_pEvent->OnFocusWndChanged(now, left);
+        if (guard.IsDeleted())
+            return false;
+    }
+    return true;
+}
+
 void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
@@ -615,16 +660,7 @@ void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
     if (m_bDragMode)
         setCursor(Qt::OpenHandCursor);
     CSFQTVideoWindowSubWnd* pressed = Pane(m_nPressedIndex);
-    if ((m_bFrameZoomMode || m_bActiveCheckMode) && pressed && m_nPressedIndex == m_nFocusedIndex &&
-        pressed->IsPlaying()) {
-        CSFQTVideoWindowPlayWnd* play = pressed->GetPlayWnd();
-        const QRect band =
-            QRect(m_pressInPlay, play->mapFrom(this, pos)).normalized().intersected(play->rect());
-        if (m_bFrameZoomMode) {
-            play->ZoomToRect(band.left(), band.top(), band.right(), band.bottom());
-            m_osdRect = RECT{0, 0, 0, 0};
-        }
-    }
+    EndBandZoom(pressed, pos);
     CSFQTVideoWindowSubWnd* over = Pane(index);
     POINT pt{pos.x(), pos.y()};
     if (over) {
@@ -639,27 +675,8 @@ void CSFQTVideoWindow::mouseReleaseEvent(QMouseEvent* event)
 
     const int from = m_nPressedIndex;
     if (!m_bFrameZoomMode && !m_bDragMode && m_bExchange && pressed && over && index != from) {
-        // Swap the two panes' places; the focus stays on its index.
-        const QRect pressedWindow = pressed->GetWindowRect();
-        pressed->MoveWindow(over->GetWindowRect());
-        over->MoveWindow(pressedWindow);
-        m_panes[from] = over;
-        m_panes[index] = pressed;
-        pressed->update();
-        over->update();
-        if (m_pEvent)
-            m_pEvent->OnSubWndExchanged(pressed->GetID(), over->GetID());
-        if (guard.IsDeleted())
+        if (!ExchangePanes(from, index))
             return;
-        if (from == m_nFocusedIndex || index == m_nFocusedIndex) {
-            const int now = PaneId(m_nFocusedIndex);
-            const int left = now == pressed->GetID() ? over->GetID() : pressed->GetID();
-            FocusFrameUpdate(m_nFocusedIndex);
-            if (m_pEvent)
-                m_pEvent->OnFocusWndChanged(now, left);
-            if (guard.IsDeleted())
-                return;
-        }
     } else if (pressed && index == from && index != m_nFocusedIndex) {
         // A click on a pane that is not focused focuses it.
         MoveFocus(index);

@@ -163,6 +163,10 @@ private:
     void FocusFrameUpdate(int index);
     // Focuses the pane at index: both focus frames repaint, the sink hears the two ids.
     void MoveFocus(int index);
+    // The end of a band drawn on the pressed pane (mouseReleaseEvent).
+    void EndBandZoom(CSFQTVideoWindowSubWnd* pressed, const QPoint& pos);
+    // False once the owner has deleted the window in one of the reports.
+    bool ExchangePanes(int from, int to);
     // The play widget rectangle less a 1-pixel margin, in play-widget coordinates.
     QRect RubberBand(const QPoint& from, const QPoint& to, const QRect& area) const;
 

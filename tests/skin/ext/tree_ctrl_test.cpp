@@ -414,6 +414,21 @@ TEST_F(TreeCtrlTest, OwnerChangesAreSilentAndCheckAllReports)
     EXPECT_EQ(facade->IsAllItemCheck(), 0);
 }
 
+TEST_F(TreeCtrlTest, OwnerChangesSilenceOnlyTheTreesOwnReport)
+{
+    int heard = 0;  // another listener of the widget's own signal
+    QObject::connect(tree, &QTreeWidget::itemChanged, [&heard](QTreeWidgetItem*, int) { ++heard; });
+
+    facade->SetCheck(A2, 1);
+    facade->SetToolTipText(A2, L"tip");
+    EXPECT_TRUE(sink.log.empty());
+    EXPECT_EQ(heard, 2);
+
+    Click(CheckPoint(A1b));
+    EXPECT_EQ(sink.Take(), (Log{"box A1b 1", "check A1b 1"}));
+    EXPECT_EQ(heard, 3);
+}
+
 TEST_F(TreeCtrlTest, DoubleClicksAndKeysGoToTheSinkInsteadOfTheTree)
 {
     const QPoint text = TextPoint(A1);
