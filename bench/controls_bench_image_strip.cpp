@@ -2,7 +2,7 @@
 // scrolled to its end, against a plain Qt list in icon mode (adding, hovering) and plain
 // QPainter drawing of the thumbnails in view (painting).
 #include "bench/ControlsBench.h"
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/SFQTImagePanel.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // plain QPainter drawing the same bars (each bar's place worked out from its seconds of day,
 // tested against the view, filled) into an image of the same size.
 #include "bench/ControlsBench.h"
-#include "skin/SFEntry.h"
+#include "skin/ext/SFEntryExt.h"
 #include "skin/ext/CSFQTPlayProgressPanel.h"
 #include "skin/ext/ImagePlayProgressLayout.h"
 #include "skin/ext/SFQtPlayProgressPanel.h"
