@@ -869,6 +869,14 @@ TEST_F(ListTest, SecondCheckBoxInACellIsTheOneTheOwnerSets)
 TEST_F(ListTest, OwnerMayDeleteTheListInsideEachNotification)
 {
     auto clickButton = [this] { testutil::Click(CellWidgets<CSFQTButton>(1, 7).value(0)); };
+    // Types into the column-5 editor of row 1; the edit is committed by what follows.
+    auto typeIntoColumnFive = [this] {
+        facade->SetItemEditable(1, 5);
+        DoubleClickCell(1, 5);
+        QLineEdit* editor = list->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClicks(editor, "typed");
+    };
     const struct
     {
         const char* on;  // the notification the owner deletes the list in
@@ -881,6 +889,16 @@ TEST_F(ListTest, OwnerMayDeleteTheListInsideEachNotification)
         {"command", clickButton},
         {"code 3", [this] { DoubleClickCell(1, 2); }},
         {"code 9", [this] { ClickHeader(2); }},
+        {"code 10",
+         [&] {
+             typeIntoColumnFive();
+             QTest::keyClick(list->viewport()->findChild<QLineEdit*>(), Qt::Key_Return);
+         }},
+        {"code 10",
+         [&] {
+             typeIntoColumnFive();
+             ClickCell(2, 2);
+         }},
     };
     for (const auto& c : cases) {
         MakeList();
