@@ -627,7 +627,7 @@ void CSFQTListCtrl::OnWidgetItemChanged(QTableWidgetItem* item)
 {
     if (!m_bEditRouted || CSFQTOwnerChange::Running(m_nOwnerChange) || !item)
         return;
-    Notify(NotifyEdited, item->row(), item->column());
+    HoldEditReport(Record(item->row(), item->column()));
 }
 
 void CSFQTListCtrl::OnHeaderClicked(int col)
@@ -689,6 +689,10 @@ void CSFQTListCtrl::OnVerPosBarChanged(int /*value*/) {}
 
 void CSFQTListCtrl::mousePressEvent(QMouseEvent* event)
 {
+    const CSFQTDeleteGuard guard(this);
+    SendHeldEditReports();
+    if (guard.IsDeleted())
+        return;
     // A press starts a new click: a double click whose release never came (the owner opened a
     // modal dialog on it, which took the release) must not swallow this click's release.
     m_bReleaseEndsDblClick = false;
@@ -697,6 +701,12 @@ void CSFQTListCtrl::mousePressEvent(QMouseEvent* event)
 
 void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
+    {
+        const CSFQTDeleteGuard guard(this);
+        SendHeldEditReports();
+        if (guard.IsDeleted())
+            return;
+    }
     QTableWidget::mouseReleaseEvent(event);
     // The release that ends a double click belongs to it: it must not close the editor the
     // double click has just opened.
@@ -718,6 +728,12 @@ void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
 
 void CSFQTListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    {
+        const CSFQTDeleteGuard guard(this);
+        SendHeldEditReports();
+        if (guard.IsDeleted())
+            return;
+    }
     m_bReleaseEndsDblClick = true;
     // The table goes on touching itself after its double-click signal: the report, on which
     // the owner may delete the list, waits until the table's own handling is over.
@@ -735,6 +751,20 @@ void CSFQTListCtrl::updateGeometries()
 {
     QTableWidget::updateGeometries();
     PlaceHeaderCheckBox();
+}
+
+bool CSFQTListCtrl::eventFilter(QObject* watched, QEvent* event)
+{
+    // Watched on the application while edit reports are held. Only at a window's own input
+    // event, before it is handed to the widget under it: an owner deleting the list there
+    // leaves no widget of the list in the middle of its handling.
+    if (!m_heldEditReports.empty() && watched && watched->isWindowType() && event->isInputEvent()) {
+        const CSFQTDeleteGuard guard(this);
+        SendHeldEditReports();
+        if (guard.IsDeleted())
+            return false;
+    }
+    return QTableWidget::eventFilter(watched, event);
 }
 
 // ---- Helpers ----------------------------------------------------------------------------
@@ -882,17 +912,58 @@ void CSFQTListCtrl::CloseOpenEditor()
 
 void CSFQTListCtrl::Notify(int code, int row, int col)
 {
+    NMLISTVIEW record = Record(row, col);
+    SendToParent(static_cast<int>(WM_NOTIFY), code, reinterpret_cast<WPARAM>(&record),
+                 static_cast<LPARAM>(m_nID));
+}
+
+NMLISTVIEW CSFQTListCtrl::Record(int row, int col) const
+{
     NMLISTVIEW record{};
     record.iItem = row;
     record.iSubItem = col;
     const QTableWidgetItem* it = item(row, col);
     // The 32-bit data read as an int, so 0xFFFFFFFF arrives as -1.
     record.lParam = it ? static_cast<LPARAM>(static_cast<std::int32_t>(it->data(Qt::UserRole).toUInt())) : 0;
-    SendToParent(static_cast<int>(WM_NOTIFY), code, reinterpret_cast<WPARAM>(&record),
-                 static_cast<LPARAM>(m_nID));
+    return record;
 }
 
 void CSFQTListCtrl::SendToParent(int msg, int code, WPARAM data, LPARAM id)
+{
+    const CSFQTDeleteGuard guard(this);
+    SendHeldEditReports();
+    if (guard.IsDeleted())
+        return;
+    DeliverToParent(msg, code, data, id);
+}
+
+void CSFQTListCtrl::HoldEditReport(const NMLISTVIEW& record)
+{
+    m_heldEditReports.push_back(record);
+    if (m_heldEditReports.size() > 1)
+        return;  // already waiting
+    // Sent from the event loop once the commit is over, or earlier at the next input event
+    // or report, whichever comes first.
+    QCoreApplication::instance()->installEventFilter(this);
+    QMetaObject::invokeMethod(this, &CSFQTListCtrl::SendHeldEditReports, Qt::QueuedConnection);
+}
+
+void CSFQTListCtrl::SendHeldEditReports()
+{
+    const CSFQTDeleteGuard guard(this);
+    while (!m_heldEditReports.empty()) {
+        NMLISTVIEW record = m_heldEditReports.front();
+        m_heldEditReports.erase(m_heldEditReports.begin());
+        if (m_heldEditReports.empty())
+            QCoreApplication::instance()->removeEventFilter(this);
+        DeliverToParent(static_cast<int>(WM_NOTIFY), NotifyEdited, reinterpret_cast<WPARAM>(&record),
+                        static_cast<LPARAM>(m_nID));
+        if (guard.IsDeleted())
+            return;
+    }
+}
+
+void CSFQTListCtrl::DeliverToParent(int msg, int code, WPARAM data, LPARAM id)
 {
     QObject* target = parent();
     if (!target || !QCoreApplication::instance())

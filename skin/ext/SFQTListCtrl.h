@@ -182,6 +182,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void updateGeometries() override;
+    // Sends the held edit reports before a later input event reaches any widget.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private Q_SLOTS:
     void OnItemDBClicked(QTableWidgetItem* item);
@@ -250,7 +252,15 @@ private:
     void CloseOpenEditor();
     void SetRoutingToEditHandler(bool on);
     void Notify(int code, int row, int col);
+    // The notification record of the cell (row, col) as it is now.
+    NMLISTVIEW Record(int row, int col) const;
+    // Sends the held edit reports first, so that every report keeps its order.
     void SendToParent(int msg, int code, WPARAM data, LPARAM id);
+    void DeliverToParent(int msg, int code, WPARAM data, LPARAM id);
+    // Code 10 is raised inside the table's commit of the editor's text, which goes on touching
+    // the table and the editor: the report is held until that handling is over.
+    void HoldEditReport(const NMLISTVIEW& record);
+    void SendHeldEditReports();
     void PlaceHeaderCheckBox();
 
     // ---- In the order of the control's description ----
@@ -277,11 +287,12 @@ private:
     int m_nHScrollMax;
 
     // ---- Routing state ----
-    bool m_bDoubleClickRouted;    // double clicks go to the column-5 edit handler
-    bool m_bEditRouted;           // item changes go to the column-5 change handler
-    int m_nOwnerChange;           // running CSFQTOwnerChange marks: the owner's own change
-    bool m_bReleaseEndsDblClick;  // the next release is the one that ends a double click
-    bool m_bInDoubleClickEvent;   // inside the table's own double-click handling
-    QPoint m_pendingDoubleClick;  // (column, row) of the double click to report after it
-    size_t m_nPartsAfterSweep;    // parts kept by the last ForgetDeadParts
+    bool m_bDoubleClickRouted;                  // double clicks go to the column-5 edit handler
+    bool m_bEditRouted;                         // item changes go to the column-5 change handler
+    int m_nOwnerChange;                         // running CSFQTOwnerChange marks: the owner's own change
+    bool m_bReleaseEndsDblClick;                // the next release is the one that ends a double click
+    bool m_bInDoubleClickEvent;                 // inside the table's own double-click handling
+    QPoint m_pendingDoubleClick;                // (column, row) of the double click to report after it
+    size_t m_nPartsAfterSweep;                  // parts kept by the last ForgetDeadParts
+    std::vector<NMLISTVIEW> m_heldEditReports;  // code-10 records not yet sent, oldest first
 };

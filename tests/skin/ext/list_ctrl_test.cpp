@@ -596,6 +596,29 @@ TEST_F(ListTest, ColumnFiveEditReportsTheUsersChangeOnly)
     EXPECT_EQ(parent.Codes(10).size(), 1u);
 }
 
+// An edit committed by a click on another row is reported, with its cell, before
+// that click's own report.
+TEST_F(ListTest, ColumnFiveEditCommittedByAClickIsReportedBeforeTheClick)
+{
+    AddRows({L"1", L"2", L"3"});
+    facade->SetItemEditable(1, 5);
+    DoubleClickCell(1, 5);
+    QLineEdit* editor = list->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "typed");
+    parent.messages.clear();
+    ClickCell(2, 2);
+    Settle();
+    EXPECT_EQ(Text(1, 5), L"typed");
+    ASSERT_EQ(parent.messages.size(), 2u);
+    EXPECT_EQ(parent.messages[0].code, 10);
+    EXPECT_EQ(parent.messages[0].id, static_cast<LPARAM>(kListId));
+    EXPECT_EQ(parent.messages[0].record.iItem, 1);
+    EXPECT_EQ(parent.messages[0].record.iSubItem, 5);
+    EXPECT_EQ(parent.messages[1].code, 2);
+    EXPECT_EQ(parent.messages[1].record.iItem, 2);
+}
+
 // Every change the owner makes through the facade is silent, also while the column-5 route
 // is armed by the user's edit.
 TEST_F(ListTest, OwnerChangesReportNothing)
@@ -869,6 +892,14 @@ TEST_F(ListTest, SecondCheckBoxInACellIsTheOneTheOwnerSets)
 TEST_F(ListTest, OwnerMayDeleteTheListInsideEachNotification)
 {
     auto clickButton = [this] { testutil::Click(CellWidgets<CSFQTButton>(1, 7).value(0)); };
+    // Types into the column-5 editor of row 1; the edit is committed by what follows.
+    auto typeIntoColumnFive = [this] {
+        facade->SetItemEditable(1, 5);
+        DoubleClickCell(1, 5);
+        QLineEdit* editor = list->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClicks(editor, "typed");
+    };
     const struct
     {
         const char* on;  // the notification the owner deletes the list in
@@ -881,6 +912,16 @@ TEST_F(ListTest, OwnerMayDeleteTheListInsideEachNotification)
         {"command", clickButton},
         {"code 3", [this] { DoubleClickCell(1, 2); }},
         {"code 9", [this] { ClickHeader(2); }},
+        {"code 10",
+         [&] {
+             typeIntoColumnFive();
+             QTest::keyClick(list->viewport()->findChild<QLineEdit*>(), Qt::Key_Return);
+         }},
+        {"code 10",
+         [&] {
+             typeIntoColumnFive();
+             ClickCell(2, 2);
+         }},
     };
     for (const auto& c : cases) {
         MakeList();
