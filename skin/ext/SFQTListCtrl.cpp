@@ -58,8 +58,8 @@ CSFQTListCtrl::CSFQTListCtrl(ISFListCtrlEvent* pEvent)
       m_nOwnerChange(0),
       m_bReleaseEndsDblClick(false),
       m_bInDoubleClickEvent(false),
-      m_nPartsAfterSweep(0),
-      m_pendingDoubleClick(-1, -1)
+      m_pendingDoubleClick(-1, -1),
+      m_nPartsAfterSweep(0)
 {
     CSFQTListHeader* header = new CSFQTListHeader(this);
     setHorizontalHeader(header);
