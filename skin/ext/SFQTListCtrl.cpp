@@ -689,9 +689,7 @@ void CSFQTListCtrl::OnVerPosBarChanged(int /*value*/) {}
 
 void CSFQTListCtrl::mousePressEvent(QMouseEvent* event)
 {
-    const CSFQTDeleteGuard guard(this);
-    SendHeldEditReports();
-    if (guard.IsDeleted())
+    if (!SendHeldEditReports())
         return;
     // A press starts a new click: a double click whose release never came (the owner opened a
     // modal dialog on it, which took the release) must not swallow this click's release.
@@ -701,12 +699,8 @@ void CSFQTListCtrl::mousePressEvent(QMouseEvent* event)
 
 void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
-    {
-        const CSFQTDeleteGuard guard(this);
-        SendHeldEditReports();
-        if (guard.IsDeleted())
-            return;
-    }
+    if (!SendHeldEditReports())
+        return;
     QTableWidget::mouseReleaseEvent(event);
     // The release that ends a double click belongs to it: it must not close the editor the
     // double click has just opened.
@@ -728,12 +722,8 @@ void CSFQTListCtrl::mouseReleaseEvent(QMouseEvent* event)
 
 void CSFQTListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    {
-        const CSFQTDeleteGuard guard(this);
-        SendHeldEditReports();
-        if (guard.IsDeleted())
-            return;
-    }
+    if (!SendHeldEditReports())
+        return;
     m_bReleaseEndsDblClick = true;
     // The table goes on touching itself after its double-click signal: the report, on which
     // the owner may delete the list, waits until the table's own handling is over.
@@ -759,9 +749,7 @@ bool CSFQTListCtrl::eventFilter(QObject* watched, QEvent* event)
     // event, before it is handed to the widget under it: an owner deleting the list there
     // leaves no widget of the list in the middle of its handling.
     if (!m_heldEditReports.empty() && watched && watched->isWindowType() && event->isInputEvent()) {
-        const CSFQTDeleteGuard guard(this);
-        SendHeldEditReports();
-        if (guard.IsDeleted())
+        if (!SendHeldEditReports())
             return false;
     }
     return QTableWidget::eventFilter(watched, event);
@@ -930,9 +918,7 @@ NMLISTVIEW CSFQTListCtrl::Record(int row, int col) const
 
 void CSFQTListCtrl::SendToParent(int msg, int code, WPARAM data, LPARAM id)
 {
-    const CSFQTDeleteGuard guard(this);
-    SendHeldEditReports();
-    if (guard.IsDeleted())
+    if (!SendHeldEditReports())
         return;
     DeliverToParent(msg, code, data, id);
 }
@@ -945,10 +931,11 @@ void CSFQTListCtrl::HoldEditReport(const NMLISTVIEW& record)
     // Sent from the event loop once the commit is over, or earlier at the next input event
     // or report, whichever comes first.
     QCoreApplication::instance()->installEventFilter(this);
-    QMetaObject::invokeMethod(this, &CSFQTListCtrl::SendHeldEditReports, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { SendHeldEditReports(); }, Qt::QueuedConnection);
 }
 
-void CSFQTListCtrl::SendHeldEditReports()
+bool CSFQTListCtrl::SendHeldEditReports()
 {
     const CSFQTDeleteGuard guard(this);
     while (!m_heldEditReports.empty()) {
@@ -959,8 +946,9 @@ void CSFQTListCtrl::SendHeldEditReports()
         DeliverToParent(static_cast<int>(WM_NOTIFY), NotifyEdited, reinterpret_cast<WPARAM>(&record),
                         static_cast<LPARAM>(m_nID));
         if (guard.IsDeleted())
-            return;
+            return false;
     }
+    return true;
 }
 
 void CSFQTListCtrl::DeliverToParent(int msg, int code, WPARAM data, LPARAM id)

@@ -260,7 +260,8 @@ private:
     // Code 10 is raised inside the table's commit of the editor's text, which goes on touching
     // the table and the editor: the report is held until that handling is over.
     void HoldEditReport(const NMLISTVIEW& record);
-    void SendHeldEditReports();
+    // Sends the held reports, oldest first; false when the owner deleted the list on one.
+    bool SendHeldEditReports();
     void PlaceHeaderCheckBox();
 
     // ---- In the order of the control's description ----
